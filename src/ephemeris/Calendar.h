@@ -1,0 +1,39 @@
+#pragma once
+
+namespace fortunix {
+
+// Constants of the ephemeris, as the engines have always used them.
+inline constexpr double kPi = 3.14159265358979;
+inline constexpr double kTwoPi = 6.28318530717958;
+inline constexpr double kDegToRad = 0.0174532925199433;
+inline constexpr double kRadToDeg = 57.2957795130823;
+
+// Int(x) of the engines: the largest whole number not greater than x.
+double Int(double x);
+
+// Julian day number (an integral value) of a civil date, Gregorian after the 1582 reform
+// and Julian before it.
+double DayNumber(int month, int day, int year);
+
+// Days since 2000-01-01 12:00 universal time of a universal date and time. No century
+// leap-year term: exact from 1900-03-01 to 2100-02-28.
+double DayNumberJ2000(int year, int month, int day, int hour, int minute);
+
+// Angle of the point (x, y) in radians, -pi..pi; 0 for the origin. For x < 0 and y = 0
+// it yields 0, not pi; callers normalise their results and never meet that case.
+double Atan2(double y, double x);
+
+struct CivilMoment {
+    int year = 0;
+    int month = 0;  // 1..12
+    int day = 0;    // 1..31
+    int hour = 0;   // 0..23
+    int minute = 0;
+    friend bool operator==(const CivilMoment&, const CivilMoment&) = default;
+};
+
+// `moment` moved by a signed number of minutes, carrying across days, months and years
+// by the proleptic Gregorian calendar.
+CivilMoment AddMinutes(const CivilMoment& moment, long long minutes);
+
+}  // namespace fortunix

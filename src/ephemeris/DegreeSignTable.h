@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace fortunix {
+
+inline constexpr int kSignCount = 12;
+inline constexpr int kDegreesPerSign = 30;
+
+// Sign names in zodiac order, 0 = Aries ... 11 = Pisces.
+inline constexpr std::array<std::string_view, kSignCount> kSignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+// Sign name of every whole degree 0..360. Degree n lies in sign floor(n / 30), so 0 and 30
+// open Aries and Taurus; 360 is the same point as 0.
+using DegreeSignTable = std::array<std::string, 361>;
+
+// Sign index 0..11 of a whole degree (taken modulo 360).
+int SignIndexOfDegree(int degree);
+
+// Fills every entry of `table`.
+void BuildDegreeSignTable(DegreeSignTable& table);
+
+// Entry procedure: fills the program's table.
+void BuildDegreeSignTable();
+
+// The program's table; empty strings until the first reading builds it.
+extern DegreeSignTable degreeSignTable;
+
+}  // namespace fortunix

@@ -1,0 +1,37 @@
+#include "reading/ReadingChain.h"
+
+#include "ephemeris/Ascendant.h"
+#include "ephemeris/MoonPosition.h"
+#include "ephemeris/SunPosition.h"
+#include "reading/CurrentReading.h"
+
+namespace fortunix {
+
+Reading ComputeReading(const BirthRecord& birth, const ZoneState& zone, int hourIndex,
+                       const DegreeSignTable& signs) {
+    Reading reading;
+    reading.chart.sun = ComputeSunPosition(birth, zone).sunDegrees;
+    reading.chart.ascendant = ComputeAscendant(birth, zone).ascendant;
+    reading.chart.moon = ComputeMoonPosition(birth, zone).moonDegrees;
+    reading.fortune = EvaluatePartOfFortune(hourIndex, reading.chart, signs);
+    return reading;
+}
+
+const DegreeSignTable& BuiltDegreeSignTable() {
+    static const DegreeSignTable table = [] {
+        DegreeSignTable built;
+        BuildDegreeSignTable(built);
+        return built;
+    }();
+    return table;
+}
+
+std::optional<std::string_view> RunReadingEngines(int hourIndex) {
+    CalculatePlanetPositions();
+    CalculateAscendant();
+    CalculateLunarChart();
+    BuildDegreeSignTable();
+    return ComputePartOfFortune(hourIndex, chartPositions);
+}
+
+}  // namespace fortunix

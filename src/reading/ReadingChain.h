@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "ephemeris/DegreeSignTable.h"
+#include "reading/PartOfFortune.h"
+#include "reading/Records.h"
+
+namespace fortunix {
+
+// Everything one reading yields, computed from explicit inputs.
+struct Reading {
+    ChartPositions chart;
+    PartOfFortuneResult fortune;
+};
+
+// The whole chain for one birth: Sun, ascendant, Moon, then the Part of Fortune named
+// through `signs` (a built table). `hourIndex` is the birth hour 0..23.
+Reading ComputeReading(const BirthRecord& birth, const ZoneState& zone, int hourIndex,
+                       const DegreeSignTable& signs);
+
+// The program's sign table, built once; the same every time.
+const DegreeSignTable& BuiltDegreeSignTable();
+
+// The engines over the program's current records, in the reading's order: Sun, ascendant,
+// Moon, sign table, Part of Fortune. Yields the paragraph of the sign.
+std::optional<std::string_view> RunReadingEngines(int hourIndex);
+
+}  // namespace fortunix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "reading/Records.h"
+
+namespace fortunix {
+
+struct TimeZoneRow {
+    std::string_view listText;  // shown in the zone list, never parsed
+    ZoneState correction;
+};
+
+inline constexpr int kTimeZoneCount = 71;
+inline constexpr int kDefaultTimeZoneIndex = 29;  // "Greenwich Mean Time,GMT,0.0"
+
+// The zone list, in the order the main window shows it; index = list position.
+extern const std::array<TimeZoneRow, kTimeZoneCount> kTimeZoneTable;
+
+// The correction of list position `index`, or nothing for a position outside the table.
+std::optional<ZoneState> LookUpZone(int index);
+
+// Zone_Calculation: writes the correction of `index` into `zone`; a position outside the
+// table leaves `zone` as it was.
+void ApplyZoneSelection(int index, ZoneState& zone);
+
+}  // namespace fortunix
