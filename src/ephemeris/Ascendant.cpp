@@ -27,8 +27,8 @@ AscendantState ComputeAscendant(const BirthRecord& birth, const ZoneState& zone)
         ((state.time.dayNumber - kJulianDay1900) + universalHours / 24 - 0.5) / kDaysPerCentury;
     state.centuries1900 = t;
 
-    double sidereal =
-        15 * (universalHours + 0.0000258 * t * t + 2400.0513 * t + 6.6460656) - state.time.longitude;
+    double sidereal = 15 * (universalHours + 0.0000258 * t * t + 2400.0513 * t + 6.6460656) -
+                      state.time.longitude;
     while (sidereal >= 360) {
         sidereal = sidereal - 360;
     }
@@ -52,8 +52,8 @@ AscendantState ComputeAscendant(const BirthRecord& birth, const ZoneState& zone)
 
     // West of the meridian (positive sine of the hour angle) the point is setting, not rising.
     const double longitude = degrees * kDegToRad;
-    const double rightAscension = std::atan2(std::sin(longitude) * std::cos(state.obliquity),
-                                             std::cos(longitude));
+    const double rightAscension =
+        std::atan2(std::sin(longitude) * std::cos(state.obliquity), std::cos(longitude));
     if (std::sin(state.siderealAngle - rightAscension) > 0) {
         degrees = degrees + 180;
         while (degrees >= 360) {

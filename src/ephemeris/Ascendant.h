@@ -13,12 +13,12 @@ struct AscendantState {
     double degToRad = kDegToRad;
     double radToDeg = kRadToDeg;
     BirthTimeBase time;
-    double latitude = 0;         // degrees, north positive
-    double centuries1900 = 0;    // Julian centuries from JD 2415020.0
-    double siderealAngle = 0;    // right ascension of the meridian, radians
-    double obliquity = 0;        // radians
-    double ascendantDegrees = 0; // 0 <= value < 360
-    std::int16_t ascendant = 0;  // whole degrees
+    double latitude = 0;          // degrees, north positive
+    double centuries1900 = 0;     // Julian centuries from JD 2415020.0
+    double siderealAngle = 0;     // right ascension of the meridian, radians
+    double obliquity = 0;         // radians
+    double ascendantDegrees = 0;  // 0 <= value < 360
+    std::int16_t ascendant = 0;   // whole degrees
 };
 
 // The ecliptic degree rising in the east for one birth (Newcomb's sidereal time and

@@ -4,7 +4,9 @@
 
 namespace fortunix {
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+    return std::floor(x);
+}
 
 double DayNumber(int month, int day, int year) {
     const double m = 12.0 * (year + 4800) + month - 3;

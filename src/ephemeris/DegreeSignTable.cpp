@@ -15,6 +15,8 @@ void BuildDegreeSignTable(DegreeSignTable& table) {
     }
 }
 
-void BuildDegreeSignTable() { BuildDegreeSignTable(degreeSignTable); }
+void BuildDegreeSignTable() {
+    BuildDegreeSignTable(degreeSignTable);
+}
 
 }  // namespace fortunix

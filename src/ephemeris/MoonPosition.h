@@ -17,8 +17,8 @@ struct LunarChartState {
     double moonAnomaly = 0;       // M', radians
     double latitudeArgument = 0;  // F, radians
     double eccentricityFactor = 0;
-    double moonLongitude = 0;     // degrees, 0..360
-    double moonDegrees = 0;       // whole degrees, 0..359
+    double moonLongitude = 0;  // degrees, 0..360
+    double moonDegrees = 0;    // whole degrees, 0..359
 };
 
 // Moon longitude of `centuries` since J2000.0 by the truncated series of Meeus, degrees in

@@ -8,11 +8,11 @@ namespace fortunix {
 // them. Both count universal hours from the local civil date: the value is not wrapped into
 // 0..24 and the day number stays that of the local date.
 struct BirthTimeBase {
-    double localHours = 0;       // clock hour + minute / 60
-    double zoneCorrection = 0;   // hours added to local time for universal time, incl. DST
-    double longitude = 0;        // degrees, west positive, east negative
-    double dayNumber = 0;        // Julian day number of the local civil date
-    double universalHours = 0;   // may lie outside 0..24
+    double localHours = 0;      // clock hour + minute / 60
+    double zoneCorrection = 0;  // hours added to local time for universal time, incl. DST
+    double longitude = 0;       // degrees, west positive, east negative
+    double dayNumber = 0;       // Julian day number of the local civil date
+    double universalHours = 0;  // may lie outside 0..24
 };
 
 // One birth has one universal time: local clock time, less an hour for daylight saving,

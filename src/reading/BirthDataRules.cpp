@@ -48,8 +48,8 @@ double LeadingNumber(std::string_view text) {
         ++end;
     }
     bool seenDot = false;
-    while (end < text.size() &&
-           (std::isdigit(static_cast<unsigned char>(text[end])) || (text[end] == '.' && !seenDot))) {
+    while (end < text.size() && (std::isdigit(static_cast<unsigned char>(text[end])) ||
+                                 (text[end] == '.' && !seenDot))) {
         seenDot = seenDot || text[end] == '.';
         ++end;
     }
@@ -69,7 +69,9 @@ bool IsAllDigits(std::string_view text) {
     return true;
 }
 
-bool IsLeapYear(int year) { return year % 4 == 0; }
+bool IsLeapYear(int year) {
+    return year % 4 == 0;
+}
 
 std::optional<RuleFailure> CheckName(std::string_view name) {
     if (TrimSpaces(name).empty()) {
@@ -93,8 +95,7 @@ std::optional<RuleFailure> CheckDayOfMonth(int year, int monthIndex, int dayInde
     if (monthIndex == kFebruary) {
         const int firstBadDayIndex = IsLeapYear(year) ? 29 : 28;
         if (dayIndex >= firstBadDayIndex) {
-            return RuleFailure{messages::kFebruaryDate, MessageIcon::Information,
-                               BirthField::None};
+            return RuleFailure{messages::kFebruaryDate, MessageIcon::Information, BirthField::None};
         }
     }
     const bool thirtyDayMonth =

@@ -14,9 +14,9 @@ namespace fortunix {
 inline constexpr std::string_view kDegreeMark = "\u00BA";
 
 struct PartOfFortuneResult {
-    int raw = 0;                 // before reduction
-    std::int16_t degrees = 0;    // 0..359
-    std::string caption;         // "21º Gemini"
+    int raw = 0;               // before reduction
+    std::int16_t degrees = 0;  // 0..359
+    std::string caption;       // "21º Gemini"
     std::optional<std::string_view> paragraph;
 };
 

@@ -41,9 +41,9 @@ struct ZoneState {
 
 // Whole-degree chart positions left by the three engines.
 struct ChartPositions {
-    double sun = 0;                // 0..359
-    double moon = 0;               // 0..359
-    std::int16_t ascendant = 0;    // 0..359
+    double sun = 0;              // 0..359
+    double moon = 0;             // 0..359
+    std::int16_t ascendant = 0;  // 0..359
 };
 
 // The reduced Part of Fortune and the caption shown for it.

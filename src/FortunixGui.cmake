@@ -1,0 +1,23 @@
+# The Qt program: windows, shell and the platform seams.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
+configure_file(shell/SiteConfig.h.in ${CMAKE_CURRENT_BINARY_DIR}/generated/shell/SiteConfig.h @ONLY)
+
+add_library(fortunix_gui STATIC
+    forms/Appearance.cpp
+    forms/Twips.cpp
+    forms/frmMain.cpp
+    forms/frmDisplay.cpp
+    shell/Platform.cpp
+    shell/QtPlatform.cpp
+    shell/Windows.cpp
+    shell/ExitHandOff.cpp
+    shell/modHelp.cpp
+)
+set_target_properties(fortunix_gui PROPERTIES AUTOMOC ON)
+target_include_directories(fortunix_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}
+                                              ${CMAKE_CURRENT_BINARY_DIR}/generated)
+target_link_libraries(fortunix_gui PUBLIC fortunix_core Qt6::Widgets PRIVATE fortunix_warnings)
+
+add_executable(fortunix WIN32 app/main.cpp)
+target_link_libraries(fortunix PRIVATE fortunix_gui fortunix_warnings)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace fortunix {
+
+// The program's colours.
+inline const QColor kSkyBlue{96, 211, 232};    // input panel, result window, about box
+inline const QColor kMintGreen{82, 222, 152};  // strips, frames and the other inputs
+inline const QColor kVioletText{90, 35, 220};  // input text, units and link labels
+inline const QColor kNavyText{0, 0, 128};      // latitude and longitude boxes
+inline const QColor kDarkGreen{0, 100, 0};     // product description
+inline const QColor kInstructionBlue{0, 0, 255};
+
+// Verdana where the system has it, else the closest sans-serif (DejaVu Sans descends from
+// Verdana's sibling, Bitstream Vera).
+QFont ProgramFont(double pointSize = 8.25, bool bold = false, bool underline = false);
+
+// Solid background of a widget through its palette.
+void SetBackground(QWidget* widget, const QColor& colour);
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+}  // namespace fortunix

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include "reading/BirthDataRules.h"
+
+class QWidget;
+
+namespace fortunix {
+
+// The application title, shown in the title bar of every message box.
+inline constexpr char kApplicationTitle[] = "Fortunix";
+
+// Everything the program asks of the platform passes through one of these seams. The program
+// installs the Qt implementations (QtPlatform.h); tests install recorders.
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+    // A modal message box titled with the application title.
+    virtual MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon,
+                               MessageButtons buttons) = 0;
+};
+
+class WebOpener {
+  public:
+    virtual ~WebOpener() = default;
+    // Hands the address to the desktop's browser; the outcome is never reported.
+    virtual void Open(const QString& address) = 0;
+};
+
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+    // The text stored under (application, section, key); empty when there is none.
+    virtual QString Read(const QString& application, const QString& section,
+                         const QString& key) = 0;
+    virtual void Save(const QString& application, const QString& section, const QString& key,
+                      const QString& value) = 0;
+};
+
+class InstanceLock {
+  public:
+    virtual ~InstanceLock() = default;
+    // True when no other copy of this executable holds the lock; this copy then holds it.
+    virtual bool TryAcquire() = 0;
+    virtual void Release() = 0;
+};
+
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    virtual QDate Today() = 0;  // the local date
+};
+
+class RandomSource {
+  public:
+    virtual ~RandomSource() = default;
+    virtual void SeedFromTimer() = 0;
+    virtual float Draw() = 0;  // uniform in [0, 1)
+};
+
+class ProcessControl {
+  public:
+    virtual ~ProcessControl() = default;
+    // Ends the program with `status` once the current handler returns.
+    virtual void Terminate(int status) = 0;
+};
+
+struct Platform {
+    MessageBoxes& messages;
+    WebOpener& web;
+    SettingsStore& settings;
+    InstanceLock& lock;
+    Clock& clock;
+    RandomSource& random;
+    ProcessControl& process;
+};
+
+// The seams in use. InstallPlatform must run before any window is created.
+void InstallPlatform(Platform* platform);
+Platform& CurrentPlatform();
+
+// Shorthand for the message boxes of the windows: OK button, application title.
+MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                          MessageButtons buttons = MessageButtons::Ok);
+
+}  // namespace fortunix
