@@ -13,6 +13,7 @@ add_library(fortunix_gui STATIC
     shell/Windows.cpp
     shell/ExitHandOff.cpp
     shell/modHelp.cpp
+    shell/frmAbout.cpp
 )
 set_target_properties(fortunix_gui PROPERTIES AUTOMOC ON)
 target_include_directories(fortunix_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}

@@ -1,0 +1,7 @@
+#include "shell/frmAbout.h"
+
+namespace fortunix {
+
+void ShowAboutBox(QWidget*) {}
+
+}  // namespace fortunix
