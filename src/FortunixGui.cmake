@@ -20,5 +20,12 @@ target_include_directories(fortunix_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}
                                               ${CMAKE_CURRENT_BINARY_DIR}/generated)
 target_link_libraries(fortunix_gui PUBLIC fortunix_core Qt6::Widgets PRIVATE fortunix_warnings)
 
+set(fortunix_icon_files)
+foreach(size 16 24 32 48 64 128 256)
+    list(APPEND fortunix_icon_files ${PROJECT_SOURCE_DIR}/data/icons/fortunix-${size}.png)
+endforeach()
+qt_add_resources(fortunix_gui "icons" PREFIX "/icons" BASE ${PROJECT_SOURCE_DIR}/data/icons
+                 FILES ${fortunix_icon_files})
+
 add_executable(fortunix WIN32 app/main.cpp)
 target_link_libraries(fortunix PRIVATE fortunix_gui fortunix_warnings)

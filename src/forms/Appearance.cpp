@@ -17,6 +17,14 @@ QFont ProgramFont(double pointSize, bool bold, bool underline) {
     return font;
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/fortunix-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 
@@ -18,6 +19,9 @@ inline const QColor kInstructionBlue{0, 0, 255};
 // Verdana where the system has it, else the closest sans-serif (DejaVu Sans descends from
 // Verdana's sibling, Bitstream Vera).
 QFont ProgramFont(double pointSize = 8.25, bool bold = false, bool underline = false);
+
+// The product icon, in every size the desktop asks for.
+QIcon ProgramIcon();
 
 // Solid background of a widget through its palette.
 void SetBackground(QWidget* widget, const QColor& colour);
