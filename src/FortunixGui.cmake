@@ -8,6 +8,11 @@ add_library(fortunix_gui STATIC
     forms/Twips.cpp
     forms/frmMain.cpp
     forms/frmDisplay.cpp
+    forms/KeyPressFilter.cpp
+    forms/LinkLabel.cpp
+    forms/LocationSearch.cpp
+    forms/WindowPlacement.cpp
+    forms/WrappingButton.cpp
     shell/Platform.cpp
     shell/QtPlatform.cpp
     shell/Windows.cpp

@@ -1,10 +1,213 @@
 #include "forms/frmDisplay.h"
 
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <string_view>
+
+#include "forms/Appearance.h"
+#include "forms/LinkLabel.h"
+#include "forms/Twips.h"
+#include "forms/WindowPlacement.h"
+#include "forms/frmMain.h"
+#include "reading/Interpretation.h"
+#include "shell/ExitHandOff.h"
+#include "shell/ProgramTexts.h"
+#include "shell/Windows.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+
 namespace fortunix {
 
-frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+constexpr int kClientWidth = 7935;
+constexpr int kClientHeight = 4815;
+constexpr int kLeoSignIndex = 4;
+
+const QColor kParagraphBlack{0, 0, 0};
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    PlaceInTwips(widget, left, top, width, height);
+    return widget;
+}
+
+// Runs one step of a command; a failure in it must not stop the steps after it.
+template <typename Step>
+void IgnoringErrors(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+LinkLabel* OfferLabel(QWidget* strip, const char* name, const char* text, int top) {
+    auto* offer = Place(new LinkLabel(strip), name, 120, top, 7665, 615);
+    offer->setText(QString::fromUtf8(text));
+    SetBackground(offer, kMintGreen);  // opaque, so the offer behind stays hidden
+    SetTextColour(offer, kVioletText);
+    return offer;
+}
+
+QPushButton* CommandButton(QWidget* frame, const char* name, const char* caption, int left) {
+    auto* button =
+        Place(new QPushButton(QString::fromLatin1(caption), frame), name, left, 2760, 1260, 465);
+    button->setFont(ProgramFont(8.25, /*bold=*/true));
+    SetBackground(button, kSkyBlue);
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
+    return button;
+}
+
+}  // namespace
+
+frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setFont(ProgramFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(TwipsRect(0, 0, kClientWidth, kClientHeight).size());
+    SetBackground(client, kSkyBlue);
+    setCentralWidget(client);
+
+    BuildMenus();
+    BuildBanner(client);
+    BuildResultFrame(client);
+    BuildOfferStrip(client);
+    setTabOrder(cmdExit_, cmdOK_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    cmdExit_->setFocus();
+}
+
+void frmDisplay::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuFileBack"));
+    connect(back, &QAction::triggered, this, &frmDisplay::cmdOK_Click);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    connect(online, &QAction::triggered, this, OpenOnlineHelp);
+    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    connect(visit, &QAction::triggered, this, OpenHomePage);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    QAction* update = help->addAction(QStringLiteral("&Check for Software Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    connect(update, &QAction::triggered, this, OpenDownloadPage);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
+    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this,
+            [this] { IgnoringErrors([this] { ShowAboutBox(this); }); });
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, OpenDonatePage);
+    // Shipped unavailable: shown greyed out, never chosen.
+    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mkmoney"));
+    connect(makeMoney, &QAction::triggered, this, OpenFullBrandPage);
+    makeMoney->setEnabled(false);
+}
+
+void frmDisplay::BuildBanner(QWidget* client) {
+    auto* strip = Place(new QWidget(client), "Frame2", 0, 0, 7935, 615);
+    SetBackground(strip, kMintGreen);
+    auto* banner = Place(new LinkLabel(strip), "Label61", 127, 120, 7680, 465);
+    banner->setText(QString::fromUtf8(texts::kDiscussionBanner));
+    SetTextColour(banner, kVioletText);
+    connect(banner, &LinkLabel::clicked, this, [] { IgnoringErrors(OpenHomePage); });
+}
+
+void frmDisplay::BuildResultFrame(QWidget* client) {
+    auto* frame = Place(new QGroupBox(QStringLiteral("Fortunix Result"), client), "Frame1", 0, 600,
+                        7935, 3375);
+    frame->setFont(ProgramFont(9, /*bold=*/true));  // the frame's caption
+    SetBackground(frame, kSkyBlue);
+
+    auto* heading = Place(new QLabel(QStringLiteral("Part Of Fortune :-"), frame), "Label2", 240,
+                          480, 1710, 195);
+    heading->setFont(ProgramFont(8.25, /*bold=*/true));
+
+    // Until a reading writes them, the labels show the texts of the design.
+    lblPartOfFortune_ = Place(new QLabel(QStringLiteral("lblPartOfFortune"), frame),
+                              "lblPartOfFortune", 2160, 480, 1620, 195);
+    lblPartOfFortune_->setFont(ProgramFont(8.25, /*bold=*/true));
+
+    const std::string_view leo = InterpretationParagraph(kLeoSignIndex);
+    lblPartOfFortuneDesc_ =
+        Place(new QLabel(QString::fromUtf8(leo.data(), static_cast<qsizetype>(leo.size())), frame),
+              "lblPartOfFortuneDesc", 240, 840, 7575, 1815);
+    lblPartOfFortuneDesc_->setFont(ProgramFont());
+    lblPartOfFortuneDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPartOfFortuneDesc_->setWordWrap(true);
+    SetTextColour(lblPartOfFortuneDesc_, kParagraphBlack);
+
+    cmdExit_ = CommandButton(frame, "cmdExit", "&Exit", 6555);
+    connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
+    cmdOK_ = CommandButton(frame, "cmdOK", "&Back", 5160);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
+}
+
+void frmDisplay::BuildOfferStrip(QWidget* client) {
+    auto* strip = Place(new QWidget(client), "Frame5", 0, 3960, 7935, 855);
+    SetBackground(strip, kMintGreen);
+    LinkLabel* coBrand = OfferLabel(strip, "lblCobrand", texts::kCoBrandOffer, 165);
+    connect(coBrand, &LinkLabel::clicked, this, OpenCoBrandPage);
+    // Here the resale offer lies in front.
+    LinkLabel* fullBrand = OfferLabel(strip, "lblFullBrand", texts::kFullBrandOffer, 160);
+    connect(fullBrand, &LinkLabel::clicked, this, OpenFullBrandPage);
+    fullBrand->raise();
+}
+
+void frmDisplay::SetPartOfFortune(const QString& caption) {
+    lblPartOfFortune_->setText(caption);
+}
+
+void frmDisplay::SetInterpretation(const QString& paragraph) {
+    lblPartOfFortuneDesc_->setText(paragraph);
+}
+
+void frmDisplay::cmdOK_Click() {
+    IgnoringErrors([this] { close(); });
+    IgnoringErrors([] { windows::Main().show(); });
+    IgnoringErrors(HideExitWindow);
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event) {
+    IgnoringErrors(RunExitHandOff);
+    event->accept();
+}
+
+void frmDisplay::keyPressEvent(QKeyEvent* event) {
+    // Exit is also the cancel button: Esc chooses it wherever the focus is.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdExit_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmDisplay::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        CentreOnScreen(this);
+    }
+    QMainWindow::showEvent(event);
 }
 
 }  // namespace fortunix

@@ -1,10 +1,492 @@
 #include "forms/frmMain.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string_view>
+
+#include "forms/Appearance.h"
+#include "forms/KeyPressFilter.h"
+#include "forms/LinkLabel.h"
+#include "forms/LocationSearch.h"
+#include "forms/Twips.h"
+#include "forms/WindowPlacement.h"
+#include "forms/WrappingButton.h"
+#include "forms/frmDisplay.h"
+#include "reading/CurrentReading.h"
+#include "reading/ReadingChain.h"
+#include "reading/TimeZoneTable.h"
+#include "shell/ExitHandOff.h"
+#include "shell/Platform.h"
+#include "shell/ProgramTexts.h"
+#include "shell/Windows.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+
 namespace fortunix {
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+constexpr int kClientWidth = 6540;
+constexpr int kClientHeight = 7440;
+
+const QColor kCaptionBlack{0, 0, 0};
+const QColor kIndicatorWhite{255, 255, 255};
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+const char kReadingFailed[] =
+    "The reading could not be computed. Please check the birth data and try again.";
+
+// A rectangle of the design, in twips, relative to the control's container.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, const Twips& box) {
+    widget->setObjectName(QString::fromLatin1(name));
+    PlaceInTwips(widget, box.left, box.top, box.width, box.height);
+    return widget;
+}
+
+// A frame without border: a coloured panel.
+QWidget* Panel(QWidget* parent, const char* name, const Twips& box, const QColor& background) {
+    auto* panel = Place(new QWidget(parent), name, box);
+    SetBackground(panel, background);
+    return panel;
+}
+
+QGroupBox* TitledFrame(QWidget* parent, const char* name, const char* caption, const Twips& box) {
+    auto* frame = Place(new QGroupBox(QString::fromLatin1(caption), parent), name, box);
+    SetBackground(frame, kMintGreen);
+    return frame;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, const Twips& box,
+                const QColor& colour) {
+    auto* label = Place(new QLabel(text, parent), name, box);
+    SetTextColour(label, colour);
+    return label;
+}
+
+QLineEdit* TextBox(QWidget* parent, const char* name, const Twips& box, const QColor& background,
+                   const QColor& text, int maxLength = 32767) {
+    auto* edit = Place(new QLineEdit(parent), name, box);
+    SetBackground(edit, background);
+    SetTextColour(edit, text);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QComboBox* DropDownList(QWidget* parent, const char* name, const Twips& box,
+                        const QColor& background) {
+    auto* list = Place(new QComboBox(parent), name, box);
+    SetBackground(list, background);
+    SetTextColour(list, kVioletText);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+// Check boxes and option buttons keep a white box to tick on their coloured background.
+template <typename Button>
+Button* ChoiceButton(QWidget* parent, const char* name, const char* text, const Twips& box) {
+    auto* button = Place(new Button(QString::fromLatin1(text), parent), name, box);
+    SetBackground(button, kMintGreen);
+    SetTextColour(button, kVioletText);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Base, kIndicatorWhite);
+    button->setPalette(palette);
+    return button;
+}
+
+QRadioButton* OptionButton(QWidget* parent, QButtonGroup* array, int index, const char* name,
+                           const char* text, const Twips& box) {
+    auto* option = ChoiceButton<QRadioButton>(parent, name, text, box);
+    array->addButton(option, index);
+    return option;
+}
+
+// "Deg" and "Min" under the two boxes of a coordinate frame.
+void UnitCaptions(QWidget* frame, const char* degName, const char* minName) {
+    Caption(frame, degName, QStringLiteral("Deg"), {195, 600, 345, 195}, kVioletText);
+    Caption(frame, minName, QStringLiteral("Min"), {825, 600, 285, 195}, kVioletText);
+}
+
+void FillNumbers(QComboBox* list, int first, int last) {
+    for (int number = first; number <= last; ++number) {
+        list->addItem(QString::number(number));
+    }
+}
+
+std::int16_t ToInt16(const QString& text) {
+    return static_cast<std::int16_t>(text.toInt());
+}
+
+std::int16_t Flag16(bool value) {
+    return value ? kTrue16 : kFalse16;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setFont(ProgramFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(TwipsRect(0, 0, kClientWidth, kClientHeight).size());
+    setCentralWidget(client);
+
+    BuildMenus();
+    BuildHeaderAndTexts(client);
+    BuildInputPanel(client);
+    BuildOfferStrip(client);
+    SetTabOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Form_Load();
+    txtName_->setFocus();
+}
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* next = file->addAction(QStringLiteral("Get My Part Of Fortune Reading"));
+    next->setObjectName(QStringLiteral("mnuNext"));
+    connect(next, &QAction::triggered, this, &frmMain::cmdRashi_Click);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    connect(online, &QAction::triggered, this, OpenOnlineHelp);
+    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    connect(visit, &QAction::triggered, this, OpenHomePage);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    connect(update, &QAction::triggered, this, OpenDownloadPage);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, OpenDonatePage);
+    // Shipped unavailable: shown greyed out, never chosen.
+    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mkmoney"));
+    connect(makeMoney, &QAction::triggered, this, OpenFullBrandPage);
+    makeMoney->setEnabled(false);
+}
+
+void frmMain::BuildHeaderAndTexts(QWidget* client) {
+    QWidget* header = Panel(client, "fraHeader", {0, 0, 6540, 615}, kMintGreen);
+    auto* banner = Place(new LinkLabel(header), "Label61", {0, 120, 6600, 465});
+    banner->setText(QString::fromUtf8(texts::kDiscussionBanner));
+    SetTextColour(banner, kVioletText);
+    connect(banner, &LinkLabel::clicked, this, OpenHomePage);
+
+    QLabel* description =
+        Caption(client, "lblDescription", QString::fromUtf8(texts::kProductDescription),
+                {120, 600, 6375, 855}, kDarkGreen);
+    description->setFont(ProgramFont(8.25, /*bold=*/true));
+    description->setAlignment(Qt::AlignCenter);
+    description->setWordWrap(true);
+
+    QLabel* instruction =
+        Caption(client, "lblInstruction",
+                QStringLiteral("Enter the Correct Details and Know More about Yourself "),
+                {120, 1425, 6375, 255}, kInstructionBlue);
+    instruction->setFont(ProgramFont(8.25, /*bold=*/true));
+    instruction->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void frmMain::BuildInputPanel(QWidget* client) {
+    QWidget* panel = Panel(client, "fraInput", {0, 1680, 6540, 4935}, kSkyBlue);
+
+    Caption(panel, "lblName", QStringLiteral("Name"), {840, 285, 1110, 195}, kCaptionBlack);
+    Caption(panel, "lblDateOfBirth", QStringLiteral("Date of Birth"), {840, 660, 1110, 195},
+            kCaptionBlack);
+    Caption(panel, "lblTimeOfBirth", QStringLiteral("Time of Birth"), {840, 1020, 1110, 195},
+            kCaptionBlack);
+    Caption(panel, "lblTimeFormat", QStringLiteral("HH:MM:SS"), {4800, 1080, 900, 195},
+            kCaptionBlack);
+    Caption(panel, "lblCity", QStringLiteral("City"), {840, 3360, 690, 195}, kCaptionBlack);
+    Caption(panel, "lblState", QStringLiteral("State"), {840, 3720, 690, 195}, kCaptionBlack);
+    Caption(panel, "lblCountry", QStringLiteral("Country"), {840, 4080, 690, 195}, kCaptionBlack);
+
+    txtName_ = TextBox(panel, "txtName", {2040, 240, 3615, 285}, kMintGreen, kVioletText);
+    new KeyPressFilter(txtName_, FilterNameKey);
+
+    cboMonth_ = DropDownList(panel, "cboMonth", {2040, 600, 1695, 315}, kMintGreen);
+    cboDate_ = DropDownList(panel, "cboDate", {3900, 600, 735, 315}, kMintGreen);
+    cboYear_ = DropDownList(panel, "cboYear", {4800, 600, 855, 315}, kMintGreen);
+    cboHH_ = DropDownList(panel, "cboHH", {2040, 960, 735, 315}, kMintGreen);
+    cboMM_ = DropDownList(panel, "cboMM", {3000, 960, 735, 315}, kMintGreen);
+    cboSS_ = DropDownList(panel, "cboSS", {3900, 960, 735, 315}, kMintGreen);
+
+    QGroupBox* zone = TitledFrame(panel, "fraZone", "Zone", {840, 1320, 4815, 1095});
+    chkDST_ =
+        ChoiceButton<QCheckBox>(zone, "chkDST", "Daylight Saving Time", {2040, 240, 2415, 375});
+    chkDST_->setFont(ProgramFont(8.25, /*bold=*/true));
+    cmbTimeZone_ = DropDownList(zone, "cmbTimeZone", {120, 600, 4335, 315}, kSkyBlue);
+
+    QGroupBox* latitude = TitledFrame(panel, "fraLatitude", "Latitude", {840, 2475, 2415, 855});
+    txtLatD_ = TextBox(latitude, "txtLatD", {120, 240, 495, 285}, kSkyBlue, kNavyText, 2);
+    txtLatM_ = TextBox(latitude, "txtLatM", {720, 240, 495, 285}, kSkyBlue, kNavyText, 2);
+    UnitCaptions(latitude, "lblLatDeg", "lblLatMin");
+    optLat_ = new QButtonGroup(this);
+    optLat_->setObjectName(QStringLiteral("optLat"));
+    OptionButton(latitude, optLat_, 0, "optLat_0", "North", {1320, 240, 855, 255})
+        ->setChecked(true);
+    OptionButton(latitude, optLat_, 1, "optLat_1", "South", {1320, 480, 855, 255});
+
+    QGroupBox* longitude = TitledFrame(panel, "fraLongitude", "Longitude", {3360, 2475, 2295, 855});
+    txtLonD_ = TextBox(longitude, "txtLonD", {120, 240, 495, 285}, kSkyBlue, kNavyText, 3);
+    txtLonM_ = TextBox(longitude, "txtLonM", {720, 240, 495, 285}, kSkyBlue, kNavyText, 2);
+    UnitCaptions(longitude, "lblLonDeg", "lblLonMin");
+    optLong_ = new QButtonGroup(this);
+    optLong_->setObjectName(QStringLiteral("optLong"));
+    OptionButton(longitude, optLong_, 0, "optLong_0", "East", {1320, 240, 735, 255})
+        ->setChecked(true);
+    OptionButton(longitude, optLong_, 1, "optLong_1", "West", {1320, 480, 735, 255});
+
+    for (QLineEdit* box : {txtLatD_, txtLatM_, txtLonD_, txtLonM_}) {
+        new KeyPressFilter(box, FilterNumericKey);
+    }
+
+    txtMCity_ = TextBox(panel, "txtMCity", {2040, 3360, 1935, 285}, kMintGreen, kVioletText);
+    txtMState_ = TextBox(panel, "txtMState", {2040, 3720, 1935, 285}, kMintGreen, kVioletText);
+    txtMCountry_ = TextBox(panel, "txtMCountry", {2040, 4080, 1935, 285}, kMintGreen, kVioletText);
+
+    cmdBrowser_ =
+        Place(new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude"), panel),
+              "cmdBrowser", {4200, 3360, 1455, 1035});
+    cmdRashi_ = Place(new QPushButton(QStringLiteral("Get My Part Of Fortune Reading"), panel),
+                      "cmdRashi", {840, 4440, 4815, 375});
+    cmdRashi_->setFont(ProgramFont(8.25, /*bold=*/true));
+    for (QPushButton* button : {cmdBrowser_, cmdRashi_}) {
+        SetBackground(button, kSkyBlue);
+        SetTextColour(button, kVioletText);
+        button->setAutoDefault(true);  // Enter presses the button that has the focus
+    }
+    connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+}
+
+void frmMain::BuildOfferStrip(QWidget* client) {
+    QWidget* strip = Panel(client, "fraOffers", {0, 6600, 6540, 855}, kMintGreen);
+    // The two offers share one rectangle; the co-brand offer lies in front.
+    auto* fullBrand = Place(new LinkLabel(strip), "lblFullBrand", {150, 120, 6225, 615});
+    fullBrand->setText(QString::fromUtf8(texts::kFullBrandOffer));
+    connect(fullBrand, &LinkLabel::clicked, this, OpenFullBrandPage);
+    auto* coBrand = Place(new LinkLabel(strip), "lblCobrand", {150, 120, 6225, 615});
+    coBrand->setText(QString::fromUtf8(texts::kCoBrandOffer));
+    connect(coBrand, &LinkLabel::clicked, this, OpenCoBrandPage);
+    for (LinkLabel* offer : {fullBrand, coBrand}) {
+        SetBackground(offer, kMintGreen);  // opaque, so the offer behind stays hidden
+        SetTextColour(offer, kVioletText);
+    }
+    coBrand->raise();
+}
+
+void frmMain::SetTabOrder() {
+    const std::array<QWidget*, 22> order = {txtName_,
+                                            cboMonth_,
+                                            cboDate_,
+                                            cboYear_,
+                                            cboHH_,
+                                            cboMM_,
+                                            cboSS_,
+                                            chkDST_,
+                                            txtLonM_,
+                                            optLong_->button(0),
+                                            optLong_->button(1),
+                                            txtLatD_,
+                                            txtLatM_,
+                                            optLat_->button(0),
+                                            optLat_->button(1),
+                                            txtMCity_,
+                                            txtMState_,
+                                            txtMCountry_,
+                                            cmdBrowser_,
+                                            cmdRashi_,
+                                            txtLonD_,
+                                            cmbTimeZone_};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void frmMain::Form_Load() {
+    for (const char* month : kMonthNames) {
+        cboMonth_->addItem(QString::fromLatin1(month));
+    }
+    for (const TimeZoneRow& row : kTimeZoneTable) {
+        cmbTimeZone_->addItem(FromUtf8(row.listText));
+    }
+    FillNumbers(cboDate_, 1, 31);
+    FillNumbers(cboYear_, kFirstYear, kLastYear);
+    FillNumbers(cboHH_, 0, 23);
+    FillNumbers(cboMM_, 0, 59);
+    FillNumbers(cboSS_, 0, 59);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_}) {
+        list->setCurrentIndex(0);
+    }
+    cmbTimeZone_->setCurrentIndex(kDefaultTimeZoneIndex);
+}
+
+QWidget* frmMain::FocusTarget(BirthField field) const {
+    switch (field) {
+        case BirthField::Name:
+            return txtName_;
+        case BirthField::LonDeg:
+            return txtLonD_;
+        case BirthField::LonMin:
+            return txtLonM_;
+        case BirthField::LatDeg:
+            return txtLatD_;
+        case BirthField::LatMin:
+            return txtLatM_;
+        case BirthField::None:
+            break;
+    }
+    return nullptr;
+}
+
+bool frmMain::Input_Validation() {
+    BirthFormInput input;
+    input.name = txtName_->text().toStdString();
+    input.lonDeg = txtLonD_->text().toStdString();
+    input.lonMin = txtLonM_->text().toStdString();
+    input.latDeg = txtLatD_->text().toStdString();
+    input.latMin = txtLatM_->text().toStdString();
+    input.yearText = cboYear_->currentText().toStdString();
+    input.monthIndex = cboMonth_->currentIndex();
+    input.dayIndex = cboDate_->currentIndex();
+
+    const std::optional<RuleFailure> failure = CheckBirthForm(input);
+    if (!failure) {
+        return true;
+    }
+    ShowMessage(this, FromUtf8(failure->message), failure->icon);
+    if (QWidget* field = FocusTarget(failure->focus)) {
+        field->setFocus();
+    }
+    return false;
+}
+
+void frmMain::Zone_Calculation() {
+    ApplyZoneSelection(cmbTimeZone_->currentIndex(), zoneState);
+}
+
+void frmMain::cmdRashi_Click() {
+    if (!Input_Validation()) {
+        return;
+    }
+    birthRecord.name = txtName_->text().toStdString();
+    Zone_Calculation();
+    birthRecord.month = static_cast<std::int16_t>(cboMonth_->currentIndex() + 1);
+    birthRecord.day = ToInt16(cboDate_->currentText());
+    birthRecord.year = ToInt16(cboYear_->currentText());
+    birthRecord.hour = ToInt16(cboHH_->currentText());
+    birthRecord.minute = ToInt16(cboMM_->currentText());
+    birthRecord.zoneHours = static_cast<std::int16_t>(std::abs(zoneState.hours));
+    birthRecord.zoneMinutes = static_cast<std::int16_t>(std::abs(zoneState.minutes));
+    birthRecord.lonDeg = ToInt16(txtLonD_->text());
+    birthRecord.lonMin = ToInt16(txtLonM_->text());
+    birthRecord.latDeg = ToInt16(txtLatD_->text());
+    birthRecord.latMin = ToInt16(txtLatM_->text());
+    birthRecord.isEast = Flag16(optLong_->button(0)->isChecked());
+    birthRecord.isSouth = Flag16(optLat_->button(1)->isChecked());
+    birthRecord.isDst = Flag16(chkDST_->isChecked());
+
+    std::optional<std::string_view> paragraph;
+    try {
+        paragraph = RunReadingEngines(cboHH_->currentIndex());
+    } catch (...) {
+        ShowMessage(this, QString::fromLatin1(kReadingFailed), MessageIcon::Error);
+        return;
+    }
+
+    frmDisplay& display = windows::Display();
+    display.SetPartOfFortune(QString::fromStdString(partOfFortune.caption));
+    if (paragraph) {
+        display.SetInterpretation(FromUtf8(*paragraph));
+    }
+    HideExitWindow();
+    hide();
+    display.show();
+}
+
+void frmMain::cmdBrowser_Click() {
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } required[] = {{txtMCity_, "Please Enter City"},
+                    {txtMState_, "Please Enter State"},
+                    {txtMCountry_, "Please Enter Country"}};
+    for (const auto& field : required) {
+        if (field.box->text().isEmpty()) {
+            ShowMessage(this, QString::fromLatin1(field.message), MessageIcon::Information);
+            field.box->setFocus();
+            return;
+        }
+    }
+    const QString query = txtMCity_->text() + u' ' + txtMState_->text() + u' ' +
+                          txtMCountry_->text() + QStringLiteral(" Latitude Longitude");
+    // The look-up is a helper outside the reading: if it fails, the click does nothing.
+    try {
+        LocationSearch search;
+        QVariant answer;
+        search.Search(query, MainSiteBase(), answer);
+    } catch (...) {
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    try {
+        RunExitHandOff();
+    } catch (...) {
+    }
+    event->accept();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        CentreOnScreen(this);
+    }
+    QMainWindow::showEvent(event);
 }
 
 }  // namespace fortunix

@@ -2,14 +2,72 @@
 
 #include <QMainWindow>
 
+#include "reading/BirthDataRules.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
 namespace fortunix {
 
 // The birth-data form: the program's main window.
+//
+// Every control carries its design name as object name (txtLatD, cmdRashi, mnuNext ...).
+// The two option-button arrays are QButtonGroups named "optLong" and "optLat" whose ids are
+// the array indexes; their buttons are named with the index after an underscore:
+// optLong_0 ("East"), optLong_1 ("West"), optLat_0 ("North"), optLat_1 ("South").
 class frmMain : public QMainWindow {
     Q_OBJECT
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+
+    // The reading request (the button and the File menu item).
+    void cmdRashi_Click();
+    // Looks the latitude and longitude of the typed place up.
+    void cmdBrowser_Click();
+
+    // Checks the birth data; tells the user and answers false when it cannot be used.
+    bool Input_Validation();
+    // Writes the correction of the chosen time zone into the current zone state.
+    void Zone_Calculation();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildHeaderAndTexts(QWidget* client);
+    void BuildInputPanel(QWidget* client);
+    void BuildOfferStrip(QWidget* client);
+    void SetTabOrder();
+    void Form_Load();
+    QWidget* FocusTarget(BirthField field) const;
+
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHH_ = nullptr;
+    QComboBox* cboMM_ = nullptr;
+    QComboBox* cboSS_ = nullptr;
+    QComboBox* cmbTimeZone_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    QLineEdit* txtLatD_ = nullptr;
+    QLineEdit* txtLatM_ = nullptr;
+    QLineEdit* txtLonD_ = nullptr;
+    QLineEdit* txtLonM_ = nullptr;
+    QButtonGroup* optLat_ = nullptr;
+    QButtonGroup* optLong_ = nullptr;
+    QLineEdit* txtMCity_ = nullptr;
+    QLineEdit* txtMState_ = nullptr;
+    QLineEdit* txtMCountry_ = nullptr;
+    QPushButton* cmdBrowser_ = nullptr;
+    QPushButton* cmdRashi_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace fortunix

@@ -1,0 +1,18 @@
+#include "forms/WindowPlacement.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace fortunix {
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace fortunix

@@ -1,0 +1,254 @@
+// Draws the program's windows and the main window's message boxes into PNG files, one per
+// render step, so that a layout can be checked by eye. Usage: fortunix-screenshots [folder]
+// (default ./screenshots). Run it with QT_QPA_PLATFORM=offscreen or under xvfb-run.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "forms/frmDisplay.h"
+#include "forms/frmMain.h"
+#include "shell/Platform.h"
+#include "shell/Windows.h"
+
+namespace fortunix::screenshots {
+
+namespace {
+
+// Where the pictures go and the name of the step being drawn.
+struct Shot {
+    QString folder;
+    QString stepName;
+    int saved = 0;
+
+    void Save(QWidget* window) {
+        window->show();
+        QApplication::processEvents();
+        const QString path = folder + u'/' + stepName + QStringLiteral(".png");
+        if (window->grab().save(path)) {
+            std::printf("%s\n", qPrintable(path));
+            ++saved;
+        } else {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        }
+    }
+};
+
+// Instead of waiting for the user, a message box is drawn under the current step's name,
+// built as the program's own message boxes are.
+class DrawnMessageBoxes final : public MessageBoxes {
+  public:
+    explicit DrawnMessageBoxes(Shot& shot) : shot_(shot) {}
+
+    MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon,
+                       MessageButtons buttons) override {
+        QMessageBox box(
+            icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+            QString::fromLatin1(kApplicationTitle), text,
+            buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+            parent);
+        shot_.Save(&box);
+        box.hide();
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+
+  private:
+    Shot& shot_;
+};
+
+// The other seams do nothing that leaves this program: no browser, no settings file.
+class NoWebOpener final : public WebOpener {
+  public:
+    void Open(const QString&) override {}
+};
+class NoSettingsStore final : public SettingsStore {
+  public:
+    QString Read(const QString&, const QString&, const QString&) override { return {}; }
+    void Save(const QString&, const QString&, const QString&, const QString&) override {}
+};
+class FreeInstanceLock final : public InstanceLock {
+  public:
+    bool TryAcquire() override { return true; }
+    void Release() override {}
+};
+class FixedClock final : public Clock {
+  public:
+    QDate Today() override { return {2026, 1, 1}; }
+};
+class FixedRandom final : public RandomSource {
+  public:
+    void SeedFromTimer() override {}
+    float Draw() override { return 0.0f; }
+};
+class NoProcessControl final : public ProcessControl {
+  public:
+    void Terminate(int) override {}
+};
+
+// One picture. `run` brings the program into the state to draw and returns the window to
+// draw, or nothing when it raised a message box (which the seam draws).
+struct RenderStep {
+    QString name;
+    std::function<QWidget*()> run;
+};
+
+template <typename Widget>
+Widget* Find(QWidget* window, const char* name) {
+    return window->findChild<Widget*>(QString::fromLatin1(name));
+}
+
+// Fills the main window's checked fields; an empty text leaves a box empty.
+void FillBirthForm(frmMain& form, const char* name, const char* lonDeg, const char* lonMin,
+                   const char* latDeg, const char* latMin) {
+    Find<QLineEdit>(&form, "txtName")->setText(QString::fromLatin1(name));
+    Find<QLineEdit>(&form, "txtLonD")->setText(QString::fromLatin1(lonDeg));
+    Find<QLineEdit>(&form, "txtLonM")->setText(QString::fromLatin1(lonMin));
+    Find<QLineEdit>(&form, "txtLatD")->setText(QString::fromLatin1(latDeg));
+    Find<QLineEdit>(&form, "txtLatM")->setText(QString::fromLatin1(latMin));
+}
+
+void SetDate(frmMain& form, int monthIndex, int dayIndex, const char* year) {
+    Find<QComboBox>(&form, "cboMonth")->setCurrentIndex(monthIndex);
+    Find<QComboBox>(&form, "cboDate")->setCurrentIndex(dayIndex);
+    Find<QComboBox>(&form, "cboYear")->setCurrentText(QString::fromLatin1(year));
+}
+
+void TypeKey(QWidget* box, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &press);
+}
+
+QWidget* RequestReading(frmMain& form) {
+    form.cmdRashi_Click();
+    return nullptr;
+}
+
+void SetPlace(frmMain& form, const char* city, const char* state, const char* country) {
+    Find<QLineEdit>(&form, "txtMCity")->setText(QString::fromLatin1(city));
+    Find<QLineEdit>(&form, "txtMState")->setText(QString::fromLatin1(state));
+    Find<QLineEdit>(&form, "txtMCountry")->setText(QString::fromLatin1(country));
+}
+
+QWidget* LookUpPlace(frmMain& form, const char* city, const char* state, const char* country) {
+    SetPlace(form, city, state, country);
+    form.cmdBrowser_Click();
+    return nullptr;
+}
+
+// The main window and the result window with their message boxes. Further windows (the about
+// box, the refer-a-friend window) add their steps to this list.
+std::vector<RenderStep> RenderSteps() {
+    frmMain& form = windows::Main();
+    return {
+        {QStringLiteral("main-window"), [&form] { return static_cast<QWidget*>(&form); }},
+        {QStringLiteral("message-enter-name"),
+         [&form] {
+             FillBirthForm(form, "  ", "0", "0", "51", "30");
+             return RequestReading(form);
+         }},
+        {QStringLiteral("message-longitude-degrees"),
+         [&form] {
+             FillBirthForm(form, "JOHN", "180", "0", "51", "30");
+             return RequestReading(form);
+         }},
+        {QStringLiteral("message-longitude-minutes"),
+         [&form] {
+             FillBirthForm(form, "JOHN", "0", "60", "51", "30");
+             return RequestReading(form);
+         }},
+        {QStringLiteral("message-latitude-degrees"),
+         [&form] {
+             FillBirthForm(form, "JOHN", "0", "0", "90", "30");
+             return RequestReading(form);
+         }},
+        {QStringLiteral("message-latitude-minutes"),
+         [&form] {
+             FillBirthForm(form, "JOHN", "0", "0", "51", "");
+             return RequestReading(form);
+         }},
+        {QStringLiteral("message-february"),
+         [&form] {
+             FillBirthForm(form, "JOHN", "0", "0", "51", "30");
+             SetDate(form, 1, 29, "1999");
+             return RequestReading(form);
+         }},
+        {QStringLiteral("message-thirty-day-month"),
+         [&form] {
+             SetDate(form, 3, 30, "2000");
+             return RequestReading(form);
+         }},
+        {QStringLiteral("message-only-numbers"),
+         [&form] {
+             TypeKey(Find<QLineEdit>(&form, "txtLatD"), Qt::Key_A, QStringLiteral("a"));
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("message-only-letters"),
+         [&form] {
+             TypeKey(Find<QLineEdit>(&form, "txtName"), Qt::Key_1, QStringLiteral("1"));
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("message-enter-city"), [&form] { return LookUpPlace(form, "", "", ""); }},
+        {QStringLiteral("message-enter-state"),
+         [&form] { return LookUpPlace(form, "Paris", "", ""); }},
+        {QStringLiteral("message-enter-country"),
+         [&form] { return LookUpPlace(form, "Paris", "IDF", ""); }},
+        {QStringLiteral("result-window"),
+         [&form] {
+             // The worked example: 1 January 2000, 12:00 GMT, 0°0' West, 51°30' North.
+             FillBirthForm(form, "JOHN", "0", "0", "51", "30");
+             SetPlace(form, "London", "England", "United Kingdom");
+             SetDate(form, 0, 0, "2000");
+             Find<QComboBox>(&form, "cboHH")->setCurrentIndex(12);
+             Find<QRadioButton>(&form, "optLong_1")->setChecked(true);
+             form.cmdRashi_Click();
+             return static_cast<QWidget*>(&windows::Display());
+         }},
+    };
+}
+
+}  // namespace
+}  // namespace fortunix::screenshots
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    using namespace fortunix;
+    using namespace fortunix::screenshots;
+
+    Shot shot;
+    shot.folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    if (!QDir().mkpath(shot.folder)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(shot.folder));
+        return 1;
+    }
+
+    DrawnMessageBoxes messages(shot);
+    NoWebOpener web;
+    NoSettingsStore settings;
+    FreeInstanceLock lock;
+    FixedClock clock;
+    FixedRandom random;
+    NoProcessControl process;
+    Platform platform{messages, web, settings, lock, clock, random, process};
+    InstallPlatform(&platform);
+
+    const std::vector<RenderStep> steps = RenderSteps();
+    for (const RenderStep& step : steps) {
+        shot.stepName = step.name;
+        if (QWidget* window = step.run()) {
+            shot.Save(window);
+        }
+    }
+    const bool complete = shot.saved == static_cast<int>(steps.size());
+    if (!complete) {
+        std::fprintf(stderr, "%d of %zu pictures written\n", shot.saved, steps.size());
+    }
+    return complete ? 0 : 1;
+}
