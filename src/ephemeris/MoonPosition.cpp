@@ -58,9 +58,13 @@ double LunarLongitude(double centuries, LunarChartState& state) {
         sum = sum + value;
     }
 
+    return ReduceLunarLongitude(state.meanLongitude + sum);
+}
+
+double ReduceLunarLongitude(double degrees) {
     // Same as adding or subtracting 360 until in range, in one exact step: the mean
     // longitude of a far date is hundreds of turns away. A positive multiple of 360 stays 360.
-    double longitude = state.meanLongitude + sum;
+    double longitude = degrees;
     if (longitude < 0) {
         longitude = std::fmod(longitude, 360.0) + 360.0;
         if (longitude == 360.0) {

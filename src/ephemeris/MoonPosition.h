@@ -25,6 +25,9 @@ struct LunarChartState {
 // 0..360 (a value landing on 360 stays 360). Fills the mean arguments of `state`.
 double LunarLongitude(double centuries, LunarChartState& state);
 
+// A longitude sum brought into 0..360 as whole turns: -10 is 350, 720 stays 360, -360 is 0.
+double ReduceLunarLongitude(double degrees);
+
 // The lunar engine for one birth; shares its time base with the ascendant.
 LunarChartState ComputeMoonPosition(const BirthRecord& birth, const ZoneState& zone);
 

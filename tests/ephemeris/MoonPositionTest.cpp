@@ -1,0 +1,135 @@
+#include "ephemeris/MoonPosition.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ephemeris/BirthFixtures.h"
+#include "reading/CurrentReading.h"
+
+namespace fortunix {
+namespace {
+
+using namespace fortunix::testing;
+
+TEST(ComputeMoonPosition, WorkedExamples) {
+    struct Row {
+        const char* name;
+        BirthRecord birth;
+        ZoneState zone;
+        double universalHours;
+        double longitude;
+        double whole;
+    };
+    const Row rows[] = {
+        {"Greenwich, J2000 noon", MakeBirth(2000, 1, 1, 12, 0, kGreenwich), kGmt, 12, 223.3161,
+         223},
+        {"New York, 4 July 1990 14:30 EST with daylight saving",
+         MakeBirth(1990, 7, 4, 14, 30, kNewYork, true), kEasternStandard, 18.5, 245.8821, 245},
+    };
+    for (const Row& row : rows) {
+        const LunarChartState state = ComputeMoonPosition(row.birth, row.zone);
+        EXPECT_DOUBLE_EQ(state.time.universalHours, row.universalHours) << row.name;
+        EXPECT_NEAR(state.moonLongitude, row.longitude, 1e-4) << row.name;
+        EXPECT_EQ(state.moonDegrees, row.whole) << row.name;
+    }
+}
+
+TEST(LunarLongitude, MeanArgumentsAtTheEpoch) {
+    constexpr double degToRad = 0.0174532925199433;
+    LunarChartState state;
+    EXPECT_NEAR(LunarLongitude(0, state), 223.3161, 1e-4);
+    EXPECT_DOUBLE_EQ(state.meanLongitude, 218.3164591);
+    EXPECT_DOUBLE_EQ(state.elongation, 297.8502042 * degToRad);
+    EXPECT_DOUBLE_EQ(state.sunAnomaly, 357.5291092 * degToRad);
+    EXPECT_DOUBLE_EQ(state.moonAnomaly, 134.9634114 * degToRad);
+    EXPECT_DOUBLE_EQ(state.latitudeArgument, 93.2720993 * degToRad);
+    EXPECT_DOUBLE_EQ(state.eccentricityFactor, 1);
+}
+
+TEST(LunarLongitude, StaysWithinTheSeriesOfTheMeanLongitude) {
+    // The 25 terms add up to at most 9.14 degrees, so the result is the mean longitude
+    // moved by less than that, brought into one turn.
+    for (double centuries = -1.0; centuries <= 0.51; centuries += 0.00731) {
+        LunarChartState state;
+        const double longitude = LunarLongitude(centuries, state);
+        ASSERT_GE(longitude, 0) << centuries;
+        ASSERT_LE(longitude, 360) << centuries;
+        const double offset = std::remainder(longitude - state.meanLongitude, 360.0);
+        ASSERT_LT(std::fabs(offset), 9.14) << centuries;
+    }
+}
+
+TEST(ReduceLunarLongitude, WholeTurnsAreRemoved) {
+    struct Row {
+        const char* name;
+        double degrees, expected;
+    };
+    const Row rows[] = {
+        {"ten below zero", -10, 350},
+        {"just below zero", -0.5, 359.5},
+        {"exactly minus one turn", -360, 0},
+        {"zero", 0, 0},
+        {"inside the turn", 123.9, 123.9},
+        {"one turn stays", 360, 360},
+        {"two turns stay a turn", 720, 360},
+        {"a little past two turns", 720.25, 0.25},
+        {"hundreds of turns", 481267.88134236 + 218.3164591, 166.19780146},
+        {"hundreds of turns back", -481267.88134236 + 218.3164591, 270.43511674},
+    };
+    for (const Row& row : rows) {
+        EXPECT_NEAR(ReduceLunarLongitude(row.degrees), row.expected, 1e-7) << row.name;
+    }
+}
+
+TEST(ComputeMoonPosition, WholeDegreesAreTruncated) {
+    for (int day = 1; day <= 28; ++day) {
+        for (int hour = 0; hour < 24; hour += 5) {
+            const LunarChartState state =
+                ComputeMoonPosition(MakeBirth(1977, 2, day, hour, 10, kNewYork), kEasternStandard);
+            ASSERT_EQ(state.moonDegrees, std::floor(state.moonLongitude)) << day << " " << hour;
+        }
+    }
+}
+
+TEST(ComputeMoonPosition, LatitudeHasNoEffect) {
+    const LunarChartState base =
+        ComputeMoonPosition(MakeBirth(1990, 7, 4, 14, 30, kDelhi), kIndian);
+    for (const Place place : {Place{0, 0, false, 77, 13, true}, Place{89, 59, true, 77, 13, true},
+                              Place{66, 33, false, 77, 13, true}}) {
+        EXPECT_EQ(ComputeMoonPosition(MakeBirth(1990, 7, 4, 14, 30, place), kIndian).moonLongitude,
+                  base.moonLongitude)
+            << place.latDeg;
+    }
+}
+
+TEST(ComputeMoonPosition, LondonSummerBirthIsTheSameInstantAsGreenwichAnHourEarlier) {
+    const LunarChartState summer =
+        ComputeMoonPosition(MakeBirth(1995, 7, 15, 14, 20, kLondon), kBritishSummer);
+    const LunarChartState ticked =
+        ComputeMoonPosition(MakeBirth(1995, 7, 15, 14, 20, kLondon, true), kGmt);
+    const LunarChartState greenwich =
+        ComputeMoonPosition(MakeBirth(1995, 7, 15, 13, 20, kLondon), kGmt);
+    EXPECT_DOUBLE_EQ(summer.moonLongitude, greenwich.moonLongitude);
+    EXPECT_DOUBLE_EQ(ticked.moonLongitude, greenwich.moonLongitude);
+    // The Moon moves about half a degree an hour: a wrong direction would show.
+    const LunarChartState anHourLate =
+        ComputeMoonPosition(MakeBirth(1995, 7, 15, 15, 20, kLondon), kGmt);
+    EXPECT_GT(std::fabs(summer.moonLongitude - anHourLate.moonLongitude), 0.3);
+}
+
+TEST(CalculateLunarChart, ReadsTheCurrentRecordsAndWritesOnlyTheMoon) {
+    birthRecord = MakeBirth(1990, 7, 4, 14, 30, kNewYork, true);
+    zoneState = kEasternStandard;
+    chartPositions = ChartPositions{-1, -2, -3};
+
+    CalculateLunarChart();
+
+    EXPECT_EQ(chartPositions.moon, 245);
+    EXPECT_NEAR(lunarChartState.moonLongitude, 245.8821, 1e-4);
+    EXPECT_EQ(chartPositions.sun, -1);
+    EXPECT_EQ(chartPositions.ascendant, -3);
+}
+
+}  // namespace
+}  // namespace fortunix

@@ -1,0 +1,210 @@
+#include "ephemeris/SunPosition.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "ephemeris/BirthFixtures.h"
+#include "reading/CurrentReading.h"
+
+namespace fortunix {
+namespace {
+
+using namespace fortunix::testing;
+
+constexpr double kTwoPiAsUsed = 6.28318530717958;
+
+TEST(Mod2Pi, ReducesIntoOneTurn) {
+    struct Row {
+        const char* name;
+        double x, expected;
+    };
+    const Row rows[] = {
+        {"small negative angle", -0.1, 6.18318530717958},
+        {"exactly one turn", kTwoPiAsUsed, 0},
+        {"exactly minus one turn", -kTwoPiAsUsed, 0},
+        {"a little over one turn", 7, 0.71681469282042},
+        {"a little under minus one turn", -7, kTwoPiAsUsed - 0.71681469282042},
+        {"inside the turn", 1.5, 1.5},
+        {"many turns", 100 * kTwoPiAsUsed + 0.25, 0.25},
+    };
+    for (const Row& row : rows) {
+        const double reduced = Mod2Pi(row.x);
+        EXPECT_NEAR(reduced, row.expected, 1e-11) << row.name;
+        EXPECT_GE(reduced, 0) << row.name;
+        EXPECT_LT(reduced, kTwoPiAsUsed) << row.name;
+    }
+}
+
+TEST(AbsFloor, TruncatesTowardsZero) {
+    EXPECT_EQ(AbsFloor(2.5), 2);
+    EXPECT_EQ(AbsFloor(-2.5), -2);
+    EXPECT_EQ(AbsFloor(0), 0);
+    EXPECT_EQ(AbsFloor(-0.25), 0);
+}
+
+TEST(TrueAnomaly, CircularOrbitKeepsTheMeanAnomaly) {
+    for (const double m : {0.0, 0.5, 3.0, 3.5, 6.2}) {
+        EXPECT_NEAR(TrueAnomaly(m, 0), m, 1e-12) << "M = " << m;
+    }
+}
+
+TEST(TrueAnomaly, PerihelionStaysAtZero) {
+    for (const double e : {0.0167, 0.2056, 0.2488}) {
+        EXPECT_NEAR(TrueAnomaly(0, e), 0, 1e-15) << "e = " << e;
+    }
+}
+
+TEST(TrueAnomaly, SolvesKeplersEquation) {
+    // Going back from the true anomaly to the mean anomaly must give the input again.
+    for (const double e : {0.0167, 0.0934, 0.2488}) {
+        for (double m = 0.05; m < kTwoPiAsUsed; m += 0.37) {
+            const double v = TrueAnomaly(m, e);
+            ASSERT_GE(v, 0);
+            ASSERT_LT(v, kTwoPiAsUsed);
+            const double eccentric = 2 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(v / 2));
+            double meanAgain = eccentric - e * std::sin(eccentric);
+            if (meanAgain < 0) {
+                meanAgain += 2 * std::numbers::pi;
+            }
+            EXPECT_NEAR(meanAgain, m, 1e-10) << "M = " << m << ", e = " << e;
+        }
+    }
+}
+
+TEST(OrbitalElements, RowsOfTheElementsTable) {
+    constexpr double degToRad = 0.0174532925199433;
+    const auto mercury = OrbitalElements(0, 0);
+    ASSERT_TRUE(mercury.has_value());
+    EXPECT_DOUBLE_EQ(mercury->semiMajorAxis, 0.38709893);
+    EXPECT_NEAR(mercury->meanLongitude, 252.25084 * degToRad, 1e-12);
+
+    const auto pluto = OrbitalElements(8, 0);
+    ASSERT_TRUE(pluto.has_value());
+    EXPECT_DOUBLE_EQ(pluto->semiMajorAxis, 39.48168677);
+    EXPECT_NEAR(pluto->meanLongitude, 238.92881 * degToRad, 1e-12);
+
+    // One century after J2000 the Earth's row has moved by one rate each.
+    const auto earth = OrbitalElements(2, 36525);
+    ASSERT_TRUE(earth.has_value());
+    EXPECT_NEAR(earth->semiMajorAxis, 1.00000006, 1e-15);
+    EXPECT_NEAR(earth->eccentricity, 0.01667218, 1e-15);
+    EXPECT_NEAR(earth->inclination, (0.00005 - 46.94 / 3600) * degToRad, 1e-15);
+    EXPECT_NEAR(earth->node, (-11.26064 - 18228.25 / 3600) * degToRad, 1e-12);
+    EXPECT_NEAR(earth->perihelion, (102.94719 + 1198.28 / 3600) * degToRad, 1e-12);
+    // 100.46435 + 129597740.63 / 3600 = 36099.8367... degrees, 100 turns and 99.8367...
+    EXPECT_NEAR(earth->meanLongitude, 99.83674722222 * degToRad, 1e-9);
+}
+
+TEST(OrbitalElements, IndexOutsideTheTableGivesNothing) {
+    EXPECT_FALSE(OrbitalElements(-1, 0).has_value());
+    EXPECT_FALSE(OrbitalElements(9, 0).has_value());
+    EXPECT_TRUE(OrbitalElements(0, 0).has_value());
+    EXPECT_TRUE(OrbitalElements(8, 0).has_value());
+}
+
+TEST(GeocentricLongitude, SunAtReferenceInstants) {
+    struct Row {
+        const char* name;
+        double days;
+        double expected;
+    };
+    const Row rows[] = {
+        {"J2000 epoch", 0, 280.3796},
+        {"4 July 1990 05:30 UT", -3468.2708333, 102.1316},
+        {"21 March 1980 00:00 UT", -7225.5, 0.8142},
+    };
+    for (const Row& row : rows) {
+        EXPECT_NEAR(GeocentricLongitude(Body::Sun, row.days), row.expected, 1e-4) << row.name;
+    }
+}
+
+TEST(GeocentricLongitude, EveryBodyLandsInOneTurn) {
+    for (int body = 0; body < kBodyCount; ++body) {
+        for (double days = -36000; days <= 18000; days += 977) {
+            const double longitude = GeocentricLongitude(static_cast<Body>(body), days);
+            EXPECT_GE(longitude, 0) << "body " << body << " at " << days;
+            EXPECT_LE(longitude, 360) << "body " << body << " at " << days;
+        }
+    }
+}
+
+TEST(ComputeSunPosition, UniversalMomentCarriesOverTheCalendar) {
+    struct Row {
+        const char* name;
+        BirthRecord birth;
+        ZoneState zone;
+        CivilMoment universal;
+        double dayNumber;
+    };
+    const Row rows[] = {
+        {"ten and a half hours ahead, back into the previous day",
+         MakeBirth(1990, 7, 4, 5, 0, kNullIsland), ZoneState{-10, -30},
+         CivilMoment{1990, 7, 3, 18, 30}, -3468.2708333333333 - 11.0 / 24},
+        {"five hours behind, into the next year", MakeBirth(1999, 12, 31, 23, 30, kNullIsland),
+         kEasternStandard, CivilMoment{2000, 1, 1, 4, 30}, -0.5 + 4.5 / 24},
+        {"daylight saving moves the moment back an hour, into the old year",
+         MakeBirth(2000, 1, 1, 0, 30, kNullIsland, true), kGmt, CivilMoment{1999, 12, 31, 23, 30},
+         -0.5 - 0.5 / 24},
+        {"daylight saving and a zone ahead add up", MakeBirth(2000, 3, 1, 1, 30, kDelhi, true),
+         kIndian, CivilMoment{2000, 2, 29, 19, 0}, 59.0 + 7.0 / 24},
+        {"the longitude's hemisphere plays no part", MakeBirth(1999, 12, 31, 23, 30, kDelhi),
+         kEasternStandard, CivilMoment{2000, 1, 1, 4, 30}, -0.5 + 4.5 / 24},
+    };
+    for (const Row& row : rows) {
+        const PlanetEngineState state = ComputeSunPosition(row.birth, row.zone);
+        EXPECT_EQ(state.universal, row.universal) << row.name;
+        EXPECT_NEAR(state.dayNumber, row.dayNumber, 1e-9) << row.name;
+    }
+}
+
+TEST(ComputeSunPosition, DaylightSavingTickIsOneHourEarlier) {
+    const BirthRecord summer = MakeBirth(1995, 7, 15, 14, 20, kLondon, true);
+    const BirthRecord plain = MakeBirth(1995, 7, 15, 14, 20, kLondon, false);
+    const PlanetEngineState ticked = ComputeSunPosition(summer, kGmt);
+    const PlanetEngineState unticked = ComputeSunPosition(plain, kGmt);
+    EXPECT_EQ(ticked.universal, (CivilMoment{1995, 7, 15, 13, 20}));
+    EXPECT_NEAR(unticked.dayNumber - ticked.dayNumber, 1.0 / 24, 1e-12);
+    // British Summer Time chosen from the list is the same instant as GMT with the tick.
+    EXPECT_EQ(ComputeSunPosition(plain, kBritishSummer).universal, ticked.universal);
+}
+
+TEST(ComputeSunPosition, WholeDegreesOfReferenceInstants) {
+    struct Row {
+        const char* name;
+        BirthRecord birth;
+        double expected;
+    };
+    const Row rows[] = {
+        {"J2000 epoch", MakeBirth(2000, 1, 1, 12, 0, kGreenwich), 280},
+        {"4 July 1990 05:30 UT", MakeBirth(1990, 7, 4, 5, 30, kGreenwich), 102},
+        {"21 March 1980 00:00 UT, just past the equinox", MakeBirth(1980, 3, 21, 0, 0, kGreenwich),
+         0},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ComputeSunPosition(row.birth, kGmt).sunDegrees, row.expected) << row.name;
+    }
+}
+
+TEST(CalculatePlanetPositions, ReadsTheCurrentRecordsAndWritesOnlyTheSun) {
+    birthRecord = MakeBirth(1990, 7, 4, 5, 0, kNullIsland);
+    zoneState = ZoneState{-10, -30};
+    chartPositions = ChartPositions{-1, -2, -3};
+
+    CalculatePlanetPositions();
+
+    EXPECT_EQ(planetEngineState.universal, (CivilMoment{1990, 7, 3, 18, 30}));
+    EXPECT_EQ(chartPositions.sun, Int(GeocentricLongitude(Body::Sun, planetEngineState.dayNumber)));
+    EXPECT_EQ(chartPositions.moon, -2);
+    EXPECT_EQ(chartPositions.ascendant, -3);
+
+    birthRecord = MakeBirth(2000, 1, 1, 12, 0, kGreenwich);
+    zoneState = kGmt;
+    CalculatePlanetPositions();
+    EXPECT_EQ(chartPositions.sun, 280);
+    EXPECT_NEAR(planetEngineState.longitude, 280.3796, 1e-4);
+}
+
+}  // namespace
+}  // namespace fortunix
