@@ -1,0 +1,197 @@
+#include "BatchLine.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+
+#include "reading/BirthDataRules.h"
+#include "reading/TimeZoneTable.h"
+
+namespace fortunix::batch {
+
+namespace {
+
+constexpr std::size_t kFieldCount = 13;
+
+enum Field : std::size_t {
+    kYear,
+    kMonth,
+    kDay,
+    kHour,
+    kMinute,
+    kZone,
+    kLonDeg,
+    kLonMin,
+    kEastWest,
+    kLatDeg,
+    kLatMin,
+    kNorthSouth,
+    kDst
+};
+
+using Fields = std::array<std::string_view, kFieldCount>;
+
+// Splits at commas into exactly 13 trimmed fields; the number found otherwise.
+bool SplitFields(std::string_view line, Fields& fields, std::size_t& found) {
+    found = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = line.find(',', start);
+        const std::string_view field =
+            line.substr(start, comma == std::string_view::npos ? line.npos : comma - start);
+        if (found < kFieldCount) {
+            fields[found] = TrimSpaces(field);
+        }
+        ++found;
+        if (comma == std::string_view::npos) {
+            return found == kFieldCount;
+        }
+        start = comma + 1;
+    }
+}
+
+// A field of digits only whose value lies in first..last.
+bool ReadWholeNumber(std::string_view field, int first, int last, int& value) {
+    if (!IsAllDigits(field)) {
+        return false;
+    }
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    return error == std::errc{} && end == field.data() + field.size() && value >= first &&
+           value <= last;
+}
+
+// A one-letter flag: true for `yes`, false for `no`.
+bool ReadFlag(std::string_view field, std::string_view yes, std::string_view no, bool& value) {
+    if (field != yes && field != no) {
+        return false;
+    }
+    value = field == yes;
+    return true;
+}
+
+BatchLineOutcome Refused(std::string_view reason) {
+    return BatchLineOutcome{std::nullopt, std::string(reason)};
+}
+
+std::int16_t Int16(int value) {
+    return static_cast<std::int16_t>(value);
+}
+
+std::int16_t Flag16(bool value) {
+    return value ? kTrue16 : kFalse16;
+}
+
+}  // namespace
+
+BatchLineOutcome ReadBatchLine(std::string_view line, const DegreeSignTable& signs) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (TrimSpaces(line).empty()) {
+        return {};
+    }
+
+    Fields fields;
+    std::size_t found = 0;
+    if (!SplitFields(line, fields, found)) {
+        return Refused("expected 13 comma-separated fields, found " + std::to_string(found));
+    }
+
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, zoneIndex = 0;
+    if (!ReadWholeNumber(fields[kYear], kFirstYear, kLastYear, year)) {
+        return Refused("year must be a whole number from 1901 to 2050");
+    }
+    if (!ReadWholeNumber(fields[kMonth], 1, 12, month)) {
+        return Refused("month must be a whole number from 1 to 12");
+    }
+    if (!ReadWholeNumber(fields[kDay], 1, 31, day)) {
+        return Refused("day must be a whole number from 1 to 31");
+    }
+    if (!ReadWholeNumber(fields[kHour], 0, 23, hour)) {
+        return Refused("hour must be a whole number from 0 to 23");
+    }
+    if (!ReadWholeNumber(fields[kMinute], 0, 59, minute)) {
+        return Refused("minute must be a whole number from 0 to 59");
+    }
+    if (!ReadWholeNumber(fields[kZone], 0, kTimeZoneCount - 1, zoneIndex)) {
+        return Refused("zone must be a list position from 0 to 70");
+    }
+
+    BirthFormInput form;
+    form.lonDeg = fields[kLonDeg];
+    form.lonMin = fields[kLonMin];
+    form.latDeg = fields[kLatDeg];
+    form.latMin = fields[kLatMin];
+    if (const auto failure = CheckCoordinates(form)) {
+        return Refused(failure->message);
+    }
+
+    bool east = false, south = false, dst = false;
+    if (!ReadFlag(fields[kEastWest], "E", "W", east)) {
+        return Refused("EW must be E or W");
+    }
+    if (!ReadFlag(fields[kNorthSouth], "S", "N", south)) {
+        return Refused("NS must be N or S");
+    }
+    if (!ReadFlag(fields[kDst], "1", "0", dst)) {
+        return Refused("dst must be 0 or 1");
+    }
+    if (const auto failure = CheckDayOfMonth(year, month - 1, day - 1)) {
+        return Refused(failure->message);
+    }
+
+    // CheckCoordinates has accepted the boxes: digits only, within their ranges.
+    const auto box = [](std::string_view digits) {
+        int value = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        return Int16(value);
+    };
+    const ZoneState zone = *LookUpZone(zoneIndex);
+    BirthRecord birth;
+    birth.year = Int16(year);
+    birth.month = Int16(month);
+    birth.day = Int16(day);
+    birth.hour = Int16(hour);
+    birth.minute = Int16(minute);
+    birth.zoneHours = Int16(std::abs(zone.hours));
+    birth.zoneMinutes = Int16(std::abs(zone.minutes));
+    birth.lonDeg = box(fields[kLonDeg]);
+    birth.lonMin = box(fields[kLonMin]);
+    birth.latDeg = box(fields[kLatDeg]);
+    birth.latMin = box(fields[kLatMin]);
+    birth.isEast = Flag16(east);
+    birth.isSouth = Flag16(south);
+    birth.isDst = Flag16(dst);
+    return BatchLineOutcome{ComputeReading(birth, zone, hour, signs), {}};
+}
+
+namespace {
+
+void AppendNumber(int value, std::string& out) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr);
+}
+
+}  // namespace
+
+void AppendOutputLine(const BatchLineOutcome& outcome, std::string& out) {
+    if (outcome.reading) {
+        const Reading& reading = *outcome.reading;
+        AppendNumber(static_cast<int>(reading.chart.sun), out);
+        out += ',';
+        AppendNumber(static_cast<int>(reading.chart.moon), out);
+        out += ',';
+        AppendNumber(reading.chart.ascendant, out);
+        out += ',';
+        AppendNumber(reading.fortune.degrees, out);
+        out += ',';
+        out += reading.fortune.caption;
+    } else if (!outcome.refusal.empty()) {
+        out += "error";
+    }
+    out += '\n';
+}
+
+}  // namespace fortunix::batch

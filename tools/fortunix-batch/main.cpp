@@ -1,1 +1,56 @@
-int main() { return 0; }
+// fortunix-batch: one Part of Fortune reading per line of standard input.
+//
+//   in:  year,month,day,hour,minute,zone,lonDeg,lonMin,EW,latDeg,latMin,NS,dst
+//   out: sun,moon,ascendant,pof,caption       (or "error"; a blank line stays blank)
+//
+// Refused lines are explained on standard error as "line N: reason". The exit status is 1
+// when any line was refused. Memory stays flat: one line and one output block at a time.
+
+#include <iostream>
+#include <string>
+
+#include "BatchLine.h"
+
+namespace {
+
+// Output is written in blocks of about this size.
+constexpr std::size_t kBlockSize = 1 << 16;
+
+void WriteBlock(std::ostream& stream, std::string& block) {
+    stream.write(block.data(), static_cast<std::streamsize>(block.size()));
+    block.clear();
+}
+
+}  // namespace
+
+int main() {
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
+
+    const fortunix::DegreeSignTable& signs = fortunix::BuiltDegreeSignTable();
+    std::string line;
+    std::string output;
+    std::string errors;
+    output.reserve(kBlockSize + 256);
+    long long lineNumber = 0;
+    bool anyRefused = false;
+
+    while (std::getline(std::cin, line)) {
+        ++lineNumber;
+        const fortunix::batch::BatchLineOutcome outcome =
+            fortunix::batch::ReadBatchLine(line, signs);
+        fortunix::batch::AppendOutputLine(outcome, output);
+        if (!outcome.refusal.empty()) {
+            anyRefused = true;
+            errors += "line " + std::to_string(lineNumber) + ": " + outcome.refusal + '\n';
+        }
+        if (output.size() >= kBlockSize || errors.size() >= kBlockSize) {
+            WriteBlock(std::cout, output);
+            WriteBlock(std::cerr, errors);
+        }
+    }
+    WriteBlock(std::cout, output);
+    WriteBlock(std::cerr, errors);
+    std::cout.flush();
+    return anyRefused || !std::cout ? 1 : 0;
+}

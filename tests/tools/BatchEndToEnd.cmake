@@ -1,0 +1,44 @@
+# Pipes birth lines through the real fortunix-batch and checks what comes out.
+# Run as: cmake -DBATCH=<fortunix-batch> -DWORK_DIR=<dir> -P BatchEndToEnd.cmake
+
+if(NOT BATCH OR NOT WORK_DIR)
+    message(FATAL_ERROR "BATCH and WORK_DIR must be given")
+endif()
+
+function(run_batch name input)
+    set(input_file "${WORK_DIR}/batch_${name}.csv")
+    file(WRITE "${input_file}" "${input}")
+    execute_process(COMMAND "${BATCH}" INPUT_FILE "${input_file}"
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+    set(out "${out}" PARENT_SCOPE)
+    set(err "${err}" PARENT_SCOPE)
+    set(rc "${rc}" PARENT_SCOPE)
+endfunction()
+
+function(expect_equal what actual expected)
+    if(NOT actual STREQUAL expected)
+        message(FATAL_ERROR "${what}:\n--- expected ---\n${expected}\n--- actual ---\n${actual}")
+    endif()
+endfunction()
+
+set(greenwich "2000,1,1,12,0,29,0,0,W,51,30,N,0")
+set(reading "280,223,24,81,21º Gemini")
+
+# All lines good, the last without a newline: exit status 0, nothing on standard error.
+run_batch(good "${greenwich}\n${greenwich}")
+expect_equal("output of good lines" "${out}" "${reading}\n${reading}\n")
+expect_equal("standard error of good lines" "${err}" "")
+expect_equal("exit status of good lines" "${rc}" "0")
+
+# A refused line in the middle, CRLF endings and a blank line: the following lines are still
+# read, the output keeps one line per input line and the exit status is 1.
+run_batch(mixed "${greenwich}\r\n2000,1,1,12,0,29,180,0,W,51,30,N,0\r\n\r\n${greenwich}\r\n")
+expect_equal("output of mixed lines" "${out}" "${reading}\nerror\n\n${reading}\n")
+expect_equal("standard error of mixed lines" "${err}"
+             "line 2: Please Enter Value Between 0 And 179 in the Degree of Longitude\n")
+expect_equal("exit status of mixed lines" "${rc}" "1")
+
+# Empty input: no output, success.
+run_batch(empty "")
+expect_equal("output of empty input" "${out}" "")
+expect_equal("exit status of empty input" "${rc}" "0")
