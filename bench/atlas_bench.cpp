@@ -1,0 +1,87 @@
+// Speed and memory of the atlas behind the latitude/longitude look-up.
+// Budgets: the first look-up, loading included, under 150 ms; later look-ups under 10 ms;
+// the loaded atlas under 30 MB.
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+#include <fstream>
+
+#include "atlas/BuiltInAtlas.h"
+#include "atlas/LookupQuery.h"
+#include "atlas/PlaceLine.h"
+#include "atlas/PlaceSearch.h"
+
+namespace {
+
+using fortunix::atlas::Atlas;
+using fortunix::atlas::PlaceQuery;
+
+constexpr std::size_t kListed = 20;
+
+// Resident memory of this process, from /proc (Linux).
+double ResidentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1.0e6;
+}
+
+const PlaceQuery kQueries[] = {
+    {"Paris", "IDF", "France"},
+    {"New York", "NY", "USA"},
+    {"Sao Paulo", "SP", "Brazil"},
+    {"San", "", ""},  // thousands of names start with "San"
+    {"Xyzzyville", "Nowhere", "Atlantis"},
+};
+
+// Runs first so that the measured growth is the atlas and nothing else.
+void BM_LoadedAtlasMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const double before = ResidentMegabytes();
+        const Atlas atlas = fortunix::atlas::LoadBuiltInAtlas();
+        const double after = ResidentMegabytes();
+        state.counters["rss_growth_MB"] = after - before;
+        state.counters["atlas_MB"] = static_cast<double>(atlas.memoryBytes()) / 1.0e6;
+        state.counters["places"] = static_cast<double>(atlas.placeCount());
+    }
+}
+BENCHMARK(BM_LoadedAtlasMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The first click: read the atlas from the resources, search, describe the places found.
+void BM_FirstSearchIncludingLoad(benchmark::State& state) {
+    for (auto _ : state) {
+        const Atlas atlas = fortunix::atlas::LoadBuiltInAtlas();
+        for (const auto& ranked : SearchPlaces(atlas, kQueries[0], kListed)) {
+            benchmark::DoNotOptimize(DescribePlace(atlas, ranked.place));
+        }
+    }
+}
+BENCHMARK(BM_FirstSearchIncludingLoad)->Unit(benchmark::kMillisecond);
+
+void BM_LaterSearch(benchmark::State& state) {
+    const Atlas& atlas = fortunix::atlas::BuiltInAtlas();
+    const PlaceQuery& query = kQueries[state.range(0)];
+    state.SetLabel(query.city.toStdString());
+    for (auto _ : state) {
+        for (const auto& ranked : SearchPlaces(atlas, query, kListed)) {
+            benchmark::DoNotOptimize(DescribePlace(atlas, ranked.place));
+        }
+    }
+}
+BENCHMARK(BM_LaterSearch)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+// Taking the joined query text apart again, when the form's fields are not at hand.
+void BM_SplitLookupQuery(benchmark::State& state) {
+    const Atlas& atlas = fortunix::atlas::BuiltInAtlas();
+    const QString query = QStringLiteral("Rio de Janeiro Rio de Janeiro Brazil Latitude Longitude");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SplitLookupQuery(atlas, query));
+    }
+}
+BENCHMARK(BM_SplitLookupQuery)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
