@@ -1,2 +1,132 @@
+// Cost of one reading: the three engines, the sign lookup and the Part of Fortune with its
+// caption and paragraph. Target: median of BM_FullReading at most 1 microsecond.
+//
+//   fortunix_bench --benchmark_filter=BM_FullReading
+
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "BatchLine.h"
+#include "ephemeris/Ascendant.h"
+#include "ephemeris/MoonPosition.h"
+#include "ephemeris/SunPosition.h"
+#include "reading/ReadingChain.h"
+#include "reading/TimeZoneTable.h"
+
+namespace {
+
+using fortunix::BirthRecord;
+using fortunix::ZoneState;
+
+struct Birth {
+    BirthRecord record;
+    ZoneState zone;
+    int hour = 0;
+};
+
+// A spread of dates, hours, zones and places, so that no branch or cache is always warm.
+std::vector<Birth> VariedBirths() {
+    const auto i16 = [](int value) { return static_cast<std::int16_t>(value); };
+    std::vector<Birth> births;
+    for (int i = 0; i < 256; ++i) {
+        Birth birth;
+        BirthRecord& r = birth.record;
+        r.year = i16(1901 + i * 37 % 150);
+        r.month = i16(1 + i % 12);
+        r.day = i16(1 + i * 11 % 28);
+        r.hour = i16(i * 7 % 24);
+        r.minute = i16(i * 13 % 60);
+        r.lonDeg = i16(i * 53 % 180);
+        r.lonMin = i16(i * 17 % 60);
+        r.latDeg = i16(i * 29 % 90);
+        r.latMin = i16(i * 31 % 60);
+        r.isEast = i % 2 == 0 ? fortunix::kTrue16 : fortunix::kFalse16;
+        r.isSouth = i % 3 == 0 ? fortunix::kTrue16 : fortunix::kFalse16;
+        r.isDst = i % 5 < 2 ? fortunix::kTrue16 : fortunix::kFalse16;
+        birth.zone = *fortunix::LookUpZone(i * 29 % fortunix::kTimeZoneCount);
+        birth.hour = r.hour;
+        births.push_back(birth);
+    }
+    return births;
+}
+
+void BM_FullReading(benchmark::State& state) {
+    const std::vector<Birth> births = VariedBirths();
+    const fortunix::DegreeSignTable& signs = fortunix::BuiltDegreeSignTable();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Birth& birth = births[next++ % births.size()];
+        fortunix::Reading reading =
+            fortunix::ComputeReading(birth.record, birth.zone, birth.hour, signs);
+        benchmark::DoNotOptimize(reading);
+    }
+}
+BENCHMARK(BM_FullReading)->Repetitions(9)->ReportAggregatesOnly(true);
+
+template <typename Engine>
+void RunEngine(benchmark::State& state, Engine engine) {
+    const std::vector<Birth> births = VariedBirths();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Birth& birth = births[next++ % births.size()];
+        auto result = engine(birth.record, birth.zone);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void BM_SunPosition(benchmark::State& state) {
+    RunEngine(state, [](const BirthRecord& birth, const ZoneState& zone) {
+        return fortunix::ComputeSunPosition(birth, zone);
+    });
+}
+BENCHMARK(BM_SunPosition);
+
+void BM_Ascendant(benchmark::State& state) {
+    RunEngine(state, [](const BirthRecord& birth, const ZoneState& zone) {
+        return fortunix::ComputeAscendant(birth, zone);
+    });
+}
+BENCHMARK(BM_Ascendant);
+
+void BM_MoonPosition(benchmark::State& state) {
+    RunEngine(state, [](const BirthRecord& birth, const ZoneState& zone) {
+        return fortunix::ComputeMoonPosition(birth, zone);
+    });
+}
+BENCHMARK(BM_MoonPosition);
+
+void BM_PartOfFortune(benchmark::State& state) {
+    const fortunix::DegreeSignTable& signs = fortunix::BuiltDegreeSignTable();
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 7) % 360;
+        const fortunix::ChartPositions chart{static_cast<double>(step), 123,
+                                             static_cast<std::int16_t>(359 - step)};
+        auto result = fortunix::EvaluatePartOfFortune(step % 24, chart, signs);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_PartOfFortune);
+
+// One line of fortunix-batch without the stream: parse, check, compute, format.
+void BM_BatchLine(benchmark::State& state) {
+    const fortunix::DegreeSignTable& signs = fortunix::BuiltDegreeSignTable();
+    const std::string lines[] = {"2000,1,1,12,0,29,0,0,W,51,30,N,0",
+                                 "1990,7,4,10,0,34,77,13,E,28,37,N,1",
+                                 "1985,12,24,19,45,8,151,13,E,33,52,S,1"};
+    std::string out;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        out.clear();
+        fortunix::batch::AppendOutputLine(fortunix::batch::ReadBatchLine(lines[next++ % 3], signs),
+                                          out);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_BatchLine);
+
+}  // namespace
+
 BENCHMARK_MAIN();

@@ -16,8 +16,12 @@ constexpr double kDaysPerCentury = 36525;
 }  // namespace
 
 AscendantState ComputeAscendant(const BirthRecord& birth, const ZoneState& zone) {
+    return ComputeAscendant(birth, ComputeBirthTimeBase(birth, zone));
+}
+
+AscendantState ComputeAscendant(const BirthRecord& birth, const BirthTimeBase& time) {
     AscendantState state;
-    state.time = ComputeBirthTimeBase(birth, zone);
+    state.time = time;
     state.latitude = birth.latDeg + birth.latMin / 60.0;
     if (birth.isSouth != kFalse16) {
         state.latitude = -state.latitude;
@@ -29,8 +33,10 @@ AscendantState ComputeAscendant(const BirthRecord& birth, const ZoneState& zone)
 
     double sidereal = 15 * (universalHours + 0.0000258 * t * t + 2400.0513 * t + 6.6460656) -
                       state.time.longitude;
-    while (sidereal >= 360) {
-        sidereal = sidereal - 360;
+    // The same as subtracting 360 until below it: every such subtraction is exact, so the
+    // remainder is too, and it takes one step instead of up to 150.
+    if (sidereal >= 360) {
+        sidereal = std::fmod(sidereal, 360.0);
     }
     state.siderealAngle = kDegToRad * sidereal;  // may be negative; the trigonometry accepts it
     state.obliquity = kDegToRad * (23.452294 - 0.0130125 * t);

@@ -26,6 +26,9 @@ struct AscendantState {
 // engine then takes the point opposite, which is the one rising.
 AscendantState ComputeAscendant(const BirthRecord& birth, const ZoneState& zone);
 
+// The same for a birth whose time base is already worked out (the Moon engine shares it).
+AscendantState ComputeAscendant(const BirthRecord& birth, const BirthTimeBase& time);
+
 // Entry procedure: reads the current birth record and zone, writes chartPositions.ascendant.
 void CalculateAscendant();
 

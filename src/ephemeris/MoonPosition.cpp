@@ -15,9 +15,9 @@ constexpr double kJulianDay2000 = 2451545;
 constexpr double kDaysPerCentury = 36525;
 
 struct LongitudeTerm {
-    int d, m, mPrime, f;  // multiples of D, M, M', F
-    double coefficient;   // degrees
-    bool timesE;          // multiplied once by the eccentricity factor
+    double d, m, mPrime, f;  // whole multiples of D, M, M', F
+    double coefficient;      // degrees
+    bool timesE;             // multiplied once by the eccentricity factor
 };
 
 constexpr std::array<LongitudeTerm, 25> kLongitudeTerms = {{
@@ -80,8 +80,12 @@ double ReduceLunarLongitude(double degrees) {
 }
 
 LunarChartState ComputeMoonPosition(const BirthRecord& birth, const ZoneState& zone) {
+    return ComputeMoonPosition(ComputeBirthTimeBase(birth, zone));
+}
+
+LunarChartState ComputeMoonPosition(const BirthTimeBase& time) {
     LunarChartState state;
-    state.time = ComputeBirthTimeBase(birth, zone);
+    state.time = time;
     state.centuries =
         (state.time.dayNumber - kJulianDay2000 + state.time.universalHours / 24 - 0.5) /
         kDaysPerCentury;

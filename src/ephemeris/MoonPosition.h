@@ -31,6 +31,9 @@ double ReduceLunarLongitude(double degrees);
 // The lunar engine for one birth; shares its time base with the ascendant.
 LunarChartState ComputeMoonPosition(const BirthRecord& birth, const ZoneState& zone);
 
+// The same for a time base already worked out.
+LunarChartState ComputeMoonPosition(const BirthTimeBase& time);
+
 // Entry procedure: reads the current birth record and zone, writes chartPositions.moon.
 void CalculateLunarChart();
 

@@ -142,7 +142,6 @@ double TrueAnomaly(double meanAnomaly, double eccentricity) {
 }
 
 double GeocentricLongitude(Body body, double days) {
-    const OrbitalElementSet planet = *OrbitalElements(static_cast<int>(body), days);
     const OrbitalElementSet earth = *OrbitalElements(static_cast<int>(Body::Sun), days);
 
     // The Earth in the ecliptic plane; its inclination and node are not used.
@@ -156,6 +155,7 @@ double GeocentricLongitude(Body body, double days) {
     double x = 0;
     double y = 0;
     if (body != Body::Sun) {  // the Sun sits at the origin
+        const OrbitalElementSet planet = *OrbitalElements(static_cast<int>(body), days);
         const double meanAnomaly = Mod2Pi(planet.meanLongitude - planet.perihelion);
         const double trueAnomaly = TrueAnomaly(meanAnomaly, planet.eccentricity);
         const double radius = planet.semiMajorAxis *
@@ -180,12 +180,10 @@ double GeocentricLongitude(Body body, double days) {
 
 PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& zone) {
     PlanetEngineState state;
-    CivilMoment moment{birth.year, birth.month, birth.day, birth.hour, birth.minute};
-    if (birth.isDst != kFalse16) {
-        moment = AddMinutes(moment, -60);
-    }
-    moment = AddMinutes(moment, zone.hours * 60LL);
-    moment = AddMinutes(moment, zone.minutes);
+    const CivilMoment local{birth.year, birth.month, birth.day, birth.hour, birth.minute};
+    const long long daylightSavingMinutes = birth.isDst != kFalse16 ? -60 : 0;
+    const CivilMoment moment =
+        AddMinutes(local, daylightSavingMinutes + zone.hours * 60LL + zone.minutes);
     state.universal = moment;
     state.dayNumber =
         DayNumberJ2000(moment.year, moment.month, moment.day, moment.hour, moment.minute);

@@ -11,8 +11,9 @@ Reading ComputeReading(const BirthRecord& birth, const ZoneState& zone, int hour
                        const DegreeSignTable& signs) {
     Reading reading;
     reading.chart.sun = ComputeSunPosition(birth, zone).sunDegrees;
-    reading.chart.ascendant = ComputeAscendant(birth, zone).ascendant;
-    reading.chart.moon = ComputeMoonPosition(birth, zone).moonDegrees;
+    const BirthTimeBase time = ComputeBirthTimeBase(birth, zone);  // one birth, one instant
+    reading.chart.ascendant = ComputeAscendant(birth, time).ascendant;
+    reading.chart.moon = ComputeMoonPosition(time).moonDegrees;
     reading.fortune = EvaluatePartOfFortune(hourIndex, reading.chart, signs);
     return reading;
 }
