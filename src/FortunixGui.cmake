@@ -19,6 +19,13 @@ add_library(fortunix_gui STATIC
     shell/ExitHandOff.cpp
     shell/modHelp.cpp
     shell/frmAbout.cpp
+    shell/SettingsCodec.cpp
+    shell/Settings.cpp
+    shell/UpdateReminder.cpp
+    shell/Startup.cpp
+    shell/Shutdown.cpp
+    shell/modTellAFriend.cpp
+    shell/frmNagScreen2.cpp
 )
 set_target_properties(fortunix_gui PROPERTIES AUTOMOC ON)
 target_include_directories(fortunix_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}

@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "forms/frmMain.h"
 #include "shell/QtPlatform.h"
-#include "shell/Windows.h"
+#include "shell/Startup.h"
 
+// Wires the Qt implementations of the platform seams to the program and runs it.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fortunix"));
@@ -18,6 +18,11 @@ int main(int argc, char* argv[]) {
     fortunix::Platform platform{messages, web, settings, lock, clock, random, process};
     fortunix::InstallPlatform(&platform);
 
-    fortunix::windows::Main().show();
-    return QApplication::exec();
+    // A refused start ends before the event loop, with the status ExitApplication gave.
+    if (!fortunix::RunStartup() || process.TerminationRequested()) {
+        return process.ExitStatus();
+    }
+    const int status = QApplication::exec();
+    lock.Release();
+    return status;
 }

@@ -1,14 +1,24 @@
 #include "shell/ExitHandOff.h"
 
-#include "shell/Platform.h"
+#include "shell/Shutdown.h"
+#include "shell/Windows.h"
+#include "shell/frmNagScreen2.h"
 
 namespace fortunix {
 
-// Until the refer-a-friend window exists, leaving either window ends the program.
 void RunExitHandOff() {
-    CurrentPlatform().process.Terminate(0);
+    if (IsExitInProgress()) {
+        return;  // the program is ending: nothing comes after this window
+    }
+    try {
+        windows::NagScreen().show();
+    } catch (...) {
+        // Leaving a window must never fail.
+    }
 }
 
-void HideExitWindow() {}
+void HideExitWindow() {
+    windows::NagScreen().hide();
+}
 
 }  // namespace fortunix

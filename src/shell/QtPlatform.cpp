@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 #include <chrono>
 #include <cstdlib>
@@ -80,7 +81,10 @@ float TimerSeededRandom::Draw() {
 }
 
 void QtProcessControl::Terminate(int status) {
-    if (QCoreApplication::instance() != nullptr) {
+    terminationRequested_ = true;
+    exitStatus_ = status;
+    // exit() only ends loops that run; before the first one there is nothing to end.
+    if (QCoreApplication::instance() != nullptr && QThread::currentThread()->loopLevel() > 0) {
         QCoreApplication::exit(status);
     }
 }

@@ -54,9 +54,17 @@ class TimerSeededRandom final : public RandomSource {
     std::mt19937 engine_;
 };
 
+// Ends the event loop with the status; before the loop has started, main() asks
+// TerminationRequested() and returns the status without entering it.
 class QtProcessControl final : public ProcessControl {
   public:
     void Terminate(int status) override;
+    bool TerminationRequested() const { return terminationRequested_; }
+    int ExitStatus() const { return exitStatus_; }
+
+  private:
+    bool terminationRequested_ = false;
+    int exitStatus_ = 0;
 };
 
 // The executable's file name without its extension.

@@ -2,6 +2,7 @@
 
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
+#include "shell/frmNagScreen2.h"
 
 namespace fortunix::windows {
 
@@ -24,6 +25,7 @@ Window& LoadOnFirstUse(QPointer<Window>& slot) {
 
 QPointer<frmMain> mainWindow;
 QPointer<frmDisplay> displayWindow;
+QPointer<frmNagScreen2> nagScreenWindow;
 
 }  // namespace
 
@@ -39,6 +41,13 @@ frmDisplay& Display() {
 }
 bool IsDisplayLoaded() {
     return !displayWindow.isNull();
+}
+
+frmNagScreen2& NagScreen() {
+    return LoadOnFirstUse(nagScreenWindow);
+}
+bool IsNagScreenLoaded() {
+    return !nagScreenWindow.isNull();
 }
 
 void RegisterLoaded(QWidget* window) {

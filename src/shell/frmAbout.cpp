@@ -1,7 +1,115 @@
 #include "shell/frmAbout.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "forms/Appearance.h"
+#include "forms/LinkLabel.h"
+#include "forms/Twips.h"
+#include "forms/WindowPlacement.h"
+#include "shell/ProgramTexts.h"
+#include "shell/modHelp.h"
+
 namespace fortunix {
 
-void ShowAboutBox(QWidget*) {}
+namespace {
+
+constexpr char kQtCredit[] = "Built with Qt, used under the GNU LGPL version 3.";
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+LinkLabel* AddLink(QWidget* parent, const char* name, const QString& text) {
+    auto* link = new LinkLabel(parent);
+    link->setObjectName(QString::fromLatin1(name));
+    link->setText(text);
+    link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetTextColour(link, kVioletText);
+    return link;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setWindowIcon(ProgramIcon());
+    setFont(ProgramFont());
+    SetBackground(this, kSkyBlue);
+    setFixedSize(TwipsToPixels(6015), TwipsToPixels(4095));
+
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    PlaceInTwips(picIcon, 150, 150, 510, 510);
+    picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
+
+    QLabel* Label2 = AddLabel(this, "Label2", QStringLiteral("Fortunix v1.30"));
+    Label2->setFont(ProgramFont(8.25, /*bold=*/true));
+    PlaceInTwips(Label2, 780, 285, 3840, 240);
+
+    PlaceInTwips(AddLabel(this, "Label1", QString::fromUtf8(texts::kAboutDescription)), 120, 960,
+                 5835, 855);
+
+    LinkLabel* lblHomePage =
+        AddLink(this, "lblHomePage", QString::fromUtf8(texts::kAboutHomePageInvitation));
+    PlaceInTwips(lblHomePage, 1320, 2040, 4650, 195);
+
+    PlaceInTwips(AddLabel(this, "Label3", QString::fromUtf8(texts::kAboutResaleOffer)), 120, 2520,
+                 5685, 675);
+
+    LinkLabel* lblCoBrand =
+        AddLink(this, "lblCoBrand", QStringLiteral("Click here for more details"));
+    PlaceInTwips(lblCoBrand, 3360, 3240, 2610, 195);
+
+    auto* Line2 = new QFrame(this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->setFrameShape(QFrame::HLine);
+    Line2->setFrameShadow(QFrame::Sunken);
+    PlaceInTwips(Line2, 0, 3465, 6150, 30);
+
+    // The toolkit's credit, in the free corner beside the OK button.
+    QLabel* lblQtCredit = AddLabel(this, "lblQtCredit", QString::fromLatin1(kQtCredit));
+    PlaceInTwips(lblQtCredit, 120, 3615, 4440, 345);
+    lblQtCredit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    PlaceInTwips(cmdOK, 4680, 3615, 1260, 345);
+    cmdOK->setDefault(true);  // Enter; Escape closes a dialog anyway
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+
+    CentreOnScreen(this);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::lblHomePage_Click() {
+    OpenHomePage();
+}
+
+void frmAbout::lblCobrand_Click() {
+    OpenFullBrandPage();
+}
+
+void ShowAboutBox(QWidget* caller) {
+    try {
+        frmAbout box(caller);
+        box.exec();
+    } catch (...) {
+        // The about box is a courtesy; failing to show it changes nothing.
+    }
+}
 
 }  // namespace fortunix
