@@ -4,8 +4,23 @@ add_executable(fortunix_gui_tests
     support/gui_test_main.cpp
     shell/ModHelpTest.cpp
     shell/ProgramTextsTest.cpp
+    shell/SettingsTest.cpp
+    shell/UpdateReminderTest.cpp
+    shell/StartupTest.cpp
+    shell/ShutdownTest.cpp
+    shell/ReferralTest.cpp
+    shell/NagScreenTest.cpp
+    shell/AboutBoxTest.cpp
+    shell/InstanceLockTest.cpp
 )
 target_include_directories(fortunix_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_gui_tests PRIVATE fortunix_gui fortunix_warnings Qt6::Test GTest::gtest)
 gtest_discover_tests(fortunix_gui_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Takes the single-instance lock in a process of its own, for the instance-lock tests.
+add_executable(fortunix_instance_probe shell/InstanceProbe.cpp)
+target_link_libraries(fortunix_instance_probe PRIVATE fortunix_gui fortunix_warnings)
+add_dependencies(fortunix_gui_tests fortunix_instance_probe)
+target_compile_definitions(fortunix_gui_tests PRIVATE
+    FORTUNIX_INSTANCE_PROBE="$<TARGET_FILE:fortunix_instance_probe>")
