@@ -12,6 +12,13 @@ add_executable(fortunix_gui_tests
     shell/NagScreenTest.cpp
     shell/AboutBoxTest.cpp
     shell/InstanceLockTest.cpp
+    forms/MainFormTest.cpp
+    forms/KeyFilterTest.cpp
+    forms/InputValidationTest.cpp
+    forms/ReadingRequestTest.cpp
+    forms/ResultWindowTest.cpp
+    forms/WebLinksTest.cpp
+    forms/LocationLookupTest.cpp
 )
 target_include_directories(fortunix_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_gui_tests PRIVATE fortunix_gui fortunix_warnings Qt6::Test GTest::gtest)

@@ -128,6 +128,18 @@ QRadioButton* OptionButton(QWidget* parent, QButtonGroup* array, int index, cons
     return option;
 }
 
+// Tab stops at the chosen button of an option array only, as on Windows; the arrow keys move
+// the choice within the array.
+void TabStopOnChosenOption(QButtonGroup* array) {
+    const auto update = [array] {
+        for (QAbstractButton* option : array->buttons()) {
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    QObject::connect(array, &QButtonGroup::buttonToggled, array, update);
+    update();
+}
+
 // "Deg" and "Min" under the two boxes of a coordinate frame.
 void UnitCaptions(QWidget* frame, const char* degName, const char* minName) {
     Caption(frame, degName, QStringLiteral("Deg"), {195, 600, 345, 195}, kVioletText);
@@ -280,6 +292,8 @@ void frmMain::BuildInputPanel(QWidget* client) {
         ->setChecked(true);
     OptionButton(longitude, optLong_, 1, "optLong_1", "West", {1320, 480, 735, 255});
 
+    TabStopOnChosenOption(optLat_);
+    TabStopOnChosenOption(optLong_);
     for (QLineEdit* box : {txtLatD_, txtLatM_, txtLonD_, txtLonM_}) {
         new KeyPressFilter(box, FilterNumericKey);
     }

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <stdexcept>
+#include <string>
+
+#include "forms/frmDisplay.h"
+#include "forms/frmMain.h"
+#include "shell/Windows.h"
+#include "support/FakePlatform.h"
+
+namespace fortunix::formtests {
+
+// A control of `window` by its design name; a missing control fails the test.
+template <typename Widget>
+Widget* Child(const QWidget* window, const char* name) {
+    auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+        throw std::runtime_error(std::string("no control named ") + name);
+    }
+    return widget;
+}
+
+// The birth data of the worked example: 1 January 2000, 12:00 Greenwich Mean Time,
+// 0°0' West, 51°30' North, no daylight saving.
+struct BirthInput {
+    QString name = QStringLiteral("JOHN");
+    int monthIndex = 0;
+    int dayIndex = 0;
+    QString year = QStringLiteral("2000");
+    int hourIndex = 12;
+    int minuteIndex = 0;
+    int secondIndex = 0;
+    int zoneIndex = 29;
+    bool dst = false;
+    QString lonDeg = QStringLiteral("0");
+    QString lonMin = QStringLiteral("0");
+    bool east = false;
+    QString latDeg = QStringLiteral("51");
+    QString latMin = QStringLiteral("30");
+    bool south = false;
+};
+
+inline void Fill(frmMain& form, const BirthInput& input) {
+    Child<QLineEdit>(&form, "txtName")->setText(input.name);
+    Child<QComboBox>(&form, "cboMonth")->setCurrentIndex(input.monthIndex);
+    Child<QComboBox>(&form, "cboDate")->setCurrentIndex(input.dayIndex);
+    Child<QComboBox>(&form, "cboYear")->setCurrentText(input.year);
+    Child<QComboBox>(&form, "cboHH")->setCurrentIndex(input.hourIndex);
+    Child<QComboBox>(&form, "cboMM")->setCurrentIndex(input.minuteIndex);
+    Child<QComboBox>(&form, "cboSS")->setCurrentIndex(input.secondIndex);
+    Child<QComboBox>(&form, "cmbTimeZone")->setCurrentIndex(input.zoneIndex);
+    Child<QCheckBox>(&form, "chkDST")->setChecked(input.dst);
+    Child<QLineEdit>(&form, "txtLonD")->setText(input.lonDeg);
+    Child<QLineEdit>(&form, "txtLonM")->setText(input.lonMin);
+    Child<QRadioButton>(&form, input.east ? "optLong_0" : "optLong_1")->setChecked(true);
+    Child<QLineEdit>(&form, "txtLatD")->setText(input.latDeg);
+    Child<QLineEdit>(&form, "txtLatM")->setText(input.latMin);
+    Child<QRadioButton>(&form, input.south ? "optLat_1" : "optLat_0")->setChecked(true);
+}
+
+// A list as one readable text, for comparisons whose failure should show the entries.
+inline std::string Joined(const QStringList& entries) {
+    return entries.join(QStringLiteral(", ")).toStdString();
+}
+
+// Runs deferred deletions, so that a closed window is really gone.
+inline void FlushClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Every test starts with no window loaded and the recording platform installed, and leaves
+// no window behind.
+class FormTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        FlushClosedWindows();
+        for (QWidget* window : windows::Loaded()) {
+            delete window;
+        }
+    }
+
+    // The main window, loaded, shown and active, as the start-up leaves it.
+    frmMain& ShownMainWindow() {
+        frmMain& form = windows::Main();
+        form.show();
+        Activate(form);
+        return form;
+    }
+
+    static void Activate(QWidget& window) {
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << "window did not become active";
+    }
+
+    QStringList MessageTexts() const {
+        QStringList texts;
+        for (const auto& shown : fake.messages.shown) {
+            texts.append(shown.text);
+        }
+        return texts;
+    }
+
+    fakes::FakePlatform fake;
+};
+
+}  // namespace fortunix::formtests
