@@ -24,8 +24,5 @@ qt_add_resources(fortunix_atlas fortunix_atlas_data
           ${FORTUNIX_ATLAS_DATA}/places.tsv
 )
 
-target_sources(fortunix_gui PRIVATE
-    atlas/PlaceChooser.cpp
-    atlas/frmPlaceChoice.cpp
-)
+target_sources(fortunix_gui PRIVATE atlas/frmPlaceChoice.cpp)
 target_link_libraries(fortunix_gui PUBLIC fortunix_atlas)

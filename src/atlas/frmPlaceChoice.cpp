@@ -82,28 +82,24 @@ frmPlaceChoice::frmPlaceChoice(const QString& sought, const QStringList& placeLi
 
     connect(cmdUsePlace, &QPushButton::clicked, this, &frmPlaceChoice::cmdUsePlace_Click);
     connect(cmdSearchWeb, &QPushButton::clicked, this, &frmPlaceChoice::cmdSearchWeb_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmPlaceChoice::cmdCancel_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(lstPlaces_, &QListWidget::itemActivated, this, &frmPlaceChoice::cmdUsePlace_Click);
 
     resize(TwipsToPixels(found ? 8400 : 6600), found ? TwipsToPixels(5400) : sizeHint().height());
 }
 
 void frmPlaceChoice::cmdUsePlace_Click() {
-    if (lstPlaces_->currentRow() < 0) {
+    const int row = lstPlaces_->currentRow();
+    if (row < 0) {
         return;
     }
-    choice_ = {PlaceChoiceAction::UsePlace, lstPlaces_->currentRow()};
+    emit placeChosen(row);
     accept();
 }
 
 void frmPlaceChoice::cmdSearchWeb_Click() {
-    choice_ = {PlaceChoiceAction::SearchWeb, -1};
+    emit webSearchChosen();
     accept();
-}
-
-void frmPlaceChoice::cmdCancel_Click() {
-    choice_ = {};
-    reject();
 }
 
 }  // namespace fortunix::atlas

@@ -3,30 +3,29 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "atlas/PlaceChooser.h"
-
 class QListWidget;
-class QPushButton;
 
 namespace fortunix::atlas {
 
-// The list of places that match the typed city, state and country, most likely first. The
-// user confirms one, asks for a web search instead, or cancels; nothing is written here.
+// The places that match the typed city, state and country, most likely first. The user
+// confirms one, asks for a web search instead, or cancels; the window itself writes nothing
+// and only says which was chosen.
 class frmPlaceChoice : public QDialog {
     Q_OBJECT
 
   public:
+    // `sought` names what was looked for ("Paris, IDF, France"); `placeLines` may be empty.
     frmPlaceChoice(const QString& sought, const QStringList& placeLines, QWidget* parent = nullptr);
 
-    PlaceChoice choice() const { return choice_; }
+  signals:
+    void placeChosen(int row);
+    void webSearchChosen();
 
   private:
     void cmdUsePlace_Click();
     void cmdSearchWeb_Click();
-    void cmdCancel_Click();
 
     QListWidget* lstPlaces_ = nullptr;
-    PlaceChoice choice_;
 };
 
 }  // namespace fortunix::atlas

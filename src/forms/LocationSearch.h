@@ -9,9 +9,11 @@ namespace fortunix {
 // each look-up and makes one call.
 class LocationSearch {
   public:
-    // Looks up `query` (for example "Paris IDF France Latitude Longitude") with the help of the
-    // maker's site `siteAddress`. `result` is for answers a search can hand back; the web
-    // search leaves it as it is.
+    // Looks up `query` (for example "Paris IDF France Latitude Longitude") in the built-in
+    // atlas and lists the matching places in a window-modal window, which stays open after
+    // this call returns. Choosing a place fills the main window's latitude and longitude;
+    // "Search the Web" searches the maker's site `siteAddress` instead; Cancel changes
+    // nothing. `result` is left as it is.
     void Search(const QString& query, const QString& siteAddress, QVariant& result);
 };
 

@@ -14,9 +14,14 @@
 #include <functional>
 #include <vector>
 
+#include "atlas/frmPlaceChoice.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "shell/Platform.h"
+#include "shell/Startup.h"
+#include "shell/UpdateReminder.h"
+#include "shell/frmAbout.h"
+#include "shell/frmNagScreen2.h"
 #include "shell/Windows.h"
 
 namespace fortunix::screenshots {
@@ -143,8 +148,22 @@ QWidget* LookUpPlace(frmMain& form, const char* city, const char* state, const c
     return nullptr;
 }
 
-// The main window and the result window with their message boxes. Further windows (the about
-// box, the refer-a-friend window) add their steps to this list.
+// The place-choice window that the look-up button opens; any earlier one is closed first.
+QWidget* ChoosePlace(frmMain& form, const char* city, const char* state, const char* country) {
+    for (auto* earlier : form.findChildren<atlas::frmPlaceChoice*>()) {
+        earlier->reject();
+    }
+    SetPlace(form, city, state, country);
+    form.cmdBrowser_Click();
+    for (auto* window : form.findChildren<atlas::frmPlaceChoice*>()) {
+        if (window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// The program's windows with their message boxes.
 std::vector<RenderStep> RenderSteps() {
     frmMain& form = windows::Main();
     return {
@@ -210,6 +229,47 @@ std::vector<RenderStep> RenderSteps() {
              Find<QRadioButton>(&form, "optLong_1")->setChecked(true);
              form.cmdRashi_Click();
              return static_cast<QWidget*>(&windows::Display());
+         }},
+        {QStringLiteral("place-choice-matches"),
+         [&form] { return ChoosePlace(form, "Paris", "IDF", "France"); }},
+        {QStringLiteral("place-choice-none"),
+         [&form] { return ChoosePlace(form, "Xyzzyville", "Nowhere", "Atlantis"); }},
+        {QStringLiteral("message-update-prompt"),
+         [] {
+             ShowMessage(nullptr, QString::fromLatin1(kUpdatePromptText),
+                         MessageIcon::Information, MessageButtons::YesNo);
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("message-already-running"),
+         [] {
+             ShowMessage(nullptr, QString::fromLatin1(kAlreadyRunningText),
+                         MessageIcon::Information);
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("about-box"),
+         [] {
+             static frmAbout* about = new frmAbout;
+             return static_cast<QWidget*>(about);
+         }},
+        {QStringLiteral("refer-a-friend-window"),
+         [] { return static_cast<QWidget*>(&windows::NagScreen()); }},
+        {QStringLiteral("message-email-space"),
+         [] {
+             TypeKey(Find<QLineEdit>(&windows::NagScreen(), "txtEmail"), Qt::Key_Space,
+                     QStringLiteral(" "));
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("message-proper-email"),
+         [] {
+             Find<QPushButton>(&windows::NagScreen(), "cmdSubmit")->click();
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("message-enter-your-name"),
+         [] {
+             Find<QLineEdit>(&windows::NagScreen(), "txtEmail")->setText("ann@example.com");
+             Find<QLineEdit>(&windows::NagScreen(), "txtFriendEmail")->setText("bob@example.org");
+             Find<QPushButton>(&windows::NagScreen(), "cmdSubmit")->click();
+             return static_cast<QWidget*>(nullptr);
          }},
     };
 }
