@@ -69,6 +69,7 @@ QPushButton* CommandButton(QWidget* frame, const char* name, const char* caption
 frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
 
     auto* client = new QWidget(this);

@@ -165,6 +165,7 @@ std::int16_t Flag16(bool value) {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
 
     auto* client = new QWidget(this);

@@ -187,6 +187,7 @@ TEST_F(MainForm, ClientAreaIsTheDesignSizeAndTheWindowHasNoMinimiseOrMaximiseBox
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(form.windowIcon().isNull());
 }
 
 TEST_F(MainForm, CoBrandOfferLiesInFrontOfTheResaleOffer) {

@@ -45,6 +45,7 @@ TEST_F(ResultWindow, ClientAreaIsTheDesignSizeWithoutMinimiseOrMaximiseBox) {
     EXPECT_EQ(display.minimumSize(), display.maximumSize());
     EXPECT_FALSE(display.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(display.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(display.windowIcon().isNull());
 }
 
 TEST_F(ResultWindow, ResaleOfferLiesInFrontOfTheCoBrandOffer) {
