@@ -1,7 +1,9 @@
+#include <QDialog>
 #include <QPushButton>
 
 #include "forms/FormTestSupport.h"
 #include "forms/LocationSearch.h"
+#include "shell/modHelp.h"
 
 namespace fortunix::formtests {
 namespace {
@@ -60,6 +62,25 @@ TEST(WebLocationSearch, SearchesTheSiteForTheQueryPercentEncodedAsUtf8) {
                   "https://site.test/search?q=" + std::string(row.encodedQuery))
             << row.name;
     }
+}
+
+// The look-up hands the place as typed to LocationSearch, whose window offers a web search of
+// the main site among its choices.
+TEST_F(LocationLookup, LooksUpThePlaceAsTypedWithTheMainSite) {
+    frmMain& form = ShownMainWindow();
+    Child<QLineEdit>(&form, "txtMCity")->setText("Paris");
+    Child<QLineEdit>(&form, "txtMState")->setText("IDF");
+    Child<QLineEdit>(&form, "txtMCountry")->setText("France");
+
+    Child<QPushButton>(&form, "cmdBrowser")->click();
+
+    auto* choice = form.findChild<QDialog*>();
+    ASSERT_NE(choice, nullptr) << "no place-choice window";
+    EXPECT_TRUE(QMetaObject::invokeMethod(choice, "webSearchChosen"));
+    EXPECT_EQ(
+        Joined(fake.web.opened),
+        (MainSiteBase() + "/search?q=Paris%20IDF%20France%20Latitude%20Longitude").toStdString());
+    EXPECT_TRUE(fake.messages.shown.empty());
 }
 
 TEST_F(LocationLookup, FieldsHoldingOnlySpacesCountAsFilledIn) {
