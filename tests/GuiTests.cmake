@@ -12,6 +12,7 @@ add_executable(fortunix_gui_tests
     shell/NagScreenTest.cpp
     shell/AboutBoxTest.cpp
     shell/InstanceLockTest.cpp
+    shell/ProgramLifeTest.cpp
     forms/MainFormTest.cpp
     forms/KeyFilterTest.cpp
     forms/InputValidationTest.cpp
@@ -31,3 +32,13 @@ target_link_libraries(fortunix_instance_probe PRIVATE fortunix_gui fortunix_warn
 add_dependencies(fortunix_gui_tests fortunix_instance_probe)
 target_compile_definitions(fortunix_gui_tests PRIVATE
     FORTUNIX_INSTANCE_PROBE="$<TARGET_FILE:fortunix_instance_probe>")
+
+# The real program under a virtual X server: starts, shows its main window, refuses a second
+# copy.
+find_program(FORTUNIX_XVFB_RUN xvfb-run)
+find_program(FORTUNIX_XWININFO xwininfo)
+if(FORTUNIX_XVFB_RUN AND FORTUNIX_XWININFO)
+    add_test(NAME fortunix_smoke_run
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/shell/smoke_run.sh $<TARGET_FILE:fortunix>)
+    set_tests_properties(fortunix_smoke_run PROPERTIES TIMEOUT 60)
+endif()

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -36,6 +37,29 @@ QFont WindowFont(double pointSize) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+// A check box does not wrap its caption: break it between words so that it fits `width`.
+QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : caption.split(u' ')) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines.append(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines.append(line);
+    return lines.join(u'\n');
+}
+
+int CaptionWidth(const QCheckBox* check) {
+    const QStyle* style = check->style();
+    return check->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) -
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check) - 4;
 }
 
 // floor(draw × 4): 0..3, one per appeal.
@@ -81,9 +105,11 @@ void frmNagScreen2::BuildLayout() {
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceInTwips(Label2, 120, 840, 6975, 1095);
 
-    Check1 = new QCheckBox(QString::fromUtf8(texts::kVisitSiteNowCaption), this);
+    Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
     PlaceInTwips(Check1, 30, 2040, 7185, 555);
+    Check1->setText(WrapCaption(QString::fromUtf8(texts::kVisitSiteNowCaption),
+                                Check1->fontMetrics(), CaptionWidth(Check1)));
 
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));

@@ -20,9 +20,9 @@
 #include "shell/Platform.h"
 #include "shell/Startup.h"
 #include "shell/UpdateReminder.h"
+#include "shell/Windows.h"
 #include "shell/frmAbout.h"
 #include "shell/frmNagScreen2.h"
-#include "shell/Windows.h"
 
 namespace fortunix::screenshots {
 
@@ -236,8 +236,8 @@ std::vector<RenderStep> RenderSteps() {
          [&form] { return ChoosePlace(form, "Xyzzyville", "Nowhere", "Atlantis"); }},
         {QStringLiteral("message-update-prompt"),
          [] {
-             ShowMessage(nullptr, QString::fromLatin1(kUpdatePromptText),
-                         MessageIcon::Information, MessageButtons::YesNo);
+             ShowMessage(nullptr, QString::fromLatin1(kUpdatePromptText), MessageIcon::Information,
+                         MessageButtons::YesNo);
              return static_cast<QWidget*>(nullptr);
          }},
         {QStringLiteral("message-already-running"),

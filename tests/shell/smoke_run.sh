@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Starts the real program under a virtual X server: its main window must appear and stay, it
+# must arm the update reminder with a disguised setting, and a second copy must show only
+# the "already running" message. Usage: smoke_run.sh <path to fortunix>
+# Private home, settings and runtime folders keep the user's own Fortunix out of it.
+set -euo pipefail
+program="$(realpath "$1")"
+
+if [ -z "${FORTUNIX_SMOKE_DISPLAY:-}" ]; then
+    exec xvfb-run -a env FORTUNIX_SMOKE_DISPLAY=1 "$0" "$program"
+fi
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Number of top-level windows with exactly this title.
+windows_titled() { xwininfo -root -tree | grep -c "^ *0x[0-9a-f]* \"$1\": (\"" || true; }
+
+wait_for_window() {
+    for _ in $(seq 100); do
+        [ "$(windows_titled "$1")" -ge 1 ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+"$program" >"$work/first.log" 2>&1 &
+first=$!
+pids+=("$first")
+wait_for_window "Fortunix v1.30" || fail "no main window titled 'Fortunix v1.30'"
+sleep 1
+kill -0 "$first" 2>/dev/null || fail "the program ended by itself"
+[ "$(windows_titled "Fortunix v1.30")" -eq 1 ] || fail "more than the main window is shown"
+
+settings="$XDG_CONFIG_HOME/Fortunix/$(basename "$program").conf"
+[ -f "$settings" ] || fail "no settings written to $settings"
+grep -q '^\[Settings\]' "$settings" || fail "no Settings section in $settings"
+! grep -q 'Duration' "$settings" || fail "the plain setting name is stored"
+
+"$program" >"$work/second.log" 2>&1 &
+second=$!
+pids+=("$second")
+wait_for_window "Fortunix" || fail "the second copy shows no message"
+[ "$(windows_titled "Fortunix v1.30")" -eq 1 ] || fail "the second copy opened a window"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended when the second started"
+
+kill -TERM "$second" "$first"
+echo "the program started, showed its main window and refused a second copy"
