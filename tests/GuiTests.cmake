@@ -13,6 +13,7 @@ add_executable(fortunix_gui_tests
     shell/AboutBoxTest.cpp
     shell/InstanceLockTest.cpp
     shell/ProgramLifeTest.cpp
+    shell/ProcessEndTest.cpp
     forms/MainFormTest.cpp
     forms/KeyFilterTest.cpp
     forms/InputValidationTest.cpp

@@ -48,9 +48,12 @@ void QtSettingsStore::Save(const QString& application, const QString& section, c
 }
 
 QtInstanceLock::QtInstanceLock(const QString& executableName) {
+    // Per user: the runtime folder, else the user's cache folder (never the shared temp folder,
+    // where another user's copy would refuse this one).
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
-        folder = QDir::tempPath();
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        QDir().mkpath(folder);
     }
     lockFile_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + executableName +
                                             QStringLiteral(".lock"));

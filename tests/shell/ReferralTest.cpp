@@ -92,7 +92,7 @@ TEST(TrimSpaces, RemovesSpacesOnly) {
 }
 
 TEST(BuildReferralAddress, EncodesTheTypedValuesAndKeepsTheRestAsItIs) {
-    const ReferralRecord request{QStringLiteral("Ann Lee & Co=1"),
+    const ReferralRecord request{QStringLiteral("Ann Lee & Co=1\r\nLtd"),
                                  QStringLiteral("ann+news@example.com"),
                                  QStringLiteral("Hi Bob,\r\nlook: 100% free!"),
                                  QString::fromUtf16(u"Jos\u00E9 ~ M._-"),
@@ -100,7 +100,7 @@ TEST(BuildReferralAddress, EncodesTheTypedValuesAndKeepsTheRestAsItIs) {
                                  QString()};
     EXPECT_EQ(BuildReferralAddress(request, QStringLiteral("https://www.example.com")),
               QStringLiteral("https://www.example.com/slsw-refer-a-friend.php"
-                             "?taf1=Ann%20Lee%20%26%20Co%3D1"
+                             "?taf1=Ann%20Lee%20%26%20Co%3D1%0D%0ALtd"
                              "&taf2=ann%2Bnews%40example.com"
                              "&taf3=Hi%20Bob%2C%0D%0Alook%3A%20100%25%20free%21"
                              "&taf4=Jos%C3%A9%20~%20M._-"
