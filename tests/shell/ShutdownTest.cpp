@@ -92,18 +92,5 @@ TEST_F(ExitApplicationTest, ClosesTheHiddenExitWindowWhoseHandlerCallsItAgain) {
     EXPECT_EQ(fake.process.statuses, std::vector<int>{0});
 }
 
-TEST_F(ExitApplicationTest, WithNoWindowLoadedItStillTerminates) {
-    ExitApplication();
-    EXPECT_EQ(fake.process.statuses, std::vector<int>{0});
-}
-
-TEST_F(ExitApplicationTest, CanRunAgainAfterASweep) {
-    ExitApplication();
-    new LoggingWindow(QStringLiteral("later"), closed);
-    ExitApplication();
-    EXPECT_EQ(closed, QStringList{"later"});
-    EXPECT_EQ(fake.process.statuses, (std::vector<int>{0, 0}));
-}
-
 }  // namespace
 }  // namespace fortunix
