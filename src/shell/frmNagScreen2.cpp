@@ -56,10 +56,12 @@ QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int wid
     return lines.join(u'\n');
 }
 
+// The room beside the tick box, less a few pixels for the focus frame around the caption.
 int CaptionWidth(const QCheckBox* check) {
+    constexpr int kFocusFrame = 4;
     const QStyle* style = check->style();
     return check->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) -
-           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check) - 4;
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check) - kFocusFrame;
 }
 
 // floor(draw × 4): 0..3, one per appeal.
