@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "atlas/SearchKey.h"
+
 namespace fortunix::atlas {
 
 namespace {
@@ -33,10 +35,21 @@ PlaceQuery SplitLookupQuery(const Atlas& atlas, const QString& query) {
     const qsizetype count = words.size();
 
     std::optional<Cut> best;
+    // The scan of the whole atlas is the costly step: it runs once, for the first words that
+    // make a city at all, and the longer cities narrow its candidates down.
+    std::optional<std::vector<CityCandidate>> shortestCity;
     for (qsizetype cityEnd = 1; cityEnd + 2 <= count; ++cityEnd) {
         const QString city = JoinWords(words, 0, cityEnd);
-        // The city scan is the costly step, so it runs once for all cuts that share the city.
-        const std::vector<CityCandidate> candidates = FindCityCandidates(atlas, city);
+        if (!shortestCity && PlaceNameKey(city).isEmpty()) {
+            continue;
+        }
+        std::vector<CityCandidate> candidates;
+        if (shortestCity) {
+            candidates = NarrowCityCandidates(atlas, *shortestCity, city);
+        } else {
+            shortestCity = FindCityCandidates(atlas, city);
+            candidates = *shortestCity;
+        }
         if (candidates.empty()) {
             continue;
         }

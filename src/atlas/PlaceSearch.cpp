@@ -55,6 +55,20 @@ std::vector<CityCandidate> FindCityCandidates(const Atlas& atlas, QStringView ci
     return candidates;
 }
 
+std::vector<CityCandidate> NarrowCityCandidates(const Atlas& atlas,
+                                                const std::vector<CityCandidate>& candidates,
+                                                QStringView longerCity) {
+    const QString cityKey = PlaceNameKey(longerCity);
+    std::vector<CityCandidate> narrowed;
+    for (const CityCandidate& candidate : candidates) {
+        const NameMatch name = MatchPlaceName(atlas.placeKey(candidate.place), cityKey);
+        if (name != NameMatch::None) {
+            narrowed.push_back({candidate.place, name});
+        }
+    }
+    return narrowed;
+}
+
 std::vector<bool> CountriesNamed(const Atlas& atlas, QStringView country) {
     std::vector<bool> named(static_cast<std::size_t>(atlas.countryCount()), false);
     const QString typed = CompactKey(SearchKey(country));

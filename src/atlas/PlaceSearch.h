@@ -34,6 +34,13 @@ struct CityCandidate {
 // Every place whose name matches the typed city at all.
 std::vector<CityCandidate> FindCityCandidates(const Atlas& atlas, QStringView city);
 
+// The candidates of a city that the typed city continues with more words ("rio" ->
+// "rio de janeiro"): a name that matches the longer city matches its first words too, so the
+// few candidates of the shorter one are searched instead of the whole atlas.
+std::vector<CityCandidate> NarrowCityCandidates(const Atlas& atlas,
+                                                const std::vector<CityCandidate>& candidates,
+                                                QStringView longerCity);
+
 // Which countries (by index) the typed text names: English names, their everyday short
 // forms and the two-letter codes. "Congo" names two; a misspelling names none.
 std::vector<bool> CountriesNamed(const Atlas& atlas, QStringView country);
