@@ -36,7 +36,7 @@ AscendantState ComputeAscendant(const BirthRecord& birth, const BirthTimeBase& t
     // The same as subtracting 360 until below it: every such subtraction is exact, so the
     // remainder is too, and it takes one step instead of up to 150.
     if (sidereal >= 360) {
-        sidereal = std::fmod(sidereal, 360.0);
+        sidereal = RemoveWholeTurns(sidereal);
     }
     state.siderealAngle = kDegToRad * sidereal;  // may be negative; the trigonometry accepts it
     state.obliquity = kDegToRad * (23.452294 - 0.0130125 * t);

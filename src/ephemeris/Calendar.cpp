@@ -4,8 +4,15 @@
 
 namespace fortunix {
 
-double Int(double x) {
-    return std::floor(x);
+double RemoveWholeTurns(double degrees) {
+    // Should the rounded quotient ever be a whole number off, one turn puts it right.
+    double remainder = degrees - 360 * Int(degrees / 360);
+    if (remainder < 0) {
+        remainder = remainder + 360;
+    } else if (remainder >= 360) {
+        remainder = remainder - 360;
+    }
+    return remainder;
 }
 
 double DayNumber(int month, int day, int year) {

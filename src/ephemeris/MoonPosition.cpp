@@ -65,13 +65,15 @@ double ReduceLunarLongitude(double degrees) {
     // Same as adding or subtracting 360 until in range, in one exact step: the mean
     // longitude of a far date is hundreds of turns away. A positive multiple of 360 stays 360.
     double longitude = degrees;
-    if (longitude < 0) {
-        longitude = std::fmod(longitude, 360.0) + 360.0;
+    if (longitude <= -360) {
+        longitude = RemoveWholeTurns(longitude);
+    } else if (longitude < 0) {
+        longitude = longitude + 360.0;
         if (longitude == 360.0) {
-            longitude = 0.0;
+            longitude = 0.0;  // a tiny negative sum rounds up to a whole turn
         }
     } else if (longitude > 360) {
-        longitude = std::fmod(longitude, 360.0);
+        longitude = RemoveWholeTurns(longitude);
         if (longitude == 0.0) {
             longitude = 360.0;
         }

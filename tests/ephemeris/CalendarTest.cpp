@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace fortunix {
 namespace {
@@ -85,6 +86,29 @@ TEST(Int, IsTheFloor) {
     EXPECT_EQ(Int(2.7), 2);
     EXPECT_EQ(Int(-2.2), -3);
     EXPECT_EQ(Int(-3.0), -3);
+}
+
+TEST(RemoveWholeTurns, ExactlyTheRemainderOfADivisionBy360) {
+    // std::fmod is exact, so it is the reference, also for values a last place away from a
+    // whole turn, where the rounded quotient is one too large.
+    std::vector<double> values = {360, 720, 359.99999999999994, 481486.19780146, 54000.25};
+    for (int turns = 1; turns < 4000; turns += 37) {
+        const double whole = 360.0 * turns;
+        values.push_back(std::nextafter(whole, 0.0));
+        values.push_back(std::nextafter(whole, 1e9));
+        values.push_back(whole + 0.1 * turns);
+    }
+    for (const double x : values) {
+        if (x < 360) {
+            continue;
+        }
+        EXPECT_EQ(RemoveWholeTurns(x), std::fmod(x, 360.0)) << std::hexfloat << x;
+        const double mirrored = RemoveWholeTurns(-x);
+        const double expected = std::fmod(-x, 360.0) + 360.0;
+        EXPECT_EQ(mirrored, expected == 360.0 ? 0.0 : expected) << std::hexfloat << -x;
+        EXPECT_GE(mirrored, 0) << -x;
+        EXPECT_LT(mirrored, 360) << -x;
+    }
 }
 
 TEST(AddMinutes, CarriesAcrossDaysMonthsAndYears) {
