@@ -141,16 +141,39 @@ double TrueAnomaly(double meanAnomaly, double eccentricity) {
     return v;
 }
 
-double GeocentricLongitude(Body body, double days) {
-    const OrbitalElementSet earth = *OrbitalElements(static_cast<int>(Body::Sun), days);
+namespace {
 
-    // The Earth in the ecliptic plane; its inclination and node are not used.
+struct PlanePoint {
+    double x = 0;
+    double y = 0;
+};
+
+// The Earth in the ecliptic plane, heliocentric, AU; its inclination and node are not used.
+PlanePoint EarthPosition(const OrbitalElementSet& earth) {
     const double earthMeanAnomaly = Mod2Pi(earth.meanLongitude - earth.perihelion);
     const double earthTrue = TrueAnomaly(earthMeanAnomaly, earth.eccentricity);
     const double earthRadius = earth.semiMajorAxis * (1 - earth.eccentricity * earth.eccentricity) /
                                (1 + earth.eccentricity * std::cos(earthTrue));
-    const double xEarth = earthRadius * std::cos(earthTrue + earth.perihelion);
-    const double yEarth = earthRadius * std::sin(earthTrue + earth.perihelion);
+    return {earthRadius * std::cos(earthTrue + earth.perihelion),
+            earthRadius * std::sin(earthTrue + earth.perihelion)};
+}
+
+// Ecliptic longitude, degrees 0..360, of the heliocentric point (x, y) seen from the Earth.
+double LongitudeSeenFrom(PlanePoint earth, double x, double y) {
+    double longitude = Atan2(y - earth.y, x - earth.x) * (180 / kPi);
+    while (longitude > 360) {
+        longitude = longitude - 360;
+    }
+    while (longitude < 0) {
+        longitude = longitude + 360;
+    }
+    return longitude;
+}
+
+}  // namespace
+
+double GeocentricLongitude(Body body, double days) {
+    const PlanePoint earth = EarthPosition(*OrbitalElements(static_cast<int>(Body::Sun), days));
 
     double x = 0;
     double y = 0;
@@ -167,15 +190,7 @@ double GeocentricLongitude(Body body, double days) {
         y = radius * (std::sin(planet.node) * std::cos(u) +
                       std::sin(u) * std::cos(planet.node) * std::cos(planet.inclination));
     }
-
-    double longitude = Atan2(y - yEarth, x - xEarth) * (180 / kPi);
-    while (longitude > 360) {
-        longitude = longitude - 360;
-    }
-    while (longitude < 0) {
-        longitude = longitude + 360;
-    }
-    return longitude;
+    return LongitudeSeenFrom(earth, x, y);
 }
 
 PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& zone) {
@@ -188,7 +203,8 @@ PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& 
     state.dayNumber =
         DayNumberJ2000(moment.year, moment.month, moment.day, moment.hour, moment.minute);
     state.elements = *OrbitalElements(static_cast<int>(Body::Sun), state.dayNumber);
-    state.longitude = GeocentricLongitude(Body::Sun, state.dayNumber);
+    // GeocentricLongitude(Body::Sun, ...) without evaluating the same elements again.
+    state.longitude = LongitudeSeenFrom(EarthPosition(state.elements), 0, 0);
     // A longitude of exactly 360 is the same point as 0.
     state.sunDegrees = std::fmod(Int(state.longitude), 360.0);
     return state;
