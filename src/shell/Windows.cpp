@@ -1,5 +1,7 @@
 #include "shell/Windows.h"
 
+#include <QEvent>
+
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "shell/frmNagScreen2.h"
@@ -13,38 +15,60 @@ QList<QPointer<QWidget>>& LoadedList() {
     return loaded;
 }
 
-template <typename Window>
-Window& LoadOnFirstUse(QPointer<Window>& slot) {
-    if (slot.isNull()) {
-        slot = new Window();
-        slot->setAttribute(Qt::WA_DeleteOnClose);
-        RegisterLoaded(slot.data());
+// A closed window is deleted only when the event loop next runs. The registry forgets it
+// as soon as it closes, so that using the window again in the same handler (Back closes the
+// result window, then a reading may follow at once) loads a fresh one. None of the program's
+// windows refuses to close, so a close event always means the window is going.
+class UnloadWatch final : public QObject {
+  public:
+    UnloadWatch(QPointer<QWidget>& slot, QWidget* window) : QObject(window), slot_(slot) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close && watched == slot_.data()) {
+            LoadedList().removeAll(slot_);
+            slot_.clear();
+        }
+        return false;
     }
-    return *slot;
+
+  private:
+    QPointer<QWidget>& slot_;
+};
+
+template <typename Window>
+Window& LoadOnFirstUse(QPointer<QWidget>& slot) {
+    if (slot.isNull()) {
+        auto* window = new Window();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->installEventFilter(new UnloadWatch(slot, window));
+        slot = window;
+        RegisterLoaded(window);
+    }
+    return static_cast<Window&>(*slot);
 }
 
-QPointer<frmMain> mainWindow;
-QPointer<frmDisplay> displayWindow;
-QPointer<frmNagScreen2> nagScreenWindow;
+QPointer<QWidget> mainWindow;
+QPointer<QWidget> displayWindow;
+QPointer<QWidget> nagScreenWindow;
 
 }  // namespace
 
 frmMain& Main() {
-    return LoadOnFirstUse(mainWindow);
+    return LoadOnFirstUse<frmMain>(mainWindow);
 }
 bool IsMainLoaded() {
     return !mainWindow.isNull();
 }
 
 frmDisplay& Display() {
-    return LoadOnFirstUse(displayWindow);
+    return LoadOnFirstUse<frmDisplay>(displayWindow);
 }
 bool IsDisplayLoaded() {
     return !displayWindow.isNull();
 }
 
 frmNagScreen2& NagScreen() {
-    return LoadOnFirstUse(nagScreenWindow);
+    return LoadOnFirstUse<frmNagScreen2>(nagScreenWindow);
 }
 bool IsNagScreenLoaded() {
     return !nagScreenWindow.isNull();

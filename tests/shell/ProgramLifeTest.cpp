@@ -126,6 +126,23 @@ TEST_F(ProgramLife, BackShowsTheMainWindowAloneWithTheLastInput) {
     EXPECT_TRUE(fake.process.statuses.empty());
 }
 
+TEST_F(ProgramLife, ReadingRightAfterBackShowsAFreshResultWindow) {
+    FillBirthData("ANN");
+    RequestReading();
+    QWidget* closedResult = &Display();
+    const QString caption = Child<QLabel>(&Display(), "lblPartOfFortune")->text();
+
+    // No event loop runs between the two commands, so the closed window is not deleted yet.
+    Child<QPushButton>(&Display(), "cmdOK")->click();
+    RequestReading();
+
+    EXPECT_NE(&Display(), closedResult);
+    EXPECT_TRUE(Display().isVisible());
+    EXPECT_EQ(Child<QLabel>(&Display(), "lblPartOfFortune")->text(), caption);
+    Settle();
+    EXPECT_EQ(VisibleWindows(), QStringList{"frmDisplay"});
+}
+
 // Opens the about box with the window's Help menu item and closes it with OK.
 void AboutThroughTheMenu(QWidget* window) {
     bool shown = false;
