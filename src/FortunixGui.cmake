@@ -5,11 +5,13 @@ configure_file(shell/SiteConfig.h.in ${CMAKE_CURRENT_BINARY_DIR}/generated/shell
 
 add_library(fortunix_gui STATIC
     forms/Appearance.cpp
+    forms/DropDownListAccessible.cpp
     forms/Twips.cpp
     forms/frmMain.cpp
     forms/frmDisplay.cpp
     forms/KeyPressFilter.cpp
     forms/LinkLabel.cpp
+    forms/LinkLabelAccessible.cpp
     forms/LocationSearch.cpp
     forms/WindowPlacement.cpp
     forms/WrappingButton.cpp

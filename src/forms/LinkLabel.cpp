@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "forms/Appearance.h"
+#include "forms/LinkLabelAccessible.h"
 
 namespace fortunix {
 
@@ -11,6 +12,11 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
     setCursor(Qt::PointingHandCursor);
+    InstallLinkLabelAccessibility();
+}
+
+void LinkLabel::click() {
+    emit clicked();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -20,7 +26,7 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
+        click();
     }
 }
 
