@@ -47,6 +47,7 @@ frmPlaceChoice::frmPlaceChoice(const QString& sought, const QStringList& placeLi
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
     SetBackground(this, kSkyBlue);
+    SetFocusColour(this);
     const bool found = !placeLines.isEmpty();
 
     auto* layout = new QVBoxLayout(this);

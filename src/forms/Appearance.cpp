@@ -42,4 +42,11 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+void SetFocusColour(QWidget* window) {
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Highlight, kFocusNavy);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    window->setPalette(palette);
+}
+
 }  // namespace fortunix

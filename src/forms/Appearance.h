@@ -15,6 +15,7 @@ inline const QColor kVioletText{90, 35, 220};  // input text, units and link lab
 inline const QColor kNavyText{0, 0, 128};      // latitude and longitude boxes
 inline const QColor kDarkGreen{0, 100, 0};     // product description
 inline const QColor kInstructionBlue{0, 0, 255};
+inline const QColor kFocusNavy{0, 0, 128};  // focus frames and selected text
 
 // Verdana where the system has it, else the closest sans-serif (DejaVu Sans descends from
 // Verdana's sibling, Bitstream Vera).
@@ -26,5 +27,10 @@ QIcon ProgramIcon();
 // Solid background of a widget through its palette.
 void SetBackground(QWidget* widget, const QColor& colour);
 void SetTextColour(QWidget* widget, const QColor& colour);
+
+// Focus frames and selections of a window and its controls in navy. The style draws the
+// focus frame from the highlight colour, and its default blue is hard to tell from the
+// program's own blues and greens.
+void SetFocusColour(QWidget* window);
 
 }  // namespace fortunix

@@ -47,17 +47,28 @@ void IgnoringErrors(Step step) {
     }
 }
 
-LinkLabel* OfferLabel(QWidget* strip, const char* name, const char* text, int top) {
+// A result label keeps its short accessible name ("Part of Fortune"); what it shows goes into
+// its accessible description, so that a screen reader speaks both.
+void ShowResultText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
+LinkLabel* OfferLabel(QWidget* strip, const char* name, const char* accessibleName,
+                      const char* text, int top) {
     auto* offer = Place(new LinkLabel(strip), name, 120, top, 7665, 615);
     offer->setText(QString::fromUtf8(text));
+    offer->setAccessibleName(QString::fromLatin1(accessibleName));
     SetBackground(offer, kMintGreen);  // opaque, so the offer behind stays hidden
     SetTextColour(offer, kVioletText);
     return offer;
 }
 
-QPushButton* CommandButton(QWidget* frame, const char* name, const char* caption, int left) {
+QPushButton* CommandButton(QWidget* frame, const char* name, const char* caption,
+                           const char* accessibleName, int left) {
     auto* button =
         Place(new QPushButton(QString::fromLatin1(caption), frame), name, left, 2760, 1260, 465);
+    button->setAccessibleName(QString::fromLatin1(accessibleName));
     button->setFont(ProgramFont(8.25, /*bold=*/true));
     SetBackground(button, kSkyBlue);
     button->setAutoDefault(true);  // Enter presses the button that has the focus
@@ -71,6 +82,7 @@ frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags)
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
+    SetFocusColour(this);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -130,6 +142,7 @@ void frmDisplay::BuildBanner(QWidget* client) {
     SetBackground(strip, kMintGreen);
     auto* banner = Place(new LinkLabel(strip), "Label61", 127, 120, 7680, 465);
     banner->setText(QString::fromUtf8(texts::kDiscussionBanner));
+    banner->setAccessibleName(QStringLiteral("Discussion board"));
     SetTextColour(banner, kVioletText);
     connect(banner, &LinkLabel::clicked, this, [] { IgnoringErrors(OpenHomePage); });
 }
@@ -145,42 +158,47 @@ void frmDisplay::BuildResultFrame(QWidget* client) {
     heading->setFont(ProgramFont(8.25, /*bold=*/true));
 
     // Until a reading writes them, the labels show the texts of the design.
-    lblPartOfFortune_ = Place(new QLabel(QStringLiteral("lblPartOfFortune"), frame),
-                              "lblPartOfFortune", 2160, 480, 1620, 195);
+    lblPartOfFortune_ = Place(new QLabel(frame), "lblPartOfFortune", 2160, 480, 1620, 195);
     lblPartOfFortune_->setFont(ProgramFont(8.25, /*bold=*/true));
+    lblPartOfFortune_->setAccessibleName(QStringLiteral("Part of Fortune"));
+    ShowResultText(lblPartOfFortune_, QStringLiteral("lblPartOfFortune"));
 
     const std::string_view leo = InterpretationParagraph(kLeoSignIndex);
-    lblPartOfFortuneDesc_ =
-        Place(new QLabel(QString::fromUtf8(leo.data(), static_cast<qsizetype>(leo.size())), frame),
-              "lblPartOfFortuneDesc", 240, 840, 7575, 1815);
+    lblPartOfFortuneDesc_ = Place(new QLabel(frame), "lblPartOfFortuneDesc", 240, 840, 7575, 1815);
+    lblPartOfFortuneDesc_->setAccessibleName(QStringLiteral("Interpretation"));
+    ShowResultText(lblPartOfFortuneDesc_,
+                   QString::fromUtf8(leo.data(), static_cast<qsizetype>(leo.size())));
     lblPartOfFortuneDesc_->setFont(ProgramFont());
     lblPartOfFortuneDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblPartOfFortuneDesc_->setWordWrap(true);
     SetTextColour(lblPartOfFortuneDesc_, kParagraphBlack);
 
-    cmdExit_ = CommandButton(frame, "cmdExit", "&Exit", 6555);
+    cmdExit_ = CommandButton(frame, "cmdExit", "&Exit", "Exit", 6555);
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
-    cmdOK_ = CommandButton(frame, "cmdOK", "&Back", 5160);
+    cmdOK_ = CommandButton(frame, "cmdOK", "&Back", "Back", 5160);
+    cmdOK_->setAccessibleDescription(QStringLiteral("Returns to the birth details"));
     connect(cmdOK_, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
 }
 
 void frmDisplay::BuildOfferStrip(QWidget* client) {
     auto* strip = Place(new QWidget(client), "Frame5", 0, 3960, 7935, 855);
     SetBackground(strip, kMintGreen);
-    LinkLabel* coBrand = OfferLabel(strip, "lblCobrand", texts::kCoBrandOffer, 165);
+    LinkLabel* coBrand =
+        OfferLabel(strip, "lblCobrand", "Co-branding offer", texts::kCoBrandOffer, 165);
     connect(coBrand, &LinkLabel::clicked, this, OpenCoBrandPage);
     // Here the resale offer lies in front.
-    LinkLabel* fullBrand = OfferLabel(strip, "lblFullBrand", texts::kFullBrandOffer, 160);
+    LinkLabel* fullBrand =
+        OfferLabel(strip, "lblFullBrand", "Resale offer", texts::kFullBrandOffer, 160);
     connect(fullBrand, &LinkLabel::clicked, this, OpenFullBrandPage);
     fullBrand->raise();
 }
 
 void frmDisplay::SetPartOfFortune(const QString& caption) {
-    lblPartOfFortune_->setText(caption);
+    ShowResultText(lblPartOfFortune_, caption);
 }
 
 void frmDisplay::SetInterpretation(const QString& paragraph) {
-    lblPartOfFortuneDesc_->setText(paragraph);
+    ShowResultText(lblPartOfFortuneDesc_, paragraph);
 }
 
 void frmDisplay::cmdOK_Click() {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include <string_view>
 
 #include "forms/Appearance.h"
+#include "forms/DropDownListAccessible.h"
 #include "forms/KeyPressFilter.h"
 #include "forms/LinkLabel.h"
 #include "forms/LocationSearch.h"
@@ -102,6 +104,7 @@ QLineEdit* TextBox(QWidget* parent, const char* name, const Twips& box, const QC
 
 QComboBox* DropDownList(QWidget* parent, const char* name, const Twips& box,
                         const QColor& background) {
+    InstallDropDownListAccessibility();
     auto* list = Place(new QComboBox(parent), name, box);
     SetBackground(list, background);
     SetTextColour(list, kVioletText);
@@ -140,10 +143,16 @@ void TabStopOnChosenOption(QButtonGroup* array) {
     update();
 }
 
+// A caption that a font broader than Verdana makes wider than its box grows to the right,
+// into the free space beside it, rather than lose its last letter.
+void WidenToText(QLabel* label) {
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
 // "Deg" and "Min" under the two boxes of a coordinate frame.
 void UnitCaptions(QWidget* frame, const char* degName, const char* minName) {
     Caption(frame, degName, QStringLiteral("Deg"), {195, 600, 345, 195}, kVioletText);
-    Caption(frame, minName, QStringLiteral("Min"), {825, 600, 285, 195}, kVioletText);
+    WidenToText(Caption(frame, minName, QStringLiteral("Min"), {825, 600, 285, 195}, kVioletText));
 }
 
 void FillNumbers(QComboBox* list, int first, int last) {
@@ -167,6 +176,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
+    SetFocusColour(this);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -178,6 +188,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     BuildInputPanel(client);
     BuildOfferStrip(client);
     SetTabOrder();
+    NameControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
@@ -225,6 +236,7 @@ void frmMain::BuildHeaderAndTexts(QWidget* client) {
     QWidget* header = Panel(client, "fraHeader", {0, 0, 6540, 615}, kMintGreen);
     auto* banner = Place(new LinkLabel(header), "Label61", {0, 120, 6600, 465});
     banner->setText(QString::fromUtf8(texts::kDiscussionBanner));
+    banner->setAccessibleName(QStringLiteral("Discussion board"));
     SetTextColour(banner, kVioletText);
     connect(banner, &LinkLabel::clicked, this, OpenHomePage);
 
@@ -323,9 +335,11 @@ void frmMain::BuildOfferStrip(QWidget* client) {
     // The two offers share one rectangle; the co-brand offer lies in front.
     auto* fullBrand = Place(new LinkLabel(strip), "lblFullBrand", {150, 120, 6225, 615});
     fullBrand->setText(QString::fromUtf8(texts::kFullBrandOffer));
+    fullBrand->setAccessibleName(QStringLiteral("Resale offer"));
     connect(fullBrand, &LinkLabel::clicked, this, OpenFullBrandPage);
     auto* coBrand = Place(new LinkLabel(strip), "lblCobrand", {150, 120, 6225, 615});
     coBrand->setText(QString::fromUtf8(texts::kCoBrandOffer));
+    coBrand->setAccessibleName(QStringLiteral("Co-branding offer"));
     connect(coBrand, &LinkLabel::clicked, this, OpenCoBrandPage);
     for (LinkLabel* offer : {fullBrand, coBrand}) {
         SetBackground(offer, kMintGreen);  // opaque, so the offer behind stays hidden
@@ -359,6 +373,43 @@ void frmMain::SetTabOrder() {
                                             cmbTimeZone_};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+// Names that a screen reader speaks for controls whose captions sit beside them, or whose
+// captions ("Deg", "Min") mean nothing alone; the descriptions give the accepted values.
+void frmMain::NameControls() {
+    const struct {
+        QWidget* control;
+        const char* name;
+        const char* description;
+    } controls[] = {
+        {txtName_, "Name", "Letters and spaces only"},
+        {cboMonth_, "Month of birth", ""},
+        {cboDate_, "Day of birth", ""},
+        {cboYear_, "Year of birth", "1901 to 2050"},
+        {cboHH_, "Hour of birth", "0 to 23"},
+        {cboMM_, "Minute of birth", ""},
+        {cboSS_, "Second of birth", "Not used by the reading"},
+        {cmbTimeZone_, "Time zone", "The standard time zone of the place of birth"},
+        {chkDST_, "Daylight Saving Time", "Tick when summer time was in force at the birth"},
+        {txtLatD_, "Latitude degrees", "0 to 89"},
+        {txtLatM_, "Latitude minutes", "0 to 59"},
+        {optLat_->button(0), "North", ""},
+        {optLat_->button(1), "South", ""},
+        {txtLonD_, "Longitude degrees", "0 to 179"},
+        {txtLonM_, "Longitude minutes", "0 to 59"},
+        {optLong_->button(0), "East", ""},
+        {optLong_->button(1), "West", ""},
+        {txtMCity_, "City", "Place of birth, for the look-up of its latitude and longitude"},
+        {txtMState_, "State", ""},
+        {txtMCountry_, "Country", ""},
+        {cmdBrowser_, "Find latitude and longitude", "Looks up the typed city, state and country"},
+        {cmdRashi_, "Get My Part Of Fortune Reading", ""},
+    };
+    for (const auto& entry : controls) {
+        entry.control->setAccessibleName(QString::fromLatin1(entry.name));
+        entry.control->setAccessibleDescription(QString::fromLatin1(entry.description));
     }
 }
 

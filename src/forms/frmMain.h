@@ -44,6 +44,7 @@ class frmMain : public QMainWindow {
     void BuildInputPanel(QWidget* client);
     void BuildOfferStrip(QWidget* client);
     void SetTabOrder();
+    void NameControls();
     void Form_Load();
     QWidget* FocusTarget(BirthField field) const;
 

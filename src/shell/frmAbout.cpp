@@ -15,6 +15,9 @@ namespace fortunix {
 
 namespace {
 
+constexpr int kBoxWidth = 6015;
+constexpr int kBoxHeight = 4095;
+
 constexpr char kQtCredit[] = "Built with Qt, used under the GNU LGPL version 3.";
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
@@ -25,10 +28,12 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
-LinkLabel* AddLink(QWidget* parent, const char* name, const QString& text) {
+LinkLabel* AddLink(QWidget* parent, const char* name, const char* accessibleName,
+                   const QString& text) {
     auto* link = new LinkLabel(parent);
     link->setObjectName(QString::fromLatin1(name));
     link->setText(text);
+    link->setAccessibleName(QString::fromLatin1(accessibleName));
     link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetTextColour(link, kVioletText);
     return link;
@@ -42,7 +47,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
     SetBackground(this, kSkyBlue);
-    setFixedSize(TwipsToPixels(6015), TwipsToPixels(4095));
+    SetFocusColour(this);
+    setFixedSize(TwipsToPixels(kBoxWidth), TwipsToPixels(kBoxHeight));
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -56,22 +62,25 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     PlaceInTwips(AddLabel(this, "Label1", QString::fromUtf8(texts::kAboutDescription)), 120, 960,
                  5835, 855);
 
-    LinkLabel* lblHomePage =
-        AddLink(this, "lblHomePage", QString::fromUtf8(texts::kAboutHomePageInvitation));
+    LinkLabel* lblHomePage = AddLink(this, "lblHomePage", "Home page",
+                                     QString::fromUtf8(texts::kAboutHomePageInvitation));
     PlaceInTwips(lblHomePage, 1320, 2040, 4650, 195);
 
     PlaceInTwips(AddLabel(this, "Label3", QString::fromUtf8(texts::kAboutResaleOffer)), 120, 2520,
                  5685, 675);
 
     LinkLabel* lblCoBrand =
-        AddLink(this, "lblCoBrand", QStringLiteral("Click here for more details"));
+        AddLink(this, "lblCoBrand", "More details", QStringLiteral("Click here for more details"));
+    lblCoBrand->setAccessibleDescription(
+        QStringLiteral("Opens the page about selling this program under your own brand"));
     PlaceInTwips(lblCoBrand, 3360, 3240, 2610, 195);
 
     auto* Line2 = new QFrame(this);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setFrameShape(QFrame::HLine);
     Line2->setFrameShadow(QFrame::Sunken);
-    PlaceInTwips(Line2, 0, 3465, 6150, 30);
+    // A rule across the whole box; drawn longer, it would only be cut at the edge.
+    PlaceInTwips(Line2, 0, 3465, kBoxWidth, 30);
 
     // The toolkit's credit, in the free corner beside the OK button.
     QLabel* lblQtCredit = AddLabel(this, "lblQtCredit", QString::fromLatin1(kQtCredit));
@@ -80,6 +89,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
 
     auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
     PlaceInTwips(cmdOK, 4680, 3615, 1260, 345);
     cmdOK->setDefault(true);  // Enter; Escape closes a dialog anyway
     cmdOK->setFocus();

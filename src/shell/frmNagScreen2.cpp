@@ -28,6 +28,7 @@ namespace fortunix {
 namespace {
 
 const QColor kYellowText{255, 255, 0};
+const QColor kNavyBackdrop{0, 0, 128};  // yellow text is unreadable on the light grey
 
 // MS Sans Serif is a Windows bitmap font; elsewhere the closest sans-serif stands in.
 QFont WindowFont(double pointSize) {
@@ -84,6 +85,7 @@ frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
     setWindowIcon(ProgramIcon());
     setFont(WindowFont(8.25));
+    SetFocusColour(this);
     BuildLayout();
     Form_Load();
 }
@@ -112,34 +114,51 @@ void frmNagScreen2::BuildLayout() {
     PlaceInTwips(Check1, 30, 2040, 7185, 555);
     Check1->setText(WrapCaption(QString::fromUtf8(texts::kVisitSiteNowCaption),
                                 Check1->fontMetrics(), CaptionWidth(Check1)));
+    Check1->setAccessibleName(QStringLiteral("Visit the web site now"));
+    Check1->setAccessibleDescription(
+        QStringLiteral("Opens the Vespera Softwares web site in your web browser"));
 
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     PlaceInTwips(cmdClose, 6000, 2760, 1245, 375);
+    cmdClose->setAccessibleName(QStringLiteral("Exit"));
+    cmdClose->setAccessibleDescription(QStringLiteral("Ends the program"));
 
     Frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     PlaceInTwips(Frame2, 120, 3240, 7065, 1455);
 
-    const auto addLineEdit = [this](const char* name, const char* placeholder, int left, int top) {
+    const auto addLineEdit = [this](const char* name, const char* placeholder,
+                                    const char* accessibleName, int left, int top) {
         auto* box = new QLineEdit(QString::fromLatin1(placeholder), Frame2);
         box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(QString::fromLatin1(accessibleName));
         PlaceInTwips(box, left, top, 3375, 285);
         box->installEventFilter(this);
         return box;
     };
-    txtName = addLineEdit("txtName", referral::kNamePlaceholder, 85, 360);
-    txtEmail = addLineEdit("txtEmail", referral::kEmailPlaceholder, 3600, 360);
-    txtFriendName = addLineEdit("txtFriendName", referral::kFriendNamePlaceholder, 85, 720);
-    txtFriendEmail = addLineEdit("txtFriendEmail", referral::kFriendEmailPlaceholder, 3600, 720);
+    txtName = addLineEdit("txtName", referral::kNamePlaceholder, "Your name", 85, 360);
+    txtEmail =
+        addLineEdit("txtEmail", referral::kEmailPlaceholder, "Your e-mail address", 3600, 360);
+    txtFriendName =
+        addLineEdit("txtFriendName", referral::kFriendNamePlaceholder, "Friend's name", 85, 720);
+    txtFriendEmail = addLineEdit("txtFriendEmail", referral::kFriendEmailPlaceholder,
+                                 "Friend's e-mail address", 3600, 720);
+    for (QLineEdit* box : {txtEmail, txtFriendEmail}) {
+        box->setAccessibleDescription(QStringLiteral("No spaces"));
+    }
 
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     PlaceInTwips(cmdSubmit, 1920, 1080, 3375, 285);
+    cmdSubmit->setAccessibleName(QStringLiteral("Refer a friend now"));
+    cmdSubmit->setAccessibleDescription(
+        QStringLiteral("Opens the referral page in your web browser"));
 
     // Below the frame's visible height: out of sight, reachable only with Tab.
     txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setAccessibleName(QStringLiteral("Your message"));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     PlaceInTwips(txtMessage, 4800, 3600, 1815, 495);
@@ -161,8 +180,15 @@ void frmNagScreen2::BuildLayout() {
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setText(QStringLiteral("Click Here To Visit Vespera Softwares"));
     lblGoToHome->setFont(WindowFont(8.25));
+    lblGoToHome->setAccessibleName(QStringLiteral("Visit the software catalogue"));
     SetTextColour(lblGoToHome, kYellowText);
+    SetBackground(lblGoToHome, kNavyBackdrop);
     PlaceInTwips(lblGoToHome, 75, 4250, 3585, 210);
+
+    // As on Windows, Enter presses the focused button, which is drawn as the default one.
+    for (QPushButton* button : {cmdClose, cmdSubmit}) {
+        button->setAutoDefault(true);
+    }
 
     // Only the buttons, the check box and the text boxes take the focus, in this order.
     const QList<QWidget*> tabOrder = {cmdClose, Check1,         txtName,       cmdSubmit,
