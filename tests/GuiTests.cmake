@@ -21,6 +21,11 @@ add_executable(fortunix_gui_tests
     forms/ResultWindowTest.cpp
     forms/WebLinksTest.cpp
     forms/LocationLookupTest.cpp
+    a11y/AccessibleNamesTest.cpp
+    a11y/KeyboardTest.cpp
+    a11y/FocusVisibilityTest.cpp
+    a11y/LayoutFitTest.cpp
+    a11y/TextContrastTest.cpp
 )
 target_include_directories(fortunix_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_gui_tests PRIVATE fortunix_gui fortunix_warnings Qt6::Test GTest::gtest)

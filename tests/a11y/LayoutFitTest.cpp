@@ -1,0 +1,234 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <set>
+
+#include "a11y/ProgramWindows.h"
+#include "forms/WrappingButton.h"
+
+// Every window, laid out in logical pixels at the program's fonts (here the fall-back fonts
+// of the machine, which may be wider than the ones the layout was drawn with): no control
+// outside its container, no two controls over each other, and every caption whole.
+namespace fortunix::formtests {
+namespace {
+
+// Controls that lie where they do on purpose.
+bool OutOfSightByDesign(const QWidget* control) {
+    // The referral message box sits below the visible height of its frame.
+    return control->objectName() == "txtMessage" && qobject_cast<frmNagScreen2*>(control->window());
+}
+bool StackedByDesign(const QWidget* one, const QWidget* other) {
+    // The two offers share one rectangle; one of them lies in front.
+    const std::set<QString> offers = {QStringLiteral("lblFullBrand"), QStringLiteral("lblCobrand")};
+    return offers.contains(one->objectName()) && offers.contains(other->objectName());
+}
+
+// The program's own controls: named, and shown with their window.
+QList<QWidget*> Controls(QWidget* window) {
+    QList<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QStringLiteral("qt_")) && !widget->isWindow() &&
+            widget->isVisibleTo(window) && !OutOfSightByDesign(widget)) {
+            controls.append(widget);
+        }
+    }
+    return controls;
+}
+
+int TextFlags(const QLabel* label) {
+    return static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+}
+
+// Where a label's text falls within it, in the label's coordinates; may pass its edges.
+QRect LabelTextRect(const QLabel* label) {
+    return label->fontMetrics().boundingRect(label->contentsRect(), TextFlags(label),
+                                             label->text());
+}
+
+// Room for the caption of a button, check box or option button, or another part of it.
+QRect ButtonPart(const QAbstractButton* button, QStyle::SubElement element) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(element, &option, button);
+}
+
+// The tick box or circle of a check box or option button, and its caption's text.
+QRect DrawnButtonPart(const QAbstractButton* button, QStyle::SubElement indicator,
+                      QStyle::SubElement contents) {
+    const QRect text = button->fontMetrics().boundingRect(
+        ButtonPart(button, contents), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+        button->text());
+    return ButtonPart(button, indicator) | text;
+}
+
+bool IsBorderlessPanel(const QWidget* control) {
+    return control->metaObject() == &QWidget::staticMetaObject;
+}
+
+QList<const QWidget*> ControlsIn(const QWidget* container) {
+    QList<const QWidget*> controls;
+    for (const QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->objectName().isEmpty() &&
+            !child->objectName().startsWith(QStringLiteral("qt_")) &&
+            child->isVisibleTo(container) && !OutOfSightByDesign(child)) {
+            controls.append(child);
+        }
+    }
+    return controls;
+}
+
+// What a control covers of its container, where a neighbour would hide something. A label
+// without a background of its own covers only its text, a check box or option button (drawn
+// on the colour of its frame) its box or circle and its caption, a borderless panel what its
+// controls cover: the rest may run under a neighbour unseen, as the rectangles of the layout
+// do here and there by a pixel.
+QRect CoveredRect(const QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (label != nullptr && !label->text().isEmpty() && !label->autoFillBackground()) {
+        return LabelTextRect(label).intersected(label->rect()).translated(label->pos());
+    }
+    if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
+        return DrawnButtonPart(check, QStyle::SE_CheckBoxIndicator, QStyle::SE_CheckBoxContents)
+            .translated(check->pos());
+    }
+    if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
+        return DrawnButtonPart(radio, QStyle::SE_RadioButtonIndicator,
+                               QStyle::SE_RadioButtonContents)
+            .translated(radio->pos());
+    }
+    if (IsBorderlessPanel(control)) {
+        QRect covered;
+        for (const QWidget* child : ControlsIn(control)) {
+            covered |= CoveredRect(child);
+        }
+        return covered.translated(control->pos());
+    }
+    return control->geometry();
+}
+
+// The caption of a titled frame, which its controls must leave free.
+QRect GroupBoxTitleRect(const QGroupBox* box) {
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.lineWidth = 1;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                        box);
+}
+
+QSize TextSize(const QWidget* control, const QString& text) {
+    return control->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, text).size();
+}
+
+// What does not fit, or an empty text when everything does.
+std::string CaptionOverflow(const QWidget* control) {
+    const auto tooBig = [](const QSize& needed, const QRect& room) {
+        return needed.width() > room.width() || needed.height() > room.height();
+    };
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (!label->text().isEmpty() && !label->contentsRect().contains(LabelTextRect(label))) {
+            return "text needs " + std::to_string(LabelTextRect(label).width()) + "x" +
+                   std::to_string(LabelTextRect(label).height());
+        }
+    } else if (const auto* wrapping = qobject_cast<const WrappingButton*>(control)) {
+        const QRect room = ButtonPart(wrapping, QStyle::SE_PushButtonContents);
+        const QRect needed = wrapping->fontMetrics().boundingRect(
+            room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, wrapping->text());
+        if (!room.contains(needed)) {
+            return "wrapped caption does not fit";
+        }
+    } else if (const auto* push = qobject_cast<const QPushButton*>(control)) {
+        if (tooBig(TextSize(push, push->text()), ButtonPart(push, QStyle::SE_PushButtonContents))) {
+            return "caption does not fit";
+        }
+    } else if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
+        if (tooBig(TextSize(check, check->text()),
+                   ButtonPart(check, QStyle::SE_CheckBoxContents))) {
+            return "caption does not fit";
+        }
+    } else if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
+        if (tooBig(TextSize(radio, radio->text()),
+                   ButtonPart(radio, QStyle::SE_RadioButtonContents))) {
+            return "caption does not fit";
+        }
+    } else if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
+        if (!box->rect().contains(GroupBoxTitleRect(box)) ||
+            TextSize(box, box->title()).width() > GroupBoxTitleRect(box).width()) {
+            return "title does not fit";
+        }
+    } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        for (int index = 0; index < list->count(); ++index) {
+            if (TextSize(list, list->itemText(index)).width() > field.width()) {
+                return "entry \"" + list->itemText(index).toStdString() + "\" is cut off";
+            }
+        }
+    }
+    return {};
+}
+
+using a11ytests::WindowUnderTest;
+using LayoutFit = a11ytests::ProgramWindowsTest;
+
+TEST_F(LayoutFit, EveryControlLiesWithinItsContainer) {
+    for (const WindowUnderTest& under : Windows()) {
+        QWidget* window = under.open();
+        Settle(window);
+        for (const QWidget* control : Controls(window)) {
+            const QRect container = control->parentWidget()->rect();
+            EXPECT_TRUE(container.contains(CoveredRect(control)))
+                << under.name << ": " << control->objectName().toStdString() << " outside "
+                << control->parentWidget()->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(LayoutFit, NoTwoControlsOfAContainerOverlap) {
+    for (const WindowUnderTest& under : Windows()) {
+        QWidget* window = under.open();
+        Settle(window);
+        const QList<QWidget*> controls = Controls(window);
+        for (const QWidget* one : controls) {
+            if (const auto* frame = qobject_cast<const QGroupBox*>(one->parentWidget())) {
+                EXPECT_FALSE(CoveredRect(one).intersects(GroupBoxTitleRect(frame)))
+                    << under.name << ": " << one->objectName().toStdString()
+                    << " covers the title of " << frame->objectName().toStdString();
+            }
+            for (const QWidget* other : controls) {
+                if (one < other && one->parentWidget() == other->parentWidget() &&
+                    !StackedByDesign(one, other)) {
+                    EXPECT_FALSE(CoveredRect(one).intersects(CoveredRect(other)))
+                        << under.name << ": " << one->objectName().toStdString() << " and "
+                        << other->objectName().toStdString();
+                }
+            }
+        }
+    }
+}
+
+TEST_F(LayoutFit, EveryCaptionFitsItsControl) {
+    for (const WindowUnderTest& under : Windows()) {
+        QWidget* window = under.open();
+        Settle(window);
+        for (const QWidget* control : Controls(window)) {
+            EXPECT_EQ(CaptionOverflow(control), "")
+                << under.name << ": " << control->objectName().toStdString() << " in font "
+                << control->fontInfo().family().toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace fortunix::formtests
