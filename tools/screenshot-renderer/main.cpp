@@ -1,6 +1,7 @@
 // Draws the program's windows and the main window's message boxes into PNG files, one per
 // render step, so that a layout can be checked by eye. Usage: fortunix-screenshots [folder]
-// (default ./screenshots). Run it with QT_QPA_PLATFORM=offscreen or under xvfb-run.
+// (default ./screenshots). Run it with QT_QPA_PLATFORM=offscreen or under xvfb-run, and
+// with QT_SCALE_FACTOR for a larger scaling; tools/screenshots does both.
 
 #include <QApplication>
 #include <QComboBox>
