@@ -7,6 +7,7 @@ add_library(fortunix_gui STATIC
     forms/Appearance.cpp
     forms/DropDownListAccessible.cpp
     forms/Twips.cpp
+    forms/SharedMenus.cpp
     forms/frmMain.cpp
     forms/frmDisplay.cpp
     forms/KeyPressFilter.cpp

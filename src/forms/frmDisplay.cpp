@@ -11,6 +11,7 @@
 
 #include "forms/Appearance.h"
 #include "forms/LinkLabel.h"
+#include "forms/SharedMenus.h"
 #include "forms/Twips.h"
 #include "forms/WindowPlacement.h"
 #include "forms/frmMain.h"
@@ -102,39 +103,11 @@ frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags)
 void frmDisplay::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuFileBack"));
-    connect(back, &QAction::triggered, this, &frmDisplay::cmdOK_Click);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(AddMenuItem(file, "mnuFileBack", "&Back"), &QAction::triggered, this,
+            &frmDisplay::cmdOK_Click);
+    connect(AddMenuItem(file, "mnuExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    connect(online, &QAction::triggered, this, OpenOnlineHelp);
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visit, &QAction::triggered, this, OpenHomePage);
-    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    QAction* update = help->addAction(QStringLiteral("&Check for Software Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(update, &QAction::triggered, this, OpenDownloadPage);
-    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this,
-            [this] { IgnoringErrors([this] { ShowAboutBox(this); }); });
-
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, OpenDonatePage);
-    // Shipped unavailable: shown greyed out, never chosen.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mkmoney"));
-    connect(makeMoney, &QAction::triggered, this, OpenFullBrandPage);
-    makeMoney->setEnabled(false);
+    AddHelpAndOfferMenus(this, {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});
 }
 
 void frmDisplay::BuildBanner(QWidget* client) {

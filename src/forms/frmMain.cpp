@@ -23,6 +23,7 @@
 #include "forms/KeyPressFilter.h"
 #include "forms/LinkLabel.h"
 #include "forms/LocationSearch.h"
+#include "forms/SharedMenus.h"
 #include "forms/Twips.h"
 #include "forms/WindowPlacement.h"
 #include "forms/WrappingButton.h"
@@ -198,38 +199,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* next = file->addAction(QStringLiteral("Get My Part Of Fortune Reading"));
-    next->setObjectName(QStringLiteral("mnuNext"));
-    connect(next, &QAction::triggered, this, &frmMain::cmdRashi_Click);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(AddMenuItem(file, "mnuNext", "Get My Part Of Fortune Reading"), &QAction::triggered,
+            this, &frmMain::cmdRashi_Click);
+    connect(AddMenuItem(file, "mnuExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(QStringLiteral("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    connect(online, &QAction::triggered, this, OpenOnlineHelp);
-    QAction* visit = help->addAction(QStringLiteral("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visit, &QAction::triggered, this, OpenHomePage);
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    QAction* update = help->addAction(QStringLiteral("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(update, &QAction::triggered, this, OpenDownloadPage);
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
-
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, OpenDonatePage);
-    // Shipped unavailable: shown greyed out, never chosen.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mkmoney"));
-    connect(makeMoney, &QAction::triggered, this, OpenFullBrandPage);
-    makeMoney->setEnabled(false);
+    AddHelpAndOfferMenus(this, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
 }
 
 void frmMain::BuildHeaderAndTexts(QWidget* client) {

@@ -1,0 +1,60 @@
+#include "forms/SharedMenus.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+
+namespace fortunix {
+
+QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+namespace {
+
+QAction* AddTopLevelItem(QMenuBar* bar, const char* name, const char* caption) {
+    QAction* item = bar->addAction(QString::fromLatin1(caption));
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+void AddHelpAndOfferMenus(QMainWindow* window, const HelpMenuDesign& design) {
+    QMenuBar* bar = window->menuBar();
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QObject::connect(AddMenuItem(help, "mnuOnline", "&Online Help"), &QAction::triggered, window,
+                     OpenOnlineHelp);
+    QObject::connect(AddMenuItem(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, window,
+                     OpenHomePage);
+    AddSeparator(help, design.firstSeparator);
+    QObject::connect(AddMenuItem(help, "mnuUpdate", design.updateCaption), &QAction::triggered,
+                     window, OpenDownloadPage);
+    AddSeparator(help, design.secondSeparator);
+    QObject::connect(AddMenuItem(help, "mnuAbout", "&About Software"), &QAction::triggered, window,
+                     [window] {
+                         try {
+                             ShowAboutBox(window);
+                         } catch (...) {
+                             // A failure to show the about box leaves the window as it was.
+                         }
+                     });
+
+    QObject::connect(AddTopLevelItem(bar, "mnuDonate", "&Donate"), &QAction::triggered, window,
+                     OpenDonatePage);
+    QAction* makeMoney = AddTopLevelItem(bar, "mkmoney", "Make Money &Online");
+    QObject::connect(makeMoney, &QAction::triggered, window, OpenFullBrandPage);
+    makeMoney->setEnabled(false);
+}
+
+}  // namespace fortunix
