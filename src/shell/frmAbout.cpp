@@ -18,7 +18,9 @@ namespace {
 constexpr int kBoxWidth = 6015;
 constexpr int kBoxHeight = 4095;
 
-constexpr char kQtCredit[] = "Built with Qt, used under the GNU LGPL version 3.";
+constexpr char kCredits[] =
+    "Built with Qt, used under the GNU LGPL version 3.\n"
+    "Place names and coordinates: GeoNames, CC BY 4.0.";
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -82,9 +84,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     // A rule across the whole box; drawn longer, it would only be cut at the edge.
     PlaceInTwips(Line2, 0, 3465, kBoxWidth, 30);
 
-    // The toolkit's credit, in the free corner beside the OK button.
-    QLabel* lblQtCredit = AddLabel(this, "lblQtCredit", QString::fromLatin1(kQtCredit));
-    PlaceInTwips(lblQtCredit, 120, 3615, 4440, 345);
+    // The credits of the toolkit and the atlas, in small print in the free corner beside OK.
+    QLabel* lblQtCredit = AddLabel(this, "lblQtCredit", QString::fromLatin1(kCredits));
+    PlaceInTwips(lblQtCredit, 120, 3570, 4440, 435);
+    lblQtCredit->setFont(ProgramFont(6.75));
     lblQtCredit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);

@@ -70,6 +70,7 @@ TEST(AboutBox, NamesTheProgramAndItsPurposeWithoutClaimingRights) {
         EXPECT_EQ(Find<QLabel>(box, "lblCoBrand")->text(),
                   QStringLiteral("Click here for more details"));
         EXPECT_TRUE(Find<QLabel>(box, "lblQtCredit")->text().contains("Qt"));
+        EXPECT_TRUE(Find<QLabel>(box, "lblQtCredit")->text().contains("GeoNames, CC BY 4.0"));
         EXPECT_EQ(Find<QLabel>(box, "lblHomePage")->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(Find<QLabel>(box, "lblCoBrand")->cursor().shape(), Qt::PointingHandCursor);
         auto* ok = Find<QPushButton>(box, "cmdOK");
