@@ -1,7 +1,12 @@
 #include "forms/WindowPlacement.h"
 
+#include <QLayout>
+#include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
+
+#include "forms/Appearance.h"
+#include "forms/Twips.h"
 
 namespace fortunix {
 
@@ -13,6 +18,25 @@ void CentreOnScreen(QWidget* window) {
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+QWidget* SetUpFixedWindow(QMainWindow* window, const char* name, int clientWidthTwips,
+                          int clientHeightTwips) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    window->setWindowIcon(ProgramIcon());
+    window->setFont(ProgramFont());
+    SetFocusColour(window);
+
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(TwipsRect(0, 0, clientWidthTwips, clientHeightTwips).size());
+    window->setCentralWidget(client);
+    return client;
+}
+
+void FixWindowSize(QMainWindow* window) {
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace fortunix

@@ -2,6 +2,7 @@
 
 #include <QtCore/qnamespace.h>
 
+class QMainWindow;
 class QWidget;
 
 namespace fortunix {
@@ -14,5 +15,13 @@ void CentreOnScreen(QWidget* window);
 inline constexpr auto kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                           Qt::WindowCloseButtonHint;
+
+// Gives a fixed-size program window its name, caption, icon, font and focus colour, and a
+// client area of the given size in twips; returns the client area for its controls.
+QWidget* SetUpFixedWindow(QMainWindow* window, const char* name, int clientWidthTwips,
+                          int clientHeightTwips);
+
+// Once the menus and controls are in place: the window takes the size they need, no more.
+void FixWindowSize(QMainWindow* window);
 
 }  // namespace fortunix

@@ -79,24 +79,15 @@ QPushButton* CommandButton(QWidget* frame, const char* name, const char* caption
 }  // namespace
 
 frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
-    setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Fortunix v1.30"));
-    setWindowIcon(ProgramIcon());
-    setFont(ProgramFont());
-    SetFocusColour(this);
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(TwipsRect(0, 0, kClientWidth, kClientHeight).size());
+    QWidget* client = SetUpFixedWindow(this, "frmDisplay", kClientWidth, kClientHeight);
     SetBackground(client, kSkyBlue);
-    setCentralWidget(client);
 
     BuildMenus();
     BuildBanner(client);
     BuildResultFrame(client);
     BuildOfferStrip(client);
     setTabOrder(cmdExit_, cmdOK_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FixWindowSize(this);
     cmdExit_->setFocus();
 }
 

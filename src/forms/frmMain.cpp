@@ -173,16 +173,7 @@ std::int16_t Flag16(bool value) {
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Fortunix v1.30"));
-    setWindowIcon(ProgramIcon());
-    setFont(ProgramFont());
-    SetFocusColour(this);
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(TwipsRect(0, 0, kClientWidth, kClientHeight).size());
-    setCentralWidget(client);
+    QWidget* client = SetUpFixedWindow(this, "frmMain", kClientWidth, kClientHeight);
 
     BuildMenus();
     BuildHeaderAndTexts(client);
@@ -190,7 +181,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     BuildOfferStrip(client);
     SetTabOrder();
     NameControls();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FixWindowSize(this);
 
     Form_Load();
     txtName_->setFocus();
