@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -33,19 +36,13 @@ Widget* Child(const QWidget* window, const char* name) {
 // 0°0' West, 51°30' North, no daylight saving.
 struct BirthInput {
     QString name = QStringLiteral("JOHN");
-    int monthIndex = 0;
-    int dayIndex = 0;
+    int monthIndex = 0, dayIndex = 0;
     QString year = QStringLiteral("2000");
-    int hourIndex = 12;
-    int minuteIndex = 0;
-    int secondIndex = 0;
-    int zoneIndex = 29;
+    int hourIndex = 12, minuteIndex = 0, secondIndex = 0, zoneIndex = 29;
     bool dst = false;
-    QString lonDeg = QStringLiteral("0");
-    QString lonMin = QStringLiteral("0");
+    QString lonDeg = QStringLiteral("0"), lonMin = QStringLiteral("0");
     bool east = false;
-    QString latDeg = QStringLiteral("51");
-    QString latMin = QStringLiteral("30");
+    QString latDeg = QStringLiteral("51"), latMin = QStringLiteral("30");
     bool south = false;
 };
 
@@ -65,6 +62,28 @@ inline void Fill(frmMain& form, const BirthInput& input) {
     Child<QLineEdit>(&form, "txtLatD")->setText(input.latDeg);
     Child<QLineEdit>(&form, "txtLatM")->setText(input.latMin);
     Child<QRadioButton>(&form, input.south ? "optLat_1" : "optLat_0")->setChecked(true);
+}
+
+// The text a control shows as its caption: a label's text, a frame's title, a button's text.
+inline QString Caption(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        return frame->title();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        return button->text();
+    }
+    return {};
+}
+
+// The Part of Fortune and its paragraph as the result window shows them.
+inline QString ShownCaption() {
+    return Child<QLabel>(&windows::Display(), "lblPartOfFortune")->text();
+}
+inline QString ShownParagraph() {
+    return Child<QLabel>(&windows::Display(), "lblPartOfFortuneDesc")->text();
 }
 
 // A list as one readable text, for comparisons whose failure should show the entries.
@@ -96,6 +115,18 @@ class FormTest : public ::testing::Test {
         return form;
     }
 
+    // A reading of `input` requested from the shown main window; the result window is active.
+    frmDisplay& ShownReading(const BirthInput& input = {}) {
+        frmMain& form = windows::Main();
+        if (!form.isVisible()) {
+            ShownMainWindow();
+        }
+        Fill(form, input);
+        form.cmdRashi_Click();
+        Activate(windows::Display());
+        return windows::Display();
+    }
+
     static void Activate(QWidget& window) {
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << "window did not become active";
@@ -107,6 +138,13 @@ class FormTest : public ::testing::Test {
             texts.append(shown.text);
         }
         return texts;
+    }
+
+    // Exactly one message was shown: `text` with `icon`.
+    void ExpectOneMessage(const QString& text, MessageIcon icon, const std::string& context) {
+        ASSERT_EQ(fake.messages.shown.size(), 1u) << context << ": " << Joined(MessageTexts());
+        EXPECT_EQ(fake.messages.shown[0].text, text) << context;
+        EXPECT_EQ(fake.messages.shown[0].icon, icon) << context;
     }
 
     fakes::FakePlatform fake;

@@ -3,44 +3,35 @@
 namespace fortunix::formtests {
 namespace {
 
-using InputValidation = FormTest;
-
 constexpr MessageIcon kError = MessageIcon::Error;
 constexpr MessageIcon kInformation = MessageIcon::Information;
 
-// Valid input with one field changed.
-struct ValidationCase {
-    const char* name;
-    void (*change)(BirthInput&);
-    const char* message;  // nullptr when the input passes
-    MessageIcon icon;
-    const char* focus;  // the box the focus moves to; nullptr when it stays
+class InputValidation : public FormTest {
+  protected:
+    // Validates `input` with the focus on the day list; `message` nullptr when it passes,
+    // `focus` nullptr when the focus stays.
+    void Check(const std::string& name, const BirthInput& input, const char* message,
+               MessageIcon icon = kError, const char* focus = nullptr) {
+        frmMain& form = windows::Main();
+        Fill(form, input);
+        QWidget* before = Child<QComboBox>(&form, "cboDate");
+        before->setFocus();
+        fake.messages.shown.clear();
+
+        const bool accepted = form.Input_Validation();
+
+        EXPECT_EQ(accepted, message == nullptr) << name;
+        if (message == nullptr) {
+            EXPECT_TRUE(fake.messages.shown.empty()) << name;
+            return;
+        }
+        ExpectOneMessage(message, icon, name);
+        QWidget* expectedFocus = focus == nullptr ? before : Child<QLineEdit>(&form, focus);
+        EXPECT_EQ(QApplication::focusWidget(), expectedFocus) << name;
+    }
 };
 
-void Check(fakes::FakePlatform& fake, const ValidationCase& row) {
-    frmMain& form = windows::Main();
-    BirthInput input;
-    row.change(input);
-    Fill(form, input);
-    QWidget* before = Child<QComboBox>(&form, "cboDate");
-    before->setFocus();
-    fake.messages.shown.clear();
-
-    const bool accepted = form.Input_Validation();
-
-    if (row.message == nullptr) {
-        EXPECT_TRUE(accepted) << row.name;
-        EXPECT_TRUE(fake.messages.shown.empty()) << row.name;
-        return;
-    }
-    EXPECT_FALSE(accepted) << row.name;
-    ASSERT_EQ(fake.messages.shown.size(), 1u) << row.name;
-    EXPECT_EQ(fake.messages.shown[0].text, row.message) << row.name;
-    EXPECT_EQ(fake.messages.shown[0].icon, row.icon) << row.name;
-    QWidget* expectedFocus = row.focus == nullptr ? before : Child<QLineEdit>(&form, row.focus);
-    EXPECT_EQ(QApplication::focusWidget(), expectedFocus) << row.name;
-}
-
+constexpr char kName[] = "Please Enter Name";
 constexpr char kLonDeg[] = "Please Enter Value Between 0 And 179 in the Degree of Longitude";
 constexpr char kLonMin[] = "Please Enter Value Between 0 And 59 in the  Minute of Longitude";
 constexpr char kLatDeg[] = "Please Enter Value Between 0 And 89 in the Degree of Latitude";
@@ -48,106 +39,73 @@ constexpr char kLatMin[] = "Please Enter Value Between 0 And 59 in the  Minute o
 
 TEST_F(InputValidation, ChecksNameAndCoordinatesWithTheirMessagesAndFocus) {
     ShownMainWindow();
-    const ValidationCase cases[] = {
-        {"worked example passes", [](BirthInput&) {}, nullptr, kError, nullptr},
-        {"empty name", [](BirthInput& in) { in.name = ""; }, "Please Enter Name", kError,
-         "txtName"},
-        {"name of spaces", [](BirthInput& in) { in.name = "   "; }, "Please Enter Name", kError,
-         "txtName"},
-        {"longitude 179", [](BirthInput& in) { in.lonDeg = "179"; }, nullptr, kError, nullptr},
-        {"longitude 180", [](BirthInput& in) { in.lonDeg = "180"; }, kLonDeg, kError, "txtLonD"},
-        {"longitude empty", [](BirthInput& in) { in.lonDeg = ""; }, kLonDeg, kError, "txtLonD"},
-        {"longitude minutes 59", [](BirthInput& in) { in.lonMin = "59"; }, nullptr, kError,
-         nullptr},
-        {"longitude minutes 60", [](BirthInput& in) { in.lonMin = "60"; }, kLonMin, kError,
-         "txtLonM"},
-        {"longitude minutes empty", [](BirthInput& in) { in.lonMin = ""; }, kLonMin, kError,
-         "txtLonM"},
-        {"latitude 89", [](BirthInput& in) { in.latDeg = "89"; }, nullptr, kError, nullptr},
-        {"latitude 90", [](BirthInput& in) { in.latDeg = "90"; }, kLatDeg, kError, "txtLatD"},
-        {"latitude empty", [](BirthInput& in) { in.latDeg = ""; }, kLatDeg, kError, "txtLatD"},
-        {"latitude minutes 00", [](BirthInput& in) { in.latMin = "00"; }, nullptr, kError, nullptr},
-        {"latitude minutes 60", [](BirthInput& in) { in.latMin = "60"; }, kLatMin, kError,
-         "txtLatM"},
-        {"latitude minutes empty", [](BirthInput& in) { in.latMin = ""; }, kLatMin, kError,
-         "txtLatM"},
-        {"pasted letter in latitude", [](BirthInput& in) { in.latDeg = "4x"; }, kLatDeg, kError,
-         "txtLatD"},
-        {"pasted sign in longitude minutes", [](BirthInput& in) { in.lonMin = "-1"; }, kLonMin,
-         kError, "txtLonM"},
+    const struct {
+        const char* name;
+        BirthInput input;
+        const char* message;
+        const char* focus;
+    } cases[] = {
+        {"worked example passes", {}, nullptr, nullptr},
+        {"empty name", {.name = ""}, kName, "txtName"},
+        {"name of spaces", {.name = "   "}, kName, "txtName"},
+        {"longitude 179", {.lonDeg = "179"}, nullptr, nullptr},
+        {"longitude 180", {.lonDeg = "180"}, kLonDeg, "txtLonD"},
+        {"longitude empty", {.lonDeg = ""}, kLonDeg, "txtLonD"},
+        {"longitude minutes 59", {.lonMin = "59"}, nullptr, nullptr},
+        {"longitude minutes 60", {.lonMin = "60"}, kLonMin, "txtLonM"},
+        {"longitude minutes empty", {.lonMin = ""}, kLonMin, "txtLonM"},
+        {"latitude 89", {.latDeg = "89"}, nullptr, nullptr},
+        {"latitude 90", {.latDeg = "90"}, kLatDeg, "txtLatD"},
+        {"latitude empty", {.latDeg = ""}, kLatDeg, "txtLatD"},
+        {"latitude minutes 00", {.latMin = "00"}, nullptr, nullptr},
+        {"latitude minutes 60", {.latMin = "60"}, kLatMin, "txtLatM"},
+        {"latitude minutes empty", {.latMin = ""}, kLatMin, "txtLatM"},
+        {"pasted letter in latitude", {.latDeg = "4x"}, kLatDeg, "txtLatD"},
+        {"pasted sign in longitude minutes", {.lonMin = "-1"}, kLonMin, "txtLonM"},
         {"empty name before a bad date",
-         [](BirthInput& in) {
-             in.name = "";
-             in.monthIndex = 1;
-             in.dayIndex = 30;
-         },
-         "Please Enter Name", kError, "txtName"},
-        {"longitude before latitude",
-         [](BirthInput& in) {
-             in.lonDeg = "200";
-             in.latDeg = "95";
-         },
-         kLonDeg, kError, "txtLonD"},
+         {.name = "", .monthIndex = 1, .dayIndex = 30},
+         kName,
+         "txtName"},
+        {"longitude before latitude", {.lonDeg = "200", .latDeg = "95"}, kLonDeg, "txtLonD"},
         {"coordinates before a bad date",
-         [](BirthInput& in) {
-             in.latMin = "75";
-             in.monthIndex = 3;
-             in.dayIndex = 30;
-         },
-         kLatMin, kError, "txtLatM"},
+         {.monthIndex = 3, .dayIndex = 30, .latMin = "75"},
+         kLatMin,
+         "txtLatM"},
     };
-    for (const ValidationCase& row : cases) {
-        Check(fake, row);
+    for (const auto& row : cases) {
+        Check(row.name, row.input, row.message, kError, row.focus);
     }
 }
 
-TEST_F(InputValidation, FebruaryTwentyNinthPassesOnlyInLeapYears) {
+// February's message and that of the 30-day months differ by one space.
+TEST_F(InputValidation, DayMustExistInTheMonthAndYear) {
     ShownMainWindow();
-    frmMain& form = windows::Main();
     const struct {
         const char* year;
         bool leap;
     } years[] = {{"1904", true},  {"1996", true},  {"2000", true}, {"2048", true},
                  {"1901", false}, {"1999", false}, {"2050", false}};
-    for (const auto& row : years) {
+    for (const auto& [year, leap] : years) {
         BirthInput input;
-        input.year = row.year;
+        input.year = year;
         input.monthIndex = 1;
-        for (int dayIndex : {27, 28, 29, 30}) {  // days 28 to 31
-            input.dayIndex = dayIndex;
-            Fill(form, input);
-            fake.messages.shown.clear();
-            const bool expected = dayIndex == 27 || (dayIndex == 28 && row.leap);
-            EXPECT_EQ(form.Input_Validation(), expected) << row.year << " day " << dayIndex + 1;
-            if (!expected) {
-                ASSERT_EQ(fake.messages.shown.size(), 1u);
-                EXPECT_EQ(fake.messages.shown[0].text, "Please Enter Correct Date Or Month!");
-                EXPECT_EQ(fake.messages.shown[0].icon, kInformation);
-            }
+        for (int day = 28; day <= 31; ++day) {
+            input.dayIndex = day - 1;
+            const bool exists = day == 28 || (day == 29 && leap);
+            Check(std::string(year) + " February " + std::to_string(day), input,
+                  exists ? nullptr : "Please Enter Correct Date Or Month!", kInformation);
         }
     }
-}
-
-TEST_F(InputValidation, ThirtyFirstFailsInThirtyDayMonthsOnly) {
-    ShownMainWindow();
-    frmMain& form = windows::Main();
-    for (int monthIndex = 0; monthIndex < 12; ++monthIndex) {
-        if (monthIndex == 1) {
-            continue;  // February has its own check
+    for (int month = 1; month <= 12; ++month) {
+        if (month == 2) {
+            continue;
         }
         BirthInput input;
-        input.monthIndex = monthIndex;
+        input.monthIndex = month - 1;
         input.dayIndex = 30;
-        Fill(form, input);
-        fake.messages.shown.clear();
-        const bool thirtyDays =
-            monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
-        EXPECT_EQ(form.Input_Validation(), !thirtyDays) << "month " << monthIndex + 1;
-        if (thirtyDays) {
-            ASSERT_EQ(fake.messages.shown.size(), 1u);
-            EXPECT_EQ(fake.messages.shown[0].text, "Please Enter Correct Date Or Month !");
-            EXPECT_EQ(fake.messages.shown[0].icon, kInformation);
-        }
+        const bool thirtyDays = month == 4 || month == 6 || month == 9 || month == 11;
+        Check("31st of month " + std::to_string(month), input,
+              thirtyDays ? "Please Enter Correct Date Or Month !" : nullptr, kInformation);
     }
 }
 

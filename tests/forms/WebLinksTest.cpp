@@ -35,24 +35,18 @@ void Choose(QWidget* window, const char* control) {
     }
 }
 
-void ExpectEachLinkOpensExactlyItsPage(QWidget* window, fakes::FakePlatform& fake) {
-    for (const LinkCase& link : SharedLinks()) {
-        fake.web.opened.clear();
-        Choose(window, link.control);
-        EXPECT_EQ(fake.web.opened, QStringList{link.address})
-            << window->objectName().toStdString() << ' ' << link.control;
+TEST_F(WebLinks, EachLinkOfBothWindowsOpensExactlyItsPage) {
+    QWidget* windowsToCheck[] = {&ShownMainWindow(), &windows::Display()};
+    for (QWidget* window : windowsToCheck) {
+        window->show();
+        for (const LinkCase& link : SharedLinks()) {
+            fake.web.opened.clear();
+            Choose(window, link.control);
+            EXPECT_EQ(fake.web.opened, QStringList{link.address})
+                << window->objectName().toStdString() << ' ' << link.control;
+        }
     }
     EXPECT_TRUE(fake.messages.shown.empty());
-}
-
-TEST_F(WebLinks, EachLinkOfTheMainWindowOpensExactlyItsPage) {
-    ExpectEachLinkOpensExactlyItsPage(&ShownMainWindow(), fake);
-}
-
-TEST_F(WebLinks, EachLinkOfTheResultWindowOpensExactlyItsPage) {
-    frmDisplay& display = windows::Display();
-    display.show();
-    ExpectEachLinkOpensExactlyItsPage(&display, fake);
 }
 
 TEST_F(WebLinks, MakeMoneyItemIsGreyedOutInBothWindows) {
@@ -78,53 +72,36 @@ TEST_F(WebLinks, LinkLabelShowsTheHandAndIgnoresAPressDraggedOffIt) {
     EXPECT_TRUE(fake.web.opened.isEmpty());
 }
 
-struct MenuItem {
-    const char* name;
-    const char* caption;  // nullptr for a separator
-};
-
-void ExpectMenu(QWidget* window, const char* menuName, const char* caption,
-                const std::vector<MenuItem>& items) {
-    auto* menu = Child<QMenu>(window, menuName);
-    EXPECT_EQ(menu->title(), caption) << menuName;
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size())) << menuName;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        QAction* action = actions[static_cast<qsizetype>(i)];
-        EXPECT_EQ(action->objectName(), items[i].name);
-        if (items[i].caption == nullptr) {
-            EXPECT_TRUE(action->isSeparator()) << items[i].name;
-        } else {
-            EXPECT_EQ(action->text(), items[i].caption) << items[i].name;
-        }
+// A menu's items as "name:caption", "name:-" for a separator.
+std::string MenuItems(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        items.append(action->objectName() + ':' + (action->isSeparator() ? "-" : action->text()));
     }
+    return Joined(items);
 }
 
-TEST_F(WebLinks, MenusOfTheMainWindow) {
-    frmMain& form = windows::Main();
-    ExpectMenu(&form, "mnuFile", "&File",
-               {{"mnuNext", "Get My Part Of Fortune Reading"}, {"mnuExit", "E&xit"}});
-    ExpectMenu(&form, "mnuHelp", "&Help",
-               {{"mnuOnline", "&Online Help"},
-                {"mnuVisit", "&Visit Us Online"},
-                {"mnuHelp1", nullptr},
-                {"mnuUpdate", "Check for Software &Update"},
-                {"mnuHelp2", nullptr},
-                {"mnuAbout", "&About Software"}});
-    EXPECT_EQ(Child<QAction>(&form, "mnuDonate")->text(), "&Donate");
-}
-
-TEST_F(WebLinks, MenusOfTheResultWindow) {
-    frmDisplay& display = windows::Display();
-    ExpectMenu(&display, "mnuFile", "&File", {{"mnuFileBack", "&Back"}, {"mnuExit", "E&xit"}});
-    ExpectMenu(&display, "mnuHelp", "&Help",
-               {{"mnuOnline", "&Online Help"},
-                {"mnuVisit", "&Visit Us Online"},
-                {"mnuFileSep1", nullptr},
-                {"mnuUpdate", "&Check for Software Update"},
-                {"mnuFileSep2", nullptr},
-                {"mnuAbout", "&About Software"}});
-    EXPECT_EQ(Child<QAction>(&display, "mnuDonate")->text(), "&Donate");
+TEST_F(WebLinks, MenusOfBothWindows) {
+    const struct {
+        QWidget* window;
+        const char* menu;
+        const char* title;
+        const char* items;
+    } menus[] = {{&windows::Main(), "mnuFile", "&File",
+                  "mnuNext:Get My Part Of Fortune Reading, mnuExit:E&xit"},
+                 {&windows::Main(), "mnuHelp", "&Help",
+                  "mnuOnline:&Online Help, mnuVisit:&Visit Us Online, mnuHelp1:-, "
+                  "mnuUpdate:Check for Software &Update, mnuHelp2:-, mnuAbout:&About Software"},
+                 {&windows::Display(), "mnuFile", "&File", "mnuFileBack:&Back, mnuExit:E&xit"},
+                 {&windows::Display(), "mnuHelp", "&Help",
+                  "mnuOnline:&Online Help, mnuVisit:&Visit Us Online, mnuFileSep1:-, "
+                  "mnuUpdate:&Check for Software Update, mnuFileSep2:-, mnuAbout:&About Software"}};
+    for (const auto& row : menus) {
+        const std::string where = row.window->objectName().toStdString() + ' ' + row.menu;
+        EXPECT_EQ(Child<QMenu>(row.window, row.menu)->title(), row.title) << where;
+        EXPECT_EQ(MenuItems(Child<QMenu>(row.window, row.menu)), row.items) << where;
+        EXPECT_EQ(Child<QAction>(row.window, "mnuDonate")->text(), "&Donate") << where;
+    }
 }
 
 }  // namespace
