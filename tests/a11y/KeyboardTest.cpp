@@ -29,16 +29,10 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(target, key, modifiers);
 }
 
-void Type(const QString& text) {
-    ASSERT_NE(QApplication::focusWidget(), nullptr) << "no control has the focus";
-    QTest::keyClicks(QApplication::focusWidget(), text);
-}
-
 using Keyboard = FormTest;
 
-// The worked example typed from the first focus on: 1 January 2000, 12:00 Greenwich Mean
-// Time, 0°0' West, 51°30' North. Each row is one stop of the Tab order: what the user types
-// or presses there before the Tab that moves on.
+// The worked example (1 January 2000, 12:00 GMT, 0°0' W, 51°30' N) typed from the first focus
+// on; each row is a Tab stop and what the user types or presses there before Tab.
 TEST_F(Keyboard, WorkedReadingAndBackWithTheKeyboardAlone) {
     frmMain& form = ShownMainWindow();
     struct Stop {
@@ -49,29 +43,29 @@ TEST_F(Keyboard, WorkedReadingAndBackWithTheKeyboardAlone) {
     const std::vector<Qt::Key> twelveDown(12, Qt::Key_Down);
     const Stop stops[] = {
         {"txtName", "JOHN", {}},
-        {"cboMonth", "", {}},                   // January stays
-        {"cboDate", "", {}},                    // 1 stays
-        {"cboYear", "2000", {}},                // typing picks the year
-        {"cboHH", "", twelveDown},              // 0 -> 12 with the arrow key
-        {"cboMM", "", {}},                      // 0
-        {"cboSS", "", {}},                      // 0
-        {"chkDST", "", {}},                     // no daylight saving
-        {"txtLonM", "0", {}},                   //
-        {"optLong_0", "", {Qt::Key_Down}},      // East -> West
-        {"txtLatD", "51", {}},                  //
-        {"txtLatM", "30", {}},                  //
-        {"optLat_0", "", {}},                   // North stays
-        {"txtMCity", "London", {}},             //
-        {"txtMState", "England", {}},           //
-        {"txtMCountry", "United Kingdom", {}},  //
-        {"cmdBrowser", "", {}},                 //
-        {"cmdRashi", "", {}},                   //
-        {"txtLonD", "0", {}},                   //
-        {"cmbTimeZone", "", {}},                // Greenwich Mean Time stays
+        {"cboMonth", "", {}},       // January stays
+        {"cboDate", "", {}},        // 1 stays
+        {"cboYear", "2000", {}},    // typing picks the year
+        {"cboHH", "", twelveDown},  // 0 -> 12 with the arrow key
+        {"cboMM", "", {}},          // 0
+        {"cboSS", "", {}},          // 0
+        {"chkDST", "", {}},         // no daylight saving
+        {"txtLonM", "0", {}},
+        {"optLong_0", "", {Qt::Key_Down}},  // East -> West
+        {"txtLatD", "51", {}},
+        {"txtLatM", "30", {}},
+        {"optLat_0", "", {}},  // North stays
+        {"txtMCity", "London", {}},
+        {"txtMState", "England", {}},
+        {"txtMCountry", "United Kingdom", {}},
+        {"cmdBrowser", "", {}},
+        {"cmdRashi", "", {}},
+        {"txtLonD", "0", {}},
+        {"cmbTimeZone", "", {}},  // Greenwich Mean Time stays
     };
     for (const Stop& stop : stops) {
         ASSERT_EQ(FocusName(), stop.focus);
-        Type(QString::fromUtf8(stop.typed));
+        QTest::keyClicks(QApplication::focusWidget(), stop.typed);
         for (const Qt::Key key : stop.keys) {
             Press(key);
         }
@@ -113,12 +107,7 @@ TEST_F(Keyboard, WorkedReadingAndBackWithTheKeyboardAlone) {
 
 // Alt with the underlined letter of a button or menu, in each window.
 TEST_F(Keyboard, AccessKeysChooseTheirButtonOrMenu) {
-    const auto readingShown = [this] {
-        frmMain& form = ShownMainWindow();
-        Fill(form, BirthInput{});
-        form.cmdRashi_Click();
-        Activate(windows::Display());
-    };
+    const auto readingShown = [this] { ShownReading(); };
     const auto referAFriendShown = [this] {
         windows::NagScreen().show();
         Activate(windows::NagScreen());

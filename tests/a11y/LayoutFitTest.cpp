@@ -11,9 +11,8 @@
 #include "a11y/ProgramWindows.h"
 #include "forms/WrappingButton.h"
 
-// Every window, laid out in logical pixels at the program's fonts (here the fall-back fonts
-// of the machine, which may be wider than the ones the layout was drawn with): no control
-// outside its container, no two controls over each other, and every caption whole.
+// Every window at the machine's fonts (maybe wider than the layout's): no control outside its
+// container, no two controls over each other, every caption whole.
 namespace fortunix::formtests {
 namespace {
 
@@ -28,13 +27,15 @@ bool StackedByDesign(const QWidget* one, const QWidget* other) {
     return offers.contains(one->objectName()) && offers.contains(other->objectName());
 }
 
-// The program's own controls: named, and shown with their window.
-QList<QWidget*> Controls(QWidget* window) {
-    QList<QWidget*> controls;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
+// The program's own controls below `container` (or only its direct children): named, shown
+// with it, and not out of sight by design.
+QList<const QWidget*> Controls(const QWidget* container,
+                               Qt::FindChildOptions options = Qt::FindChildrenRecursively) {
+    QList<const QWidget*> controls;
+    for (const QWidget* widget : container->findChildren<QWidget*>(options)) {
         const QString name = widget->objectName();
         if (!name.isEmpty() && !name.startsWith(QStringLiteral("qt_")) && !widget->isWindow() &&
-            widget->isVisibleTo(window) && !OutOfSightByDesign(widget)) {
+            widget->isVisibleTo(container) && !OutOfSightByDesign(widget)) {
             controls.append(widget);
         }
     }
@@ -68,44 +69,43 @@ QRect DrawnButtonPart(const QAbstractButton* button, QStyle::SubElement indicato
     return ButtonPart(button, indicator) | text;
 }
 
+// Check boxes and option buttons draw a tick box or circle beside their caption.
+bool IsTickBox(const QAbstractButton* button) {
+    return qobject_cast<const QCheckBox*>(button) != nullptr ||
+           qobject_cast<const QRadioButton*>(button) != nullptr;
+}
+QStyle::SubElement Indicator(const QAbstractButton* button) {
+    return qobject_cast<const QCheckBox*>(button) != nullptr ? QStyle::SE_CheckBoxIndicator
+                                                             : QStyle::SE_RadioButtonIndicator;
+}
+QStyle::SubElement Contents(const QAbstractButton* button) {
+    if (qobject_cast<const QCheckBox*>(button) != nullptr) {
+        return QStyle::SE_CheckBoxContents;
+    }
+    return qobject_cast<const QRadioButton*>(button) != nullptr ? QStyle::SE_RadioButtonContents
+                                                                : QStyle::SE_PushButtonContents;
+}
+
 bool IsBorderlessPanel(const QWidget* control) {
     return control->metaObject() == &QWidget::staticMetaObject;
 }
 
-QList<const QWidget*> ControlsIn(const QWidget* container) {
-    QList<const QWidget*> controls;
-    for (const QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->objectName().isEmpty() &&
-            !child->objectName().startsWith(QStringLiteral("qt_")) &&
-            child->isVisibleTo(container) && !OutOfSightByDesign(child)) {
-            controls.append(child);
-        }
-    }
-    return controls;
-}
-
-// What a control covers of its container, where a neighbour would hide something. A label
-// without a background of its own covers only its text, a check box or option button (drawn
-// on the colour of its frame) its box or circle and its caption, a borderless panel what its
-// controls cover: the rest may run under a neighbour unseen, as the rectangles of the layout
-// do here and there by a pixel.
+// What a control covers, where a neighbour would hide something: a label without background
+// only its text, a check box or option button its box and caption, a borderless panel what its
+// controls cover (the layout's rectangles overlap here and there by a pixel, unseen).
 QRect CoveredRect(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);
     if (label != nullptr && !label->text().isEmpty() && !label->autoFillBackground()) {
         return LabelTextRect(label).intersected(label->rect()).translated(label->pos());
     }
-    if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
-        return DrawnButtonPart(check, QStyle::SE_CheckBoxIndicator, QStyle::SE_CheckBoxContents)
-            .translated(check->pos());
-    }
-    if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
-        return DrawnButtonPart(radio, QStyle::SE_RadioButtonIndicator,
-                               QStyle::SE_RadioButtonContents)
-            .translated(radio->pos());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control);
+        button != nullptr && IsTickBox(button)) {
+        return DrawnButtonPart(button, Indicator(button), Contents(button))
+            .translated(button->pos());
     }
     if (IsBorderlessPanel(control)) {
         QRect covered;
-        for (const QWidget* child : ControlsIn(control)) {
+        for (const QWidget* child : Controls(control, Qt::FindDirectChildrenOnly)) {
             covered |= CoveredRect(child);
         }
         return covered.translated(control->pos());
@@ -146,18 +146,8 @@ std::string CaptionOverflow(const QWidget* control) {
         if (!room.contains(needed)) {
             return "wrapped caption does not fit";
         }
-    } else if (const auto* push = qobject_cast<const QPushButton*>(control)) {
-        if (tooBig(TextSize(push, push->text()), ButtonPart(push, QStyle::SE_PushButtonContents))) {
-            return "caption does not fit";
-        }
-    } else if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
-        if (tooBig(TextSize(check, check->text()),
-                   ButtonPart(check, QStyle::SE_CheckBoxContents))) {
-            return "caption does not fit";
-        }
-    } else if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
-        if (tooBig(TextSize(radio, radio->text()),
-                   ButtonPart(radio, QStyle::SE_RadioButtonContents))) {
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        if (tooBig(TextSize(button, button->text()), ButtonPart(button, Contents(button)))) {
             return "caption does not fit";
         }
     } else if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
@@ -199,7 +189,7 @@ TEST_F(LayoutFit, NoTwoControlsOfAContainerOverlap) {
     for (const WindowUnderTest& under : Windows()) {
         QWidget* window = under.open();
         Settle(window);
-        const QList<QWidget*> controls = Controls(window);
+        const QList<const QWidget*> controls = Controls(window);
         for (const QWidget* one : controls) {
             if (const auto* frame = qobject_cast<const QGroupBox*>(one->parentWidget())) {
                 EXPECT_FALSE(CoveredRect(one).intersects(GroupBoxTitleRect(frame)))

@@ -1,29 +1,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <algorithm>
-#include <cmath>
-
+#include "a11y/Contrast.h"
 #include "a11y/ProgramWindows.h"
 
 namespace fortunix::a11ytests {
 namespace {
-
-// Relative luminance and contrast ratio (1 to 21), as the web content accessibility
-// guidelines define them.
-double Luminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double Contrast(const QColor& one, const QColor& other) {
-    const double lighter = std::max(Luminance(one), Luminance(other));
-    const double darker = std::min(Luminance(one), Luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
-}
 
 // The colour a control's text is drawn on: its own background, or that of the nearest
 // container that paints one, or the window's.
