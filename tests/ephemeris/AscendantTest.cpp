@@ -14,8 +14,8 @@ using namespace fortunix::testing;
 
 constexpr double kDegToRadAsUsed = 0.0174532925199433;
 
-// Where an ecliptic point stands in the observer's sky, from plain vector rotation: the
-// component of its direction towards the east and the sine of its altitude.
+// Where an ecliptic point stands in the observer's sky, by plain vector rotation: its
+// component towards the east and the sine of its altitude.
 struct SkyPosition {
     double east = 0;
     double altitude = 0;
@@ -26,7 +26,6 @@ SkyPosition LocateEclipticPoint(double longitudeDegrees, const AscendantState& s
     const double eps = state.obliquity;
     const double lst = state.siderealAngle;
     const double lat = state.latitude * kDegToRadAsUsed;
-    // Equatorial unit vector of the point, then turned so that x points to the meridian.
     const double x = std::cos(l);
     const double y = std::sin(l) * std::cos(eps);
     const double z = std::sin(l) * std::sin(eps);
@@ -40,11 +39,8 @@ double HorizonFormulaDegrees(const AscendantState& state) {
     const double y = std::cos(state.siderealAngle);
     const double x = -std::sin(state.siderealAngle) * std::cos(state.obliquity) -
                      std::sin(state.obliquity) * std::tan(kDegToRadAsUsed * state.latitude);
-    double degrees = std::atan2(y, x) / kDegToRadAsUsed;
-    if (degrees < 0) {
-        degrees += 360;
-    }
-    return degrees;
+    const double degrees = std::atan2(y, x) / kDegToRadAsUsed;
+    return degrees < 0 ? degrees + 360 : degrees;
 }
 
 TEST(ComputeAscendant, WorkedExamples) {
@@ -52,8 +48,7 @@ TEST(ComputeAscendant, WorkedExamples) {
         const char* name;
         BirthRecord birth;
         ZoneState zone;
-        double universalHours;
-        double degrees;
+        double universalHours, degrees;
         int whole;
     };
     const Row rows[] = {
@@ -71,14 +66,11 @@ TEST(ComputeAscendant, WorkedExamples) {
         EXPECT_NEAR(state.ascendantDegrees, row.degrees, 1e-3) << row.name;
         EXPECT_EQ(state.ascendant, row.whole) << row.name;
     }
-}
-
-TEST(ComputeAscendant, SiderealAngleAndObliquityAtJ2000Noon) {
-    const AscendantState state = ComputeAscendant(MakeBirth(2000, 1, 1, 12, 0, kGreenwich), kGmt);
-    EXPECT_EQ(state.time.dayNumber, 2451545);
-    EXPECT_DOUBLE_EQ(state.centuries1900, 1.0);
-    EXPECT_NEAR(state.siderealAngle / kDegToRadAsUsed, 280.4609, 1e-4);
-    EXPECT_NEAR(state.obliquity / kDegToRadAsUsed, 23.452294 - 0.0130125, 1e-12);
+    const AscendantState j2000 = ComputeAscendant(MakeBirth(2000, 1, 1, 12, 0, kGreenwich), kGmt);
+    EXPECT_EQ(j2000.time.dayNumber, 2451545);
+    EXPECT_DOUBLE_EQ(j2000.centuries1900, 1.0);
+    EXPECT_NEAR(j2000.siderealAngle / kDegToRadAsUsed, 280.4609, 1e-4);
+    EXPECT_NEAR(j2000.obliquity / kDegToRadAsUsed, 23.452294 - 0.0130125, 1e-12);
 }
 
 TEST(ComputeAscendant, SouthAndEastAreNegative) {
@@ -93,39 +85,8 @@ TEST(ComputeAscendant, SouthAndEastAreNegative) {
     EXPECT_NEAR(std::fmod(turned + 720, 360), 151 + 13 / 60.0, 1e-9);
 }
 
-TEST(ComputeAscendant, LondonSummerBirthIsTheSameInstantAsGreenwichAnHourEarlier) {
-    // 0 degrees 7 minutes west, British Summer Time: universal time is the clock less an hour.
-    const AscendantState summer =
-        ComputeAscendant(MakeBirth(1995, 7, 15, 14, 20, kLondon), kBritishSummer);
-    const AscendantState ticked =
-        ComputeAscendant(MakeBirth(1995, 7, 15, 14, 20, kLondon, true), kGmt);
-    const AscendantState greenwich =
-        ComputeAscendant(MakeBirth(1995, 7, 15, 13, 20, kLondon), kGmt);
-    EXPECT_DOUBLE_EQ(summer.ascendantDegrees, greenwich.ascendantDegrees);
-    EXPECT_DOUBLE_EQ(ticked.ascendantDegrees, greenwich.ascendantDegrees);
-    EXPECT_EQ(summer.ascendant, greenwich.ascendant);
-
-    // Taking the direction from the west longitude instead would have meant 15:20 GMT.
-    const AscendantState anHourLate =
-        ComputeAscendant(MakeBirth(1995, 7, 15, 15, 20, kLondon), kGmt);
-    EXPECT_GT(std::fabs(summer.ascendantDegrees - anHourLate.ascendantDegrees), 5.0);
-}
-
-TEST(ComputeAscendant, BeyondThePolarCircleTakesThePointRisingInTheEast) {
-    // 75 degrees north at 04:00 GMT on 1 March 2000: the horizon formula names the point
-    // setting in the west; the ascendant is the one opposite it.
-    const AscendantState state =
-        ComputeAscendant(MakeBirth(2000, 3, 1, 4, 0, Place{75, 0, false, 0, 0, false}), kGmt);
-    const double formula = HorizonFormulaDegrees(state);
-    ASSERT_LT(LocateEclipticPoint(formula, state).east, 0) << "the formula's point is west";
-
-    EXPECT_NEAR(state.ascendantDegrees, std::fmod(formula + 180, 360), 1e-9);
-    const SkyPosition rising = LocateEclipticPoint(state.ascendantDegrees, state);
-    EXPECT_GT(rising.east, 0);
-    EXPECT_NEAR(rising.altitude, 0, 1e-9);
-    EXPECT_EQ(state.ascendant, static_cast<int>(state.ascendantDegrees));
-}
-
+// Beyond the polar circles the horizon formula may name the point setting in the west; the
+// ascendant is then the one opposite it.
 TEST(ComputeAscendant, AlwaysOnTheEasternHorizon) {
     int polarFlips = 0;
     for (int latitude = -89; latitude <= 89; ++latitude) {
@@ -138,14 +99,15 @@ TEST(ComputeAscendant, AlwaysOnTheEasternHorizon) {
             const AscendantState state = ComputeAscendant(birth, kGmt);
             const SkyPosition sky = LocateEclipticPoint(state.ascendantDegrees, state);
             const double formula = HorizonFormulaDegrees(state);
-            ASSERT_NEAR(sky.altitude, 0, 1e-9) << "latitude " << latitude << ", " << sample;
-            // A non-positive sine of the hour angle: at or east of the meridian.
-            ASSERT_GE(sky.east, -1e-12) << "latitude " << latitude << ", " << sample;
+            SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", " << sample);
+            ASSERT_NEAR(sky.altitude, 0, 1e-9);
+            ASSERT_GE(sky.east, -1e-12);
+            ASSERT_EQ(state.ascendant, static_cast<int>(state.ascendantDegrees));
             if (std::abs(latitude) <= 66) {
-                ASSERT_NEAR(state.ascendantDegrees, formula, 1e-9)
-                    << "latitude " << latitude << ", " << sample;
+                ASSERT_NEAR(state.ascendantDegrees, formula, 1e-9);
             } else if (std::fabs(state.ascendantDegrees - formula) > 1) {
                 ++polarFlips;
+                ASSERT_NEAR(state.ascendantDegrees, std::fmod(formula + 180, 360), 1e-9);
             }
         }
     }
@@ -156,9 +118,7 @@ TEST(CalculateAscendant, ReadsTheCurrentRecordsAndWritesOnlyTheAscendant) {
     birthRecord = MakeBirth(1990, 7, 4, 10, 0, kDelhi);
     zoneState = kIndian;
     chartPositions = ChartPositions{-1, -2, -3};
-
     CalculateAscendant();
-
     EXPECT_EQ(chartPositions.ascendant, 159);
     EXPECT_NEAR(ascendantState.ascendantDegrees, 159.483, 1e-3);
     EXPECT_EQ(chartPositions.sun, -1);

