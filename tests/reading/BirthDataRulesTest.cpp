@@ -50,45 +50,44 @@ void ExpectVerdict(const BirthFormInput& input, const Expected& expected, const 
 }
 
 TEST(CheckBirthForm, NameAndCoordinateBoxes) {
+    using F = BirthFormInput;
     struct Row {
         const char* name;
-        std::string BirthFormInput::*field;
+        std::string F::*field;
         const char* text;
         Expected expected;
     };
+    const Expected name{kName, MessageIcon::Error, BirthField::Name};
     const Expected lonDeg{kLonDeg, MessageIcon::Error, BirthField::LonDeg};
     const Expected lonMin{kLonMin, MessageIcon::Error, BirthField::LonMin};
     const Expected latDeg{kLatDeg, MessageIcon::Error, BirthField::LatDeg};
     const Expected latMin{kLatMin, MessageIcon::Error, BirthField::LatMin};
     const Row rows[] = {
-        {"valid form", &BirthFormInput::name, "ADA", kPasses},
-        {"empty name", &BirthFormInput::name, "", {kName, MessageIcon::Error, BirthField::Name}},
-        {"name of spaces",
-         &BirthFormInput::name,
-         "   ",
-         {kName, MessageIcon::Error, BirthField::Name}},
-        {"longitude 179", &BirthFormInput::lonDeg, "179", kPasses},
-        {"longitude 180", &BirthFormInput::lonDeg, "180", lonDeg},
-        {"longitude empty", &BirthFormInput::lonDeg, "", lonDeg},
-        {"longitude of spaces", &BirthFormInput::lonDeg, "  ", lonDeg},
-        {"longitude with spaces around", &BirthFormInput::lonDeg, " 12 ", kPasses},
-        {"longitude pasted with a letter", &BirthFormInput::lonDeg, "12a", lonDeg},
-        {"longitude pasted negative", &BirthFormInput::lonDeg, "-5", lonDeg},
-        {"longitude pasted with a point", &BirthFormInput::lonDeg, "1.5", lonDeg},
-        {"longitude minutes 59", &BirthFormInput::lonMin, "59", kPasses},
-        {"longitude minutes 60", &BirthFormInput::lonMin, "60", lonMin},
-        {"longitude minutes 00", &BirthFormInput::lonMin, "00", kPasses},
-        {"longitude minutes empty", &BirthFormInput::lonMin, "", lonMin},
-        {"longitude minutes pasted text", &BirthFormInput::lonMin, "3x", lonMin},
-        {"latitude 89", &BirthFormInput::latDeg, "89", kPasses},
-        {"latitude 90", &BirthFormInput::latDeg, "90", latDeg},
-        {"latitude 0", &BirthFormInput::latDeg, "0", kPasses},
-        {"latitude empty", &BirthFormInput::latDeg, "", latDeg},
-        {"latitude pasted text", &BirthFormInput::latDeg, "N51", latDeg},
-        {"latitude minutes 59", &BirthFormInput::latMin, "59", kPasses},
-        {"latitude minutes 60", &BirthFormInput::latMin, "60", latMin},
-        {"latitude minutes empty", &BirthFormInput::latMin, "", latMin},
-        {"latitude minutes pasted tab", &BirthFormInput::latMin, "3\t", latMin},
+        {"valid form", &F::name, "ADA", kPasses},
+        {"empty name", &F::name, "", name},
+        {"name of spaces", &F::name, "   ", name},
+        {"longitude 179", &F::lonDeg, "179", kPasses},
+        {"longitude 180", &F::lonDeg, "180", lonDeg},
+        {"longitude empty", &F::lonDeg, "", lonDeg},
+        {"longitude of spaces", &F::lonDeg, "  ", lonDeg},
+        {"longitude with spaces around", &F::lonDeg, " 12 ", kPasses},
+        {"longitude pasted with a letter", &F::lonDeg, "12a", lonDeg},
+        {"longitude pasted negative", &F::lonDeg, "-5", lonDeg},
+        {"longitude pasted with a point", &F::lonDeg, "1.5", lonDeg},
+        {"longitude minutes 59", &F::lonMin, "59", kPasses},
+        {"longitude minutes 60", &F::lonMin, "60", lonMin},
+        {"longitude minutes 00", &F::lonMin, "00", kPasses},
+        {"longitude minutes empty", &F::lonMin, "", lonMin},
+        {"longitude minutes pasted text", &F::lonMin, "3x", lonMin},
+        {"latitude 89", &F::latDeg, "89", kPasses},
+        {"latitude 90", &F::latDeg, "90", latDeg},
+        {"latitude 0", &F::latDeg, "0", kPasses},
+        {"latitude empty", &F::latDeg, "", latDeg},
+        {"latitude pasted text", &F::latDeg, "N51", latDeg},
+        {"latitude minutes 59", &F::latMin, "59", kPasses},
+        {"latitude minutes 60", &F::latMin, "60", latMin},
+        {"latitude minutes empty", &F::latMin, "", latMin},
+        {"latitude minutes pasted tab", &F::latMin, "3\t", latMin},
     };
     for (const Row& row : rows) {
         BirthFormInput input = ValidForm();
@@ -132,116 +131,101 @@ TEST(CheckBirthForm, ChecksRunInOrderAndStopAtTheFirstFailure) {
     }
 }
 
-TEST(CheckBirthForm, TwentyNinthOfFebruaryInLeapYearsOnly) {
+// February has its own message; the 31st of a 30-day month another (note the space).
+TEST(CheckBirthForm, DaysOfFebruaryAndOfThirtyDayMonths) {
+    const Expected february{kFebruary, MessageIcon::Information, BirthField::None};
+    const Expected thirtyDays{kThirtyDays, MessageIcon::Information, BirthField::None};
     struct Row {
+        const char* name;
         const char* year;
-        bool passes;
+        int monthIndex, dayIndex;
+        Expected expected;
     };
-    const Row rows[] = {{"1904", true},  {"1996", true},  {"2000", true}, {"2048", true},
-                        {"1901", false}, {"1999", false}, {"2050", false}};
+    const Row rows[] = {
+        {"29 February 1904", "1904", 1, 28, kPasses},
+        {"29 February 1996", "1996", 1, 28, kPasses},
+        {"29 February 2000", "2000", 1, 28, kPasses},
+        {"29 February 2048", "2048", 1, 28, kPasses},
+        {"29 February 1901", "1901", 1, 28, february},
+        {"29 February 1999", "1999", 1, 28, february},
+        {"29 February 2050", "2050", 1, 28, february},
+        {"28 February 1901", "1901", 1, 27, kPasses},
+        {"30 February 2000", "2000", 1, 29, february},
+        {"31 February 1904", "1904", 1, 30, february},
+        {"31 February 2050", "2050", 1, 30, february},
+        {"31 January", "1990", 0, 30, kPasses},
+        {"31 March", "1990", 2, 30, kPasses},
+        {"30 April", "1990", 3, 29, kPasses},
+        {"31 April", "1990", 3, 30, thirtyDays},
+        {"31 May", "1990", 4, 30, kPasses},
+        {"31 June", "1990", 5, 30, thirtyDays},
+        {"31 July", "1990", 6, 30, kPasses},
+        {"31 August", "1990", 7, 30, kPasses},
+        {"31 September", "1990", 8, 30, thirtyDays},
+        {"31 October", "1990", 9, 30, kPasses},
+        {"31 November", "1990", 10, 30, thirtyDays},
+        {"31 December", "1990", 11, 30, kPasses},
+    };
     for (const Row& row : rows) {
         BirthFormInput input = ValidForm();
         input.yearText = row.year;
-        input.monthIndex = 1;
-        input.dayIndex = 28;
-        ExpectVerdict(
-            input,
-            row.passes ? kPasses : Expected{kFebruary, MessageIcon::Information, BirthField::None},
-            row.year);
+        input.monthIndex = row.monthIndex;
+        input.dayIndex = row.dayIndex;
+        ExpectVerdict(input, row.expected, row.name);
     }
 }
 
-TEST(CheckDayOfMonth, FebruaryThirtiethAndThirtyFirstAlwaysFail) {
-    for (const int year : {1901, 1904, 2000, 2050}) {
-        for (const int dayIndex : {29, 30}) {
-            const auto failure = CheckDayOfMonth(year, 1, dayIndex);
-            ASSERT_TRUE(failure.has_value()) << year << " day " << dayIndex + 1;
-            EXPECT_EQ(*failure,
-                      (RuleFailure{kFebruary, MessageIcon::Information, BirthField::None}));
-        }
-        EXPECT_FALSE(CheckDayOfMonth(year, 1, 27).has_value()) << year << " day 28";
-    }
-}
-
-TEST(CheckDayOfMonth, ThirtyFirstOnlyInLongMonths) {
-    const char* const monthNames[] = {"January",   "February", "March",    "April",
-                                      "May",       "June",     "July",     "August",
-                                      "September", "October",  "November", "December"};
-    const bool thirtyDays[] = {false, false, false, true,  false, true,
-                               false, false, true,  false, true,  false};
-    for (int month = 0; month < 12; ++month) {
-        if (month == 1) {
-            continue;  // February has its own message
-        }
-        const auto failure = CheckDayOfMonth(1990, month, 30);
-        if (thirtyDays[month]) {
-            ASSERT_TRUE(failure.has_value()) << monthNames[month];
-            EXPECT_EQ(*failure,
-                      (RuleFailure{kThirtyDays, MessageIcon::Information, BirthField::None}));
-        } else {
-            EXPECT_FALSE(failure.has_value()) << monthNames[month];
-        }
-        EXPECT_FALSE(CheckDayOfMonth(1990, month, 29).has_value()) << monthNames[month] << " 30";
-    }
-}
-
-TEST(FilterNumericKey, DigitsAndBackspaceOnly) {
+// A refused key is discarded (code 0) and its message shown.
+TEST(KeyFilters, AcceptTheirKeysAndRefuseTheRestWithTheirMessage) {
     struct Row {
         const char* name;
+        KeyVerdict (*filter)(int);
         int code;
-        bool accepted;
+        int inserted;  // 0: refused
     };
     const Row rows[] = {
-        {"0", '0', true},
-        {"9", '9', true},
-        {"backspace", 8, true},
-        {"slash below 0", '/', false},
-        {"colon above 9", ':', false},
-        {"letter", 'a', false},
-        {"minus sign", '-', false},
-        {"point", '.', false},
-        {"Enter", 13, false},
-        {"Escape", 27, false},
-        {"space", ' ', false},
-        {"Ctrl+V", 22, false},
+        {"digit 0", FilterNumericKey, '0', '0'},
+        {"digit 9", FilterNumericKey, '9', '9'},
+        {"backspace", FilterNumericKey, 8, 8},
+        {"slash below 0", FilterNumericKey, '/', 0},
+        {"colon above 9", FilterNumericKey, ':', 0},
+        {"letter", FilterNumericKey, 'a', 0},
+        {"minus sign", FilterNumericKey, '-', 0},
+        {"point", FilterNumericKey, '.', 0},
+        {"Enter in a number", FilterNumericKey, 13, 0},
+        {"Escape", FilterNumericKey, 27, 0},
+        {"space in a number", FilterNumericKey, ' ', 0},
+        {"Ctrl+V in a number", FilterNumericKey, 22, 0},
+        {"capital A", FilterNameKey, 'A', 'A'},
+        {"capital Z", FilterNameKey, 'Z', 'Z'},
+        {"small a", FilterNameKey, 'a', 'A'},
+        {"small z", FilterNameKey, 'z', 'Z'},
+        {"space", FilterNameKey, ' ', ' '},
+        {"Enter", FilterNameKey, 13, 13},
+        {"backspace in the name", FilterNameKey, 8, 8},
+        {"at sign below A", FilterNameKey, '@', 0},
+        {"bracket above Z", FilterNameKey, '[', 0},
+        {"backquote below a", FilterNameKey, '`', 0},
+        {"brace above z", FilterNameKey, '{', 0},
+        {"hyphen", FilterNameKey, '-', 0},
+        {"apostrophe", FilterNameKey, '\'', 0},
+        {"digit in the name", FilterNameKey, '5', 0},
+        {"Ctrl+V", FilterNameKey, 22, 0},
     };
     for (const Row& row : rows) {
-        const KeyVerdict verdict = FilterNumericKey(row.code);
-        if (row.accepted) {
-            EXPECT_EQ(verdict.code, row.code) << row.name;
-            EXPECT_FALSE(verdict.message.has_value()) << row.name;
-        } else {
-            EXPECT_EQ(verdict.code, 0) << row.name;
-            ASSERT_TRUE(verdict.message.has_value()) << row.name;
-            EXPECT_EQ(verdict.message->message, "Only Numbers Are Accepted") << row.name;
-            EXPECT_EQ(verdict.message->icon, MessageIcon::Error) << row.name;
-        }
-    }
-}
-
-TEST(FilterNameKey, CapitalLettersSpaceEnterAndBackspace) {
-    struct Row {
-        const char* name;
-        int code;
-        int inserted;  // 0: refused with a message
-    };
-    const Row rows[] = {
-        {"capital A", 'A', 'A'},       {"capital Z", 'Z', 'Z'},     {"small a", 'a', 'A'},
-        {"small z", 'z', 'Z'},         {"space", ' ', ' '},         {"Enter", 13, 13},
-        {"backspace", 8, 8},           {"at sign below A", '@', 0}, {"bracket above Z", '[', 0},
-        {"backquote below a", '`', 0}, {"brace above z", '{', 0},   {"hyphen", '-', 0},
-        {"apostrophe", '\'', 0},       {"digit", '5', 0},           {"Ctrl+V", 22, 0},
-    };
-    for (const Row& row : rows) {
-        const KeyVerdict verdict = FilterNameKey(row.code);
+        const bool numeric = row.filter == FilterNumericKey;
+        const KeyVerdict verdict = row.filter(row.code);
         EXPECT_EQ(verdict.code, row.inserted) << row.name;
         if (row.inserted != 0) {
             EXPECT_FALSE(verdict.message.has_value()) << row.name;
-        } else {
-            ASSERT_TRUE(verdict.message.has_value()) << row.name;
-            EXPECT_EQ(verdict.message->message, "Please Enter only Letters") << row.name;
-            EXPECT_EQ(verdict.message->icon, MessageIcon::Information) << row.name;
+            continue;
         }
+        ASSERT_TRUE(verdict.message.has_value()) << row.name;
+        EXPECT_EQ(verdict.message->message,
+                  numeric ? "Only Numbers Are Accepted" : "Please Enter only Letters")
+            << row.name;
+        EXPECT_EQ(verdict.message->icon, numeric ? MessageIcon::Error : MessageIcon::Information)
+            << row.name;
     }
 }
 

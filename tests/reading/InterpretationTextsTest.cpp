@@ -50,14 +50,7 @@ TEST(InterpretationTexts, EachSignOpensWithItsWordsAndHasItsLength) {
         EXPECT_TRUE(paragraph.starts_with(row.opening)) << row.sign << ": " << paragraph;
         EXPECT_EQ(CountCodePoints(paragraph), row.length) << row.sign;
         EXPECT_TRUE(IsPlainAscii(paragraph)) << row.sign;
-    }
-}
-
-TEST(InterpretationTexts, EachParagraphSpeaksToTheReader) {
-    for (std::size_t sign = 0; sign < kInterpretationParagraphs.size(); ++sign) {
-        const std::string_view paragraph = kInterpretationParagraphs[sign];
-        EXPECT_NE(paragraph.find(" you "), std::string_view::npos) << kParagraphCases[sign].sign;
-        EXPECT_TRUE(paragraph.ends_with('.')) << kParagraphCases[sign].sign;
+        EXPECT_TRUE(paragraph.ends_with('.')) << row.sign;
     }
 }
 
