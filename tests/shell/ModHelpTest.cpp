@@ -28,9 +28,6 @@ TEST(ModHelp, EachLinkProcedureOpensExactlyItsPage) {
         link.procedure();
         EXPECT_EQ(fake.web.opened, QStringList{link.expected}) << link.name;
     }
-}
-
-TEST(ModHelp, SiteBasesAreExampleAddressesWithoutTrailingSlash) {
     EXPECT_TRUE(MainSiteBase().startsWith("https://"));
     EXPECT_FALSE(MainSiteBase().endsWith('/'));
     EXPECT_FALSE(HelpSiteBase().endsWith('/'));

@@ -112,20 +112,6 @@ TEST_F(ProgramLife, LeavingTheResultWindowShowsTheExitWindowAndKeepsMainHidden) 
     }
 }
 
-TEST_F(ProgramLife, BackShowsTheMainWindowAloneWithTheLastInput) {
-    FillBirthData("ANN");
-    RequestReading();
-
-    Child<QPushButton>(&Display(), "cmdOK")->click();
-    Settle();
-
-    EXPECT_FALSE(windows::IsDisplayLoaded());
-    EXPECT_TRUE(windows::IsNagScreenLoaded());
-    EXPECT_EQ(VisibleWindows(), QStringList{"frmMain"});
-    EXPECT_EQ(Child<QLineEdit>(&Main(), "txtName")->text(), QStringLiteral("ANN"));
-    EXPECT_TRUE(fake.process.statuses.empty());
-}
-
 TEST_F(ProgramLife, ReadingRightAfterBackShowsAFreshResultWindow) {
     FillBirthData("ANN");
     RequestReading();
@@ -161,24 +147,18 @@ void AboutThroughTheMenu(QWidget* window) {
     EXPECT_TRUE(shown) << "no modal about box";
 }
 
-TEST_F(ProgramLife, AboutBoxLeavesTheMainWindowAsItWas) {
+TEST_F(ProgramLife, AboutBoxLeavesTheCallingWindowAsItWas) {
     FillBirthData("ANN");
     AboutThroughTheMenu(&Main());
     Settle();
-
     EXPECT_EQ(VisibleWindows(), QStringList{"frmMain"});
     EXPECT_EQ(Child<QLineEdit>(&Main(), "txtName")->text(), QStringLiteral("ANN"));
     EXPECT_EQ(Child<QLineEdit>(&Main(), "txtLatD")->text(), QStringLiteral("51"));
-}
 
-TEST_F(ProgramLife, AboutBoxLeavesTheResultWindowAsItWas) {
-    FillBirthData("ANN");
     RequestReading();
     const QString caption = Child<QLabel>(&Display(), "lblPartOfFortune")->text();
-
     AboutThroughTheMenu(&Display());
     Settle();
-
     ASSERT_TRUE(windows::IsDisplayLoaded());
     EXPECT_EQ(VisibleWindows(), QStringList{"frmDisplay"});
     EXPECT_EQ(Child<QLabel>(&Display(), "lblPartOfFortune")->text(), caption);
@@ -188,9 +168,13 @@ TEST_F(ProgramLife, ReadingBackReadingExitThroughTheReferAFriendWindow) {
     FillBirthData("ANN");
     RequestReading();
     const QString firstCaption = Child<QLabel>(&Display(), "lblPartOfFortune")->text();
-    Child<QPushButton>(&Display(), "cmdOK")->click();
+    Child<QPushButton>(&Display(), "cmdOK")->click();  // Back
     Settle();
     ASSERT_EQ(VisibleWindows(), QStringList{"frmMain"});
+    EXPECT_FALSE(windows::IsDisplayLoaded());
+    EXPECT_TRUE(windows::IsNagScreenLoaded());
+    EXPECT_EQ(Child<QLineEdit>(&Main(), "txtName")->text(), QStringLiteral("ANN"));
+    EXPECT_TRUE(fake.process.statuses.empty());
 
     Child<QLineEdit>(&Main(), "txtLatD")->setText(QStringLiteral("10"));
     RequestReading();

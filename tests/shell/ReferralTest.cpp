@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/modHelp.h"
-#include "support/FakePlatform.h"
-
 namespace fortunix {
 namespace {
 
@@ -106,37 +103,6 @@ TEST(BuildReferralAddress, EncodesTheTypedValuesAndKeepsTheRestAsItIs) {
                              "&taf4=Jos%C3%A9%20~%20M._-"
                              "&taf5=bob%40example.org"
                              "&taf6=https://www.example.com/fortunix/"));
-}
-
-class SubmitReferralTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ReferralRequest = FilledRequest(); }
-    fakes::FakePlatform fake;
-};
-
-TEST_F(SubmitReferralTest, OpensTheBuiltAddressOnce) {
-    SubmitReferral();
-
-    const QString expected = MainSiteBase() +
-                             "/slsw-refer-a-friend.php?taf1=Ann&taf2=ann%40example.com"
-                             "&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob%40example.org&taf6=" +
-                             MainSiteBase() + "/fortunix/";
-    EXPECT_EQ(ReferralRequest.address, expected);
-    EXPECT_EQ(fake.web.opened, QStringList{expected});
-    EXPECT_TRUE(fake.messages.shown.empty());
-}
-
-TEST_F(SubmitReferralTest, FailedCheckShowsItsMessageAndOpensNothing) {
-    ReferralRequest.friendName = QStringLiteral("Friend's Name");
-
-    SubmitReferral();
-
-    ASSERT_EQ(fake.messages.shown.size(), 1u);
-    EXPECT_EQ(fake.messages.shown[0].text, QStringLiteral("Please Enter Your Friend's Name"));
-    EXPECT_EQ(fake.messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_TRUE(fake.web.opened.isEmpty());
-    EXPECT_TRUE(ReferralRequest.address.isEmpty());
 }
 
 }  // namespace
