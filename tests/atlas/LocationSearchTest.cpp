@@ -32,42 +32,29 @@ Widget* Child(const QObject* parent, const char* name) {
     return widget;
 }
 
-// The six controls that a confirmed place fills, as the form shows them.
-struct FormCoordinates {
-    QString latDeg;
-    QString latMin;
-    bool south;
-    QString lonDeg;
-    QString lonMin;
-    bool west;
-
-    friend bool operator==(const FormCoordinates&, const FormCoordinates&) = default;
-    friend void PrintTo(const FormCoordinates& c, std::ostream* out) {
-        *out << c.latDeg.toStdString() << "°" << c.latMin.toStdString() << (c.south ? "S " : "N ")
-             << c.lonDeg.toStdString() << "°" << c.lonMin.toStdString() << (c.west ? "W" : "E");
-    }
-};
-
-FormCoordinates ReadCoordinates(const frmMain& form) {
-    return {Child<QLineEdit>(&form, "txtLatD")->text(),
-            Child<QLineEdit>(&form, "txtLatM")->text(),
-            Child<QRadioButton>(&form, "optLat_1")->isChecked(),
-            Child<QLineEdit>(&form, "txtLonD")->text(),
-            Child<QLineEdit>(&form, "txtLonM")->text(),
-            Child<QRadioButton>(&form, "optLong_1")->isChecked()};
+// The six controls that a confirmed place fills, as the form shows them: "48 51 N 2 21 E".
+QString ReadCoordinates(const frmMain& form) {
+    return QStringList{Child<QLineEdit>(&form, "txtLatD")->text(),
+                       Child<QLineEdit>(&form, "txtLatM")->text(),
+                       Child<QRadioButton>(&form, "optLat_1")->isChecked() ? "S" : "N",
+                       Child<QLineEdit>(&form, "txtLonD")->text(),
+                       Child<QLineEdit>(&form, "txtLonM")->text(),
+                       Child<QRadioButton>(&form, "optLong_1")->isChecked() ? "W" : "E"}
+        .join(u' ');
 }
 
-void WriteCoordinates(frmMain& form, const FormCoordinates& c) {
-    Child<QLineEdit>(&form, "txtLatD")->setText(c.latDeg);
-    Child<QLineEdit>(&form, "txtLatM")->setText(c.latMin);
-    Child<QRadioButton>(&form, c.south ? "optLat_1" : "optLat_0")->setChecked(true);
-    Child<QLineEdit>(&form, "txtLonD")->setText(c.lonDeg);
-    Child<QLineEdit>(&form, "txtLonM")->setText(c.lonMin);
-    Child<QRadioButton>(&form, c.west ? "optLong_1" : "optLong_0")->setChecked(true);
+void WriteCoordinates(frmMain& form, const QString& coordinates) {
+    const QStringList parts = coordinates.split(u' ');
+    Child<QLineEdit>(&form, "txtLatD")->setText(parts[0]);
+    Child<QLineEdit>(&form, "txtLatM")->setText(parts[1]);
+    Child<QRadioButton>(&form, parts[2] == "S" ? "optLat_1" : "optLat_0")->setChecked(true);
+    Child<QLineEdit>(&form, "txtLonD")->setText(parts[3]);
+    Child<QLineEdit>(&form, "txtLonM")->setText(parts[4]);
+    Child<QRadioButton>(&form, parts[5] == "W" ? "optLong_1" : "optLong_0")->setChecked(true);
 }
 
 // Something the user typed before the look-up, unlike any place below.
-const FormCoordinates kTypedBefore{"1", "2", true, "3", "4", true};
+const QString kTypedBefore = QStringLiteral("1 2 S 3 4 W");
 
 void FlushClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -125,59 +112,35 @@ class LocationSearchTest : public ::testing::Test {
     fakes::FakePlatform fake;
 };
 
-struct ConfirmCase {
-    const char* name;
-    const char* city;
-    const char* state;
-    const char* country;
-    const char* firstLine;
-    FormCoordinates filled;
-};
-
 TEST_F(LocationSearchTest, ConfirmingTheFirstPlaceFillsTheSixControls) {
-    const ConfirmCase cases[] = {
-        {"north and east",
-         "Paris",
-         "IDF",
-         "France",
-         "Paris, Île-de-France, France: 48°51′ N, 2°21′ E",
-         {"48", "51", false, "2", "21", false}},
-        {"north and west",
-         "New York",
-         "NY",
-         "USA",
-         "New York City, New York, United States: 40°43′ N, 74°00′ W",
-         {"40", "43", false, "74", "0", true}},
-        {"south and east",
-         "Sydney",
-         "NSW",
-         "Australia",
-         "Sydney, New South Wales, Australia: 33°52′ S, 151°12′ E",
-         {"33", "52", true, "151", "12", false}},
-        {"south and west",
-         "Buenos Aires",
-         "Capital",
-         "Argentina",
-         "Buenos Aires, Buenos Aires F.D., Argentina: 34°37′ S, 58°23′ W",
-         {"34", "37", true, "58", "23", true}},
-        {"typed without accents",
-         "Sao Paulo",
-         "SP",
-         "Brazil",
-         "São Paulo, São Paulo, Brazil: 23°33′ S, 46°38′ W",
-         {"23", "33", true, "46", "38", true}},
+    struct Row {
+        const char* name;
+        const char *city, *state, *country, *firstLine, *filled;
+    };
+    const Row rows[] = {
+        {"north and east", "Paris", "IDF", "France",
+         "Paris, Île-de-France, France: 48°51′ N, 2°21′ E", "48 51 N 2 21 E"},
+        {"north and west", "New York", "NY", "USA",
+         "New York City, New York, United States: 40°43′ N, 74°00′ W", "40 43 N 74 0 W"},
+        {"south and east", "Sydney", "NSW", "Australia",
+         "Sydney, New South Wales, Australia: 33°52′ S, 151°12′ E", "33 52 S 151 12 E"},
+        {"south and west", "Buenos Aires", "Capital", "Argentina",
+         "Buenos Aires, Buenos Aires F.D., Argentina: 34°37′ S, 58°23′ W", "34 37 S 58 23 W"},
+        {"typed without accents", "Sao Paulo", "SP", "Brazil",
+         "São Paulo, São Paulo, Brazil: 23°33′ S, 46°38′ W", "23 33 S 46 38 W"},
     };
     frmMain& form = ShownForm();
-    for (const ConfirmCase& row : cases) {
-        WriteCoordinates(form, row.filled.south ? FormCoordinates{"1", "2", false, "3", "4", false}
-                                                : kTypedBefore);
+    for (const Row& row : rows) {
+        // Opposite hemispheres before, so that each one must be set.
+        WriteCoordinates(
+            form, QString::fromLatin1(row.filled).contains('S') ? "1 2 N 3 4 E" : kTypedBefore);
         atlas::frmPlaceChoice* window = LookUp(form, row.city, row.state, row.country);
         ASSERT_NE(window, nullptr) << row.name;
         EXPECT_EQ(ListedPlaces(*window).value(0), QString::fromUtf8(row.firstLine)) << row.name;
 
         Child<QPushButton>(window, "cmdUsePlace")->click();
 
-        EXPECT_EQ(ReadCoordinates(form), row.filled) << row.name;
+        EXPECT_EQ(ReadCoordinates(form), QString::fromLatin1(row.filled)) << row.name;
         EXPECT_FALSE(window->isVisible()) << row.name;
         EXPECT_TRUE(fake.web.opened.isEmpty()) << row.name;
         FlushClosedWindows();
@@ -190,13 +153,15 @@ TEST_F(LocationSearchTest, ConfirmingAnotherRowFillsThatPlace) {
     atlas::frmPlaceChoice* window = LookUp(form, "Portland", "unknown", "USA");
     ASSERT_NE(window, nullptr);
     auto* list = Child<QListWidget>(window, "lstPlaces");
-    // Portland, Oregon is larger and comes first; Maine is second: 43.65737 N, 70.2589 W.
+    // Among equal matches the larger population first: Portland, Oregon has about ten times
+    // the people of Portland, Maine (43.65737 N, 70.2589 W).
+    EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Portland, Oregon, ")));
     ASSERT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
     list->setCurrentRow(1);
 
     Child<QPushButton>(window, "cmdUsePlace")->click();
 
-    EXPECT_EQ(ReadCoordinates(form), (FormCoordinates{"43", "39", false, "70", "16", true}));
+    EXPECT_EQ(ReadCoordinates(form), QStringLiteral("43 39 N 70 16 W"));
 }
 
 TEST_F(LocationSearchTest, ActivatingAListedPlaceConfirmsIt) {
@@ -208,7 +173,7 @@ TEST_F(LocationSearchTest, ActivatingAListedPlaceConfirmsIt) {
 
     emit list->itemActivated(list->item(0));  // a double click or Enter on the line
 
-    EXPECT_EQ(ReadCoordinates(form), (FormCoordinates{"48", "51", false, "2", "21", false}));
+    EXPECT_EQ(ReadCoordinates(form), QStringLiteral("48 51 N 2 21 E"));
     EXPECT_FALSE(window->isVisible());
 }
 
