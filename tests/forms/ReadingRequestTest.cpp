@@ -123,14 +123,21 @@ TEST_F(ReadingRequest, SecondsAndNameDoNotChangeTheResult) {
     EXPECT_EQ(Shown(), first);
 }
 
-TEST_F(ReadingRequest, FailedValidationShowsNoResult) {
+TEST_F(ReadingRequest, FailedValidationChangesNothing) {
     frmMain& form = ShownMainWindow();
     partOfFortune.caption = "previous caption";
+    birthRecord.name = "PREVIOUS";
+    zoneState = {-5, -30};
+    chartPositions = {10, 20, 30};
     Fill(form, {.latDeg = "95"});
     Child<QPushButton>(&form, "cmdRashi")->click();
 
     EXPECT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(partOfFortune.caption, "previous caption");
+    EXPECT_EQ(birthRecord.name, "PREVIOUS");
+    EXPECT_EQ(zoneState, (ZoneState{-5, -30}));
+    EXPECT_EQ(chartPositions.sun, 10);
+    EXPECT_EQ(chartPositions.ascendant, 30);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(windows::IsDisplayLoaded());
 }
