@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
+#include <cstdint>
 
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/QStringPrinter.h"
@@ -147,34 +149,29 @@ TEST_F(LocationSearchTest, ConfirmingTheFirstPlaceFillsTheSixControls) {
     }
 }
 
-TEST_F(LocationSearchTest, ConfirmingAnotherRowFillsThatPlace) {
+TEST_F(LocationSearchTest, ConfirmingAnotherRowByButtonOrActivationFillsThatPlace) {
     frmMain& form = ShownForm();
-    WriteCoordinates(form, kTypedBefore);
-    atlas::frmPlaceChoice* window = LookUp(form, "Portland", "unknown", "USA");
-    ASSERT_NE(window, nullptr);
-    auto* list = Child<QListWidget>(window, "lstPlaces");
-    // Among equal matches the larger population first: Portland, Oregon has about ten times
-    // the people of Portland, Maine (43.65737 N, 70.2589 W).
-    EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Portland, Oregon, ")));
-    ASSERT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
-    list->setCurrentRow(1);
+    for (const bool activate : {false, true}) {
+        WriteCoordinates(form, kTypedBefore);
+        atlas::frmPlaceChoice* window = LookUp(form, "Portland", "unknown", "USA");
+        ASSERT_NE(window, nullptr);
+        auto* list = Child<QListWidget>(window, "lstPlaces");
+        // Among equal matches the larger population first: Portland, Oregon has about ten
+        // times the people of Portland, Maine (43.65737 N, 70.2589 W).
+        EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Portland, Oregon, ")));
+        ASSERT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
+        list->setCurrentRow(1);
 
-    Child<QPushButton>(window, "cmdUsePlace")->click();
+        if (activate) {
+            emit list->itemActivated(list->item(1));  // a double click or Enter on the line
+        } else {
+            Child<QPushButton>(window, "cmdUsePlace")->click();
+        }
 
-    EXPECT_EQ(ReadCoordinates(form), QStringLiteral("43 39 N 70 16 W"));
-}
-
-TEST_F(LocationSearchTest, ActivatingAListedPlaceConfirmsIt) {
-    frmMain& form = ShownForm();
-    WriteCoordinates(form, kTypedBefore);
-    atlas::frmPlaceChoice* window = LookUp(form, "Paris", "IDF", "France");
-    ASSERT_NE(window, nullptr);
-    auto* list = Child<QListWidget>(window, "lstPlaces");
-
-    emit list->itemActivated(list->item(0));  // a double click or Enter on the line
-
-    EXPECT_EQ(ReadCoordinates(form), QStringLiteral("48 51 N 2 21 E"));
-    EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(ReadCoordinates(form), QStringLiteral("43 39 N 70 16 W")) << activate;
+        EXPECT_FALSE(window->isVisible()) << activate;
+        FlushClosedWindows();
+    }
 }
 
 TEST_F(LocationSearchTest, CancellingOrClosingChangesNothing) {
@@ -201,47 +198,45 @@ TEST_F(LocationSearchTest, CancellingOrClosingChangesNothing) {
     }
 }
 
-TEST_F(LocationSearchTest, AnUnknownPlaceIsSaidSoAndTheWebSearchOffered) {
+// Known or not, the place can be searched on the web instead; the form keeps its input.
+TEST_F(LocationSearchTest, UnknownPlaceIsSaidSoAndTheWebSearchIsOfferedAlways) {
+    struct Row {
+        const char *city, *state, *country;
+        QString prompt;
+        bool found;
+        QString query;
+    };
+    const Row rows[] = {
+        {"Xyzzyville", "Nowhere", "Atlantis",
+         "No place matching \"Xyzzyville, Nowhere, Atlantis\" was found in the atlas.\nYou can "
+         "search the web for its latitude and longitude instead.",
+         false, "Xyzzyville Nowhere Atlantis Latitude Longitude"},
+        {"Paris", "IDF", "France",
+         "Places matching \"Paris, IDF, France\", most likely first. Choose your place of birth:",
+         true, "Paris IDF France Latitude Longitude"},
+    };
     frmMain& form = ShownForm();
-    WriteCoordinates(form, kTypedBefore);
-    atlas::frmPlaceChoice* window = LookUp(form, "Xyzzyville", "Nowhere", "Atlantis");
-    ASSERT_NE(window, nullptr);
+    for (const Row& row : rows) {
+        fake.web.opened.clear();
+        WriteCoordinates(form, kTypedBefore);
+        atlas::frmPlaceChoice* window = LookUp(form, row.city, row.state, row.country);
+        ASSERT_NE(window, nullptr) << row.city;
+        EXPECT_EQ(Child<QLabel>(window, "lblPrompt")->text(), row.prompt);
+        EXPECT_EQ(Child<QListWidget>(window, "lstPlaces")->isHidden(), !row.found) << row.city;
+        auto* cmdUsePlace = Child<QPushButton>(window, "cmdUsePlace");
+        auto* cmdSearchWeb = Child<QPushButton>(window, "cmdSearchWeb");
+        EXPECT_EQ(cmdUsePlace->isHidden(), !row.found) << row.city;
+        EXPECT_FALSE(cmdSearchWeb->isHidden()) << row.city;
+        EXPECT_EQ((row.found ? cmdUsePlace : cmdSearchWeb)->isDefault(), true) << row.city;
 
-    EXPECT_EQ(Child<QLabel>(window, "lblPrompt")->text(),
-              QStringLiteral("No place matching \"Xyzzyville, Nowhere, Atlantis\" was found in "
-                             "the atlas.\nYou can search the web for its latitude and longitude "
-                             "instead."));
-    EXPECT_TRUE(Child<QListWidget>(window, "lstPlaces")->isHidden());
-    EXPECT_TRUE(Child<QPushButton>(window, "cmdUsePlace")->isHidden());
-    auto* cmdSearchWeb = Child<QPushButton>(window, "cmdSearchWeb");
-    EXPECT_FALSE(cmdSearchWeb->isHidden());
-    EXPECT_TRUE(cmdSearchWeb->isDefault());
+        cmdSearchWeb->click();
 
-    cmdSearchWeb->click();
-
-    EXPECT_EQ(fake.web.opened, QStringList{WebLocationSearchAddress(
-                                   QStringLiteral("Xyzzyville Nowhere Atlantis Latitude Longitude"),
-                                   MainSiteBase())});
-    EXPECT_EQ(ReadCoordinates(form), kTypedBefore);
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(LocationSearchTest, TheWebSearchIsOfferedBesideMatchesToo) {
-    frmMain& form = ShownForm();
-    WriteCoordinates(form, kTypedBefore);
-    atlas::frmPlaceChoice* window = LookUp(form, "Paris", "IDF", "France");
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(Child<QLabel>(window, "lblPrompt")->text(),
-              QStringLiteral("Places matching \"Paris, IDF, France\", most likely first. "
-                             "Choose your place of birth:"));
-    EXPECT_TRUE(Child<QPushButton>(window, "cmdUsePlace")->isDefault());
-
-    Child<QPushButton>(window, "cmdSearchWeb")->click();
-
-    EXPECT_EQ(fake.web.opened,
-              QStringList{WebLocationSearchAddress(
-                  QStringLiteral("Paris IDF France Latitude Longitude"), MainSiteBase())});
-    EXPECT_EQ(ReadCoordinates(form), kTypedBefore);
+        EXPECT_EQ(fake.web.opened,
+                  QStringList{WebLocationSearchAddress(row.query, MainSiteBase())});
+        EXPECT_EQ(ReadCoordinates(form), kTypedBefore) << row.city;
+        EXPECT_FALSE(window->isVisible()) << row.city;
+        FlushClosedWindows();
+    }
 }
 
 TEST_F(LocationSearchTest, TheWindowIsModalOverTheMainWindowAndCredited) {
@@ -266,11 +261,10 @@ TEST_F(LocationSearchTest, AReadingAfterConfirmingUsesTheFilledCoordinates) {
     Child<QPushButton>(&form, "cmdRashi")->click();
 
     EXPECT_TRUE(fake.messages.shown.empty());
-    EXPECT_EQ(birthRecord.latDeg, 33);
-    EXPECT_EQ(birthRecord.latMin, 52);
+    EXPECT_EQ((std::array{birthRecord.latDeg, birthRecord.latMin, birthRecord.lonDeg,
+                          birthRecord.lonMin}),
+              (std::array<std::int16_t, 4>{33, 52, 151, 12}));
     EXPECT_EQ(birthRecord.isSouth, kTrue16);
-    EXPECT_EQ(birthRecord.lonDeg, 151);
-    EXPECT_EQ(birthRecord.lonMin, 12);
     EXPECT_EQ(birthRecord.isEast, kTrue16);
 }
 
