@@ -138,9 +138,5 @@ TEST(ReadDurationDate, AcceptsIsoAndTheShortFormsOfRegions) {
     }
 }
 
-TEST(DurationText, IsIsoWhateverTheRegion) {
-    EXPECT_EQ(DurationText(QDate(2026, 1, 5)), QStringLiteral("2026-01-05"));
-}
-
 }  // namespace
 }  // namespace fortunix
