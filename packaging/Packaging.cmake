@@ -1,4 +1,9 @@
 # Installing Fortunix like a desktop program, and its Debian package.
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows/Windows.cmake)
+    return()
+endif()
+
 include(GNUInstallDirs)
 
 install(TARGETS fortunix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -13,13 +18,6 @@ foreach(size 16 24 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME fortunix.png)
 endforeach()
-
-if(WIN32)
-    # Qt's libraries and plugins beside the executable, so the program runs where it lands.
-    qt_generate_deploy_app_script(TARGET fortunix OUTPUT_SCRIPT fortunix_deploy_script
-                                  NO_UNSUPPORTED_PLATFORM_ERROR)
-    install(SCRIPT ${fortunix_deploy_script})
-endif()
 
 set(CPACK_PACKAGE_NAME fortunix)
 set(CPACK_PACKAGE_VENDOR "Vespera Softwares")

@@ -1,23 +1,45 @@
 # Pipes birth lines through the real fortunix-batch and checks what comes out.
-# Run as: cmake -DBATCH=<fortunix-batch> -DWORK_DIR=<dir> -P BatchEndToEnd.cmake
+# Run as: cmake -DBATCH=<fortunix-batch> -DWORK_DIR=<dir> [-DEMULATOR=<runner>]
+#               [-DLINE_END=LF|CRLF] -P BatchEndToEnd.cmake
+# LINE_END is the line ending the tool writes on its platform (CRLF on Windows).
 
 if(NOT BATCH OR NOT WORK_DIR)
     message(FATAL_ERROR "BATCH and WORK_DIR must be given")
+endif()
+if(LINE_END STREQUAL "CRLF")
+    set(eol "\r\n")
+else()
+    set(eol "\n")
 endif()
 
 function(run_batch name input)
     set(input_file "${WORK_DIR}/batch_${name}.csv")
     file(WRITE "${input_file}" "${input}")
-    execute_process(COMMAND "${BATCH}" INPUT_FILE "${input_file}"
-                    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-    set(out "${out}" PARENT_SCOPE)
-    set(err "${err}" PARENT_SCOPE)
+    # Through files: execute_process would turn CR LF into LF in its output variables.
+    execute_process(COMMAND ${EMULATOR} "${BATCH}" INPUT_FILE "${input_file}"
+                    OUTPUT_FILE "${input_file}.out" ERROR_FILE "${input_file}.err"
+                    RESULT_VARIABLE rc)
+    set(out "${input_file}.out" PARENT_SCOPE)
+    set(err "${input_file}.err" PARENT_SCOPE)
     set(rc "${rc}" PARENT_SCOPE)
 endfunction()
 
 function(expect_equal what actual expected)
     if(NOT actual STREQUAL expected)
-        message(FATAL_ERROR "${what}:\n--- expected ---\n${expected}\n--- actual ---\n${actual}")
+        message(FATAL_ERROR "${what}: expected ${expected}, got ${actual}")
+    endif()
+endfunction()
+
+# Compares a file with a text byte for byte (file(READ) as text would drop carriage returns).
+function(expect_file what file expected)
+    file(WRITE "${file}.expected" "${expected}")
+    file(READ "${file}.expected" expected_bytes HEX)
+    file(READ "${file}" actual_bytes HEX)
+    if(NOT actual_bytes STREQUAL expected_bytes)
+        file(READ "${file}" actual)
+        message(FATAL_ERROR "${what}:\n--- expected ---\n${expected}\n--- actual ---\n${actual}"
+                            "\n--- expected bytes ---\n${expected_bytes}"
+                            "\n--- actual bytes ---\n${actual_bytes}")
     endif()
 endfunction()
 
@@ -26,19 +48,26 @@ set(reading "280,223,24,81,21º Gemini")
 
 # All lines good, the last without a newline: exit status 0, nothing on standard error.
 run_batch(good "${greenwich}\n${greenwich}")
-expect_equal("output of good lines" "${out}" "${reading}\n${reading}\n")
-expect_equal("standard error of good lines" "${err}" "")
+expect_file("output of good lines" "${out}" "${reading}${eol}${reading}${eol}")
+expect_file("standard error of good lines" "${err}" "")
 expect_equal("exit status of good lines" "${rc}" "0")
 
 # A refused line in the middle, CRLF endings and a blank line: the following lines are still
 # read, the output keeps one line per input line and the exit status is 1.
 run_batch(mixed "${greenwich}\r\n2000,1,1,12,0,29,180,0,W,51,30,N,0\r\n\r\n${greenwich}\r\n")
-expect_equal("output of mixed lines" "${out}" "${reading}\nerror\n\n${reading}\n")
-expect_equal("standard error of mixed lines" "${err}"
-             "line 2: Please Enter Value Between 0 And 179 in the Degree of Longitude\n")
+expect_file("output of mixed lines" "${out}" "${reading}${eol}error${eol}${eol}${reading}${eol}")
+expect_file("standard error of mixed lines" "${err}"
+             "line 2: Please Enter Value Between 0 And 179 in the Degree of Longitude${eol}")
 expect_equal("exit status of mixed lines" "${rc}" "1")
 
 # Empty input: no output, success.
 run_batch(empty "")
-expect_equal("output of empty input" "${out}" "")
+expect_file("output of empty input" "${out}" "")
 expect_equal("exit status of empty input" "${rc}" "0")
+
+# A control character, Ctrl+Z included (the end of a text file to old Windows programs), is a
+# refused line like any other: the lines after it are still read.
+string(ASCII 26 control_z)
+run_batch(control_z "${greenwich}\n2000,1,1,12,0,29,0,0,W,51,30,N,${control_z}\n${greenwich}\n")
+expect_file("output around Ctrl+Z" "${out}" "${reading}${eol}error${eol}${reading}${eol}")
+expect_equal("exit status around Ctrl+Z" "${rc}" "1")

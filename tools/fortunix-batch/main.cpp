@@ -9,6 +9,11 @@
 #include <iostream>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "BatchLine.h"
 
 namespace {
@@ -24,6 +29,11 @@ void WriteBlock(std::ostream& stream, std::string& block) {
 }  // namespace
 
 int main() {
+#ifdef _WIN32
+    // Windows reads standard input as text, which ends it at the first Ctrl+Z. Read the bytes as
+    // they are, as on Linux; the line reader drops the carriage return of a CR LF ending.
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
 
