@@ -12,8 +12,8 @@
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
 #include "atlas/PlaceSearch.h"
-#include "atlas/frmPlaceChoice.h"
 #include "forms/frmMain.h"
+#include "forms/frmPlaceChoice.h"
 #include "shell/Windows.h"
 #include "shell/modHelp.h"
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/Windows.h"
 
 namespace fortunix {

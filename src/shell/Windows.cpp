@@ -4,7 +4,7 @@
 
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
-#include "shell/frmNagScreen2.h"
+#include "forms/frmNagScreen2.h"
 
 namespace fortunix::windows {
 

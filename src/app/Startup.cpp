@@ -1,10 +1,10 @@
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
 #include <QLabel>
 #include <cmath>
 
 #include "forms/frmMain.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/Shutdown.h"
 #include "shell/UpdateReminder.h"
 #include "shell/Windows.h"

@@ -1,4 +1,4 @@
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
 #include <gtest/gtest.h>
 
