@@ -14,7 +14,7 @@ add_library(fortunix_gui STATIC
     widgets/Twips.cpp
     widgets/WindowPlacement.cpp
     widgets/WrappingButton.cpp
-    shell/Windows.cpp
+    shell/WindowRegistry.cpp
     shell/modHelp.cpp
     shell/SettingsCodec.cpp
     shell/Settings.cpp
@@ -29,6 +29,7 @@ add_library(fortunix_gui STATIC
     forms/frmAbout.cpp
     forms/frmNagScreen2.cpp
     forms/ExitHandOff.cpp
+    forms/Windows.cpp
     app/Startup.cpp
 )
 set_target_properties(fortunix_gui PROPERTIES AUTOMOC ON)

@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <cmath>
 
+#include "forms/Windows.h"
 #include "forms/frmMain.h"
 #include "platform/Platform.h"
 #include "shell/Shutdown.h"
 #include "shell/UpdateReminder.h"
-#include "shell/Windows.h"
 
 namespace fortunix {
 

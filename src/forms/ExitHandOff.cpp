@@ -1,8 +1,8 @@
 #include "forms/ExitHandOff.h"
 
+#include "forms/Windows.h"
 #include "forms/frmNagScreen2.h"
 #include "shell/Shutdown.h"
-#include "shell/Windows.h"
 
 namespace fortunix {
 

@@ -11,11 +11,11 @@
 
 #include "forms/ExitHandOff.h"
 #include "forms/SharedMenus.h"
+#include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
 #include "reading/Interpretation.h"
 #include "shell/ProgramTexts.h"
-#include "shell/Windows.h"
 #include "shell/modHelp.h"
 #include "widgets/Appearance.h"
 #include "widgets/LinkLabel.h"

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "platform/Platform.h"
-#include "shell/Windows.h"
+#include "shell/WindowRegistry.h"
 
 namespace fortunix {
 

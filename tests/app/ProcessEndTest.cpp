@@ -6,10 +6,10 @@
 #include <cstdlib>
 
 #include "app/Startup.h"
+#include "forms/Windows.h"
 #include "forms/frmMain.h"
 #include "forms/frmNagScreen2.h"
 #include "platform/QtPlatform.h"
-#include "shell/Windows.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

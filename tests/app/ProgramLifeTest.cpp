@@ -10,12 +10,12 @@
 
 #include "app/Startup.h"
 #include "forms/ExitHandOff.h"
+#include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "forms/frmNagScreen2.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Windows.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <utility>
 
+#include "forms/Windows.h"
 #include "shell/ProgramTexts.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Windows.h"
 #include "shell/modHelp.h"
 #include "shell/modTellAFriend.h"
 #include "support/FakePlatform.h"

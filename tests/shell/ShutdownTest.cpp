@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "forms/ExitHandOff.h"
+#include "forms/Windows.h"
 #include "forms/frmNagScreen2.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Windows.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

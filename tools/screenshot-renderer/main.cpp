@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Startup.h"
+#include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
@@ -23,7 +24,6 @@
 #include "forms/frmPlaceChoice.h"
 #include "platform/Platform.h"
 #include "shell/UpdateReminder.h"
-#include "shell/Windows.h"
 
 namespace fortunix::screenshots {
 
