@@ -71,3 +71,32 @@ string(ASCII 26 control_z)
 run_batch(control_z "${greenwich}\n2000,1,1,12,0,29,0,0,W,51,30,N,${control_z}\n${greenwich}\n")
 expect_file("output around Ctrl+Z" "${out}" "${reading}${eol}error${eol}${reading}${eol}")
 expect_equal("exit status around Ctrl+Z" "${rc}" "1")
+
+# A line over 4096 characters is refused with its own reason, and the next line is read.
+string(REPEAT "1" 5000 long_line)
+run_batch(long "${greenwich}\n${long_line}\n${greenwich}\n")
+expect_file("output around a long line" "${out}" "${reading}${eol}error${eol}${reading}${eol}")
+expect_file("standard error of a long line" "${err}" "line 2: longer than 4096 characters${eol}")
+expect_equal("exit status of a long line" "${rc}" "1")
+
+# Input that cannot be read (here a folder) is a failure of its own, never a success.
+execute_process(COMMAND ${EMULATOR} "${BATCH}" INPUT_FILE "${WORK_DIR}"
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+expect_equal("exit status of unreadable input" "${rc}" "2")
+if(NOT err MATCHES "^fortunix-batch: cannot read standard input after line 0: ")
+    message(FATAL_ERROR "unreadable input explained as:\n${err}")
+endif()
+
+# --help names the fields and the exit statuses; an unknown argument is an error.
+execute_process(COMMAND ${EMULATOR} "${BATCH}" --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+expect_equal("exit status of --help" "${rc}" "0")
+foreach(part "year,month,day,hour,minute,zone,lonDeg,lonMin,EW,latDeg,latMin,NS,dst"
+             "  0  every line was read" "  1  some line was refused" "  2  the input could not")
+    string(FIND "${out}" "${part}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "--help lacks \"${part}\":\n${out}")
+    endif()
+endforeach()
+execute_process(COMMAND ${EMULATOR} "${BATCH}" --verbose OUTPUT_VARIABLE out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+expect_equal("exit status of an unknown argument" "${rc}" "2")

@@ -1,0 +1,355 @@
+#include "forms/LocationSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "atlas/BuiltInAtlas.h"
+#include "atlas/QStringPrinter.h"
+#include "forms/Windows.h"
+#include "forms/frmMain.h"
+#include "forms/frmPlaceChoice.h"
+#include "reading/CurrentReading.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+
+// The look-up button of the main window with the real atlas: the place-choice window it
+// opens, and what confirming, cancelling or asking for the web does to the form. Expected
+// coordinates are the gazetteer's decimal degrees turned into minutes by hand.
+
+namespace fortunix {
+namespace {
+
+template <typename Widget>
+Widget* Child(const QObject* parent, const char* name) {
+    auto* widget = parent->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << "no control named " << name;
+    return widget;
+}
+
+// The six controls that a confirmed place fills, as the form shows them: "48 51 N 2 21 E".
+QString ReadCoordinates(const frmMain& form) {
+    return QStringList{Child<QLineEdit>(&form, "txtLatD")->text(),
+                       Child<QLineEdit>(&form, "txtLatM")->text(),
+                       Child<QRadioButton>(&form, "optLat_1")->isChecked() ? "S" : "N",
+                       Child<QLineEdit>(&form, "txtLonD")->text(),
+                       Child<QLineEdit>(&form, "txtLonM")->text(),
+                       Child<QRadioButton>(&form, "optLong_1")->isChecked() ? "W" : "E"}
+        .join(u' ');
+}
+
+void WriteCoordinates(frmMain& form, const QString& coordinates) {
+    const QStringList parts = coordinates.split(u' ');
+    Child<QLineEdit>(&form, "txtLatD")->setText(parts[0]);
+    Child<QLineEdit>(&form, "txtLatM")->setText(parts[1]);
+    Child<QRadioButton>(&form, parts[2] == "S" ? "optLat_1" : "optLat_0")->setChecked(true);
+    Child<QLineEdit>(&form, "txtLonD")->setText(parts[3]);
+    Child<QLineEdit>(&form, "txtLonM")->setText(parts[4]);
+    Child<QRadioButton>(&form, parts[5] == "W" ? "optLong_1" : "optLong_0")->setChecked(true);
+}
+
+// Something the user typed before the look-up, unlike any place below.
+const QString kTypedBefore = QStringLiteral("1 2 S 3 4 W");
+
+using Answer = std::function<void(frmPlaceChoice&)>;
+
+frmPlaceChoice* OpenChoiceWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* choice = qobject_cast<frmPlaceChoice*>(window);
+        if (choice != nullptr && choice->isVisible()) {
+            return choice;
+        }
+    }
+    return nullptr;
+}
+
+// Runs `open`, which is to open the place-choice window and wait for the user, and gives
+// `answer` the window while it waits; `answer` is expected to close it. A window left open is
+// closed after 5 s and the test fails instead of hanging. False when no window opened.
+bool AnswerChoiceWindow(const std::function<void()>& open, const Answer& answer) {
+    bool answered = false;
+    QTimer answering;
+    answering.setSingleShot(true);
+    QObject::connect(&answering, &QTimer::timeout, [&] {
+        if (frmPlaceChoice* window = OpenChoiceWindow()) {
+            answered = true;
+            answer(*window);
+        }
+    });
+    bool leftOpen = false;
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [&] {
+        if (frmPlaceChoice* window = OpenChoiceWindow()) {
+            leftOpen = true;
+            window->reject();
+        }
+    });
+    answering.start(0);
+    safety.start(5000);
+    open();
+    EXPECT_FALSE(leftOpen) << "the place-choice window stayed open";
+    return answered;
+}
+
+QStringList ListedPlaces(const frmPlaceChoice& window) {
+    QStringList lines;
+    const auto* list = Child<QListWidget>(&window, "lstPlaces");
+    for (int row = 0; row < list->count(); ++row) {
+        lines.append(list->item(row)->text());
+    }
+    return lines;
+}
+
+void Click(QWidget* window, const char* button) {
+    Child<QPushButton>(window, button)->click();
+}
+
+class LocationSearchTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        for (QWidget* window : windows::Loaded()) {
+            delete window;
+        }
+    }
+
+    frmMain& ShownForm() {
+        frmMain& form = windows::Main();
+        form.show();
+        return form;
+    }
+
+    // Types the place, clicks the look-up button and answers the place-choice window.
+    bool LookUp(frmMain& form, const char* city, const char* state, const char* country,
+                const Answer& answer) {
+        Child<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8(city));
+        Child<QLineEdit>(&form, "txtMState")->setText(QString::fromUtf8(state));
+        Child<QLineEdit>(&form, "txtMCountry")->setText(QString::fromUtf8(country));
+        return AnswerChoiceWindow([&form] { Click(&form, "cmdBrowser"); }, answer);
+    }
+
+    fakes::FakePlatform fake;
+};
+
+TEST_F(LocationSearchTest, ConfirmingTheFirstPlaceFillsTheSixControls) {
+    struct Row {
+        const char* name;
+        const char *city, *state, *country, *firstLine, *filled;
+    };
+    const Row rows[] = {
+        {"north and east", "Paris", "IDF", "France",
+         "Paris, Île-de-France, France: 48°51′ N, 2°21′ E", "48 51 N 2 21 E"},
+        {"north and west", "New York", "NY", "USA",
+         "New York City, New York, United States: 40°43′ N, 74°00′ W", "40 43 N 74 0 W"},
+        {"south and east", "Sydney", "NSW", "Australia",
+         "Sydney, New South Wales, Australia: 33°52′ S, 151°12′ E", "33 52 S 151 12 E"},
+        {"south and west", "Buenos Aires", "Capital", "Argentina",
+         "Buenos Aires, Buenos Aires F.D., Argentina: 34°37′ S, 58°23′ W", "34 37 S 58 23 W"},
+        {"typed without accents", "Sao Paulo", "SP", "Brazil",
+         "São Paulo, São Paulo, Brazil: 23°33′ S, 46°38′ W", "23 33 S 46 38 W"},
+    };
+    frmMain& form = ShownForm();
+    for (const Row& row : rows) {
+        // Opposite hemispheres before, so that each one must be set.
+        WriteCoordinates(
+            form, QString::fromLatin1(row.filled).contains('S') ? "1 2 N 3 4 E" : kTypedBefore);
+        const bool opened = LookUp(form, row.city, row.state, row.country, [&](frmPlaceChoice& w) {
+            EXPECT_EQ(ListedPlaces(w).value(0), QString::fromUtf8(row.firstLine)) << row.name;
+            Click(&w, "cmdUsePlace");
+            EXPECT_FALSE(w.isVisible()) << row.name;
+        });
+        ASSERT_TRUE(opened) << row.name;
+        EXPECT_EQ(ReadCoordinates(form), QString::fromLatin1(row.filled)) << row.name;
+        EXPECT_TRUE(fake.web.opened.isEmpty()) << row.name;
+    }
+}
+
+TEST_F(LocationSearchTest, ConfirmingAnotherRowByButtonOrActivationFillsThatPlace) {
+    frmMain& form = ShownForm();
+    for (const bool activate : {false, true}) {
+        WriteCoordinates(form, kTypedBefore);
+        const bool opened = LookUp(form, "Portland", "unknown", "USA", [&](frmPlaceChoice& w) {
+            auto* list = Child<QListWidget>(&w, "lstPlaces");
+            // Among equal matches the larger population first: Portland, Oregon has about ten
+            // times the people of Portland, Maine (43.65737 N, 70.2589 W).
+            EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Portland, Oregon, ")));
+            ASSERT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
+            list->setCurrentRow(1);
+            if (activate) {
+                emit list->itemActivated(list->item(1));  // a double click or Enter on the line
+            } else {
+                Click(&w, "cmdUsePlace");
+            }
+            EXPECT_FALSE(w.isVisible()) << activate;
+        });
+        ASSERT_TRUE(opened) << activate;
+        EXPECT_EQ(ReadCoordinates(form), QStringLiteral("43 39 N 70 16 W")) << activate;
+    }
+}
+
+TEST_F(LocationSearchTest, CancellingOrClosingChangesNothing) {
+    frmMain& form = ShownForm();
+    const struct {
+        const char* name;
+        void (*dismiss)(frmPlaceChoice&);
+    } ways[] = {
+        {"Cancel", [](frmPlaceChoice& w) { Click(&w, "cmdCancel"); }},
+        {"close box", [](frmPlaceChoice& w) { w.close(); }},
+        {"Escape", [](frmPlaceChoice& w) { w.reject(); }},
+    };
+    for (const auto& way : ways) {
+        WriteCoordinates(form, kTypedBefore);
+        const bool opened = LookUp(form, "Paris", "IDF", "France", [&](frmPlaceChoice& w) {
+            way.dismiss(w);
+            EXPECT_FALSE(w.isVisible()) << way.name;
+        });
+        ASSERT_TRUE(opened) << way.name;
+        EXPECT_EQ(ReadCoordinates(form), kTypedBefore) << way.name;
+        EXPECT_TRUE(fake.web.opened.isEmpty()) << way.name;
+    }
+}
+
+// Known or not, the place can be searched on the web instead; the form keeps its input. The
+// web search carries the query exactly as the look-up button joins it, single spaces and all.
+TEST_F(LocationSearchTest, UnknownPlaceIsSaidSoAndTheWebSearchIsOfferedAlways) {
+    struct Row {
+        const char *city, *state, *country;
+        QString prompt;
+        bool found;
+        QString query;
+    };
+    const Row rows[] = {
+        {"Xyzzyville", "Nowhere", "Atlantis",
+         "No place matching \"Xyzzyville, Nowhere, Atlantis\" was found in the atlas.\nYou can "
+         "search the web for its latitude and longitude instead.",
+         false, "Xyzzyville Nowhere Atlantis Latitude Longitude"},
+        {"Paris", "IDF", "France",
+         "Places matching \"Paris, IDF, France\", most likely first. Choose your place of birth:",
+         true, "Paris IDF France Latitude Longitude"},
+        {"New York", "NY", "USA",
+         "Places matching \"New York, NY, USA\", most likely first. Choose your place of birth:",
+         true, "New York NY USA Latitude Longitude"},
+    };
+    frmMain& form = ShownForm();
+    for (const Row& row : rows) {
+        fake.web.opened.clear();
+        WriteCoordinates(form, kTypedBefore);
+        const bool opened = LookUp(form, row.city, row.state, row.country, [&](frmPlaceChoice& w) {
+            EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(), row.prompt);
+            EXPECT_EQ(Child<QListWidget>(&w, "lstPlaces")->isHidden(), !row.found) << row.city;
+            auto* cmdUsePlace = Child<QPushButton>(&w, "cmdUsePlace");
+            auto* cmdSearchWeb = Child<QPushButton>(&w, "cmdSearchWeb");
+            EXPECT_EQ(cmdUsePlace->isHidden(), !row.found) << row.city;
+            EXPECT_FALSE(cmdSearchWeb->isHidden()) << row.city;
+            EXPECT_EQ((row.found ? cmdUsePlace : cmdSearchWeb)->isDefault(), true) << row.city;
+            cmdSearchWeb->click();
+            EXPECT_FALSE(w.isVisible()) << row.city;
+        });
+        ASSERT_TRUE(opened) << row.city;
+        EXPECT_EQ(fake.web.opened,
+                  QStringList{WebLocationSearchAddress(row.query, MainSiteBase())});
+        EXPECT_EQ(ReadCoordinates(form), kTypedBefore) << row.city;
+    }
+}
+
+TEST_F(LocationSearchTest, TheWindowIsModalOverTheMainWindowAndCredited) {
+    frmMain& form = ShownForm();
+    // There are more than twenty Springfields in the United States alone.
+    const bool opened = LookUp(form, "Springfield", "IL", "USA", [&form](frmPlaceChoice& w) {
+        EXPECT_EQ(w.parentWidget(), &form);
+        EXPECT_EQ(w.windowModality(), Qt::WindowModal);
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Find Latitude & Longitude"));
+        EXPECT_TRUE(Child<QLabel>(&w, "lblCredit")->text().contains(QStringLiteral("GeoNames")));
+        EXPECT_EQ(ListedPlaces(w).size(), 20);
+        w.reject();
+    });
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(LocationSearchTest, AReadingAfterConfirmingUsesTheFilledCoordinates) {
+    frmMain& form = ShownForm();
+    Child<QLineEdit>(&form, "txtName")->setText(QStringLiteral("JOHN"));
+    ASSERT_TRUE(LookUp(form, "Sydney", "NSW", "Australia",
+                       [](frmPlaceChoice& w) { Click(&w, "cmdUsePlace"); }));
+
+    Click(&form, "cmdRashi");
+
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ((std::array{birthRecord.latDeg, birthRecord.latMin, birthRecord.lonDeg,
+                          birthRecord.lonMin}),
+              (std::array<std::int16_t, 4>{33, 52, 151, 12}));
+    EXPECT_EQ(birthRecord.isSouth, kTrue16);
+    EXPECT_EQ(birthRecord.isEast, kTrue16);
+}
+
+// Without the typed fields the query is taken apart against the atlas; the chosen place comes
+// back as the output value, and a web search leaves the output value as it was.
+TEST_F(LocationSearchTest, ACallWithTheQueryAloneTakesItApartAndReturnsTheChosenPlace) {
+    const QString query = QStringLiteral("New York New York United States Latitude Longitude");
+    const struct {
+        const char* name;
+        const char* button;
+        bool placeReturned;
+        QStringList opened;
+    } rows[] = {
+        {"place confirmed", "cmdUsePlace", true, {}},
+        {"web search",
+         "cmdSearchWeb",
+         false,
+         {"https://site.test/search?q=New%20York%20New%20York%20United%20States"
+          "%20Latitude%20Longitude"}},
+    };
+    for (const auto& row : rows) {
+        fake.web.opened.clear();
+        QVariant result(42);
+        const bool opened = AnswerChoiceWindow(
+            [&] { LocationSearch().Search(query, QStringLiteral("https://site.test"), result); },
+            [&](frmPlaceChoice& w) {
+                EXPECT_EQ(ListedPlaces(w).value(0),
+                          QStringLiteral("New York City, New York, United States: 40°43′ N, "
+                                         "74°00′ W"));
+                EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(),
+                          QStringLiteral("Places matching \"New York, New York, United States\", "
+                                         "most likely first. Choose your place of birth:"));
+                Click(&w, row.button);
+            });
+        ASSERT_TRUE(opened) << row.name;
+        if (row.placeReturned) {
+            ASSERT_TRUE(result.canConvert<ChosenPlace>()) << row.name;
+            const ChosenPlace place = result.value<ChosenPlace>();
+            EXPECT_EQ((std::array{place.latitude.degrees, place.latitude.minutes,
+                                  place.longitude.degrees, place.longitude.minutes}),
+                      (std::array{40, 43, 74, 0}));
+            EXPECT_TRUE(place.latitude.positive);
+            EXPECT_FALSE(place.longitude.positive);
+        } else {
+            EXPECT_EQ(result, QVariant(42)) << row.name;
+        }
+        EXPECT_EQ(fake.web.opened, row.opened) << row.name;
+    }
+}
+
+// Holds when the test runs in a process of its own, as CTest runs each test.
+TEST_F(LocationSearchTest, TheAtlasIsReadOnTheFirstLookUpNotAtStartUp) {
+    if (atlas::IsBuiltInAtlasLoaded()) {
+        GTEST_SKIP() << "an earlier test in this process has read the atlas";
+    }
+    frmMain& form = ShownForm();
+    EXPECT_FALSE(atlas::IsBuiltInAtlasLoaded());
+
+    LookUp(form, "Paris", "IDF", "France", [](frmPlaceChoice& w) { w.reject(); });
+
+    EXPECT_TRUE(atlas::IsBuiltInAtlasLoaded());
+}
+
+}  // namespace
+}  // namespace fortunix
