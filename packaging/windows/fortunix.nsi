@@ -102,5 +102,9 @@ Section "Uninstall"
     ; The current user's settings: one key per executable name under the program's folder.
     DeleteRegKey HKCU "${SETTINGS_KEY}\fortunix"
     DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
+    ; The current user's single-instance lock, left behind by a copy that was ended by force.
+    SetShellVarContext current
+    Delete "$LOCALAPPDATA\${PRODUCT}\fortunix.lock"
+    RMDir "$LOCALAPPDATA\${PRODUCT}"
 SectionEnd
 

@@ -2,8 +2,8 @@
 # Installs Fortunix with its Windows installer into a new Wine prefix, as on a fresh computer:
 # silently for the current user, then silently for all users. Each time the installed program
 # must show its main window (under a virtual X server), keep its setting in the registry under
-# its own name, refuse a second copy; the silent uninstall must then leave no file, shortcut or
-# registry entry behind.
+# its own name, hold its single-instance lock in the user's own folder and refuse a second copy;
+# the silent uninstall must then leave no file, shortcut, registry entry or lock behind.
 #   tests/windows/installer_test.sh Fortunix-<version>-setup.exe
 # With FORTUNIX_SCREENSHOTS=<folder> it also saves a picture of the screen with the main window.
 set -euo pipefail
@@ -76,6 +76,8 @@ check_mode() {
     wait_until main_window_shown || fail "$mode: the installed program shows no main window"
     sleep 1
     kill -0 "$first" 2>/dev/null || fail "$mode: the installed program ended by itself"
+    # The lock of the running copy lies in the user's own folder.
+    [ -f "$lock_folder/fortunix.lock" ] || fail "$mode: no lock at $lock_folder/fortunix.lock"
     local settings="HKCU\\Software\\Fortunix\\fortunix\\Settings"
     registry_has "$settings" || fail "$mode: no settings under $settings"
     ! wine reg query "$settings" 2>/dev/null | grep -q Duration ||
@@ -101,9 +103,11 @@ check_mode() {
     wait_until gone "$shortcut" || fail "$mode: the Start-menu entry is left"
     ! registry_has "$key" || fail "$mode: the Apps & features entry is left"
     ! registry_has "HKCU\\Software\\Fortunix" || fail "$mode: the settings are left"
+    gone "$lock_folder" || fail "$mode: the single-instance lock is left in $lock_folder"
     echo "$mode: uninstalled without a trace"
 }
 
+lock_folder="$(unix_path "$(windows_variable LOCALAPPDATA)\\Fortunix")"
 check_mode CurrentUser HKCU "$(windows_variable LOCALAPPDATA)\\Programs\\Fortunix" \
     "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
 check_mode AllUsers HKLM "$(windows_variable ProgramW6432)\\Fortunix" \
