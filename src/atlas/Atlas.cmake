@@ -22,6 +22,8 @@ qt_add_resources(fortunix_atlas fortunix_atlas_data
     FILES ${FORTUNIX_ATLAS_DATA}/countries.tsv
           ${FORTUNIX_ATLAS_DATA}/divisions.tsv
           ${FORTUNIX_ATLAS_DATA}/places.tsv
+          ${FORTUNIX_ATLAS_DATA}/place-zones.tsv
+          ${FORTUNIX_ATLAS_DATA}/zone-history.tsv
 )
 
 target_sources(fortunix_gui PRIVATE atlas/frmPlaceChoice.cpp)
