@@ -8,9 +8,13 @@ add_library(fortunix_atlas STATIC
     atlas/LookupQuery.cpp
     atlas/ArcMinutes.cpp
     atlas/PlaceLine.cpp
+    atlas/PlaceZones.cpp
+    atlas/ZoneHistory.cpp
+    atlas/BirthZone.cpp
+    atlas/ZoneProposal.cpp
 )
 target_include_directories(fortunix_atlas PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(fortunix_atlas PUBLIC Qt6::Core PRIVATE fortunix_warnings)
+target_link_libraries(fortunix_atlas PUBLIC Qt6::Core fortunix_core PRIVATE fortunix_warnings)
 
 # The tables go into the program compressed; they are read only on the first look-up.
 # Text shrinks to about 40%, short of rcc's default bar of saving 70%, hence the threshold.
