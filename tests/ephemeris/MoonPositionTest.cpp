@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "ephemeris/BirthFixtures.h"
-#include "reading/CurrentReading.h"
 
 namespace fortunix {
 namespace {
@@ -86,17 +85,6 @@ TEST(ComputeMoonPosition, WholeDegreesAreTruncatedAndLatitudeHasNoEffect) {
                   delhi)
             << latitude;
     }
-}
-
-TEST(CalculateLunarChart, ReadsTheCurrentRecordsAndWritesOnlyTheMoon) {
-    birthRecord = MakeBirth(1990, 7, 4, 14, 30, kNewYork, true);
-    zoneState = kEasternStandard;
-    chartPositions = ChartPositions{-1, -2, -3};
-    CalculateLunarChart();
-    EXPECT_EQ(chartPositions.moon, 245);
-    EXPECT_NEAR(lunarChartState.moonLongitude, 245.8821, 1e-4);
-    EXPECT_EQ(chartPositions.sun, -1);
-    EXPECT_EQ(chartPositions.ascendant, -3);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "atlas/frmPlaceChoice.h"
+#include "forms/frmPlaceChoice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "forms/Appearance.h"
-#include "forms/Twips.h"
+#include "widgets/Appearance.h"
+#include "widgets/Twips.h"
 
 namespace fortunix::atlas {
 

@@ -1,13 +1,13 @@
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
 #include <QLabel>
 #include <cmath>
 
+#include "forms/Windows.h"
 #include "forms/frmMain.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/Shutdown.h"
 #include "shell/UpdateReminder.h"
-#include "shell/Windows.h"
 
 namespace fortunix {
 

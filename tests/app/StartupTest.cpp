@@ -1,4 +1,4 @@
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <cmath>
 #include <utility>
 
+#include "forms/Windows.h"
 #include "forms/frmMain.h"
 #include "shell/Settings.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/UpdateReminder.h"
-#include "shell/Windows.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

@@ -1,4 +1,4 @@
-#include "shell/QtPlatform.h"
+#include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

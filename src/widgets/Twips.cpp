@@ -1,4 +1,4 @@
-#include "forms/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QWidget>
 #include <cmath>

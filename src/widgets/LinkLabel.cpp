@@ -1,9 +1,9 @@
-#include "forms/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QMouseEvent>
 
-#include "forms/Appearance.h"
-#include "forms/LinkLabelAccessible.h"
+#include "widgets/Appearance.h"
+#include "widgets/LinkLabelAccessible.h"
 
 namespace fortunix {
 

@@ -1,4 +1,4 @@
-#include "forms/DropDownListAccessible.h"
+#include "widgets/DropDownListAccessible.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

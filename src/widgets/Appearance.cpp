@@ -1,4 +1,4 @@
-#include "forms/Appearance.h"
+#include "widgets/Appearance.h"
 
 #include <QPalette>
 #include <QStringList>

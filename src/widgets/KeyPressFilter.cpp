@@ -1,9 +1,9 @@
-#include "forms/KeyPressFilter.h"
+#include "widgets/KeyPressFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace fortunix {
 

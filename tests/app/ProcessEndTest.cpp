@@ -5,11 +5,11 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "app/Startup.h"
+#include "forms/Windows.h"
 #include "forms/frmMain.h"
-#include "shell/QtPlatform.h"
-#include "shell/Startup.h"
-#include "shell/Windows.h"
-#include "shell/frmNagScreen2.h"
+#include "forms/frmNagScreen2.h"
+#include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

@@ -1,10 +1,6 @@
-#include "shell/Windows.h"
+#include "shell/WindowRegistry.h"
 
 #include <QEvent>
-
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
-#include "shell/frmNagScreen2.h"
 
 namespace fortunix::windows {
 
@@ -35,43 +31,10 @@ class UnloadWatch final : public QObject {
     QPointer<QWidget>& slot_;
 };
 
-template <typename Window>
-Window& LoadOnFirstUse(QPointer<QWidget>& slot) {
-    if (slot.isNull()) {
-        auto* window = new Window();
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->installEventFilter(new UnloadWatch(slot, window));
-        slot = window;
-        RegisterLoaded(window);
-    }
-    return static_cast<Window&>(*slot);
-}
-
-QPointer<QWidget> mainWindow;
-QPointer<QWidget> displayWindow;
-QPointer<QWidget> nagScreenWindow;
-
 }  // namespace
 
-frmMain& Main() {
-    return LoadOnFirstUse<frmMain>(mainWindow);
-}
-bool IsMainLoaded() {
-    return !mainWindow.isNull();
-}
-
-frmDisplay& Display() {
-    return LoadOnFirstUse<frmDisplay>(displayWindow);
-}
-bool IsDisplayLoaded() {
-    return !displayWindow.isNull();
-}
-
-frmNagScreen2& NagScreen() {
-    return LoadOnFirstUse<frmNagScreen2>(nagScreenWindow);
-}
-bool IsNagScreenLoaded() {
-    return !nagScreenWindow.isNull();
+void ForgetOnClose(QPointer<QWidget>& slot, QWidget* window) {
+    window->installEventFilter(new UnloadWatch(slot, window));
 }
 
 void RegisterLoaded(QWidget* window) {

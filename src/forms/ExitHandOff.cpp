@@ -1,8 +1,8 @@
-#include "shell/ExitHandOff.h"
+#include "forms/ExitHandOff.h"
 
+#include "forms/Windows.h"
+#include "forms/frmNagScreen2.h"
 #include "shell/Shutdown.h"
-#include "shell/Windows.h"
-#include "shell/frmNagScreen2.h"
 
 namespace fortunix {
 

@@ -13,10 +13,10 @@
 
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/QStringPrinter.h"
-#include "atlas/frmPlaceChoice.h"
+#include "forms/Windows.h"
 #include "forms/frmMain.h"
+#include "forms/frmPlaceChoice.h"
 #include "reading/CurrentReading.h"
-#include "shell/Windows.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 

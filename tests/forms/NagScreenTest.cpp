@@ -1,4 +1,4 @@
-#include "shell/frmNagScreen2.h"
+#include "forms/frmNagScreen2.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,13 @@
 #include <QTest>
 #include <utility>
 
-#include "forms/Twips.h"
+#include "forms/Windows.h"
 #include "shell/ProgramTexts.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Windows.h"
 #include "shell/modHelp.h"
 #include "shell/modTellAFriend.h"
 #include "support/FakePlatform.h"
+#include "widgets/Twips.h"
 
 namespace fortunix {
 namespace {

@@ -8,14 +8,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/Startup.h"
+#include "forms/ExitHandOff.h"
+#include "forms/Windows.h"
+#include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
-#include "shell/ExitHandOff.h"
+#include "forms/frmNagScreen2.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Startup.h"
-#include "shell/Windows.h"
-#include "shell/frmAbout.h"
-#include "shell/frmNagScreen2.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

@@ -1,15 +1,15 @@
-#include "shell/frmAbout.h"
+#include "forms/frmAbout.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-#include "forms/Appearance.h"
-#include "forms/LinkLabel.h"
-#include "forms/Twips.h"
-#include "forms/WindowPlacement.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
+#include "widgets/Appearance.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 
 namespace fortunix {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <thread>
 
-#include "shell/QtPlatform.h"
+#include "platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);

@@ -1,12 +1,12 @@
-#include "forms/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
 
-#include "forms/Appearance.h"
-#include "forms/Twips.h"
+#include "widgets/Appearance.h"
+#include "widgets/Twips.h"
 
 namespace fortunix {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <random>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace fortunix {
 

@@ -1,4 +1,4 @@
-#include "shell/frmNagScreen2.h"
+#include "forms/frmNagScreen2.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -13,15 +13,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/Appearance.h"
-#include "forms/LinkLabel.h"
-#include "forms/Twips.h"
-#include "forms/WindowPlacement.h"
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/ProgramTexts.h"
 #include "shell/Shutdown.h"
 #include "shell/modHelp.h"
 #include "shell/modTellAFriend.h"
+#include "widgets/Appearance.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 
 namespace fortunix {
 

@@ -1,6 +1,6 @@
-#include "forms/LinkLabelAccessible.h"
+#include "widgets/LinkLabelAccessible.h"
 
-#include "forms/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
 namespace fortunix {
 

@@ -1,4 +1,4 @@
-#include "shell/frmAbout.h"
+#include "forms/frmAbout.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "forms/Twips.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "widgets/Twips.h"
 
 namespace fortunix {
 namespace {
