@@ -117,12 +117,8 @@ void frmAbout::lblCobrand_Click() {
 }
 
 void ShowAboutBox(QWidget* caller) {
-    try {
-        frmAbout box(caller);
-        box.exec();
-    } catch (...) {
-        // The about box is a courtesy; failing to show it changes nothing.
-    }
+    frmAbout box(caller);
+    box.exec();
 }
 
 }  // namespace fortunix

@@ -15,6 +15,7 @@
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
 #include "reading/Interpretation.h"
+#include "shell/IgnoringErrors.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "widgets/Appearance.h"
@@ -37,15 +38,6 @@ Widget* Place(Widget* widget, const char* name, int left, int top, int width, in
     widget->setObjectName(QString::fromLatin1(name));
     PlaceInTwips(widget, left, top, width, height);
     return widget;
-}
-
-// Runs one step of a command; a failure in it must not stop the steps after it.
-template <typename Step>
-void IgnoringErrors(Step step) {
-    try {
-        step();
-    } catch (...) {
-    }
 }
 
 // A result label keeps its short accessible name ("Part of Fortune"); what it shows goes into
@@ -183,14 +175,6 @@ void frmDisplay::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-void frmDisplay::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(this);
-    }
-    QMainWindow::showEvent(event);
 }
 
 }  // namespace fortunix

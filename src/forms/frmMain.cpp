@@ -18,6 +18,7 @@
 #include <optional>
 #include <string_view>
 
+#include "atlas/LookupQuery.h"
 #include "forms/ExitHandOff.h"
 #include "forms/LocationSearch.h"
 #include "forms/SharedMenus.h"
@@ -28,6 +29,7 @@
 #include "reading/CurrentReading.h"
 #include "reading/ReadingChain.h"
 #include "reading/TimeZoneTable.h"
+#include "shell/IgnoringErrors.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "widgets/Appearance.h"
@@ -493,31 +495,30 @@ void frmMain::cmdBrowser_Click() {
             return;
         }
     }
-    const QString query = txtMCity_->text() + u' ' + txtMState_->text() + u' ' +
-                          txtMCountry_->text() + QStringLiteral(" Latitude Longitude");
+    const atlas::PlaceQuery typed{txtMCity_->text(), txtMState_->text(), txtMCountry_->text()};
     // The look-up is a helper outside the reading: if it fails, the click does nothing.
-    try {
-        LocationSearch search;
-        QVariant answer;
-        search.Search(query, MainSiteBase(), answer);
-    } catch (...) {
-    }
+    IgnoringErrors([this, &typed] {
+        LocationSearch search(this, typed);
+        QVariant chosen;
+        search.Search(atlas::LookupQueryText(typed), MainSiteBase(), chosen);
+        if (chosen.canConvert<ChosenPlace>()) {
+            ShowPlace(chosen.value<ChosenPlace>());
+        }
+    });
+}
+
+void frmMain::ShowPlace(const ChosenPlace& place) {
+    txtLatD_->setText(QString::number(place.latitude.degrees));
+    txtLatM_->setText(QString::number(place.latitude.minutes));
+    optLat_->button(place.latitude.positive ? 0 : 1)->setChecked(true);  // North : South
+    txtLonD_->setText(QString::number(place.longitude.degrees));
+    txtLonM_->setText(QString::number(place.longitude.minutes));
+    optLong_->button(place.longitude.positive ? 0 : 1)->setChecked(true);  // East : West
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    try {
-        RunExitHandOff();
-    } catch (...) {
-    }
+    IgnoringErrors(RunExitHandOff);
     event->accept();
-}
-
-void frmMain::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(this);
-    }
-    QMainWindow::showEvent(event);
 }
 
 }  // namespace fortunix
