@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 add_executable(fortunix_gui_tests
     support/gui_test_main.cpp
     platform/InstanceLockTest.cpp
+    widgets/PlacementTest.cpp
     shell/ModHelpTest.cpp
     shell/ProgramTextsTest.cpp
     shell/SettingsTest.cpp
@@ -18,6 +19,7 @@ add_executable(fortunix_gui_tests
     forms/ResultWindowTest.cpp
     forms/WebLinksTest.cpp
     forms/LocationLookupTest.cpp
+    forms/LocationSearchTest.cpp
     app/StartupTest.cpp
     app/ProgramLifeTest.cpp
     app/ProcessEndTest.cpp

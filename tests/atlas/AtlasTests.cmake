@@ -1,12 +1,10 @@
-# The atlas behind the latitude/longitude look-up, its place-choice window and the
-# look-up component, tested against the real atlas.
+# The atlas behind the latitude/longitude look-up, tested against the real atlas.
 add_executable(fortunix_atlas_tests
     support/gui_test_main.cpp
     atlas/SearchKeyTest.cpp
     atlas/ArcMinutesTest.cpp
     atlas/AtlasTablesTest.cpp
     atlas/PlaceSearchTest.cpp
-    forms/LocationSearchTest.cpp
     atlas/BirthZoneTest.cpp
     tools/CandidateLineTest.cpp
     ${PROJECT_SOURCE_DIR}/tools/fortunix-atlas/CandidateLine.cpp
