@@ -9,6 +9,7 @@
 namespace fortunix::atlas {
 
 inline constexpr quint16 kNoDivision = 0xFFFF;
+inline constexpr quint16 kNoZone = 0xFFFF;
 
 struct Country {
     QString code;       // two letters, "FR"
@@ -36,6 +37,7 @@ struct Place {
     quint32 keyStart;
     quint16 nameLength;
     quint16 keyLength;
+    quint16 zone = kNoZone;  // index into the zone history (atlas/ZoneHistory.h)
 };
 
 // The populated places of the world, read from three tab-separated tables (see
@@ -57,6 +59,10 @@ class Atlas {
 
     qsizetype divisionCount() const { return static_cast<qsizetype>(divisions_.size()); }
     const Division& division(qsizetype index) const { return divisions_[index]; }
+
+    // Gives each place its zone from the table of tools/atlas/build-zones.js, one line per
+    // place in the places' order (PlaceZones.cpp). A table of another length is ignored.
+    void attachZones(QByteArrayView placeZones);
 
     // Bytes held by the loaded atlas, for the memory budget.
     qsizetype memoryBytes() const;

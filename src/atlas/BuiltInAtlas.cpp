@@ -23,9 +23,11 @@ std::unique_ptr<Atlas>& LoadedAtlas() {
 }  // namespace
 
 Atlas LoadBuiltInAtlas() {
-    return Atlas::FromTables(ReadResource(QStringLiteral(":/atlas/countries.tsv")),
-                             ReadResource(QStringLiteral(":/atlas/divisions.tsv")),
-                             ReadResource(QStringLiteral(":/atlas/places.tsv")));
+    Atlas atlas = Atlas::FromTables(ReadResource(QStringLiteral(":/atlas/countries.tsv")),
+                                    ReadResource(QStringLiteral(":/atlas/divisions.tsv")),
+                                    ReadResource(QStringLiteral(":/atlas/places.tsv")));
+    atlas.attachZones(ReadResource(QStringLiteral(":/atlas/place-zones.tsv")));
+    return atlas;
 }
 
 const Atlas& BuiltInAtlas() {
