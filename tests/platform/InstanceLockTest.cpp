@@ -11,7 +11,9 @@
 #include "platform/InstanceLockFolder.h"
 #include "platform/QtPlatform.h"
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -21,10 +23,30 @@ namespace {
 
 // Sets the modification time of `path` an hour back, as a file left by an earlier run.
 void AgeByAnHour(const QString& path) {
+#ifdef Q_OS_WIN
+    // Windows keeps a held lock file closed to writers; its times can still be set through a
+    // handle that asks for attributes only.
+    const HANDLE handle =
+        ::CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), FILE_WRITE_ATTRIBUTES,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE) << path.toStdString();
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time;
+    time.LowPart = now.dwLowDateTime;
+    time.HighPart = now.dwHighDateTime;
+    time.QuadPart -= 3600ULL * 10000000ULL;  // in 100-nanosecond steps
+    const FILETIME anHourAgo{time.LowPart, time.HighPart};
+    const bool set = ::SetFileTime(handle, nullptr, nullptr, &anHourAgo) != 0;
+    ::CloseHandle(handle);
+    ASSERT_TRUE(set) << path.toStdString();
+#else
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << path.toStdString();
     ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                  QFileDevice::FileModificationTime));
+#endif
 }
 
 class InstanceLockFile : public ::testing::Test {

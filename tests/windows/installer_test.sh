@@ -26,8 +26,11 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-wineboot -i >/dev/null 2>&1
-wineserver -p >/dev/null 2>&1 &
+# Wine's background services start with the first program and inherit its output: start them
+# with none.
+mkdir -p "$WINEPREFIX"
+wineserver -p </dev/null >/dev/null 2>&1 &
+wineboot -i </dev/null >/dev/null 2>&1
 
 # A Windows path of the prefix as a Linux path.
 unix_path() { winepath -u "$1" 2>/dev/null; }
