@@ -2,10 +2,23 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <vector>
 
+class QLabel;
 class QListWidget;
+class QRadioButton;
 
 namespace fortunix {
+
+// What a listed place means for the time zone at the form's birth moment.
+struct PlaceZoneNote {
+    QString description;  // "Time zone on 1 July 1950, 12:00: UTC−04:00 EDT, summer time (…)"
+    QString sets;         // what "Use This Place" sets in the zone list and the tick
+    // For an hour that the clocks repeated: the two choices, and what the second sets.
+    QString firstChoice;
+    QString secondChoice;
+    QString setsSecond;
+};
 
 // The places that match the typed city, state and country, most likely first. The user
 // confirms one, asks for a web search instead, or cancels; the window itself writes nothing
@@ -15,17 +28,24 @@ class frmPlaceChoice : public QDialog {
 
   public:
     // `sought` names what was looked for ("Paris, IDF, France"); `placeLines` may be empty.
-    frmPlaceChoice(const QString& sought, const QStringList& placeLines, QWidget* parent = nullptr);
+    // `zoneNotes`, one per place when given, are shown for the highlighted place.
+    frmPlaceChoice(const QString& sought, const QStringList& placeLines, QWidget* parent = nullptr,
+                   std::vector<PlaceZoneNote> zoneNotes = {});
 
   signals:
-    void placeChosen(int row);
+    // `laterOfRepeated`: the user chose the second of an hour that the clocks repeated.
+    void placeChosen(int row, bool laterOfRepeated);
     void webSearchChosen();
 
   private:
     void cmdUsePlace_Click();
     void cmdSearchWeb_Click();
+    void ShowZoneNote();
 
     QListWidget* lstPlaces_ = nullptr;
+    QLabel* lblZone_ = nullptr;
+    QRadioButton* optRepeated_[2] = {nullptr, nullptr};
+    std::vector<PlaceZoneNote> zoneNotes_;
 };
 
 }  // namespace fortunix
