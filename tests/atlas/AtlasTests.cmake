@@ -6,6 +6,7 @@ add_executable(fortunix_atlas_tests
     atlas/ArcMinutesTest.cpp
     atlas/AtlasTablesTest.cpp
     atlas/PlaceSearchTest.cpp
+    atlas/OtherNamesTest.cpp
     atlas/LocationSearchTest.cpp
 )
 target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
