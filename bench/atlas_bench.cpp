@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 #include <fstream>
+#include <string>
 
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/LookupQuery.h"
@@ -84,6 +85,32 @@ void BM_SplitLookupQuery(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SplitLookupQuery)->Unit(benchmark::kMillisecond);
+
+// The longest text a box takes, 32,767 characters: "a a a ..." (the case to watch), only
+// spaces, and a real place with its country at the ends of 32,000 spaces. The cuts into city,
+// state and country are bounded by the longest names in the atlas. Target: under 50 ms.
+QString LongestText(int kind) {
+    constexpr qsizetype kLength = 32767;
+    switch (kind) {
+        case 0:
+            return QStringLiteral("a ").repeated(kLength / 2 + 1).chopped(1);
+        case 1:
+            return QString(kLength, u' ');
+        default:
+            return QStringLiteral("Paris") + QString(kLength - 11, u' ') + QStringLiteral("France");
+    }
+}
+
+void BM_SplitLookupQueryOfTheLongestText(benchmark::State& state) {
+    const Atlas& atlas = fortunix::atlas::BuiltInAtlas();
+    const QString query = LongestText(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SplitLookupQuery(atlas, query));
+    }
+    state.SetLabel(query.left(12).toStdString() + "... (" + std::to_string(query.size()) +
+                   " characters)");
+}
+BENCHMARK(BM_SplitLookupQueryOfTheLongestText)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Times fortunix-batch on 1,000,000 and on 100,000 varied valid birth lines and prints the
-# elapsed seconds and the peak memory of each run; equal peaks show that memory stays flat.
+# elapsed seconds and the peak memory of each run, then the same for one 300 MB line; equal
+# peaks show that memory stays flat.
 #
 #   sh bench/batch_bench.sh build/default/tools/fortunix-batch
 #   cmake --build build/default --target fortunix_batch_bench
@@ -29,3 +30,11 @@ for lines in 1000000 100000; do
     refused=$(grep -c '^error$' "$work/out.txt" || true)
     echo "$lines lines: $seconds s, max RSS $maxKilobytes KB ($outputLines output lines, $refused refused)"
 done
+
+# One line of 300,000,000 characters between two good lines: refused without being held, so
+# the peak memory stays that of the runs above, and the line after it is still read.
+good=2000,1,1,12,0,29,0,0,W,51,30,N,0
+{ echo "$good"; head -c 300000000 /dev/zero | tr '\0' 1; echo; echo "$good"; } |
+    /usr/bin/time -f "%e %M" -o "$work/time.txt" "$batch" >"$work/out.txt" 2>"$work/err.txt" || true
+read -r seconds maxKilobytes <"$work/time.txt"
+echo "300 MB line: $seconds s, max RSS $maxKilobytes KB (output: $(tr '\n' ' ' <"$work/out.txt"); $(cat "$work/err.txt"))"

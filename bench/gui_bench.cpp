@@ -12,9 +12,9 @@
 #include <QTest>
 #include <chrono>
 
+#include "forms/Windows.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
-#include "shell/Windows.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

@@ -2,18 +2,15 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 
 add_executable(fortunix_gui_tests
     support/gui_test_main.cpp
+    platform/InstanceLockTest.cpp
     shell/ModHelpTest.cpp
     shell/ProgramTextsTest.cpp
     shell/SettingsTest.cpp
     shell/UpdateReminderTest.cpp
-    shell/StartupTest.cpp
     shell/ShutdownTest.cpp
     shell/ReferralTest.cpp
-    shell/NagScreenTest.cpp
-    shell/AboutBoxTest.cpp
-    shell/InstanceLockTest.cpp
-    shell/ProgramLifeTest.cpp
-    shell/ProcessEndTest.cpp
+    forms/NagScreenTest.cpp
+    forms/AboutBoxTest.cpp
     forms/MainFormTest.cpp
     forms/KeyFilterTest.cpp
     forms/InputValidationTest.cpp
@@ -21,6 +18,9 @@ add_executable(fortunix_gui_tests
     forms/ResultWindowTest.cpp
     forms/WebLinksTest.cpp
     forms/LocationLookupTest.cpp
+    app/StartupTest.cpp
+    app/ProgramLifeTest.cpp
+    app/ProcessEndTest.cpp
     a11y/AccessibleNamesTest.cpp
     a11y/KeyboardTest.cpp
     a11y/FocusVisibilityTest.cpp
@@ -33,7 +33,7 @@ gtest_discover_tests(fortunix_gui_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
 # Takes the single-instance lock in a process of its own, for the instance-lock tests.
-add_executable(fortunix_instance_probe shell/InstanceProbe.cpp)
+add_executable(fortunix_instance_probe platform/InstanceProbe.cpp)
 target_link_libraries(fortunix_instance_probe PRIVATE fortunix_gui fortunix_warnings)
 add_dependencies(fortunix_gui_tests fortunix_instance_probe)
 target_compile_definitions(fortunix_gui_tests PRIVATE
@@ -45,6 +45,6 @@ find_program(FORTUNIX_XVFB_RUN xvfb-run)
 find_program(FORTUNIX_XWININFO xwininfo)
 if(FORTUNIX_XVFB_RUN AND FORTUNIX_XWININFO)
     add_test(NAME fortunix_smoke_run
-             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/shell/smoke_run.sh $<TARGET_FILE:fortunix>)
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/smoke_run.sh $<TARGET_FILE:fortunix>)
     set_tests_properties(fortunix_smoke_run PROPERTIES TIMEOUT 60)
 endif()

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "shell/QtPlatform.h"
-#include "shell/Startup.h"
+#include "app/Startup.h"
+#include "platform/QtPlatform.h"
 
 // Wires the Qt implementations of the platform seams to the program and runs it.
 int main(int argc, char* argv[]) {

@@ -1,5 +1,6 @@
-# The atlas of populated places behind the latitude/longitude look-up. Its search needs Qt
-# Core only; the place-choice window joins the Qt program.
+# The atlas of populated places behind the latitude/longitude look-up: Qt Core only.
+find_package(Qt6 REQUIRED COMPONENTS Core)
+
 add_library(fortunix_atlas STATIC
     atlas/SearchKey.cpp
     atlas/Atlas.cpp
@@ -28,6 +29,3 @@ qt_add_resources(fortunix_atlas fortunix_atlas_data
           ${FORTUNIX_ATLAS_DATA}/place-name-keys.tsv
           ${FORTUNIX_ATLAS_DATA}/country-names.tsv
 )
-
-target_sources(fortunix_gui PRIVATE atlas/frmPlaceChoice.cpp)
-target_link_libraries(fortunix_gui PUBLIC fortunix_atlas)

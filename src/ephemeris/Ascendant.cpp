@@ -2,11 +2,7 @@
 
 #include <cmath>
 
-#include "reading/CurrentReading.h"
-
 namespace fortunix {
-
-AscendantState ascendantState;
 
 namespace {
 
@@ -69,11 +65,6 @@ AscendantState ComputeAscendant(const BirthRecord& birth, const BirthTimeBase& t
     state.ascendantDegrees = degrees;
     state.ascendant = static_cast<std::int16_t>(Int(degrees));
     return state;
-}
-
-void CalculateAscendant() {
-    ascendantState = ComputeAscendant(birthRecord, zoneState);
-    chartPositions.ascendant = ascendantState.ascendant;
 }
 
 }  // namespace fortunix

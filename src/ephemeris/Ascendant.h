@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "ephemeris/BirthRecord.h"
 #include "ephemeris/Calendar.h"
 #include "ephemeris/UniversalTime.h"
-#include "reading/Records.h"
 
 namespace fortunix {
 
@@ -28,10 +28,5 @@ AscendantState ComputeAscendant(const BirthRecord& birth, const ZoneState& zone)
 
 // The same for a birth whose time base is already worked out (the Moon engine shares it).
 AscendantState ComputeAscendant(const BirthRecord& birth, const BirthTimeBase& time);
-
-// Entry procedure: reads the current birth record and zone, writes chartPositions.ascendant.
-void CalculateAscendant();
-
-extern AscendantState ascendantState;
 
 }  // namespace fortunix

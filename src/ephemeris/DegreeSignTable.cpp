@@ -2,8 +2,6 @@
 
 namespace fortunix {
 
-DegreeSignTable degreeSignTable;
-
 int SignIndexOfDegree(int degree) {
     const int reduced = ((degree % 360) + 360) % 360;
     return reduced / kDegreesPerSign;
@@ -13,10 +11,6 @@ void BuildDegreeSignTable(DegreeSignTable& table) {
     for (int degree = 0; degree < static_cast<int>(table.size()); ++degree) {
         table[static_cast<std::size_t>(degree)] = kSignNames[SignIndexOfDegree(degree)];
     }
-}
-
-void BuildDegreeSignTable() {
-    BuildDegreeSignTable(degreeSignTable);
 }
 
 }  // namespace fortunix

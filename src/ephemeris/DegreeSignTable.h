@@ -24,10 +24,4 @@ int SignIndexOfDegree(int degree);
 // Fills every entry of `table`.
 void BuildDegreeSignTable(DegreeSignTable& table);
 
-// Entry procedure: fills the program's table.
-void BuildDegreeSignTable();
-
-// The program's table; empty strings until the first reading builds it.
-extern DegreeSignTable degreeSignTable;
-
 }  // namespace fortunix

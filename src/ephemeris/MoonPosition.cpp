@@ -3,11 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "reading/CurrentReading.h"
-
 namespace fortunix {
-
-LunarChartState lunarChartState;
 
 namespace {
 
@@ -95,11 +91,6 @@ LunarChartState ComputeMoonPosition(const BirthTimeBase& time) {
     // A longitude of exactly 360 is the same point as 0.
     state.moonDegrees = std::fmod(Int(state.moonLongitude), 360.0);
     return state;
-}
-
-void CalculateLunarChart() {
-    lunarChartState = ComputeMoonPosition(birthRecord, zoneState);
-    chartPositions.moon = lunarChartState.moonDegrees;
 }
 
 }  // namespace fortunix

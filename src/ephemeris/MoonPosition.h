@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ephemeris/BirthRecord.h"
 #include "ephemeris/Calendar.h"
 #include "ephemeris/UniversalTime.h"
-#include "reading/Records.h"
 
 namespace fortunix {
 
@@ -33,10 +33,5 @@ LunarChartState ComputeMoonPosition(const BirthRecord& birth, const ZoneState& z
 
 // The same for a time base already worked out.
 LunarChartState ComputeMoonPosition(const BirthTimeBase& time);
-
-// Entry procedure: reads the current birth record and zone, writes chartPositions.moon.
-void CalculateLunarChart();
-
-extern LunarChartState lunarChartState;
 
 }  // namespace fortunix

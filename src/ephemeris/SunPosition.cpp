@@ -3,11 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "reading/CurrentReading.h"
-
 namespace fortunix {
-
-PlanetEngineState planetEngineState;
 
 namespace {
 
@@ -208,11 +204,6 @@ PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& 
     // A longitude of exactly 360 is the same point as 0.
     state.sunDegrees = std::fmod(Int(state.longitude), 360.0);
     return state;
-}
-
-void CalculatePlanetPositions() {
-    planetEngineState = ComputeSunPosition(birthRecord, zoneState);
-    chartPositions.sun = planetEngineState.sunDegrees;
 }
 
 }  // namespace fortunix

@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "ephemeris/BirthRecord.h"
 #include "ephemeris/Calendar.h"
-#include "reading/Records.h"
 
 namespace fortunix {
 
@@ -54,11 +54,5 @@ double GeocentricLongitude(Body body, double days);
 // The Sun engine for one birth. Universal time = local clock time, less one hour when
 // daylight saving was in force, plus the signed zone correction, with calendar carry.
 PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& zone);
-
-// Entry procedure: reads the current birth record and zone, writes chartPositions.sun.
-void CalculatePlanetPositions();
-
-// The working state of the last CalculatePlanetPositions call.
-extern PlanetEngineState planetEngineState;
 
 }  // namespace fortunix

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading/Records.h"
+#include "ephemeris/BirthRecord.h"
 
 namespace fortunix {
 

@@ -12,9 +12,9 @@
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
 #include "atlas/PlaceSearch.h"
-#include "atlas/frmPlaceChoice.h"
+#include "forms/Windows.h"
 #include "forms/frmMain.h"
-#include "shell/Windows.h"
+#include "forms/frmPlaceChoice.h"
 #include "shell/modHelp.h"
 
 namespace fortunix {

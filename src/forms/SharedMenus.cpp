@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "shell/frmAbout.h"
+#include "forms/frmAbout.h"
 #include "shell/modHelp.h"
 
 namespace fortunix {

@@ -9,18 +9,18 @@
 #include <QPushButton>
 #include <string_view>
 
-#include "forms/Appearance.h"
-#include "forms/LinkLabel.h"
+#include "forms/ExitHandOff.h"
 #include "forms/SharedMenus.h"
-#include "forms/Twips.h"
-#include "forms/WindowPlacement.h"
+#include "forms/Windows.h"
+#include "forms/frmAbout.h"
 #include "forms/frmMain.h"
 #include "reading/Interpretation.h"
-#include "shell/ExitHandOff.h"
 #include "shell/ProgramTexts.h"
-#include "shell/Windows.h"
-#include "shell/frmAbout.h"
 #include "shell/modHelp.h"
+#include "widgets/Appearance.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
 
 namespace fortunix {
 

@@ -18,25 +18,25 @@
 #include <optional>
 #include <string_view>
 
-#include "forms/Appearance.h"
-#include "forms/DropDownListAccessible.h"
-#include "forms/KeyPressFilter.h"
-#include "forms/LinkLabel.h"
+#include "forms/ExitHandOff.h"
 #include "forms/LocationSearch.h"
 #include "forms/SharedMenus.h"
-#include "forms/Twips.h"
-#include "forms/WindowPlacement.h"
-#include "forms/WrappingButton.h"
+#include "forms/Windows.h"
+#include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
+#include "platform/Platform.h"
 #include "reading/CurrentReading.h"
 #include "reading/ReadingChain.h"
 #include "reading/TimeZoneTable.h"
-#include "shell/ExitHandOff.h"
-#include "shell/Platform.h"
 #include "shell/ProgramTexts.h"
-#include "shell/Windows.h"
-#include "shell/frmAbout.h"
 #include "shell/modHelp.h"
+#include "widgets/Appearance.h"
+#include "widgets/DropDownListAccessible.h"
+#include "widgets/KeyPressFilter.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
+#include "widgets/WrappingButton.h"
 
 namespace fortunix {
 

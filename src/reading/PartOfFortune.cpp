@@ -1,6 +1,5 @@
 #include "reading/PartOfFortune.h"
 
-#include "reading/CurrentReading.h"
 #include "reading/Interpretation.h"
 
 namespace fortunix {
@@ -23,13 +22,6 @@ PartOfFortuneResult EvaluatePartOfFortune(int hourIndex, const ChartPositions& c
     result.caption += sign;
     result.paragraph = ParagraphForSignName(sign);
     return result;
-}
-
-std::optional<std::string_view> ComputePartOfFortune(int hourIndex, const ChartPositions& chart) {
-    PartOfFortuneResult result = EvaluatePartOfFortune(hourIndex, chart, degreeSignTable);
-    partOfFortune.degrees = result.degrees;
-    partOfFortune.caption = std::move(result.caption);
-    return result.paragraph;
 }
 
 }  // namespace fortunix

@@ -25,8 +25,4 @@ struct PartOfFortuneResult {
 PartOfFortuneResult EvaluatePartOfFortune(int hourIndex, const ChartPositions& chart,
                                           const DegreeSignTable& signs);
 
-// Entry procedure: evaluates with the program's sign table, writes partOfFortune and
-// yields the paragraph of the sign (none while the table is not built).
-std::optional<std::string_view> ComputePartOfFortune(int hourIndex, const ChartPositions& chart);
-
 }  // namespace fortunix

@@ -3,7 +3,6 @@
 #include "ephemeris/Ascendant.h"
 #include "ephemeris/MoonPosition.h"
 #include "ephemeris/SunPosition.h"
-#include "reading/CurrentReading.h"
 
 namespace fortunix {
 
@@ -25,14 +24,6 @@ const DegreeSignTable& BuiltDegreeSignTable() {
         return built;
     }();
     return table;
-}
-
-std::optional<std::string_view> RunReadingEngines(int hourIndex) {
-    CalculatePlanetPositions();
-    CalculateAscendant();
-    CalculateLunarChart();
-    BuildDegreeSignTable();
-    return ComputePartOfFortune(hourIndex, chartPositions);
 }
 
 }  // namespace fortunix

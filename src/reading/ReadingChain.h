@@ -1,8 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 #include "ephemeris/DegreeSignTable.h"
 #include "reading/PartOfFortune.h"
 #include "reading/Records.h"
@@ -22,9 +19,5 @@ Reading ComputeReading(const BirthRecord& birth, const ZoneState& zone, int hour
 
 // The program's sign table, built once; the same every time.
 const DegreeSignTable& BuiltDegreeSignTable();
-
-// The engines over the program's current records, in the reading's order: Sun, ascendant,
-// Moon, sign table, Part of Fortune. Yields the paragraph of the sign.
-std::optional<std::string_view> RunReadingEngines(int hourIndex);
 
 }  // namespace fortunix

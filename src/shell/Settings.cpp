@@ -1,7 +1,7 @@
 #include "shell/Settings.h"
 
-#include "shell/Platform.h"
-#include "shell/QtPlatform.h"
+#include "platform/Platform.h"
+#include "platform/QtPlatform.h"
 #include "shell/SettingsCodec.h"
 
 namespace fortunix {

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "shell/Platform.h"
-#include "shell/Windows.h"
+#include "platform/Platform.h"
+#include "shell/WindowRegistry.h"
 
 namespace fortunix {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/Settings.h"
 #include "shell/modHelp.h"
 

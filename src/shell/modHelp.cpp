@@ -1,6 +1,6 @@
 #include "shell/modHelp.h"
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/SiteConfig.h"
 
 namespace fortunix {

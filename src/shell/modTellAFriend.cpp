@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 #include "shell/modHelp.h"
 
 namespace fortunix {

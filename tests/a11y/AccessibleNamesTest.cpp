@@ -4,9 +4,9 @@
 
 #include "a11y/AccessibleTree.h"
 #include "forms/FormTestSupport.h"
+#include "forms/frmAbout.h"
+#include "forms/frmNagScreen2.h"
 #include "shell/ProgramTexts.h"
-#include "shell/frmAbout.h"
-#include "shell/frmNagScreen2.h"
 
 namespace fortunix::formtests {
 namespace {

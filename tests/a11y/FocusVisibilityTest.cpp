@@ -7,7 +7,7 @@
 
 #include "a11y/Contrast.h"
 #include "forms/FormTestSupport.h"
-#include "shell/frmNagScreen2.h"
+#include "forms/frmNagScreen2.h"
 
 namespace fortunix::formtests {
 namespace {

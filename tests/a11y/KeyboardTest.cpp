@@ -8,8 +8,8 @@
 
 #include "a11y/AccessibleTree.h"
 #include "forms/FormTestSupport.h"
-#include "shell/frmAbout.h"
-#include "shell/frmNagScreen2.h"
+#include "forms/frmAbout.h"
+#include "forms/frmNagScreen2.h"
 
 namespace fortunix::formtests {
 namespace {

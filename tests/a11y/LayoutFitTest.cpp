@@ -9,7 +9,7 @@
 #include <set>
 
 #include "a11y/ProgramWindows.h"
-#include "forms/WrappingButton.h"
+#include "widgets/WrappingButton.h"
 
 // Every window at the machine's fonts (maybe wider than the layout's): no control outside its
 // container, no two controls over each other, every caption whole.

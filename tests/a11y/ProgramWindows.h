@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "atlas/frmPlaceChoice.h"
 #include "forms/FormTestSupport.h"
-#include "shell/frmAbout.h"
-#include "shell/frmNagScreen2.h"
+#include "forms/frmAbout.h"
+#include "forms/frmNagScreen2.h"
+#include "forms/frmPlaceChoice.h"
 
 namespace fortunix::a11ytests {
 

@@ -7,7 +7,7 @@ add_executable(fortunix_atlas_tests
     atlas/AtlasTablesTest.cpp
     atlas/PlaceSearchTest.cpp
     atlas/OtherNamesTest.cpp
-    atlas/LocationSearchTest.cpp
+    forms/LocationSearchTest.cpp
 )
 target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_gui fortunix_warnings Qt6::Test

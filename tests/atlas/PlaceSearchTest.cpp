@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
@@ -148,6 +150,10 @@ struct SplitCase {
 // Where a field holds only spaces, the text cannot tell which field had them; the search
 // compares search keys, so the keys are what must come back.
 TEST(SplitLookupQuery, GivesBackTheFieldsThatWereJoined) {
+    std::string longState = "Xyzzy";
+    for (int word = 1; word < 40; ++word) {
+        longState += " Xyzzy";
+    }
     const SplitCase cases[] = {
         {"one word each", Query("Paris", "IDF", "France")},
         {"two-word city", Query("New York", "NY", "USA")},
@@ -156,6 +162,7 @@ TEST(SplitLookupQuery, GivesBackTheFieldsThatWereJoined) {
         {"two-word state", Query("Buenos Aires", "Capital Federal", "Argentina")},
         {"state of spaces", Query("Sydney", "  ", "Australia")},
         {"accented, country not in English", Query("São Paulo", "SP", "Brasil")},
+        {"a state longer than any name", Query("Paris", longState.c_str(), "France")},
     };
     for (const SplitCase& row : cases) {
         const QString query = LookupQueryText(row.fields);

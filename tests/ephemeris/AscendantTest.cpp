@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "ephemeris/BirthFixtures.h"
-#include "reading/CurrentReading.h"
 
 namespace fortunix {
 namespace {
@@ -112,17 +111,6 @@ TEST(ComputeAscendant, AlwaysOnTheEasternHorizon) {
         }
     }
     EXPECT_GT(polarFlips, 0) << "the sweep never met a setting point";
-}
-
-TEST(CalculateAscendant, ReadsTheCurrentRecordsAndWritesOnlyTheAscendant) {
-    birthRecord = MakeBirth(1990, 7, 4, 10, 0, kDelhi);
-    zoneState = kIndian;
-    chartPositions = ChartPositions{-1, -2, -3};
-    CalculateAscendant();
-    EXPECT_EQ(chartPositions.ascendant, 159);
-    EXPECT_NEAR(ascendantState.ascendantDegrees, 159.483, 1e-3);
-    EXPECT_EQ(chartPositions.sun, -1);
-    EXPECT_EQ(chartPositions.moon, -2);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "reading/Records.h"
+#include "ephemeris/BirthRecord.h"
 
 namespace fortunix::testing {
 

@@ -29,13 +29,5 @@ TEST(SignIndexOfDegree, WholeTurnsAreTheSamePoint) {
     }
 }
 
-TEST(BuildDegreeSignTable, EntryProcedureFillsTheProgramsTable) {
-    degreeSignTable = DegreeSignTable{};
-    BuildDegreeSignTable();
-    EXPECT_EQ(degreeSignTable[0], "Aries");
-    EXPECT_EQ(degreeSignTable[81], "Gemini");
-    EXPECT_EQ(degreeSignTable[360], "Aries");
-}
-
 }  // namespace
 }  // namespace fortunix

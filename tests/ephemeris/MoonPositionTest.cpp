@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "ephemeris/BirthFixtures.h"
-#include "reading/CurrentReading.h"
 
 namespace fortunix {
 namespace {
@@ -32,6 +31,34 @@ TEST(ComputeMoonPosition, WorkedExamples) {
         EXPECT_DOUBLE_EQ(state.time.universalHours, row.universalHours) << row.name;
         EXPECT_NEAR(state.moonLongitude, row.longitude, 1e-4) << row.name;
         EXPECT_EQ(state.moonDegrees, row.whole) << row.name;
+    }
+}
+
+TEST(ComputeMoonPosition, MatchesTheSeriesComputedApart) {
+    // Output of moon_reference.py beside this file: the series worked through in Python
+    // from its published terms, unfloored, for universal instants from 1901 to 2050.
+    struct Row {
+        int year, month, day;
+        double universalHours;
+        double longitude;
+    };
+    const Row rows[] = {
+        {1901, 1, 1, 0.0, 48.3100380418},
+        {1923, 9, 1, 2 + 58 / 60.0, 41.2570926051},
+        {1948, 5, 14, 16.0, 125.5428708150},
+        {1969, 7, 20, 20 + 17 / 60.0, 187.8602178549},
+        {1990, 7, 4, 18.5, 245.8820808193},
+        {1990, 7, 4, -4.5, 234.4868241241},
+        {2000, 1, 1, 12.0, 223.3161029160},
+        {2024, 4, 8, 18 + 18 / 60.0, 19.3662570509},
+        {2050, 12, 31, 23 + 59 / 60.0, 144.7851495804},
+    };
+    for (const Row& row : rows) {
+        BirthTimeBase time;
+        time.dayNumber = DayNumber(row.month, row.day, row.year);
+        time.universalHours = row.universalHours;
+        EXPECT_NEAR(ComputeMoonPosition(time).moonLongitude, row.longitude, 1e-7)
+            << row.year << "-" << row.month << "-" << row.day << " " << row.universalHours;
     }
 }
 
@@ -86,17 +113,6 @@ TEST(ComputeMoonPosition, WholeDegreesAreTruncatedAndLatitudeHasNoEffect) {
                   delhi)
             << latitude;
     }
-}
-
-TEST(CalculateLunarChart, ReadsTheCurrentRecordsAndWritesOnlyTheMoon) {
-    birthRecord = MakeBirth(1990, 7, 4, 14, 30, kNewYork, true);
-    zoneState = kEasternStandard;
-    chartPositions = ChartPositions{-1, -2, -3};
-    CalculateLunarChart();
-    EXPECT_EQ(chartPositions.moon, 245);
-    EXPECT_NEAR(lunarChartState.moonLongitude, 245.8821, 1e-4);
-    EXPECT_EQ(chartPositions.sun, -1);
-    EXPECT_EQ(chartPositions.ascendant, -3);
 }
 
 }  // namespace

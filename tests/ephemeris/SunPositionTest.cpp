@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "ephemeris/BirthFixtures.h"
-#include "reading/CurrentReading.h"
 
 namespace fortunix {
 namespace {
@@ -146,17 +145,6 @@ TEST(ComputeSunPosition, UniversalMomentCarriesOverTheCalendar) {
         EXPECT_EQ(state.universal, row.universal) << row.name;
         EXPECT_NEAR(state.dayNumber, row.dayNumber, 1e-9) << row.name;
     }
-}
-
-TEST(CalculatePlanetPositions, ReadsTheCurrentRecordsAndWritesOnlyTheSun) {
-    birthRecord = MakeBirth(2000, 1, 1, 12, 0, kGreenwich);
-    zoneState = kGmt;
-    chartPositions = ChartPositions{-1, -2, -3};
-    CalculatePlanetPositions();
-    EXPECT_EQ(chartPositions.sun, 280);
-    EXPECT_NEAR(planetEngineState.longitude, 280.3796, 1e-4);
-    EXPECT_EQ(chartPositions.moon, -2);
-    EXPECT_EQ(chartPositions.ascendant, -3);
 }
 
 }  // namespace

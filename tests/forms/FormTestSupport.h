@@ -15,9 +15,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "forms/Windows.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
-#include "shell/Windows.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix::formtests {

@@ -2,7 +2,7 @@
 #include <QKeyEvent>
 
 #include "forms/FormTestSupport.h"
-#include "forms/KeyPressFilter.h"
+#include "widgets/KeyPressFilter.h"
 
 namespace fortunix::formtests {
 namespace {

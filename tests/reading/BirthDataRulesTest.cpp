@@ -111,8 +111,9 @@ TEST(CheckBirthForm, ChecksRunInOrderAndStopAtTheFirstFailure) {
     allBoxesBad.lonMin = "99";
     allBoxesBad.latDeg = "99";
     allBoxesBad.latMin = "99";
-    BirthFormInput latitudeBoxesBad = allBoxesBad;
-    latitudeBoxesBad.lonDeg = "10";
+    BirthFormInput lastThreeBoxesBad = allBoxesBad;
+    lastThreeBoxesBad.lonDeg = "10";
+    BirthFormInput latitudeBoxesBad = lastThreeBoxesBad;
     latitudeBoxesBad.lonMin = "10";
     BirthFormInput minutesAndDateBad = ValidForm();
     minutesAndDateBad.latMin = "60";
@@ -121,6 +122,7 @@ TEST(CheckBirthForm, ChecksRunInOrderAndStopAtTheFirstFailure) {
     const Row rows[] = {
         {"name before date", noNameBadDate, kName},
         {"longitude degrees first of the boxes", allBoxesBad, kLonDeg},
+        {"longitude minutes before latitude degrees", lastThreeBoxesBad, kLonMin},
         {"latitude degrees before latitude minutes", latitudeBoxesBad, kLatDeg},
         {"boxes before the date", minutesAndDateBad, kLatMin},
     };

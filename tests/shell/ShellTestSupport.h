@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "shell/Windows.h"
+#include "shell/WindowRegistry.h"
 
 namespace fortunix::testing {
 

@@ -6,10 +6,10 @@
 #include <QStringList>
 #include <functional>
 
-#include "shell/ExitHandOff.h"
+#include "forms/ExitHandOff.h"
+#include "forms/Windows.h"
+#include "forms/frmNagScreen2.h"
 #include "shell/ShellTestSupport.h"
-#include "shell/Windows.h"
-#include "shell/frmNagScreen2.h"
 #include "support/FakePlatform.h"
 
 namespace fortunix {

@@ -7,7 +7,7 @@
 #include <deque>
 #include <vector>
 
-#include "shell/Platform.h"
+#include "platform/Platform.h"
 
 namespace fortunix::fakes {
 

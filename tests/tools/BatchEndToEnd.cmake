@@ -42,3 +42,32 @@ expect_equal("exit status of mixed lines" "${rc}" "1")
 run_batch(empty "")
 expect_equal("output of empty input" "${out}" "")
 expect_equal("exit status of empty input" "${rc}" "0")
+
+# A line over 4096 characters is refused with its own reason, and the next line is read.
+string(REPEAT "1" 5000 long_line)
+run_batch(long "${greenwich}\n${long_line}\n${greenwich}\n")
+expect_equal("output around a long line" "${out}" "${reading}\nerror\n${reading}\n")
+expect_equal("standard error of a long line" "${err}" "line 2: longer than 4096 characters\n")
+expect_equal("exit status of a long line" "${rc}" "1")
+
+# Input that cannot be read (here a folder) is a failure of its own, never a success.
+execute_process(COMMAND "${BATCH}" INPUT_FILE "${WORK_DIR}"
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+expect_equal("exit status of unreadable input" "${rc}" "2")
+if(NOT err MATCHES "^fortunix-batch: cannot read standard input after line 0: ")
+    message(FATAL_ERROR "unreadable input explained as:\n${err}")
+endif()
+
+# --help names the fields and the exit statuses; an unknown argument is an error.
+execute_process(COMMAND "${BATCH}" --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+expect_equal("exit status of --help" "${rc}" "0")
+foreach(part "year,month,day,hour,minute,zone,lonDeg,lonMin,EW,latDeg,latMin,NS,dst"
+             "  0  every line was read" "  1  some line was refused" "  2  the input could not")
+    string(FIND "${out}" "${part}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "--help lacks \"${part}\":\n${out}")
+    endif()
+endforeach()
+execute_process(COMMAND "${BATCH}" --verbose OUTPUT_VARIABLE out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+expect_equal("exit status of an unknown argument" "${rc}" "2")

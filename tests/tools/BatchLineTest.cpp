@@ -47,6 +47,8 @@ TEST(ReadBatchLine, FieldsReachTheBirthRecord) {
          MakeBirth(1969, 7, 20, 22, 56, kNewYork), kEasternStandard},
         {"Newfoundland half hour, leading zeros", "2050,12,31,23,59,50,052,043,W,047,034,N,0",
          MakeBirth(2050, 12, 31, 23, 59, Place{47, 34, false, 52, 43, false}), ZoneState{3, 30}},
+        {"a minute before noon, the morning rule", "2000,1,1,11,59,29,0,0,W,51,30,N,0",
+         MakeBirth(2000, 1, 1, 11, 59, kGreenwich), kGmt},
         {"leap day 2000", "2000,2,29,12,0,29,0,0,W,51,30,N,0",
          MakeBirth(2000, 2, 29, 12, 0, kGreenwich), kGmt},
         {"leap day 1904 with daylight saving", "1904,2,29,0,0,29,0,0,W,51,30,N,1",

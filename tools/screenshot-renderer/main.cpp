@@ -15,15 +15,15 @@
 #include <functional>
 #include <vector>
 
-#include "atlas/frmPlaceChoice.h"
+#include "app/Startup.h"
+#include "forms/Windows.h"
+#include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
-#include "shell/Platform.h"
-#include "shell/Startup.h"
+#include "forms/frmNagScreen2.h"
+#include "forms/frmPlaceChoice.h"
+#include "platform/Platform.h"
 #include "shell/UpdateReminder.h"
-#include "shell/Windows.h"
-#include "shell/frmAbout.h"
-#include "shell/frmNagScreen2.h"
 
 namespace fortunix::screenshots {
 

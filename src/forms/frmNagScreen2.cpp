@@ -1,0 +1,332 @@
+#include "forms/frmNagScreen2.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Platform.h"
+#include "shell/ProgramTexts.h"
+#include "shell/Shutdown.h"
+#include "shell/modHelp.h"
+#include "shell/modTellAFriend.h"
+#include "widgets/Appearance.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowPlacement.h"
+
+namespace fortunix {
+
+namespace {
+
+const QColor kYellowText{255, 255, 0};
+const QColor kNavyBackdrop{0, 0, 128};  // yellow text is unreadable on the light grey
+
+// MS Sans Serif is a Windows bitmap font; elsewhere the closest sans-serif stands in.
+QFont WindowFont(double pointSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+// A check box does not wrap its caption: break it between words so that it fits `width`.
+QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : caption.split(u' ')) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines.append(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines.append(line);
+    return lines.join(u'\n');
+}
+
+// The room beside the tick box, less a few pixels for the focus frame around the caption.
+int CaptionWidth(const QCheckBox* check) {
+    constexpr int kFocusFrame = 4;
+    const QStyle* style = check->style();
+    return check->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) -
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check) - kFocusFrame;
+}
+
+// floor(draw × 4): 0..3, one per appeal.
+int AppealIndex(float draw) {
+    const int index = static_cast<int>(std::floor(draw * 4.0f));
+    return std::clamp(index, 0, 3);
+}
+
+// Focus that comes and goes with the whole window (another window or a message box in
+// front) is not the user moving between the boxes.
+bool MovesWithinWindow(const QEvent* event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont(8.25));
+    SetFocusColour(this);
+    BuildLayout();
+    Form_Load();
+}
+
+void frmNagScreen2::BuildLayout() {
+    setFixedSize(TwipsToPixels(11115), TwipsToPixels(4725));
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    PlaceInTwips(Picture1, 360, 120, 540, 540);
+    Picture1->setPixmap(ProgramIcon().pixmap(Picture1->size()));
+
+    Label1 = new QLabel(QStringLiteral("Fortunix v1.30"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(WindowFont(18));
+    PlaceInTwips(Label1, 1080, 240, 5595, 435);
+
+    Label2 = new QLabel(QString::fromUtf8(texts::kSupportAppeals[1]), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceInTwips(Label2, 120, 840, 6975, 1095);
+
+    Check1 = new QCheckBox(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    PlaceInTwips(Check1, 30, 2040, 7185, 555);
+    Check1->setText(WrapCaption(QString::fromUtf8(texts::kVisitSiteNowCaption),
+                                Check1->fontMetrics(), CaptionWidth(Check1)));
+    Check1->setAccessibleName(QStringLiteral("Visit the web site now"));
+    Check1->setAccessibleDescription(
+        QStringLiteral("Opens the Vespera Softwares web site in your web browser"));
+
+    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    PlaceInTwips(cmdClose, 6000, 2760, 1245, 375);
+    cmdClose->setAccessibleName(QStringLiteral("Exit"));
+    cmdClose->setAccessibleDescription(QStringLiteral("Ends the program"));
+
+    Frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    PlaceInTwips(Frame2, 120, 3240, 7065, 1455);
+
+    const auto addLineEdit = [this](const char* name, const char* placeholder,
+                                    const char* accessibleName, int left, int top) {
+        auto* box = new QLineEdit(QString::fromLatin1(placeholder), Frame2);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(QString::fromLatin1(accessibleName));
+        PlaceInTwips(box, left, top, 3375, 285);
+        box->installEventFilter(this);
+        return box;
+    };
+    txtName = addLineEdit("txtName", referral::kNamePlaceholder, "Your name", 85, 360);
+    txtEmail =
+        addLineEdit("txtEmail", referral::kEmailPlaceholder, "Your e-mail address", 3600, 360);
+    txtFriendName =
+        addLineEdit("txtFriendName", referral::kFriendNamePlaceholder, "Friend's name", 85, 720);
+    txtFriendEmail = addLineEdit("txtFriendEmail", referral::kFriendEmailPlaceholder,
+                                 "Friend's e-mail address", 3600, 720);
+    for (QLineEdit* box : {txtEmail, txtFriendEmail}) {
+        box->setAccessibleDescription(QStringLiteral("No spaces"));
+    }
+
+    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    PlaceInTwips(cmdSubmit, 1920, 1080, 3375, 285);
+    cmdSubmit->setAccessibleName(QStringLiteral("Refer a friend now"));
+    cmdSubmit->setAccessibleDescription(
+        QStringLiteral("Opens the referral page in your web browser"));
+
+    // Below the frame's visible height: out of sight, reachable only with Tab.
+    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setAccessibleName(QStringLiteral("Your message"));
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+    PlaceInTwips(txtMessage, 4800, 3600, 1815, 495);
+    SetBoxText(txtMessage,
+               QString::fromLatin1(referral::kMessagePlaceholder) + QStringLiteral("\r\n"));
+    txtMessage->installEventFilter(this);
+
+    Frame6 = new QGroupBox(QStringLiteral("Download Vespera Softwares"), this);
+    Frame6->setObjectName(QStringLiteral("Frame6"));
+    PlaceInTwips(Frame6, 7320, 120, 3735, 4575);
+
+    Label3 = new QLabel(QString::fromUtf8(texts::kCatalogueDescription), Frame6);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceInTwips(Label3, 120, 360, 3495, 3855);
+
+    lblGoToHome = new LinkLabel(Frame6);
+    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome->setText(QStringLiteral("Click Here To Visit Vespera Softwares"));
+    lblGoToHome->setFont(WindowFont(8.25));
+    lblGoToHome->setAccessibleName(QStringLiteral("Visit the software catalogue"));
+    SetTextColour(lblGoToHome, kYellowText);
+    SetBackground(lblGoToHome, kNavyBackdrop);
+    PlaceInTwips(lblGoToHome, 75, 4250, 3585, 210);
+
+    // As on Windows, Enter presses the focused button, which is drawn as the default one.
+    for (QPushButton* button : {cmdClose, cmdSubmit}) {
+        button->setAutoDefault(true);
+    }
+
+    // Only the buttons, the check box and the text boxes take the focus, in this order.
+    const QList<QWidget*> tabOrder = {cmdClose, Check1,         txtName,       cmdSubmit,
+                                      txtEmail, txtFriendEmail, txtFriendName, txtMessage};
+    for (qsizetype index = 1; index < tabOrder.size(); ++index) {
+        setTabOrder(tabOrder[index - 1], tabOrder[index]);
+    }
+
+    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    connect(lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+}
+
+void frmNagScreen2::Form_Load() {
+    RandomSource& random = CurrentPlatform().random;
+    random.SeedFromTimer();
+    Label2->setText(QString::fromUtf8(texts::kSupportAppeals[AppealIndex(random.Draw())]));
+
+    // Always on top, but never taking the keyboard from the window the user is in.
+    setWindowFlags(kFixedWindowFlags | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    cmdClose->setFocus();
+    CentreOnScreen(this);
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ExitApplication();
+}
+
+void frmNagScreen2::cmdClose_Click() {
+    ExitApplication();
+}
+
+void frmNagScreen2::Check1_Click() {
+    // The box works as a link and never stays ticked.
+    if (Check1->isChecked()) {
+        Check1->setChecked(false);
+        OpenHomePage();
+    }
+}
+
+void frmNagScreen2::lblGoToHome_Click() {
+    OpenSoftwareCatalog();
+}
+
+void frmNagScreen2::cmdSubmit_Click() {
+    ReferralRequest.senderName = TrimSpaces(BoxText(txtName));
+    ReferralRequest.senderEmail = TrimSpaces(BoxText(txtEmail));
+    ReferralRequest.message = TrimSpaces(BoxText(txtMessage));
+    ReferralRequest.friendName = TrimSpaces(BoxText(txtFriendName));
+    ReferralRequest.friendEmail = TrimSpaces(BoxText(txtFriendEmail));
+    if (const std::optional<QString> failure =
+            CheckEmailPair(ReferralRequest.senderEmail, ReferralRequest.friendEmail)) {
+        ShowMessage(this, *failure, MessageIcon::Error);
+        return;
+    }
+    SubmitReferral(this);
+}
+
+bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QWidget*>(watched);
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            if (MovesWithinWindow(event)) {
+                TextBox_GotFocus(box);
+            }
+            break;
+        case QEvent::FocusOut:
+            if (MovesWithinWindow(event)) {
+                TextBox_LostFocus(box);
+            }
+            break;
+        case QEvent::KeyPress:
+            if (box == txtEmail || box == txtFriendEmail) {
+                return EmailBox_KeyPress(box, static_cast<const QKeyEvent*>(event));
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNagScreen2::TextBox_GotFocus(QWidget* box) {
+    if (TrimSpaces(BoxText(box)) == PlaceholderOf(box)) {
+        SetBoxText(box, QString());
+    }
+}
+
+void frmNagScreen2::TextBox_LostFocus(QWidget* box) {
+    if (TrimSpaces(BoxText(box)).isEmpty()) {
+        SetBoxText(box, PlaceholderOf(box));
+    }
+}
+
+bool frmNagScreen2::EmailBox_KeyPress(QWidget* box, const QKeyEvent* event) {
+    if (event->text() != QStringLiteral(" ")) {
+        return false;
+    }
+    ShowMessage(this, QString::fromLatin1(referral::kNoSpaceInEmail), MessageIcon::Error);
+    box->setFocus();
+    return true;
+}
+
+QString frmNagScreen2::PlaceholderOf(const QWidget* box) const {
+    if (box == txtName) {
+        return QString::fromLatin1(referral::kNamePlaceholder);
+    }
+    if (box == txtEmail) {
+        return QString::fromLatin1(referral::kEmailPlaceholder);
+    }
+    if (box == txtFriendName) {
+        return QString::fromLatin1(referral::kFriendNamePlaceholder);
+    }
+    if (box == txtFriendEmail) {
+        return QString::fromLatin1(referral::kFriendEmailPlaceholder);
+    }
+    return QString::fromLatin1(referral::kMessagePlaceholder);
+}
+
+// The message box gives its line breaks as carriage return and line feed, like the other
+// boxes' texts are given: as they go into the referral.
+QString frmNagScreen2::BoxText(const QWidget* box) const {
+    if (box == txtMessage) {
+        return txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    }
+    return static_cast<const QLineEdit*>(box)->text();
+}
+
+void frmNagScreen2::SetBoxText(QWidget* box, const QString& text) {
+    if (box == txtMessage) {
+        txtMessage->setPlainText(
+            QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        return;
+    }
+    static_cast<QLineEdit*>(box)->setText(text);
+}
+
+}  // namespace fortunix

@@ -1,0 +1,99 @@
+#include "platform/QtPlatform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+#include <chrono>
+#include <cstdlib>
+
+namespace fortunix {
+
+MessageAnswer QtMessageBoxes::Show(QWidget* parent, const QString& text, MessageIcon icon,
+                                   MessageButtons buttons) {
+    QMessageBox box(
+        icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+        QString::fromLatin1(kApplicationTitle), text,
+        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) {
+        return MessageAnswer::Yes;
+    }
+    return answer == QMessageBox::No ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+void QtWebOpener::Open(const QString& address) {
+    // The answer is not reliable (sandboxes report success without opening), so it is ignored.
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+QString QtSettingsStore::Read(const QString& application, const QString& section,
+                              const QString& key) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromLatin1(kApplicationTitle), application);
+    return settings.value(section + QLatin1Char('/') + key).toString();
+}
+
+void QtSettingsStore::Save(const QString& application, const QString& section, const QString& key,
+                           const QString& value) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromLatin1(kApplicationTitle), application);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+}
+
+QtInstanceLock::QtInstanceLock(const QString& executableName) {
+    // Per user: the runtime folder, else the user's cache folder (never the shared temp folder,
+    // where another user's copy would refuse this one).
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        QDir().mkpath(folder);
+    }
+    lockFile_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + executableName +
+                                            QStringLiteral(".lock"));
+    lockFile_->setStaleLockTime(0);
+}
+
+bool QtInstanceLock::TryAcquire() {
+    return lockFile_->tryLock(0);
+}
+
+void QtInstanceLock::Release() {
+    lockFile_->unlock();
+}
+
+QDate QtClock::Today() {
+    return QDate::currentDate();
+}
+
+void TimerSeededRandom::SeedFromTimer() {
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    engine_.seed(static_cast<std::mt19937::result_type>(ticks));
+}
+
+float TimerSeededRandom::Draw() {
+    std::uniform_real_distribution<float> uniform(0.0f, 1.0f);
+    float value = uniform(engine_);
+    return value < 1.0f ? value : 0.0f;  // some libraries can round up to 1
+}
+
+void QtProcessControl::Terminate(int status) {
+    terminationRequested_ = true;
+    exitStatus_ = status;
+    // exit() only ends loops that run; before the first one there is nothing to end.
+    if (QCoreApplication::instance() != nullptr && QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(status);
+    }
+}
+
+QString ExecutableName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+}  // namespace fortunix

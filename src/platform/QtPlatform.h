@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QLockFile>
+#include <memory>
+#include <random>
+
+#include "platform/Platform.h"
+
+namespace fortunix {
+
+class QtMessageBoxes final : public MessageBoxes {
+  public:
+    MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon,
+                       MessageButtons buttons) override;
+};
+
+// Opens addresses with the desktop's default browser.
+class QtWebOpener final : public WebOpener {
+  public:
+    void Open(const QString& address) override;
+};
+
+// Qt's native per-user store: the registry on Windows, ~/.config on Linux.
+class QtSettingsStore final : public SettingsStore {
+  public:
+    QString Read(const QString& application, const QString& section, const QString& key) override;
+    void Save(const QString& application, const QString& section, const QString& key,
+              const QString& value) override;
+};
+
+// A per-user lock file named after the executable. The file records its owner's process id,
+// so a copy that crashed never blocks the next start.
+class QtInstanceLock final : public InstanceLock {
+  public:
+    explicit QtInstanceLock(const QString& executableName);
+    bool TryAcquire() override;
+    void Release() override;
+
+  private:
+    std::unique_ptr<QLockFile> lockFile_;
+};
+
+class QtClock final : public Clock {
+  public:
+    QDate Today() override;
+};
+
+class TimerSeededRandom final : public RandomSource {
+  public:
+    void SeedFromTimer() override;
+    float Draw() override;
+
+  private:
+    std::mt19937 engine_;
+};
+
+// Ends the event loop with the status; before the loop has started, main() asks
+// TerminationRequested() and returns the status without entering it.
+class QtProcessControl final : public ProcessControl {
+  public:
+    void Terminate(int status) override;
+    bool TerminationRequested() const { return terminationRequested_; }
+    int ExitStatus() const { return exitStatus_; }
+
+  private:
+    bool terminationRequested_ = false;
+    int exitStatus_ = 0;
+};
+
+// The executable's file name without its extension.
+QString ExecutableName();
+
+}  // namespace fortunix

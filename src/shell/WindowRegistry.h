@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+namespace fortunix::windows {
+
+// The program's loaded windows. A window is created (loaded) on first use and kept until it
+// is closed; closing deletes it, and using it again loads a fresh one from its design.
+
+// Every loaded window, in the order in which they were loaded.
+QList<QWidget*> Loaded();
+
+// Records a newly loaded window; LoadOnFirstUse does this itself.
+void RegisterLoaded(QWidget* window);
+
+// Makes `slot` forget `window` as soon as the window closes.
+void ForgetOnClose(QPointer<QWidget>& slot, QWidget* window);
+
+// The window held in `slot`, loaded first if there is none.
+template <typename Window>
+Window& LoadOnFirstUse(QPointer<QWidget>& slot) {
+    if (slot.isNull()) {
+        auto* window = new Window();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        ForgetOnClose(slot, window);
+        slot = window;
+        RegisterLoaded(window);
+    }
+    return static_cast<Window&>(*slot);
+}
+
+}  // namespace fortunix::windows

@@ -1,0 +1,42 @@
+#include "widgets/WindowPlacement.h"
+
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QWidget>
+
+#include "widgets/Appearance.h"
+#include "widgets/Twips.h"
+
+namespace fortunix {
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+QWidget* SetUpFixedWindow(QMainWindow* window, const char* name, int clientWidthTwips,
+                          int clientHeightTwips) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    window->setWindowIcon(ProgramIcon());
+    window->setFont(ProgramFont());
+    SetFocusColour(window);
+
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(TwipsRect(0, 0, clientWidthTwips, clientHeightTwips).size());
+    window->setCentralWidget(client);
+    return client;
+}
+
+void FixWindowSize(QMainWindow* window) {
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace fortunix

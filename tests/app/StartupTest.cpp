@@ -1,0 +1,154 @@
+#include "app/Startup.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <cmath>
+#include <utility>
+
+#include "forms/Windows.h"
+#include "forms/frmMain.h"
+#include "shell/Settings.h"
+#include "shell/ShellTestSupport.h"
+#include "shell/UpdateReminder.h"
+#include "support/FakePlatform.h"
+
+namespace fortunix {
+namespace {
+
+class Startup : public ::testing::Test {
+  protected:
+    void TearDown() override { testing::UnloadAllWindows(); }
+    fakes::FakePlatform fake;
+};
+
+TEST_F(Startup, SecondCopyIsRefusedWithoutWindowOrSetting) {
+    fake.lock.available = false;
+
+    EXPECT_FALSE(RunStartup());
+
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].text, QStringLiteral("Application is already running"));
+    EXPECT_EQ(fake.messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(fake.process.statuses, std::vector<int>{0});
+    EXPECT_TRUE(windows::Loaded().isEmpty());
+    EXPECT_TRUE(fake.settings.values.isEmpty());
+    EXPECT_EQ(fake.settings.writes, 0);
+    EXPECT_EQ(fake.random.seedings, 0);
+}
+
+TEST_F(Startup, FirstRunShowsTheMainWindowAloneAndArmsTheReminder) {
+    EXPECT_TRUE(RunStartup());
+
+    EXPECT_TRUE(fake.lock.held);
+    EXPECT_EQ(fake.random.seedings, 1);
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(ReadSetting(QString::fromLatin1(kDurationSetting)), QStringLiteral("2026-12-07"));
+    ASSERT_TRUE(windows::IsMainLoaded());
+    EXPECT_TRUE(windows::Main().isVisible());
+    EXPECT_FALSE(windows::IsDisplayLoaded());
+    EXPECT_FALSE(windows::IsNagScreenLoaded());
+    EXPECT_TRUE(fake.process.statuses.empty());
+}
+
+TEST_F(Startup, UpdatePromptComesBeforeTheMainWindow) {
+    SaveSetting(QString::fromLatin1(kDurationSetting), QStringLiteral("2026-01-01"));
+    fake.messages.answers.push_back(MessageAnswer::Yes);
+
+    EXPECT_TRUE(RunStartup());
+
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.web.opened.size(), 1);
+    EXPECT_TRUE(windows::Main().isVisible());
+}
+
+// The front label is the later of the two in their container's stacking order.
+QString FrontOffer(const QWidget* window) {
+    const auto* cobrand = window->findChild<QLabel*>(QStringLiteral("lblCobrand"));
+    const auto* fullBrand = window->findChild<QLabel*>(QStringLiteral("lblFullBrand"));
+    const QObjectList& stack = cobrand->parent()->children();
+    return stack.indexOf(cobrand) > stack.indexOf(fullBrand) ? QStringLiteral("lblCobrand")
+                                                             : QStringLiteral("lblFullBrand");
+}
+
+TEST(CoBrandChoice, ScalesTheDrawToOneToSeven) {
+    struct DrawCase {
+        const char* name;
+        float draw;
+        int choice;
+    };
+    const DrawCase cases[] = {
+        {"zero", 0.0f, 1},
+        {"just under a quarter of the first step", 0.08f, 1},
+        {"a third", 1.0f / 3.0f, 3},
+        {"largest draw below 1", std::nextafter(1.0f, 0.0f), 7},
+        // 3.5 in single precision (3.49999994 in double, which would round to 3)
+        {"single-precision half 3.5", 0x1.aaaaaap-2f, 4},
+        // 4.5 in single precision (4.50000024 in double, which would round to 5)
+        {"single-precision half 4.5", 0x1.2aaaacp-1f, 4},
+    };
+    for (const DrawCase& row : cases) {
+        EXPECT_EQ(CoBrandChoice(row.draw), row.choice) << row.name;
+    }
+}
+
+// Draws whose value draw × 6 + 1, in single precision, is exactly 1.5, 2.5, ... 6.5 go to
+// the even neighbour.
+TEST(CoBrandChoice, HalfwayDrawsGoToTheEvenNeighbour) {
+    for (int whole = 1; whole <= 6; ++whole) {
+        const float half = static_cast<float>(whole) + 0.5f;
+        const int even = whole % 2 == 0 ? whole : whole + 1;
+        int found = 0;
+        float draw = static_cast<float>(whole - 0.5) / 6.0f;
+        for (int step = 0; step < 8; ++step) {
+            draw = std::nextafter(draw, 0.0f);
+        }
+        for (int step = 0; step < 16; ++step, draw = std::nextafter(draw, 1.0f)) {
+            const float scaled = draw * 6.0f;
+            if (scaled + 1.0f != half) {
+                continue;
+            }
+            ++found;
+            EXPECT_EQ(CoBrandChoice(draw), even) << "draw " << draw << " giving " << half;
+        }
+        EXPECT_GT(found, 0) << "no draw gives " << half;
+    }
+}
+
+TEST(BringOfferToFront, OddChoicesShowTheCoBrandOfferEvenOnesTheFullBrandOffer) {
+    for (int choice = 1; choice <= 7; ++choice) {
+        for (const char* initiallyInFront : {"lblCobrand", "lblFullBrand"}) {
+            QWidget window;
+            auto* strip = new QWidget(&window);
+            auto* fullBrand = new QLabel(strip);
+            fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+            auto* cobrand = new QLabel(strip);
+            cobrand->setObjectName(QStringLiteral("lblCobrand"));
+            window.findChild<QLabel*>(QString::fromLatin1(initiallyInFront))->raise();
+
+            BringOfferToFront(&window, choice);
+
+            const QString expected = choice == 7       ? QString::fromLatin1(initiallyInFront)
+                                     : choice % 2 != 0 ? QStringLiteral("lblCobrand")
+                                                       : QStringLiteral("lblFullBrand");
+            EXPECT_EQ(FrontOffer(&window), expected)
+                << "choice " << choice << ", " << initiallyInFront << " in front before";
+        }
+    }
+}
+
+// The designed layout has the co-brand offer in front; choice 7 keeps it.
+TEST_F(Startup, CoBrandRandomizeActsOnTheMainWindowOffers) {
+    const std::pair<float, const char*> cases[] = {
+        {0.0f, "lblCobrand"}, {0.2f, "lblFullBrand"}, {std::nextafter(1.0f, 0.0f), "lblCobrand"}};
+    for (const auto& [draw, front] : cases) {
+        fake.random.draws = {draw};
+        RunStartup();
+        EXPECT_EQ(FrontOffer(&windows::Main()), QString::fromLatin1(front)) << draw;
+        testing::UnloadAllWindows();
+    }
+}
+
+}  // namespace
+}  // namespace fortunix
