@@ -22,6 +22,7 @@ add_library(fortunix_gui STATIC
     shell/Shutdown.cpp
     shell/modTellAFriend.cpp
     forms/SharedMenus.cpp
+    forms/LinkStrips.cpp
     forms/frmMain.cpp
     forms/frmDisplay.cpp
     forms/LocationSearch.cpp

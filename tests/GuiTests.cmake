@@ -18,6 +18,7 @@ add_executable(fortunix_gui_tests
     forms/ResultWindowTest.cpp
     forms/WebLinksTest.cpp
     forms/LocationLookupTest.cpp
+    forms/LocationSearchTest.cpp
     app/StartupTest.cpp
     app/ProgramLifeTest.cpp
     app/ProcessEndTest.cpp

@@ -199,8 +199,7 @@ PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& 
     state.dayNumber =
         DayNumberJ2000(moment.year, moment.month, moment.day, moment.hour, moment.minute);
     state.elements = *OrbitalElements(static_cast<int>(Body::Sun), state.dayNumber);
-    // GeocentricLongitude(Body::Sun, ...) without evaluating the same elements again.
-    state.longitude = LongitudeSeenFrom(EarthPosition(state.elements), 0, 0);
+    state.longitude = GeocentricLongitude(Body::Sun, state.dayNumber);
     // A longitude of exactly 360 is the same point as 0.
     state.sunDegrees = std::fmod(Int(state.longitude), 360.0);
     return state;

@@ -10,11 +10,7 @@ void RunExitHandOff() {
     if (IsExitInProgress()) {
         return;  // the program is ending: nothing comes after this window
     }
-    try {
-        windows::NagScreen().show();
-    } catch (...) {
-        // Leaving a window must never fail.
-    }
+    windows::NagScreen().show();
 }
 
 void HideExitWindow() {

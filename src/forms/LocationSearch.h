@@ -1,20 +1,43 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <QVariant>
+#include <optional>
+
+#include "atlas/ArcMinutes.h"
+#include "atlas/PlaceSearch.h"
+
+class QWidget;
 
 namespace fortunix {
+
+// A place chosen in the look-up, as the birth-data form takes it.
+struct ChosenPlace {
+    atlas::ArcMinutes latitude{};
+    atlas::ArcMinutes longitude{};
+};
 
 // Finds the latitude and longitude of a place for the user. The main window creates one for
 // each look-up and makes one call.
 class LocationSearch {
   public:
+    // `owner` is the window that the place-choice window is modal over. `typed` are the city,
+    // state and country that the query was joined from, when the caller has them: they are
+    // searched as typed instead of taking the query apart again.
+    explicit LocationSearch(QWidget* owner = nullptr,
+                            std::optional<atlas::PlaceQuery> typed = std::nullopt);
+
     // Looks up `query` (for example "Paris IDF France Latitude Longitude") in the built-in
-    // atlas and lists the matching places in a window-modal window, which stays open after
-    // this call returns. Choosing a place fills the main window's latitude and longitude;
-    // "Search the Web" searches the maker's site `siteAddress` instead; Cancel changes
-    // nothing. `result` is left as it is.
+    // atlas, lists the matching places in a window modal over the owner and waits for the
+    // user. Choosing a place puts it into `result` as a ChosenPlace; "Search the Web" opens a
+    // search on the maker's site `siteAddress` instead; Cancel does nothing. Except for a
+    // chosen place, `result` is left as it is.
     void Search(const QString& query, const QString& siteAddress, QVariant& result);
+
+  private:
+    QWidget* owner_;
+    std::optional<atlas::PlaceQuery> typed_;
 };
 
 // The address of a web search for `query` on the site `siteAddress`: the site's search page
@@ -25,3 +48,5 @@ QString WebLocationSearchAddress(const QString& query, const QString& siteAddres
 void OpenWebLocationSearch(const QString& query, const QString& siteAddress);
 
 }  // namespace fortunix
+
+Q_DECLARE_METATYPE(fortunix::ChosenPlace)

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "forms/frmAbout.h"
+#include "shell/IgnoringErrors.h"
 #include "shell/modHelp.h"
 
 namespace fortunix {
@@ -42,13 +43,7 @@ void AddHelpAndOfferMenus(QMainWindow* window, const HelpMenuDesign& design) {
                      window, OpenDownloadPage);
     AddSeparator(help, design.secondSeparator);
     QObject::connect(AddMenuItem(help, "mnuAbout", "&About Software"), &QAction::triggered, window,
-                     [window] {
-                         try {
-                             ShowAboutBox(window);
-                         } catch (...) {
-                             // A failure to show the about box leaves the window as it was.
-                         }
-                     });
+                     [window] { IgnoringErrors([window] { ShowAboutBox(window); }); });
 
     QObject::connect(AddTopLevelItem(bar, "mnuDonate", "&Donate"), &QAction::triggered, window,
                      OpenDonatePage);

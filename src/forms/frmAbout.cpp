@@ -22,18 +22,16 @@ constexpr char kCredits[] =
     "Built with Qt, used under the GNU LGPL version 3.\n"
     "Place names and coordinates: GeoNames, CC BY 4.0.";
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
+    auto* label = Place(new QLabel(text, parent), name, box);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 LinkLabel* AddLink(QWidget* parent, const char* name, const char* accessibleName,
-                   const QString& text) {
-    auto* link = new LinkLabel(parent);
-    link->setObjectName(QString::fromLatin1(name));
+                   const QString& text, const TwipsBox& box) {
+    auto* link = Place(new LinkLabel(parent), name, box);
     link->setText(text);
     link->setAccessibleName(QString::fromLatin1(accessibleName));
     link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -52,48 +50,42 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     SetFocusColour(this);
     setFixedSize(TwipsToPixels(kBoxWidth), TwipsToPixels(kBoxHeight));
 
-    auto* picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    PlaceInTwips(picIcon, 150, 150, 510, 510);
+    auto* picIcon = Place(new QLabel(this), "picIcon", {150, 150, 510, 510});
     picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
 
-    QLabel* Label2 = AddLabel(this, "Label2", QStringLiteral("Fortunix v1.30"));
+    QLabel* Label2 =
+        AddLabel(this, "Label2", QStringLiteral("Fortunix v1.30"), {780, 285, 3840, 240});
     Label2->setFont(ProgramFont(8.25, /*bold=*/true));
-    PlaceInTwips(Label2, 780, 285, 3840, 240);
 
-    PlaceInTwips(AddLabel(this, "Label1", QString::fromUtf8(texts::kAboutDescription)), 120, 960,
-                 5835, 855);
+    AddLabel(this, "Label1", QString::fromUtf8(texts::kAboutDescription), {120, 960, 5835, 855});
 
-    LinkLabel* lblHomePage = AddLink(this, "lblHomePage", "Home page",
-                                     QString::fromUtf8(texts::kAboutHomePageInvitation));
-    PlaceInTwips(lblHomePage, 1320, 2040, 4650, 195);
+    LinkLabel* lblHomePage =
+        AddLink(this, "lblHomePage", "Home page",
+                QString::fromUtf8(texts::kAboutHomePageInvitation), {1320, 2040, 4650, 195});
 
-    PlaceInTwips(AddLabel(this, "Label3", QString::fromUtf8(texts::kAboutResaleOffer)), 120, 2520,
-                 5685, 675);
+    AddLabel(this, "Label3", QString::fromUtf8(texts::kAboutResaleOffer), {120, 2520, 5685, 675});
 
     LinkLabel* lblCoBrand =
-        AddLink(this, "lblCoBrand", "More details", QStringLiteral("Click here for more details"));
+        AddLink(this, "lblCoBrand", "More details", QStringLiteral("Click here for more details"),
+                {3360, 3240, 2610, 195});
     lblCoBrand->setAccessibleDescription(
         QStringLiteral("Opens the page about selling this program under your own brand"));
-    PlaceInTwips(lblCoBrand, 3360, 3240, 2610, 195);
 
     auto* Line2 = new QFrame(this);
-    Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setFrameShape(QFrame::HLine);
     Line2->setFrameShadow(QFrame::Sunken);
     // A rule across the whole box; drawn longer, it would only be cut at the edge.
-    PlaceInTwips(Line2, 0, 3465, kBoxWidth, 30);
+    Place(Line2, "Line2", {0, 3465, kBoxWidth, 30});
 
     // The credits of the toolkit and the atlas, in small print in the free corner beside OK.
-    QLabel* lblQtCredit = AddLabel(this, "lblQtCredit", QString::fromLatin1(kCredits));
-    PlaceInTwips(lblQtCredit, 120, 3570, 4440, 435);
+    QLabel* lblQtCredit =
+        AddLabel(this, "lblQtCredit", QString::fromLatin1(kCredits), {120, 3570, 4440, 435});
     lblQtCredit->setFont(ProgramFont(6.75));
     lblQtCredit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(QStringLiteral("OK"));
-    PlaceInTwips(cmdOK, 4680, 3615, 1260, 345);
+    Place(cmdOK, "cmdOK", {4680, 3615, 1260, 345});
     cmdOK->setDefault(true);  // Enter; Escape closes a dialog anyway
     cmdOK->setFocus();
 
@@ -117,12 +109,8 @@ void frmAbout::lblCobrand_Click() {
 }
 
 void ShowAboutBox(QWidget* caller) {
-    try {
-        frmAbout box(caller);
-        box.exec();
-    } catch (...) {
-        // The about box is a courtesy; failing to show it changes nothing.
-    }
+    frmAbout box(caller);
+    box.exec();
 }
 
 }  // namespace fortunix

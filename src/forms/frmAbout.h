@@ -19,8 +19,8 @@ class frmAbout : public QDialog {
     void lblCobrand_Click();
 };
 
-// Shows the about box modally over `caller`; the caller waits until it is closed. Any error
-// in showing it is ignored.
+// Shows the about box modally over `caller`; the caller waits until it is closed. The menu
+// item that calls it ignores any error in showing it.
 void ShowAboutBox(QWidget* caller);
 
 }  // namespace fortunix

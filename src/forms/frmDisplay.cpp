@@ -10,15 +10,14 @@
 #include <string_view>
 
 #include "forms/ExitHandOff.h"
+#include "forms/LinkStrips.h"
 #include "forms/SharedMenus.h"
 #include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
 #include "reading/Interpretation.h"
-#include "shell/ProgramTexts.h"
-#include "shell/modHelp.h"
+#include "shell/IgnoringErrors.h"
 #include "widgets/Appearance.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowPlacement.h"
 
@@ -32,22 +31,6 @@ constexpr int kLeoSignIndex = 4;
 
 const QColor kParagraphBlack{0, 0, 0};
 
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    PlaceInTwips(widget, left, top, width, height);
-    return widget;
-}
-
-// Runs one step of a command; a failure in it must not stop the steps after it.
-template <typename Step>
-void IgnoringErrors(Step step) {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
 // A result label keeps its short accessible name ("Part of Fortune"); what it shows goes into
 // its accessible description, so that a screen reader speaks both.
 void ShowResultText(QLabel* label, const QString& text) {
@@ -55,20 +38,10 @@ void ShowResultText(QLabel* label, const QString& text) {
     label->setAccessibleDescription(text);
 }
 
-LinkLabel* OfferLabel(QWidget* strip, const char* name, const char* accessibleName,
-                      const char* text, int top) {
-    auto* offer = Place(new LinkLabel(strip), name, 120, top, 7665, 615);
-    offer->setText(QString::fromUtf8(text));
-    offer->setAccessibleName(QString::fromLatin1(accessibleName));
-    SetBackground(offer, kMintGreen);  // opaque, so the offer behind stays hidden
-    SetTextColour(offer, kVioletText);
-    return offer;
-}
-
 QPushButton* CommandButton(QWidget* frame, const char* name, const char* caption,
                            const char* accessibleName, int left) {
     auto* button =
-        Place(new QPushButton(QString::fromLatin1(caption), frame), name, left, 2760, 1260, 465);
+        Place(new QPushButton(QString::fromLatin1(caption), frame), name, {left, 2760, 1260, 465});
     button->setAccessibleName(QString::fromLatin1(accessibleName));
     button->setFont(ProgramFont(8.25, /*bold=*/true));
     SetBackground(button, kSkyBlue);
@@ -102,33 +75,28 @@ void frmDisplay::BuildMenus() {
 }
 
 void frmDisplay::BuildBanner(QWidget* client) {
-    auto* strip = Place(new QWidget(client), "Frame2", 0, 0, 7935, 615);
-    SetBackground(strip, kMintGreen);
-    auto* banner = Place(new LinkLabel(strip), "Label61", 127, 120, 7680, 465);
-    banner->setText(QString::fromUtf8(texts::kDiscussionBanner));
-    banner->setAccessibleName(QStringLiteral("Discussion board"));
-    SetTextColour(banner, kVioletText);
-    connect(banner, &LinkLabel::clicked, this, [] { IgnoringErrors(OpenHomePage); });
+    AddBannerStrip(client, {"Frame2", {0, 0, 7935, 615}, {127, 120, 7680, 465}});
 }
 
 void frmDisplay::BuildResultFrame(QWidget* client) {
-    auto* frame = Place(new QGroupBox(QStringLiteral("Fortunix Result"), client), "Frame1", 0, 600,
-                        7935, 3375);
+    auto* frame = Place(new QGroupBox(QStringLiteral("Fortunix Result"), client), "Frame1",
+                        {0, 600, 7935, 3375});
     frame->setFont(ProgramFont(9, /*bold=*/true));  // the frame's caption
     SetBackground(frame, kSkyBlue);
 
-    auto* heading = Place(new QLabel(QStringLiteral("Part Of Fortune :-"), frame), "Label2", 240,
-                          480, 1710, 195);
+    auto* heading = Place(new QLabel(QStringLiteral("Part Of Fortune :-"), frame), "Label2",
+                          {240, 480, 1710, 195});
     heading->setFont(ProgramFont(8.25, /*bold=*/true));
 
     // Until a reading writes them, the labels show the texts of the design.
-    lblPartOfFortune_ = Place(new QLabel(frame), "lblPartOfFortune", 2160, 480, 1620, 195);
+    lblPartOfFortune_ = Place(new QLabel(frame), "lblPartOfFortune", {2160, 480, 1620, 195});
     lblPartOfFortune_->setFont(ProgramFont(8.25, /*bold=*/true));
     lblPartOfFortune_->setAccessibleName(QStringLiteral("Part of Fortune"));
     ShowResultText(lblPartOfFortune_, QStringLiteral("lblPartOfFortune"));
 
     const std::string_view leo = InterpretationParagraph(kLeoSignIndex);
-    lblPartOfFortuneDesc_ = Place(new QLabel(frame), "lblPartOfFortuneDesc", 240, 840, 7575, 1815);
+    lblPartOfFortuneDesc_ =
+        Place(new QLabel(frame), "lblPartOfFortuneDesc", {240, 840, 7575, 1815});
     lblPartOfFortuneDesc_->setAccessibleName(QStringLiteral("Interpretation"));
     ShowResultText(lblPartOfFortuneDesc_,
                    QString::fromUtf8(leo.data(), static_cast<qsizetype>(leo.size())));
@@ -145,16 +113,12 @@ void frmDisplay::BuildResultFrame(QWidget* client) {
 }
 
 void frmDisplay::BuildOfferStrip(QWidget* client) {
-    auto* strip = Place(new QWidget(client), "Frame5", 0, 3960, 7935, 855);
-    SetBackground(strip, kMintGreen);
-    LinkLabel* coBrand =
-        OfferLabel(strip, "lblCobrand", "Co-branding offer", texts::kCoBrandOffer, 165);
-    connect(coBrand, &LinkLabel::clicked, this, OpenCoBrandPage);
     // Here the resale offer lies in front.
-    LinkLabel* fullBrand =
-        OfferLabel(strip, "lblFullBrand", "Resale offer", texts::kFullBrandOffer, 160);
-    connect(fullBrand, &LinkLabel::clicked, this, OpenFullBrandPage);
-    fullBrand->raise();
+    AddOfferStrip(client, {"Frame5",
+                           {0, 3960, 7935, 855},
+                           {120, 160, 7665, 615},
+                           {120, 165, 7665, 615},
+                           OfferInFront::FullBrand});
 }
 
 void frmDisplay::SetPartOfFortune(const QString& caption) {
@@ -183,14 +147,6 @@ void frmDisplay::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-void frmDisplay::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(this);
-    }
-    QMainWindow::showEvent(event);
 }
 
 }  // namespace fortunix

@@ -26,7 +26,6 @@ class frmDisplay : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildMenus();
@@ -38,7 +37,6 @@ class frmDisplay : public QMainWindow {
     QLabel* lblPartOfFortuneDesc_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
-    bool placed_ = false;
 };
 
 }  // namespace fortunix

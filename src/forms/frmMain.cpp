@@ -18,7 +18,9 @@
 #include <optional>
 #include <string_view>
 
+#include "atlas/LookupQuery.h"
 #include "forms/ExitHandOff.h"
+#include "forms/LinkStrips.h"
 #include "forms/LocationSearch.h"
 #include "forms/SharedMenus.h"
 #include "forms/Windows.h"
@@ -28,12 +30,12 @@
 #include "reading/CurrentReading.h"
 #include "reading/ReadingChain.h"
 #include "reading/TimeZoneTable.h"
+#include "shell/IgnoringErrors.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "widgets/Appearance.h"
 #include "widgets/DropDownListAccessible.h"
 #include "widgets/KeyPressFilter.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowPlacement.h"
 #include "widgets/WrappingButton.h"
@@ -55,46 +57,32 @@ constexpr std::array<const char*, 12> kMonthNames = {
 const char kReadingFailed[] =
     "The reading could not be computed. Please check the birth data and try again.";
 
-// A rectangle of the design, in twips, relative to the control's container.
-struct Twips {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name, const Twips& box) {
-    widget->setObjectName(QString::fromLatin1(name));
-    PlaceInTwips(widget, box.left, box.top, box.width, box.height);
-    return widget;
-}
-
 // A frame without border: a coloured panel.
-QWidget* Panel(QWidget* parent, const char* name, const Twips& box, const QColor& background) {
+QWidget* Panel(QWidget* parent, const char* name, const TwipsBox& box, const QColor& background) {
     auto* panel = Place(new QWidget(parent), name, box);
     SetBackground(panel, background);
     return panel;
 }
 
-QGroupBox* TitledFrame(QWidget* parent, const char* name, const char* caption, const Twips& box) {
+QGroupBox* TitledFrame(QWidget* parent, const char* name, const char* caption,
+                       const TwipsBox& box) {
     auto* frame = Place(new QGroupBox(QString::fromLatin1(caption), parent), name, box);
     SetBackground(frame, kMintGreen);
     return frame;
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, const Twips& box,
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, const TwipsBox& box,
                 const QColor& colour) {
     auto* label = Place(new QLabel(text, parent), name, box);
     SetTextColour(label, colour);
     return label;
 }
 
-QLineEdit* TextBox(QWidget* parent, const char* name, const Twips& box, const QColor& background,
+QLineEdit* TextBox(QWidget* parent, const char* name, const TwipsBox& box, const QColor& background,
                    const QColor& text, int maxLength = 32767) {
     auto* edit = Place(new QLineEdit(parent), name, box);
     SetBackground(edit, background);
@@ -103,7 +91,7 @@ QLineEdit* TextBox(QWidget* parent, const char* name, const Twips& box, const QC
     return edit;
 }
 
-QComboBox* DropDownList(QWidget* parent, const char* name, const Twips& box,
+QComboBox* DropDownList(QWidget* parent, const char* name, const TwipsBox& box,
                         const QColor& background) {
     InstallDropDownListAccessibility();
     auto* list = Place(new QComboBox(parent), name, box);
@@ -115,7 +103,7 @@ QComboBox* DropDownList(QWidget* parent, const char* name, const Twips& box,
 
 // Check boxes and option buttons keep a white box to tick on their coloured background.
 template <typename Button>
-Button* ChoiceButton(QWidget* parent, const char* name, const char* text, const Twips& box) {
+Button* ChoiceButton(QWidget* parent, const char* name, const char* text, const TwipsBox& box) {
     auto* button = Place(new Button(QString::fromLatin1(text), parent), name, box);
     SetBackground(button, kMintGreen);
     SetTextColour(button, kVioletText);
@@ -126,7 +114,7 @@ Button* ChoiceButton(QWidget* parent, const char* name, const char* text, const 
 }
 
 QRadioButton* OptionButton(QWidget* parent, QButtonGroup* array, int index, const char* name,
-                           const char* text, const Twips& box) {
+                           const char* text, const TwipsBox& box) {
     auto* option = ChoiceButton<QRadioButton>(parent, name, text, box);
     array->addButton(option, index);
     return option;
@@ -198,12 +186,7 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::BuildHeaderAndTexts(QWidget* client) {
-    QWidget* header = Panel(client, "fraHeader", {0, 0, 6540, 615}, kMintGreen);
-    auto* banner = Place(new LinkLabel(header), "Label61", {0, 120, 6600, 465});
-    banner->setText(QString::fromUtf8(texts::kDiscussionBanner));
-    banner->setAccessibleName(QStringLiteral("Discussion board"));
-    SetTextColour(banner, kVioletText);
-    connect(banner, &LinkLabel::clicked, this, OpenHomePage);
+    AddBannerStrip(client, {"fraHeader", {0, 0, 6540, 615}, {0, 120, 6600, 465}});
 
     QLabel* description =
         Caption(client, "lblDescription", QString::fromUtf8(texts::kProductDescription),
@@ -296,21 +279,11 @@ void frmMain::BuildInputPanel(QWidget* client) {
 }
 
 void frmMain::BuildOfferStrip(QWidget* client) {
-    QWidget* strip = Panel(client, "fraOffers", {0, 6600, 6540, 855}, kMintGreen);
-    // The two offers share one rectangle; the co-brand offer lies in front.
-    auto* fullBrand = Place(new LinkLabel(strip), "lblFullBrand", {150, 120, 6225, 615});
-    fullBrand->setText(QString::fromUtf8(texts::kFullBrandOffer));
-    fullBrand->setAccessibleName(QStringLiteral("Resale offer"));
-    connect(fullBrand, &LinkLabel::clicked, this, OpenFullBrandPage);
-    auto* coBrand = Place(new LinkLabel(strip), "lblCobrand", {150, 120, 6225, 615});
-    coBrand->setText(QString::fromUtf8(texts::kCoBrandOffer));
-    coBrand->setAccessibleName(QStringLiteral("Co-branding offer"));
-    connect(coBrand, &LinkLabel::clicked, this, OpenCoBrandPage);
-    for (LinkLabel* offer : {fullBrand, coBrand}) {
-        SetBackground(offer, kMintGreen);  // opaque, so the offer behind stays hidden
-        SetTextColour(offer, kVioletText);
-    }
-    coBrand->raise();
+    AddOfferStrip(client, {"fraOffers",
+                           {0, 6600, 6540, 855},
+                           {150, 120, 6225, 615},
+                           {150, 120, 6225, 615},
+                           OfferInFront::CoBrand});
 }
 
 void frmMain::SetTabOrder() {
@@ -493,31 +466,30 @@ void frmMain::cmdBrowser_Click() {
             return;
         }
     }
-    const QString query = txtMCity_->text() + u' ' + txtMState_->text() + u' ' +
-                          txtMCountry_->text() + QStringLiteral(" Latitude Longitude");
+    const atlas::PlaceQuery typed{txtMCity_->text(), txtMState_->text(), txtMCountry_->text()};
     // The look-up is a helper outside the reading: if it fails, the click does nothing.
-    try {
-        LocationSearch search;
-        QVariant answer;
-        search.Search(query, MainSiteBase(), answer);
-    } catch (...) {
-    }
+    IgnoringErrors([this, &typed] {
+        LocationSearch search(this, typed);
+        QVariant chosen;
+        search.Search(atlas::LookupQueryText(typed), MainSiteBase(), chosen);
+        if (chosen.canConvert<ChosenPlace>()) {
+            ShowPlace(chosen.value<ChosenPlace>());
+        }
+    });
+}
+
+void frmMain::ShowPlace(const ChosenPlace& place) {
+    txtLatD_->setText(QString::number(place.latitude.degrees));
+    txtLatM_->setText(QString::number(place.latitude.minutes));
+    optLat_->button(place.latitude.positive ? 0 : 1)->setChecked(true);  // North : South
+    txtLonD_->setText(QString::number(place.longitude.degrees));
+    txtLonM_->setText(QString::number(place.longitude.minutes));
+    optLong_->button(place.longitude.positive ? 0 : 1)->setChecked(true);  // East : West
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    try {
-        RunExitHandOff();
-    } catch (...) {
-    }
+    IgnoringErrors(RunExitHandOff);
     event->accept();
-}
-
-void frmMain::showEvent(QShowEvent* event) {
-    if (!placed_) {
-        placed_ = true;
-        CentreOnScreen(this);
-    }
-    QMainWindow::showEvent(event);
 }
 
 }  // namespace fortunix

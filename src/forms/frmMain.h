@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace fortunix {
 
+struct ChosenPlace;
+
 // The birth-data form: the program's main window.
 //
 // Every control carries its design name as object name (txtLatD, cmdRashi, mnuNext ...).
@@ -36,7 +38,6 @@ class frmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildMenus();
@@ -47,6 +48,8 @@ class frmMain : public QMainWindow {
     void NameControls();
     void Form_Load();
     QWidget* FocusTarget(BirthField field) const;
+    // Writes a place chosen in the look-up into the latitude and longitude controls.
+    void ShowPlace(const ChosenPlace& place);
 
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;
@@ -68,7 +71,6 @@ class frmMain : public QMainWindow {
     QLineEdit* txtMCountry_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
-    bool placed_ = false;
 };
 
 }  // namespace fortunix

@@ -94,24 +94,20 @@ void frmNagScreen2::BuildLayout() {
     setFixedSize(TwipsToPixels(11115), TwipsToPixels(4725));
 
     Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    PlaceInTwips(Picture1, 360, 120, 540, 540);
+    Place(Picture1, "Picture1", {360, 120, 540, 540});
     Picture1->setPixmap(ProgramIcon().pixmap(Picture1->size()));
 
     Label1 = new QLabel(QStringLiteral("Fortunix v1.30"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(WindowFont(18));
-    PlaceInTwips(Label1, 1080, 240, 5595, 435);
+    Place(Label1, "Label1", {1080, 240, 5595, 435});
 
     Label2 = new QLabel(QString::fromUtf8(texts::kSupportAppeals[1]), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceInTwips(Label2, 120, 840, 6975, 1095);
+    Place(Label2, "Label2", {120, 840, 6975, 1095});
 
     Check1 = new QCheckBox(this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    PlaceInTwips(Check1, 30, 2040, 7185, 555);
+    Place(Check1, "Check1", {30, 2040, 7185, 555});
     Check1->setText(WrapCaption(QString::fromUtf8(texts::kVisitSiteNowCaption),
                                 Check1->fontMetrics(), CaptionWidth(Check1)));
     Check1->setAccessibleName(QStringLiteral("Visit the web site now"));
@@ -119,21 +115,18 @@ void frmNagScreen2::BuildLayout() {
         QStringLiteral("Opens the Vespera Softwares web site in your web browser"));
 
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    PlaceInTwips(cmdClose, 6000, 2760, 1245, 375);
+    Place(cmdClose, "cmdClose", {6000, 2760, 1245, 375});
     cmdClose->setAccessibleName(QStringLiteral("Exit"));
     cmdClose->setAccessibleDescription(QStringLiteral("Ends the program"));
 
     Frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    PlaceInTwips(Frame2, 120, 3240, 7065, 1455);
+    Place(Frame2, "Frame2", {120, 3240, 7065, 1455});
 
     const auto addLineEdit = [this](const char* name, const char* placeholder,
                                     const char* accessibleName, int left, int top) {
-        auto* box = new QLineEdit(QString::fromLatin1(placeholder), Frame2);
-        box->setObjectName(QString::fromLatin1(name));
+        auto* box = Place(new QLineEdit(QString::fromLatin1(placeholder), Frame2), name,
+                          {left, top, 3375, 285});
         box->setAccessibleName(QString::fromLatin1(accessibleName));
-        PlaceInTwips(box, left, top, 3375, 285);
         box->installEventFilter(this);
         return box;
     };
@@ -149,41 +142,36 @@ void frmNagScreen2::BuildLayout() {
     }
 
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
-    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    PlaceInTwips(cmdSubmit, 1920, 1080, 3375, 285);
+    Place(cmdSubmit, "cmdSubmit", {1920, 1080, 3375, 285});
     cmdSubmit->setAccessibleName(QStringLiteral("Refer a friend now"));
     cmdSubmit->setAccessibleDescription(
         QStringLiteral("Opens the referral page in your web browser"));
 
     // Below the frame's visible height: out of sight, reachable only with Tab.
     txtMessage = new QPlainTextEdit(Frame2);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setAccessibleName(QStringLiteral("Your message"));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    PlaceInTwips(txtMessage, 4800, 3600, 1815, 495);
+    Place(txtMessage, "txtMessage", {4800, 3600, 1815, 495});
     SetBoxText(txtMessage,
                QString::fromLatin1(referral::kMessagePlaceholder) + QStringLiteral("\r\n"));
     txtMessage->installEventFilter(this);
 
     Frame6 = new QGroupBox(QStringLiteral("Download Vespera Softwares"), this);
-    Frame6->setObjectName(QStringLiteral("Frame6"));
-    PlaceInTwips(Frame6, 7320, 120, 3735, 4575);
+    Place(Frame6, "Frame6", {7320, 120, 3735, 4575});
 
     Label3 = new QLabel(QString::fromUtf8(texts::kCatalogueDescription), Frame6);
-    Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceInTwips(Label3, 120, 360, 3495, 3855);
+    Place(Label3, "Label3", {120, 360, 3495, 3855});
 
     lblGoToHome = new LinkLabel(Frame6);
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setText(QStringLiteral("Click Here To Visit Vespera Softwares"));
     lblGoToHome->setFont(WindowFont(8.25));
     lblGoToHome->setAccessibleName(QStringLiteral("Visit the software catalogue"));
     SetTextColour(lblGoToHome, kYellowText);
     SetBackground(lblGoToHome, kNavyBackdrop);
-    PlaceInTwips(lblGoToHome, 75, 4250, 3585, 210);
+    Place(lblGoToHome, "lblGoToHome", {75, 4250, 3585, 210});
 
     // As on Windows, Enter presses the focused button, which is drawn as the default one.
     for (QPushButton* button : {cmdClose, cmdSubmit}) {

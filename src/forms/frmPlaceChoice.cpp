@@ -9,7 +9,7 @@
 #include "widgets/Appearance.h"
 #include "widgets/Twips.h"
 
-namespace fortunix::atlas {
+namespace fortunix {
 
 namespace {
 
@@ -103,4 +103,4 @@ void frmPlaceChoice::cmdSearchWeb_Click() {
     accept();
 }
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix

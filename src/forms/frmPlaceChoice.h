@@ -5,7 +5,7 @@
 
 class QListWidget;
 
-namespace fortunix::atlas {
+namespace fortunix {
 
 // The places that match the typed city, state and country, most likely first. The user
 // confirms one, asks for a web search instead, or cancels; the window itself writes nothing
@@ -28,4 +28,4 @@ class frmPlaceChoice : public QDialog {
     QListWidget* lstPlaces_ = nullptr;
 };
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "platform/Platform.h"
+#include "shell/IgnoringErrors.h"
 #include "shell/WindowRegistry.h"
 
 namespace fortunix {
@@ -21,11 +22,8 @@ void ExitApplication() {
     }
     exitInProgress = true;
     for (QWidget* window : windows::Loaded()) {
-        try {
-            window->close();
-        } catch (...) {
-            // A window that fails to close must not keep the program alive.
-        }
+        // A window that fails to close must not keep the program alive.
+        IgnoringErrors([window] { window->close(); });
     }
     CurrentPlatform().process.Terminate(0);
     exitInProgress = false;

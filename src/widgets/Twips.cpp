@@ -13,8 +13,9 @@ QRect TwipsRect(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
-void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsRect(left, top, width, height));
+void NameAndPlace(QWidget* control, const char* name, const TwipsBox& box) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(TwipsRect(box.left, box.top, box.width, box.height));
 }
 
 }  // namespace fortunix

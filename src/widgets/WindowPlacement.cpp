@@ -1,5 +1,6 @@
 #include "widgets/WindowPlacement.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
@@ -20,6 +21,28 @@ void CentreOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
+namespace {
+
+class FirstShowCentring final : public QObject {
+  public:
+    explicit FirstShowCentring(QWidget* window) : QObject(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            CentreOnScreen(static_cast<QWidget*>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void CentreOnFirstShow(QWidget* window) {
+    window->installEventFilter(new FirstShowCentring(window));
+}
+
 QWidget* SetUpFixedWindow(QMainWindow* window, const char* name, int clientWidthTwips,
                           int clientHeightTwips) {
     window->setObjectName(QString::fromLatin1(name));
@@ -27,6 +50,7 @@ QWidget* SetUpFixedWindow(QMainWindow* window, const char* name, int clientWidth
     window->setWindowIcon(ProgramIcon());
     window->setFont(ProgramFont());
     SetFocusColour(window);
+    CentreOnFirstShow(window);
 
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));

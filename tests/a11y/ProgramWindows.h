@@ -30,14 +30,14 @@ class ProgramWindowsTest : public formtests::FormTest {
             {"about box", [this] { return Keep(std::make_unique<frmAbout>()); }},
             {"place choice with matches",
              [this] {
-                 return Keep(std::make_unique<atlas::frmPlaceChoice>(
+                 return Keep(std::make_unique<frmPlaceChoice>(
                      QStringLiteral("Paris, IDF, France"),
                      QStringList{QStringLiteral("Paris, Ile-de-France, France"),
                                  QStringLiteral("Paris, Texas, United States")}));
              }},
             {"place choice without matches",
              [this] {
-                 return Keep(std::make_unique<atlas::frmPlaceChoice>(
+                 return Keep(std::make_unique<frmPlaceChoice>(
                      QStringLiteral("Xyzzyville, Nowhere, Atlantis"), QStringList{}));
              }},
         };

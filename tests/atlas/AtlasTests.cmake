@@ -1,5 +1,4 @@
-# The atlas behind the latitude/longitude look-up, its place-choice window and the
-# look-up component, tested against the real atlas.
+# The atlas behind the latitude/longitude look-up, tested against the real atlas.
 add_executable(fortunix_atlas_tests
     support/gui_test_main.cpp
     atlas/SearchKeyTest.cpp
@@ -7,7 +6,6 @@ add_executable(fortunix_atlas_tests
     atlas/AtlasTablesTest.cpp
     atlas/PlaceSearchTest.cpp
     atlas/OtherNamesTest.cpp
-    forms/LocationSearchTest.cpp
 )
 target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_gui fortunix_warnings Qt6::Test

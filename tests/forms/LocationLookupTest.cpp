@@ -1,4 +1,6 @@
+#include <QDialog>
 #include <QPushButton>
+#include <QTimer>
 
 #include "forms/FormTestSupport.h"
 #include "forms/LocationSearch.h"
@@ -32,13 +34,27 @@ TEST_F(LocationLookup, AsksForTheFirstMissingPartOfThePlace) {
         Child<QLineEdit>(&form, "txtName")->setFocus();
         fake.messages.shown.clear();
 
+        // A look-up that goes ahead waits for a place to be chosen: cancel it.
+        bool lookedUp = false;
+        QTimer cancel;
+        cancel.setSingleShot(true);
+        QObject::connect(&cancel, &QTimer::timeout, [&lookedUp] {
+            if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                lookedUp = true;
+                window->reject();
+            }
+        });
+        cancel.start(0);
+
         Child<QPushButton>(&form, "cmdBrowser")->click();
 
         EXPECT_TRUE(fake.web.opened.isEmpty()) << row.name;
         if (row.message == nullptr) {
             EXPECT_TRUE(fake.messages.shown.empty()) << row.name;
+            EXPECT_TRUE(lookedUp) << row.name;
             continue;
         }
+        EXPECT_FALSE(lookedUp) << row.name;
         ExpectOneMessage(row.message, MessageIcon::Information, row.name);
         EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>(&form, row.focus)) << row.name;
     }

@@ -8,8 +8,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/QStringPrinter.h"
@@ -58,19 +60,63 @@ void WriteCoordinates(frmMain& form, const QString& coordinates) {
 // Something the user typed before the look-up, unlike any place below.
 const QString kTypedBefore = QStringLiteral("1 2 S 3 4 W");
 
-void FlushClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+using Answer = std::function<void(frmPlaceChoice&)>;
+
+frmPlaceChoice* OpenChoiceWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* choice = qobject_cast<frmPlaceChoice*>(window);
+        if (choice != nullptr && choice->isVisible()) {
+            return choice;
+        }
+    }
+    return nullptr;
+}
+
+// Runs `open`, which is to open the place-choice window and wait for the user, and gives
+// `answer` the window while it waits; `answer` is expected to close it. A window left open is
+// closed after 5 s and the test fails instead of hanging. False when no window opened.
+bool AnswerChoiceWindow(const std::function<void()>& open, const Answer& answer) {
+    bool answered = false;
+    QTimer answering;
+    answering.setSingleShot(true);
+    QObject::connect(&answering, &QTimer::timeout, [&] {
+        if (frmPlaceChoice* window = OpenChoiceWindow()) {
+            answered = true;
+            answer(*window);
+        }
+    });
+    bool leftOpen = false;
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [&] {
+        if (frmPlaceChoice* window = OpenChoiceWindow()) {
+            leftOpen = true;
+            window->reject();
+        }
+    });
+    answering.start(0);
+    safety.start(5000);
+    open();
+    EXPECT_FALSE(leftOpen) << "the place-choice window stayed open";
+    return answered;
+}
+
+QStringList ListedPlaces(const frmPlaceChoice& window) {
+    QStringList lines;
+    const auto* list = Child<QListWidget>(&window, "lstPlaces");
+    for (int row = 0; row < list->count(); ++row) {
+        lines.append(list->item(row)->text());
+    }
+    return lines;
+}
+
+void Click(QWidget* window, const char* button) {
+    Child<QPushButton>(window, button)->click();
 }
 
 class LocationSearchTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        FlushClosedWindows();
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<atlas::frmPlaceChoice*>(window) != nullptr) {
-                delete window;
-            }
-        }
         for (QWidget* window : windows::Loaded()) {
             delete window;
         }
@@ -82,33 +128,13 @@ class LocationSearchTest : public ::testing::Test {
         return form;
     }
 
-    // Types the place and clicks the look-up button; answers the place-choice window it opens.
-    atlas::frmPlaceChoice* LookUp(frmMain& form, const char* city, const char* state,
-                                  const char* country) {
+    // Types the place, clicks the look-up button and answers the place-choice window.
+    bool LookUp(frmMain& form, const char* city, const char* state, const char* country,
+                const Answer& answer) {
         Child<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8(city));
         Child<QLineEdit>(&form, "txtMState")->setText(QString::fromUtf8(state));
         Child<QLineEdit>(&form, "txtMCountry")->setText(QString::fromUtf8(country));
-        Child<QPushButton>(&form, "cmdBrowser")->click();
-        return OpenChoiceWindow();
-    }
-
-    static atlas::frmPlaceChoice* OpenChoiceWindow() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* choice = qobject_cast<atlas::frmPlaceChoice*>(window);
-            if (choice != nullptr && choice->isVisible()) {
-                return choice;
-            }
-        }
-        return nullptr;
-    }
-
-    static QStringList ListedPlaces(const atlas::frmPlaceChoice& window) {
-        QStringList lines;
-        const auto* list = Child<QListWidget>(&window, "lstPlaces");
-        for (int row = 0; row < list->count(); ++row) {
-            lines.append(list->item(row)->text());
-        }
-        return lines;
+        return AnswerChoiceWindow([&form] { Click(&form, "cmdBrowser"); }, answer);
     }
 
     fakes::FakePlatform fake;
@@ -136,16 +162,14 @@ TEST_F(LocationSearchTest, ConfirmingTheFirstPlaceFillsTheSixControls) {
         // Opposite hemispheres before, so that each one must be set.
         WriteCoordinates(
             form, QString::fromLatin1(row.filled).contains('S') ? "1 2 N 3 4 E" : kTypedBefore);
-        atlas::frmPlaceChoice* window = LookUp(form, row.city, row.state, row.country);
-        ASSERT_NE(window, nullptr) << row.name;
-        EXPECT_EQ(ListedPlaces(*window).value(0), QString::fromUtf8(row.firstLine)) << row.name;
-
-        Child<QPushButton>(window, "cmdUsePlace")->click();
-
+        const bool opened = LookUp(form, row.city, row.state, row.country, [&](frmPlaceChoice& w) {
+            EXPECT_EQ(ListedPlaces(w).value(0), QString::fromUtf8(row.firstLine)) << row.name;
+            Click(&w, "cmdUsePlace");
+            EXPECT_FALSE(w.isVisible()) << row.name;
+        });
+        ASSERT_TRUE(opened) << row.name;
         EXPECT_EQ(ReadCoordinates(form), QString::fromLatin1(row.filled)) << row.name;
-        EXPECT_FALSE(window->isVisible()) << row.name;
         EXPECT_TRUE(fake.web.opened.isEmpty()) << row.name;
-        FlushClosedWindows();
     }
 }
 
@@ -153,24 +177,22 @@ TEST_F(LocationSearchTest, ConfirmingAnotherRowByButtonOrActivationFillsThatPlac
     frmMain& form = ShownForm();
     for (const bool activate : {false, true}) {
         WriteCoordinates(form, kTypedBefore);
-        atlas::frmPlaceChoice* window = LookUp(form, "Portland", "unknown", "USA");
-        ASSERT_NE(window, nullptr);
-        auto* list = Child<QListWidget>(window, "lstPlaces");
-        // Among equal matches the larger population first: Portland, Oregon has about ten
-        // times the people of Portland, Maine (43.65737 N, 70.2589 W).
-        EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Portland, Oregon, ")));
-        ASSERT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
-        list->setCurrentRow(1);
-
-        if (activate) {
-            emit list->itemActivated(list->item(1));  // a double click or Enter on the line
-        } else {
-            Child<QPushButton>(window, "cmdUsePlace")->click();
-        }
-
+        const bool opened = LookUp(form, "Portland", "unknown", "USA", [&](frmPlaceChoice& w) {
+            auto* list = Child<QListWidget>(&w, "lstPlaces");
+            // Among equal matches the larger population first: Portland, Oregon has about ten
+            // times the people of Portland, Maine (43.65737 N, 70.2589 W).
+            EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Portland, Oregon, ")));
+            ASSERT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
+            list->setCurrentRow(1);
+            if (activate) {
+                emit list->itemActivated(list->item(1));  // a double click or Enter on the line
+            } else {
+                Click(&w, "cmdUsePlace");
+            }
+            EXPECT_FALSE(w.isVisible()) << activate;
+        });
+        ASSERT_TRUE(opened) << activate;
         EXPECT_EQ(ReadCoordinates(form), QStringLiteral("43 39 N 70 16 W")) << activate;
-        EXPECT_FALSE(window->isVisible()) << activate;
-        FlushClosedWindows();
     }
 }
 
@@ -178,27 +200,26 @@ TEST_F(LocationSearchTest, CancellingOrClosingChangesNothing) {
     frmMain& form = ShownForm();
     const struct {
         const char* name;
-        void (*dismiss)(atlas::frmPlaceChoice*);
+        void (*dismiss)(frmPlaceChoice&);
     } ways[] = {
-        {"Cancel", [](atlas::frmPlaceChoice* w) { Child<QPushButton>(w, "cmdCancel")->click(); }},
-        {"close box", [](atlas::frmPlaceChoice* w) { w->close(); }},
-        {"Escape", [](atlas::frmPlaceChoice* w) { w->reject(); }},
+        {"Cancel", [](frmPlaceChoice& w) { Click(&w, "cmdCancel"); }},
+        {"close box", [](frmPlaceChoice& w) { w.close(); }},
+        {"Escape", [](frmPlaceChoice& w) { w.reject(); }},
     };
     for (const auto& way : ways) {
         WriteCoordinates(form, kTypedBefore);
-        atlas::frmPlaceChoice* window = LookUp(form, "Paris", "IDF", "France");
-        ASSERT_NE(window, nullptr) << way.name;
-
-        way.dismiss(window);
-
-        EXPECT_FALSE(window->isVisible()) << way.name;
+        const bool opened = LookUp(form, "Paris", "IDF", "France", [&](frmPlaceChoice& w) {
+            way.dismiss(w);
+            EXPECT_FALSE(w.isVisible()) << way.name;
+        });
+        ASSERT_TRUE(opened) << way.name;
         EXPECT_EQ(ReadCoordinates(form), kTypedBefore) << way.name;
         EXPECT_TRUE(fake.web.opened.isEmpty()) << way.name;
-        FlushClosedWindows();
     }
 }
 
-// Known or not, the place can be searched on the web instead; the form keeps its input.
+// Known or not, the place can be searched on the web instead; the form keeps its input. The
+// web search carries the query exactly as the look-up button joins it, single spaces and all.
 TEST_F(LocationSearchTest, UnknownPlaceIsSaidSoAndTheWebSearchIsOfferedAlways) {
     struct Row {
         const char *city, *state, *country;
@@ -214,51 +235,53 @@ TEST_F(LocationSearchTest, UnknownPlaceIsSaidSoAndTheWebSearchIsOfferedAlways) {
         {"Paris", "IDF", "France",
          "Places matching \"Paris, IDF, France\", most likely first. Choose your place of birth:",
          true, "Paris IDF France Latitude Longitude"},
+        {"New York", "NY", "USA",
+         "Places matching \"New York, NY, USA\", most likely first. Choose your place of birth:",
+         true, "New York NY USA Latitude Longitude"},
     };
     frmMain& form = ShownForm();
     for (const Row& row : rows) {
         fake.web.opened.clear();
         WriteCoordinates(form, kTypedBefore);
-        atlas::frmPlaceChoice* window = LookUp(form, row.city, row.state, row.country);
-        ASSERT_NE(window, nullptr) << row.city;
-        EXPECT_EQ(Child<QLabel>(window, "lblPrompt")->text(), row.prompt);
-        EXPECT_EQ(Child<QListWidget>(window, "lstPlaces")->isHidden(), !row.found) << row.city;
-        auto* cmdUsePlace = Child<QPushButton>(window, "cmdUsePlace");
-        auto* cmdSearchWeb = Child<QPushButton>(window, "cmdSearchWeb");
-        EXPECT_EQ(cmdUsePlace->isHidden(), !row.found) << row.city;
-        EXPECT_FALSE(cmdSearchWeb->isHidden()) << row.city;
-        EXPECT_EQ((row.found ? cmdUsePlace : cmdSearchWeb)->isDefault(), true) << row.city;
-
-        cmdSearchWeb->click();
-
+        const bool opened = LookUp(form, row.city, row.state, row.country, [&](frmPlaceChoice& w) {
+            EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(), row.prompt);
+            EXPECT_EQ(Child<QListWidget>(&w, "lstPlaces")->isHidden(), !row.found) << row.city;
+            auto* cmdUsePlace = Child<QPushButton>(&w, "cmdUsePlace");
+            auto* cmdSearchWeb = Child<QPushButton>(&w, "cmdSearchWeb");
+            EXPECT_EQ(cmdUsePlace->isHidden(), !row.found) << row.city;
+            EXPECT_FALSE(cmdSearchWeb->isHidden()) << row.city;
+            EXPECT_EQ((row.found ? cmdUsePlace : cmdSearchWeb)->isDefault(), true) << row.city;
+            cmdSearchWeb->click();
+            EXPECT_FALSE(w.isVisible()) << row.city;
+        });
+        ASSERT_TRUE(opened) << row.city;
         EXPECT_EQ(fake.web.opened,
                   QStringList{WebLocationSearchAddress(row.query, MainSiteBase())});
         EXPECT_EQ(ReadCoordinates(form), kTypedBefore) << row.city;
-        EXPECT_FALSE(window->isVisible()) << row.city;
-        FlushClosedWindows();
     }
 }
 
 TEST_F(LocationSearchTest, TheWindowIsModalOverTheMainWindowAndCredited) {
     frmMain& form = ShownForm();
     // There are more than twenty Springfields in the United States alone.
-    atlas::frmPlaceChoice* window = LookUp(form, "Springfield", "IL", "USA");
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->parentWidget(), &form);
-    EXPECT_EQ(window->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Find Latitude & Longitude"));
-    EXPECT_TRUE(Child<QLabel>(window, "lblCredit")->text().contains(QStringLiteral("GeoNames")));
-    EXPECT_EQ(ListedPlaces(*window).size(), 20);
+    const bool opened = LookUp(form, "Springfield", "IL", "USA", [&form](frmPlaceChoice& w) {
+        EXPECT_EQ(w.parentWidget(), &form);
+        EXPECT_EQ(w.windowModality(), Qt::WindowModal);
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Find Latitude & Longitude"));
+        EXPECT_TRUE(Child<QLabel>(&w, "lblCredit")->text().contains(QStringLiteral("GeoNames")));
+        EXPECT_EQ(ListedPlaces(w).size(), 20);
+        w.reject();
+    });
+    EXPECT_TRUE(opened);
 }
 
 TEST_F(LocationSearchTest, AReadingAfterConfirmingUsesTheFilledCoordinates) {
     frmMain& form = ShownForm();
     Child<QLineEdit>(&form, "txtName")->setText(QStringLiteral("JOHN"));
-    atlas::frmPlaceChoice* window = LookUp(form, "Sydney", "NSW", "Australia");
-    ASSERT_NE(window, nullptr);
-    Child<QPushButton>(window, "cmdUsePlace")->click();
+    ASSERT_TRUE(LookUp(form, "Sydney", "NSW", "Australia",
+                       [](frmPlaceChoice& w) { Click(&w, "cmdUsePlace"); }));
 
-    Child<QPushButton>(&form, "cmdRashi")->click();
+    Click(&form, "cmdRashi");
 
     EXPECT_TRUE(fake.messages.shown.empty());
     EXPECT_EQ((std::array{birthRecord.latDeg, birthRecord.latMin, birthRecord.lonDeg,
@@ -268,25 +291,51 @@ TEST_F(LocationSearchTest, AReadingAfterConfirmingUsesTheFilledCoordinates) {
     EXPECT_EQ(birthRecord.isEast, kTrue16);
 }
 
-TEST_F(LocationSearchTest, ACallWithoutTheMainWindowTakesTheQueryApart) {
-    LocationSearch search;
-    QVariant result(42);
-    search.Search(QStringLiteral("New York New York United States Latitude Longitude"),
-                  QStringLiteral("https://site.test"), result);
-    atlas::frmPlaceChoice* window = OpenChoiceWindow();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ListedPlaces(*window).value(0),
-              QStringLiteral("New York City, New York, United States: 40°43′ N, 74°00′ W"));
-    EXPECT_EQ(Child<QLabel>(window, "lblPrompt")->text(),
-              QStringLiteral("Places matching \"New York, New York, United States\", most "
-                             "likely first. Choose your place of birth:"));
-
-    Child<QPushButton>(window, "cmdSearchWeb")->click();
-
-    EXPECT_EQ(result, QVariant(42));
-    EXPECT_EQ(fake.web.opened,
-              QStringList{"https://site.test/search?q=New%20York%20New%20York%20United%20States"
-                          "%20Latitude%20Longitude"});
+// Without the typed fields the query is taken apart against the atlas; the chosen place comes
+// back as the output value, and a web search leaves the output value as it was.
+TEST_F(LocationSearchTest, ACallWithTheQueryAloneTakesItApartAndReturnsTheChosenPlace) {
+    const QString query = QStringLiteral("New York New York United States Latitude Longitude");
+    const struct {
+        const char* name;
+        const char* button;
+        bool placeReturned;
+        QStringList opened;
+    } rows[] = {
+        {"place confirmed", "cmdUsePlace", true, {}},
+        {"web search",
+         "cmdSearchWeb",
+         false,
+         {"https://site.test/search?q=New%20York%20New%20York%20United%20States"
+          "%20Latitude%20Longitude"}},
+    };
+    for (const auto& row : rows) {
+        fake.web.opened.clear();
+        QVariant result(42);
+        const bool opened = AnswerChoiceWindow(
+            [&] { LocationSearch().Search(query, QStringLiteral("https://site.test"), result); },
+            [&](frmPlaceChoice& w) {
+                EXPECT_EQ(ListedPlaces(w).value(0),
+                          QStringLiteral("New York City, New York, United States: 40°43′ N, "
+                                         "74°00′ W"));
+                EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(),
+                          QStringLiteral("Places matching \"New York, New York, United States\", "
+                                         "most likely first. Choose your place of birth:"));
+                Click(&w, row.button);
+            });
+        ASSERT_TRUE(opened) << row.name;
+        if (row.placeReturned) {
+            ASSERT_TRUE(result.canConvert<ChosenPlace>()) << row.name;
+            const ChosenPlace place = result.value<ChosenPlace>();
+            EXPECT_EQ((std::array{place.latitude.degrees, place.latitude.minutes,
+                                  place.longitude.degrees, place.longitude.minutes}),
+                      (std::array{40, 43, 74, 0}));
+            EXPECT_TRUE(place.latitude.positive);
+            EXPECT_FALSE(place.longitude.positive);
+        } else {
+            EXPECT_EQ(result, QVariant(42)) << row.name;
+        }
+        EXPECT_EQ(fake.web.opened, row.opened) << row.name;
+    }
 }
 
 // Holds when the test runs in a process of its own, as CTest runs each test.
@@ -297,7 +346,7 @@ TEST_F(LocationSearchTest, TheAtlasIsReadOnTheFirstLookUpNotAtStartUp) {
     frmMain& form = ShownForm();
     EXPECT_FALSE(atlas::IsBuiltInAtlasLoaded());
 
-    LookUp(form, "Paris", "IDF", "France");
+    LookUp(form, "Paris", "IDF", "France", [](frmPlaceChoice& w) { w.reject(); });
 
     EXPECT_TRUE(atlas::IsBuiltInAtlasLoaded());
 }

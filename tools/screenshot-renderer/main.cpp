@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -149,23 +150,28 @@ QWidget* LookUpPlace(frmMain& form, const char* city, const char* state, const c
     return nullptr;
 }
 
-// The place-choice window that the look-up button opens; any earlier one is closed first.
-QWidget* ChoosePlace(frmMain& form, const char* city, const char* state, const char* country) {
-    for (auto* earlier : form.findChildren<atlas::frmPlaceChoice*>()) {
-        earlier->reject();
-    }
+// The place-choice window that the look-up button opens. The look-up waits for a choice, so
+// the window is drawn while it waits and then cancelled.
+QWidget* ChoosePlace(Shot& shot, frmMain& form, const char* city, const char* state,
+                     const char* country) {
     SetPlace(form, city, state, country);
-    form.cmdBrowser_Click();
-    for (auto* window : form.findChildren<atlas::frmPlaceChoice*>()) {
-        if (window->isVisible()) {
-            return window;
+    QTimer drawing;
+    drawing.setSingleShot(true);
+    QObject::connect(&drawing, &QTimer::timeout, [&shot, &form] {
+        for (auto* window : form.findChildren<frmPlaceChoice*>()) {
+            if (window->isVisible()) {
+                shot.Save(window);
+                window->reject();
+            }
         }
-    }
+    });
+    drawing.start(0);
+    form.cmdBrowser_Click();
     return nullptr;
 }
 
 // The program's windows with their message boxes.
-std::vector<RenderStep> RenderSteps() {
+std::vector<RenderStep> RenderSteps(Shot& shot) {
     frmMain& form = windows::Main();
     return {
         {QStringLiteral("main-window"), [&form] { return static_cast<QWidget*>(&form); }},
@@ -232,9 +238,9 @@ std::vector<RenderStep> RenderSteps() {
              return static_cast<QWidget*>(&windows::Display());
          }},
         {QStringLiteral("place-choice-matches"),
-         [&form] { return ChoosePlace(form, "Paris", "IDF", "France"); }},
+         [&shot, &form] { return ChoosePlace(shot, form, "Paris", "IDF", "France"); }},
         {QStringLiteral("place-choice-none"),
-         [&form] { return ChoosePlace(form, "Xyzzyville", "Nowhere", "Atlantis"); }},
+         [&shot, &form] { return ChoosePlace(shot, form, "Xyzzyville", "Nowhere", "Atlantis"); }},
         {QStringLiteral("message-update-prompt"),
          [] {
              ShowMessage(nullptr, QString::fromLatin1(kUpdatePromptText), MessageIcon::Information,
@@ -300,7 +306,7 @@ int main(int argc, char* argv[]) {
     Platform platform{messages, web, settings, lock, clock, random, process};
     InstallPlatform(&platform);
 
-    const std::vector<RenderStep> steps = RenderSteps();
+    const std::vector<RenderStep> steps = RenderSteps(shot);
     for (const RenderStep& step : steps) {
         shot.stepName = step.name;
         if (QWidget* window = step.run()) {
