@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 configure_file(shell/SiteConfig.h.in ${CMAKE_CURRENT_BINARY_DIR}/generated/shell/SiteConfig.h @ONLY)
 
 add_library(fortunix_gui STATIC
+    platform/InstanceLockFolder.cpp
     platform/Platform.cpp
     platform/QtPlatform.cpp
     widgets/Appearance.cpp

@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 add_executable(fortunix_gui_tests
     support/gui_test_main.cpp
     platform/InstanceLockTest.cpp
+    widgets/PlacementTest.cpp
     shell/ModHelpTest.cpp
     shell/ProgramTextsTest.cpp
     shell/SettingsTest.cpp

@@ -12,7 +12,16 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "platform/InstanceLockFolder.h"
+
 namespace fortunix {
+
+namespace {
+
+// How old a lock file whose holder cannot be read must be before it is set aside.
+constexpr int kStaleLockMilliseconds = 10000;
+
+}  // namespace
 
 MessageAnswer QtMessageBoxes::Show(QWidget* parent, const QString& text, MessageIcon icon,
                                    MessageButtons buttons) {
@@ -47,25 +56,32 @@ void QtSettingsStore::Save(const QString& application, const QString& section, c
     settings.setValue(section + QLatin1Char('/') + key, value);
 }
 
-QtInstanceLock::QtInstanceLock(const QString& executableName) {
-    // Per user: the runtime folder, else the user's cache folder (never the shared temp folder,
-    // where another user's copy would refuse this one).
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+QtInstanceLock::QtInstanceLock(const QString& executableName)
+    : QtInstanceLock(PerUserLockFolder(), executableName) {}
+
+QtInstanceLock::QtInstanceLock(const QString& folder, const QString& executableName) {
     if (folder.isEmpty()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-        QDir().mkpath(folder);
+        return;
     }
     lockFile_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + executableName +
                                             QStringLiteral(".lock"));
-    lockFile_->setStaleLockTime(0);
+    // A file whose holder cannot be read (left empty or torn by a crash during its write) is
+    // judged by its age, and with 0 it would refuse every later start. A live holder keeps
+    // its file locked, so it is never taken from it however old the file is.
+    lockFile_->setStaleLockTime(kStaleLockMilliseconds);
 }
 
 bool QtInstanceLock::TryAcquire() {
-    return lockFile_->tryLock(0);
+    if (!lockFile_ || lockFile_->tryLock(0)) {
+        return true;
+    }
+    return lockFile_->error() != QLockFile::LockFailedError;
 }
 
 void QtInstanceLock::Release() {
-    lockFile_->unlock();
+    if (lockFile_) {
+        lockFile_->unlock();
+    }
 }
 
 QDate QtClock::Today() {

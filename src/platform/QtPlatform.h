@@ -28,11 +28,17 @@ class QtSettingsStore final : public SettingsStore {
               const QString& value) override;
 };
 
-// A per-user lock file named after the executable. The file records its owner's process id,
-// so a copy that crashed never blocks the next start.
+// A lock file named after the executable in the user's lock folder (PerUserLockFolder). The
+// file records its owner's process id, so a copy that crashed never blocks the next start.
 class QtInstanceLock final : public InstanceLock {
   public:
     explicit QtInstanceLock(const QString& executableName);
+    // The lock file in `folder`; an empty folder means no lock can be had.
+    QtInstanceLock(const QString& folder, const QString& executableName);
+
+    // False only when another live copy holds the lock. When no lock can be taken at all (a
+    // folder that cannot be written, a full disk), true: the program runs unguarded rather
+    // than refusing to start.
     bool TryAcquire() override;
     void Release() override;
 

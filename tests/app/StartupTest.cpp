@@ -59,6 +59,8 @@ TEST_F(Startup, UpdatePromptComesBeforeTheMainWindow) {
     EXPECT_TRUE(RunStartup());
 
     ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.shown[0].visibleWindows, QStringList())
+        << "no window behind the prompt";
     EXPECT_EQ(fake.web.opened.size(), 1);
     EXPECT_TRUE(windows::Main().isVisible());
 }

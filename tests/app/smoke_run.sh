@@ -2,7 +2,9 @@
 # Starts the real program under a virtual X server: its main window must appear and stay, it
 # must arm the update reminder with a disguised setting, and a second copy must show only
 # the "already running" message. Usage: smoke_run.sh <path to fortunix>
-# Private home, settings and runtime folders keep the user's own Fortunix out of it.
+# Private home and settings folders keep the user's own Fortunix out of it, and so does a copy
+# of the program under a name of its own: the single-instance lock, named after the
+# executable, sits in the user's own folder whatever the environment.
 set -euo pipefail
 program="$(realpath "$1")"
 
@@ -17,6 +19,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+cp "$program" "$work/fortunix-smoke-$$"
+program="$work/fortunix-smoke-$$"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

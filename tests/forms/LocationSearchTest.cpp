@@ -179,10 +179,11 @@ TEST_F(LocationSearchTest, ConfirmingAnotherRowByButtonOrActivationFillsThatPlac
         WriteCoordinates(form, kTypedBefore);
         const bool opened = LookUp(form, "Portland", "unknown", "USA", [&](frmPlaceChoice& w) {
             auto* list = Child<QListWidget>(&w, "lstPlaces");
+            ASSERT_GE(list->count(), 2);
             // Among equal matches the larger population first: Portland, Oregon has about ten
             // times the people of Portland, Maine (43.65737 N, 70.2589 W).
             EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Portland, Oregon, ")));
-            ASSERT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
+            EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Portland, Maine, ")));
             list->setCurrentRow(1);
             if (activate) {
                 emit list->itemActivated(list->item(1));  // a double click or Enter on the line

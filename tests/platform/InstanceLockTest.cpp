@@ -1,20 +1,116 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "platform/InstanceLockFolder.h"
+#include "platform/QtPlatform.h"
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fortunix {
 namespace {
 
+// Sets the modification time of `path` an hour back, as a file left by an earlier run.
+void AgeByAnHour(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << path.toStdString();
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+}
+
+class InstanceLockFile : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(scratch.isValid()); }
+    QString LockPath() const { return scratch.filePath(QStringLiteral("fortunix.lock")); }
+    QTemporaryDir scratch;
+};
+
+TEST_F(InstanceLockFile, AFileWithoutAReadableHolderDoesNotRefuseForGood) {
+    // Left empty or torn by a crash or a power loss during its write.
+    for (const QByteArray& contents : {QByteArray(), QByteArray("not a process id\n")}) {
+        QFile file(LockPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+        AgeByAnHour(LockPath());
+
+        QtInstanceLock lock(scratch.path(), QStringLiteral("fortunix"));
+        EXPECT_TRUE(lock.TryAcquire()) << contents.constData();
+        lock.Release();
+    }
+}
+
+TEST_F(InstanceLockFile, ALiveHolderRefusesHoweverOldItsFile) {
+    QLockFile holder(LockPath());
+    ASSERT_TRUE(holder.tryLock(0));
+    AgeByAnHour(LockPath());
+
+    QtInstanceLock second(scratch.path(), QStringLiteral("fortunix"));
+    EXPECT_FALSE(second.TryAcquire());
+}
+
+TEST_F(InstanceLockFile, OnlyAnotherCopyRefusesTheStart) {
+    QFile notAFolder(scratch.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    const struct {
+        const char* name;
+        QString folder;
+    } rows[] = {
+        {"no lock folder to be had", QString()},
+        {"lock folder missing", scratch.filePath(QStringLiteral("missing"))},
+        {"a file where the folder should be", notAFolder.fileName()},
+    };
+    for (const auto& row : rows) {
+        QtInstanceLock lock(row.folder, QStringLiteral("fortunix"));
+        EXPECT_TRUE(lock.TryAcquire()) << row.name;
+    }
+}
+
+#ifndef Q_OS_WIN
+TEST_F(InstanceLockFile, PerUserFolderIsTheRuntimeFolderOnlyWhenItIsPrivate) {
+    const unsigned uid = ::getuid();
+    const QString runtimeBase = scratch.filePath(QStringLiteral("run"));
+    const QString runtime = runtimeBase + u'/' + QString::number(uid);
+    const QString home = scratch.filePath(QStringLiteral("home"));
+    const QString cacheFolder = home + QStringLiteral("/.cache/fortunix-instance");
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    const struct {
+        const char* name;
+        mode_t runtimeMode;
+        QString expected;
+    } rows[] = {
+        {"private runtime folder", 0700, runtime},
+        {"runtime folder open to others", 0755, cacheFolder},
+        {"runtime folder others may write", 0733, cacheFolder},
+    };
+    for (const auto& row : rows) {
+        ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), row.runtimeMode), 0);
+        EXPECT_EQ(ChoosePerUserLockFolder(uid, runtimeBase, home), row.expected) << row.name;
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(cacheFolder).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u) << "the folder in the cache is the user's alone";
+}
+#endif
+
 // Runs copies of the probe, which takes the same lock as the program, in separate
-// processes. Every copy gets a private runtime folder, so the test neither meets a real
-// Fortunix nor another run of this test.
+// processes. The lock sits in the user's own folder, so every test runs the probe under a
+// name of its own and meets neither a real Fortunix nor another run of this test.
 class InstanceLock : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(runtimeFolder.isValid());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder.path());
-        environment.insert(QStringLiteral("TMPDIR"), runtimeFolder.path());
+        ASSERT_TRUE(scratch.isValid());
+        probe = CopyOfProbe();
     }
 
     void TearDown() override {
@@ -23,10 +119,22 @@ class InstanceLock : public ::testing::Test {
             holder->waitForFinished(5000);
             delete holder;
         }
+        for (const QString& name : names) {  // left by a killed copy
+            QFile::remove(PerUserLockFolder() + u'/' + name + QStringLiteral(".lock"));
+        }
+    }
+
+    QString CopyOfProbe() {
+        names.append(QStringLiteral("fortunix_probe_%1_%2")
+                         .arg(QCoreApplication::applicationPid())
+                         .arg(names.size()));
+        const QString path = scratch.filePath(names.back());
+        return QFile::copy(QStringLiteral(FORTUNIX_INSTANCE_PROBE), path) ? path : QString();
     }
 
     // Starts a copy that keeps the lock if it gets it; returns its first line.
-    QString StartHolder(const QString& program) {
+    QString StartHolder(const QString& program, const QProcessEnvironment& environment =
+                                                    QProcessEnvironment::systemEnvironment()) {
         auto* process = new QProcess;
         holders.append(process);
         process->setProcessEnvironment(environment);
@@ -37,7 +145,8 @@ class InstanceLock : public ::testing::Test {
         return QString::fromLatin1(process->readLine()).trimmed();
     }
 
-    QString RunOnce(const QString& program) {
+    QString RunOnce(const QString& program, const QProcessEnvironment& environment =
+                                                QProcessEnvironment::systemEnvironment()) {
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(program, {});
@@ -47,9 +156,9 @@ class InstanceLock : public ::testing::Test {
         return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
     }
 
-    const QString probe = QStringLiteral(FORTUNIX_INSTANCE_PROBE);
-    QTemporaryDir runtimeFolder;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QTemporaryDir scratch;
+    QString probe;
+    QStringList names;
     QList<QProcess*> holders;
 };
 
@@ -61,6 +170,18 @@ TEST_F(InstanceLock, SecondCopyIsRefusedWhileTheFirstRunsOn) {
     EXPECT_EQ(holders[0]->state(), QProcess::Running);
 }
 
+TEST_F(InstanceLock, SameUserLaunchingFromAnotherEnvironmentIsRefused) {
+    QProcessEnvironment moved = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"XDG_RUNTIME_DIR", "HOME", "XDG_CACHE_HOME", "LOCALAPPDATA"}) {
+        moved.insert(QString::fromLatin1(variable), scratch.path());
+    }
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    bare.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    ASSERT_EQ(StartHolder(probe, moved), QStringLiteral("acquired"));
+
+    EXPECT_EQ(RunOnce(probe, bare), QStringLiteral("refused"));
+}
+
 TEST_F(InstanceLock, CopyKilledWithoutCleanUpDoesNotBlockTheNextStart) {
     ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
     holders[0]->kill();  // SIGKILL: no chance to remove its lock file
@@ -70,8 +191,7 @@ TEST_F(InstanceLock, CopyKilledWithoutCleanUpDoesNotBlockTheNextStart) {
 }
 
 TEST_F(InstanceLock, CopyUnderAnotherFileNameIsNotRefused) {
-    const QString renamed = runtimeFolder.filePath(QStringLiteral("renamed_probe"));
-    ASSERT_TRUE(QFile::copy(probe, renamed));
+    const QString renamed = CopyOfProbe();
     ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
 
     EXPECT_EQ(RunOnce(renamed), QStringLiteral("acquired"));
@@ -84,3 +204,4 @@ TEST_F(InstanceLock, LockIsFreeAgainAfterANormalEnd) {
 }
 
 }  // namespace
+}  // namespace fortunix

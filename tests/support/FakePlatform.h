@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QApplication>
 #include <QDate>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <deque>
 #include <vector>
 
@@ -11,19 +13,26 @@
 
 namespace fortunix::fakes {
 
-// Records every message box and answers from a queue (OK, or No for a Yes/No box, when the
-// queue is empty). Never blocks.
+// Records every message box with the windows on screen behind it, and answers from a queue
+// (OK, or No for a Yes/No box, when the queue is empty). Never blocks.
 class RecordingMessageBoxes final : public MessageBoxes {
   public:
     struct Shown {
         QString text;
         MessageIcon icon;
         MessageButtons buttons;
+        QStringList visibleWindows;  // object names
     };
 
     MessageAnswer Show(QWidget*, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override {
-        shown.push_back({text, icon, buttons});
+        QStringList visibleWindows;
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) {
+                visibleWindows.append(window->objectName());
+            }
+        }
+        shown.push_back({text, icon, buttons, visibleWindows});
         if (!answers.empty()) {
             const MessageAnswer answer = answers.front();
             answers.pop_front();
