@@ -11,9 +11,13 @@ add_library(fortunix_atlas STATIC
     atlas/LookupQuery.cpp
     atlas/ArcMinutes.cpp
     atlas/PlaceLine.cpp
+    atlas/PlaceZones.cpp
+    atlas/ZoneHistory.cpp
+    atlas/BirthZone.cpp
+    atlas/ZoneProposal.cpp
 )
 target_include_directories(fortunix_atlas PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(fortunix_atlas PUBLIC Qt6::Core PRIVATE fortunix_warnings)
+target_link_libraries(fortunix_atlas PUBLIC Qt6::Core fortunix_core PRIVATE fortunix_warnings)
 
 # The tables go into the program compressed; they are read only on the first look-up.
 # Text shrinks to about 40%, short of rcc's default bar of saving 70%, hence the threshold.
@@ -28,4 +32,6 @@ qt_add_resources(fortunix_atlas fortunix_atlas_data
           ${FORTUNIX_ATLAS_DATA}/place-names.tsv
           ${FORTUNIX_ATLAS_DATA}/place-name-keys.tsv
           ${FORTUNIX_ATLAS_DATA}/country-names.tsv
+          ${FORTUNIX_ATLAS_DATA}/place-zones.tsv
+          ${FORTUNIX_ATLAS_DATA}/zone-history.tsv
 )

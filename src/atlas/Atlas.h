@@ -12,6 +12,7 @@ namespace fortunix::atlas {
 
 inline constexpr quint16 kNoDivision = 0xFFFF;
 inline constexpr qsizetype kMainName = -1;  // in place of an index of another name
+inline constexpr quint16 kNoZone = 0xFFFF;
 
 struct Country {
     QString code;       // two letters, "FR"
@@ -39,6 +40,7 @@ struct Place {
     quint32 keyStart;
     quint16 nameLength;
     quint16 keyLength;
+    quint16 zone = kNoZone;  // index into the zone history (atlas/ZoneHistory.h)
 };
 
 // Another name of a place, as people know it: "München" or "Muenchen" for Munich. Its text
@@ -91,6 +93,10 @@ class Atlas {
     // (AtlasKeyScan.cpp).
     std::vector<qsizetype> placesWithKeyHolding(QStringView text) const;
     std::vector<qsizetype> otherNamesWithKeyHolding(QStringView text) const;
+
+    // Gives each place its zone from the table of tools/atlas/build-zones.js, one line per
+    // place in the places' order (PlaceZones.cpp). A table of another length is ignored.
+    void attachZones(QByteArrayView placeZones);
 
     // Bytes held by the loaded atlas, for the memory budget.
     qsizetype memoryBytes() const;

@@ -27,6 +27,7 @@ Atlas LoadBuiltInAtlas() {
     atlas.attachOtherNames(ReadResource(QStringLiteral(":/atlas/place-names.tsv")),
                            ReadResource(QStringLiteral(":/atlas/place-name-keys.tsv")),
                            ReadResource(QStringLiteral(":/atlas/country-names.tsv")));
+    atlas.attachZones(ReadResource(QStringLiteral(":/atlas/place-zones.tsv")));
     return atlas;
 }
 

@@ -18,7 +18,7 @@ struct BirthRecord {
     std::int16_t hour = 0;
     std::int16_t minute = 0;
     std::int16_t zoneHours = 0;    // magnitude of the zone offset, 0..13
-    std::int16_t zoneMinutes = 0;  // magnitude, 0 or 30
+    std::int16_t zoneMinutes = 0;  // magnitude, 0..59 (30 for the listed half hours)
     std::int16_t lonDeg = 0;
     std::int16_t lonMin = 0;
     std::int16_t latDeg = 0;

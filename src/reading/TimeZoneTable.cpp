@@ -1,5 +1,8 @@
 #include "reading/TimeZoneTable.h"
 
+#include <charconv>
+#include <cstdlib>
+
 namespace fortunix {
 
 // The correction of each row is its displayed offset negated; a fractional digit of 5 or 3
@@ -89,6 +92,46 @@ void ApplyZoneSelection(int index, ZoneState& zone) {
     if (const auto correction = LookUpZone(index)) {
         zone = *correction;
     }
+}
+
+ZoneState ZoneStateForOffset(int offsetMinutes) {
+    const int correction = -offsetMinutes;  // both parts keep the sign of the whole
+    return {static_cast<std::int16_t>(correction / 60), static_cast<std::int16_t>(correction % 60)};
+}
+
+std::string FormatUtcOffset(int offsetMinutes) {
+    const int magnitude = std::abs(offsetMinutes);
+    std::string text = offsetMinutes < 0 ? "UTC-" : "UTC+";
+    for (const int part : {magnitude / 60, magnitude % 60}) {
+        text += static_cast<char>('0' + part / 10);
+        text += static_cast<char>('0' + part % 10);
+        text += ':';
+    }
+    text.pop_back();
+    return text;
+}
+
+std::optional<int> ParseUtcOffset(std::string_view text) {
+    if (text.size() != 9 || text.substr(0, 3) != "UTC" || (text[3] != '+' && text[3] != '-') ||
+        text[6] != ':') {
+        return std::nullopt;
+    }
+    const auto twoDigits = [&](std::size_t at, int last) -> std::optional<int> {
+        int value = 0;
+        const char* first = text.data() + at;
+        const auto [end, error] = std::from_chars(first, first + 2, value);
+        if (error != std::errc{} || end != first + 2 || first[0] < '0' || value > last) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const auto hours = twoDigits(4, 14);
+    const auto minutes = twoDigits(7, 59);
+    if (!hours || !minutes) {
+        return std::nullopt;
+    }
+    const int magnitude = *hours * 60 + *minutes;
+    return text[3] == '-' ? -magnitude : magnitude;
 }
 
 }  // namespace fortunix

@@ -127,3 +127,35 @@ TEST(TimeZoneTable, PositionOutsideTheTableLeavesTheZoneUnchanged) {
 
 }  // namespace
 }  // namespace fortunix
+
+namespace fortunix {
+namespace {
+
+// An exact offset read back as the batch tool takes it and turned into the correction.
+TEST(ExactOffset, ReadFormattedAndCorrected) {
+    struct Case {
+        const char* text;
+        std::optional<int> minutes;
+        ZoneState correction;
+    } const cases[] = {
+        {"UTC+05:45", 345, {-5, -45}},  // Nepal
+        {"UTC-03:30", -210, {3, 30}},   // Newfoundland
+        {"UTC+00:20", 20, {0, -20}},    // Amsterdam's mean time, rounded
+        {"UTC-00:25", -25, {0, 25}},    // Dublin's mean time, rounded
+        {"UTC+14:00", 840, {-14, 0}},   // Line Islands
+        {"UTC+00:00", 0, {0, 0}},        {"UTC+15:00", std::nullopt, {}},
+        {"UTC+05:60", std::nullopt, {}}, {"UTC+5:45", std::nullopt, {}},
+        {"UTC 05:45", std::nullopt, {}}, {"GMT+05:45", std::nullopt, {}},
+        {"UTC+-5:45", std::nullopt, {}}, {"UTC+05:45 ", std::nullopt, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseUtcOffset(c.text), c.minutes) << c.text;
+        if (c.minutes) {
+            EXPECT_EQ(FormatUtcOffset(*c.minutes), c.text);
+            EXPECT_EQ(ZoneStateForOffset(*c.minutes), c.correction) << c.text;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace fortunix

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "ephemeris/BirthFixtures.h"
 
@@ -53,6 +54,10 @@ TEST(ReadBatchLine, FieldsReachTheBirthRecord) {
          MakeBirth(2000, 2, 29, 12, 0, kGreenwich), kGmt},
         {"leap day 1904 with daylight saving", "1904,2,29,0,0,29,0,0,W,51,30,N,1",
          MakeBirth(1904, 2, 29, 0, 0, kGreenwich, true), kGmt},
+        {"Kathmandu, exact offset", "2000,7,1,12,0,UTC+05:45,85,19,E,27,42,N,0",
+         MakeBirth(2000, 7, 1, 12, 0, Place{27, 42, false, 85, 19, true}), ZoneState{-5, -45}},
+        {"Newfoundland, exact offset", "1970,1,1,0,0,UTC-03:30,52,43,W,47,34,N,0",
+         MakeBirth(1970, 1, 1, 0, 0, Place{47, 34, false, 52, 43, false}), ZoneState{3, 30}},
     };
     for (const Row& row : rows) {
         const BatchLineOutcome outcome = ReadBatchLine(row.line, BuiltDegreeSignTable());
@@ -63,6 +68,23 @@ TEST(ReadBatchLine, FieldsReachTheBirthRecord) {
         EXPECT_EQ(outcome.reading->chart.moon, expected.chart.moon) << row.name;
         EXPECT_EQ(outcome.reading->chart.ascendant, expected.chart.ascendant) << row.name;
         EXPECT_EQ(outcome.reading->fortune.caption, expected.fortune.caption) << row.name;
+    }
+}
+
+// An exact offset moves every engine to the same universal time: Kathmandu at 12:00 on
+// UTC+05:45 is 06:15 UT, Amsterdam 1935 at 12:00 on UTC+00:20 with summer time is 10:40 UT.
+TEST(ReadBatchLine, ExactOffsetGivesTheUniversalTimeOfGreenwich) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"2000,7,1,12,0,UTC+05:45,85,19,E,27,42,N,0", "2000,7,1,6,15,29,85,19,E,27,42,N,0"},
+        {"1935,7,1,12,0,UTC+00:20,4,53,E,52,22,N,1", "1935,7,1,10,40,29,4,53,E,52,22,N,0"},
+    };
+    for (const auto& [exact, greenwich] : pairs) {
+        const BatchLineOutcome a = ReadBatchLine(exact, BuiltDegreeSignTable());
+        const BatchLineOutcome b = ReadBatchLine(greenwich, BuiltDegreeSignTable());
+        ASSERT_TRUE(a.reading && b.reading) << exact << a.refusal;
+        EXPECT_EQ(a.reading->chart.sun, b.reading->chart.sun) << exact;
+        EXPECT_EQ(a.reading->chart.moon, b.reading->chart.moon) << exact;
+        EXPECT_EQ(a.reading->chart.ascendant, b.reading->chart.ascendant) << exact;
     }
 }
 
@@ -81,7 +103,8 @@ TEST(ReadBatchLine, GreenwichJ2000NoonWithAnyLineEndingAndSpacing) {
 
 TEST(ReadBatchLine, RefusedLinesSayWhy) {
     const std::string year = "year must be a whole number from 1901 to 2050";
-    const std::string zone = "zone must be a list position from 0 to 70";
+    const std::string zone =
+        "zone must be a list position from 0 to 70 or an offset such as UTC+05:45";
     const std::string lonDeg = "Please Enter Value Between 0 And 179 in the Degree of Longitude";
     const std::string latMin = "Please Enter Value Between 0 And 59 in the  Minute of Latitude";
     struct Row {
@@ -109,6 +132,7 @@ TEST(ReadBatchLine, RefusedLinesSayWhy) {
         {"zone 71", LineWith(5, "71"), zone},
         {"zone negative", LineWith(5, "-1"), zone},
         {"zone with a point", LineWith(5, "29.0"), zone},
+        {"zone offset without minutes", LineWith(5, "UTC+5"), zone},
         {"longitude 180", LineWith(6, "180"), lonDeg},
         {"longitude minutes 60", LineWith(7, "60"),
          "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},

@@ -114,8 +114,10 @@ BatchLineOutcome ReadBatchLine(std::string_view line, const DegreeSignTable& sig
     if (!ReadWholeNumber(fields[kMinute], 0, 59, minute)) {
         return Refused("minute must be a whole number from 0 to 59");
     }
-    if (!ReadWholeNumber(fields[kZone], 0, kTimeZoneCount - 1, zoneIndex)) {
-        return Refused("zone must be a list position from 0 to 70");
+    // The zone is a list position, or an exact offset that no row holds ("UTC+05:45").
+    const std::optional<int> exactOffset = ParseUtcOffset(fields[kZone]);
+    if (!exactOffset && !ReadWholeNumber(fields[kZone], 0, kTimeZoneCount - 1, zoneIndex)) {
+        return Refused("zone must be a list position from 0 to 70 or an offset such as UTC+05:45");
     }
 
     BirthFormInput form;
@@ -147,7 +149,7 @@ BatchLineOutcome ReadBatchLine(std::string_view line, const DegreeSignTable& sig
         std::from_chars(digits.data(), digits.data() + digits.size(), value);
         return Int16(value);
     };
-    const ZoneState zone = *LookUpZone(zoneIndex);
+    const ZoneState zone = exactOffset ? ZoneStateForOffset(*exactOffset) : *LookUpZone(zoneIndex);
     BirthRecord birth;
     birth.year = Int16(year);
     birth.month = Int16(month);

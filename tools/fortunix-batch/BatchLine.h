@@ -16,7 +16,8 @@ struct BatchLineOutcome {
     std::string refusal;  // empty unless the line was refused
 };
 
-// Reads one birth, `year,month,day,hour,minute,zone,lonDeg,lonMin,EW,latDeg,latMin,NS,dst`,
+// Reads one birth, `year,month,day,hour,minute,zone,lonDeg,lonMin,EW,latDeg,latMin,NS,dst`
+// (zone: a list position 0..70 or an exact offset such as `UTC+05:45`),
 // with the main form's rules, and computes its reading through `signs` (a built table).
 // Spaces around a field are ignored, as the form trims its boxes; a trailing carriage return
 // is dropped. A line holding nothing else is blank.

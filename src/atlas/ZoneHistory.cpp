@@ -1,0 +1,142 @@
+#include "atlas/ZoneHistory.h"
+
+#include <QFile>
+#include <QHash>
+#include <array>
+#include <charconv>
+#include <limits>
+#include <utility>
+
+namespace fortunix::atlas {
+
+namespace {
+
+template <typename Number>
+bool ParseNumber(QByteArrayView text, Number& value) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && stop == end;
+}
+
+// The tab-separated fields of a line, at most `count`; returns how many were found.
+qsizetype SplitFields(QByteArrayView line, QByteArrayView* fields, qsizetype count) {
+    qsizetype found = 0;
+    while (found < count) {
+        const qsizetype tab = line.indexOf('\t');
+        fields[found++] = tab < 0 ? line : line.first(tab);
+        if (tab < 0) {
+            break;
+        }
+        line = line.sliced(tab + 1);
+    }
+    return found;
+}
+
+// Numbers the abbreviations as they first appear. A zone's periods alternate between two or
+// three of them, so the last few found are tried before the hash.
+class AbbreviationIndex {
+  public:
+    quint16 IndexOf(QByteArrayView abbreviation, QStringList& names) {
+        for (const auto& [text, index] : recent_) {
+            if (!text.isEmpty() && QByteArrayView(text) == abbreviation) {
+                return index;
+            }
+        }
+        const QByteArray text = abbreviation.toByteArray();
+        auto known = all_.constFind(text);
+        if (known == all_.cend()) {
+            known = all_.insert(text, static_cast<quint16>(names.size()));
+            names.append(QString::fromUtf8(text));
+        }
+        recent_[next_] = {text, *known};
+        next_ = (next_ + 1) % recent_.size();
+        return *known;
+    }
+
+  private:
+    QHash<QByteArray, quint16> all_;
+    std::array<std::pair<QByteArray, quint16>, 4> recent_{};
+    std::size_t next_ = 0;
+};
+
+}  // namespace
+
+ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
+    ZoneHistory history;
+    AbbreviationIndex abbreviations;
+    history.periods_.reserve(static_cast<std::size_t>(table.count('\n')));
+
+    qsizetype lineStart = 0;
+    while (lineStart < table.size()) {
+        qsizetype lineEnd = table.indexOf('\n', lineStart);
+        if (lineEnd < 0) {
+            lineEnd = table.size();
+        }
+        const QByteArrayView line = table.sliced(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        if (line.isEmpty() || line.front() == '#') {
+            continue;
+        }
+        QByteArrayView fields[4];
+        const qsizetype found = SplitFields(line, fields, 4);
+        if (found == 2 && fields[0] == "Z") {
+            history.names_.append(QString::fromUtf8(fields[1]));
+            history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));
+            continue;
+        }
+        ZonePeriod period{};
+        const bool first = fields[0] == "-";
+        if (found != 4 || history.names_.isEmpty() ||
+            (!first && !ParseNumber(fields[0], period.start)) ||
+            !ParseNumber(fields[1], period.offset) || !ParseNumber(fields[2], period.summer)) {
+            continue;
+        }
+        const bool zoneHasPeriods = history.periods_.size() > history.firstPeriod_.back();
+        if (first == zoneHasPeriods ||
+            (zoneHasPeriods && period.start <= history.periods_.back().start)) {
+            continue;  // only the first period lacks a start, and periods come in order
+        }
+        if (first) {
+            period.start = std::numeric_limits<qint64>::min();
+        }
+        period.abbreviation = abbreviations.IndexOf(fields[3], history.abbreviations_);
+        period.localMeanTime = fields[3] == "LMT";
+        history.periods_.push_back(period);
+    }
+    history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));
+    history.periods_.shrink_to_fit();
+    return history;
+}
+
+std::span<const ZonePeriod> ZoneHistory::periods(qsizetype zone) const {
+    const auto index = static_cast<std::size_t>(zone);
+    return std::span<const ZonePeriod>(periods_).subspan(
+        firstPeriod_[index], firstPeriod_[index + 1] - firstPeriod_[index]);
+}
+
+qsizetype ZoneHistory::memoryBytes() const {
+    qsizetype bytes = sizeof(ZoneHistory);
+    bytes += static_cast<qsizetype>(periods_.capacity() * sizeof(ZonePeriod) +
+                                    firstPeriod_.capacity() * sizeof(quint32));
+    for (const QStringList* list : {&names_, &abbreviations_}) {
+        for (const QString& text : *list) {
+            bytes += qsizetype(sizeof(QString)) + text.capacity() * qsizetype(sizeof(QChar));
+        }
+    }
+    return bytes;
+}
+
+ZoneHistory LoadBuiltInZoneHistory() {
+    QFile file(QStringLiteral(":/atlas/zone-history.tsv"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return ZoneHistory::FromTable({});
+    }
+    return ZoneHistory::FromTable(file.readAll());
+}
+
+const ZoneHistory& BuiltInZoneHistory() {
+    static const ZoneHistory history = LoadBuiltInZoneHistory();
+    return history;
+}
+
+}  // namespace fortunix::atlas

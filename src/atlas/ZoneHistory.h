@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <span>
+#include <vector>
+
+namespace fortunix::atlas {
+
+// One stretch of time during which a zone's clocks kept the same offset.
+struct ZonePeriod {
+    qint64 start;          // UT seconds since 1970-01-01; the first period of a zone has no start
+    qint32 offset;         // seconds east of UT, summer time included
+    qint32 summer;         // seconds of summer time within `offset`; 0 for standard time
+    quint16 abbreviation;  // index into ZoneHistory::abbreviation
+    bool localMeanTime;    // tz's "LMT": before the zone kept standard time
+};
+
+// The clock history, 1900 to 2050, of every zone the atlas places use (see
+// tools/atlas/build-zones.js); zones are numbered in the order of the table.
+class ZoneHistory {
+  public:
+    // Rows that cannot be read are skipped; periods before the first zone line are ignored.
+    static ZoneHistory FromTable(QByteArrayView table);
+
+    qsizetype zoneCount() const { return names_.size(); }
+    const QString& zoneName(qsizetype zone) const { return names_[zone]; }
+    qsizetype findZone(const QString& name) const { return names_.indexOf(name); }
+    std::span<const ZonePeriod> periods(qsizetype zone) const;
+    const QString& abbreviation(quint16 index) const { return abbreviations_[index]; }
+
+    // Bytes held by the loaded table, for the memory budget.
+    qsizetype memoryBytes() const;
+
+  private:
+    std::vector<ZonePeriod> periods_;
+    std::vector<quint32> firstPeriod_;  // per zone, and one past the last
+    QStringList names_;
+    QStringList abbreviations_;
+};
+
+// The table compiled into the program, read on first use; empty if the resource is missing.
+const ZoneHistory& BuiltInZoneHistory();
+ZoneHistory LoadBuiltInZoneHistory();
+
+}  // namespace fortunix::atlas

@@ -1,0 +1,129 @@
+#include "atlas/ZoneProposal.h"
+
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <string_view>
+
+#include "reading/TimeZoneTable.h"
+
+namespace fortunix::atlas {
+
+namespace {
+
+constexpr int kOneHour = 3600;
+
+// The tz abbreviations of the region each row names, standard and summer alike. Where several
+// rows hold an offset, the one whose region the birthplace's clock names comes first.
+struct RowRegion {
+    int row;
+    std::initializer_list<std::string_view> abbreviations;
+};
+
+const RowRegion kRowRegions[] = {
+    {1, {"AHST", "AHDT", "HST", "HDT", "HWT", "HPT"}},  // Alaska-Hawaii, -10:00
+    {3, {"AST", "ADT", "AWT", "APT"}},
+    {6, {"ACST", "ACDT"}},
+    {8, {"AEST", "AEDT"}},
+    {10, {"AWST", "AWDT"}},
+    {15, {"BDST"}},
+    {16, {"BST", "IST"}},  // British and Irish Standard Time, 1968-71, all year
+    {20, {"CET", "CEST", "CEMT"}},
+    {21, {"CST", "CDT", "CWT", "CPT"}},
+    {23, {"CST", "HKT", "HKST", "CDT"}},  // China coast, +8:00
+    {26, {"EET", "EEST"}},
+    {27, {"EST", "EDT", "EWT", "EPT"}},
+    {29, {"GMT", "BST", "IST"}},  // London and Dublin: British and Irish summer time
+    {30, {"ChST", "GST"}},
+    {32, {"HST", "HDT", "HWT", "HPT"}},  // Hawaii, -10:30 until 1947
+    {34, {"IST"}},                       // India
+    {38, {"JST", "JDT"}},
+    {41, {"MET", "MEST"}},
+    {44, {"MST", "MDT", "MWT", "MPT"}},
+    {47, {"NZST", "NZDT"}},
+    {49, {"NZMT"}},
+    {50, {"NST", "NDT", "NWT", "NPT"}},
+    {54, {"PST", "PDT", "PWT", "PPT"}},
+    {69, {"YST", "YDT", "YWT", "YPT", "AKST", "AKDT"}},
+};
+
+bool NamesRegion(int row, QStringView abbreviation) {
+    for (const RowRegion& region : kRowRegions) {
+        if (region.row != row) {
+            continue;
+        }
+        for (const std::string_view name : region.abbreviations) {
+            if (abbreviation == QLatin1StringView(name.data(), qsizetype(name.size()))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// A row named after daylight, summer or war time.
+bool IsSummerRow(int row) {
+    const std::string_view text = kTimeZoneTable[static_cast<std::size_t>(row)].listText;
+    return text.find("Daylight") != text.npos || text.find("Summer") != text.npos ||
+           text.find("War") != text.npos;
+}
+
+int OffsetMinutesOfRow(int row) {
+    const ZoneState& correction = kTimeZoneTable[static_cast<std::size_t>(row)].correction;
+    return -(correction.hours * 60 + correction.minutes);
+}
+
+// The best row holding `offsetSeconds`, or -1: the region's row, then a standard row, then
+// any, each in list order.
+int RowHolding(qint32 offsetSeconds, QStringView abbreviation) {
+    if (offsetSeconds % 60 != 0) {
+        return -1;
+    }
+    const int minutes = offsetSeconds / 60;
+    int best = -1;
+    int bestRank = 0;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        if (OffsetMinutesOfRow(row) != minutes) {
+            continue;
+        }
+        const int rank = NamesRegion(row, abbreviation) ? 3 : IsSummerRow(row) ? 1 : 2;
+        if (rank > bestRank) {
+            best = row;
+            bestRank = rank;
+        }
+    }
+    return best;
+}
+
+int RoundedMinutes(qint32 seconds) {
+    return static_cast<int>(std::lround(seconds / 60.0));
+}
+
+}  // namespace
+
+ZoneProposal ProposeZone(const ClockOffset& offset, QStringView abbreviation) {
+    if (offset.localMeanTime) {
+        return {kBirthplaceTimeRow, false, RoundedMinutes(offset.offset)};
+    }
+    const bool oneHourSummer = offset.summer == kOneHour;
+    const qint32 listed = oneHourSummer ? offset.offset - kOneHour : offset.offset;
+    const int row = RowHolding(listed, abbreviation);
+    if (row >= 0) {
+        return {row, oneHourSummer, 0};
+    }
+    return {kBirthplaceTimeRow, oneHourSummer, RoundedMinutes(listed)};
+}
+
+ZoneState CorrectionOf(const ZoneProposal& proposal) {
+    if (proposal.row == kBirthplaceTimeRow) {
+        return ZoneStateForOffset(proposal.exactOffsetMinutes);
+    }
+    return *LookUpZone(proposal.row);
+}
+
+QString BirthplaceTimeText(int offsetMinutes) {
+    return QStringLiteral("Birthplace time,") +
+           QString::fromStdString(FormatUtcOffset(offsetMinutes));
+}
+
+}  // namespace fortunix::atlas

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include "atlas/BirthZone.h"
+#include "reading/Records.h"
+
+namespace fortunix::atlas {
+
+// The list position of the entry added after the 71 rows for an offset no row holds.
+inline constexpr int kBirthplaceTimeRow = 71;
+
+// What choosing a birthplace sets in the zone list and the daylight-saving box.
+struct ZoneProposal {
+    int row;                 // 0..70, or kBirthplaceTimeRow
+    bool daylightSaving;     // the box is ticked
+    int exactOffsetMinutes;  // for kBirthplaceTimeRow: its offset east of UT, summer time excluded
+    friend bool operator==(const ZoneProposal&, const ZoneProposal&) = default;
+};
+
+// The row for a clock offset with tz abbreviation `abbreviation`:
+// - one hour of summer time: the row of the standard offset, preferring the one that names the
+//   region, and the tick;
+// - standard time: the row of that offset, no tick;
+// - any other summer time (two hours, half an hour): the row of the whole offset, no tick;
+// - an offset no row holds, and local mean time: the birthplace entry with the offset in whole
+//   minutes, seconds rounded (with the tick for one hour of summer time).
+ZoneProposal ProposeZone(const ClockOffset& offset, QStringView abbreviation);
+
+// The correction that a proposal sets: the row's, or the birthplace entry's exact one.
+ZoneState CorrectionOf(const ZoneProposal& proposal);
+
+// "Birthplace time,UTC+05:45": the text of the added entry.
+QString BirthplaceTimeText(int offsetMinutes);
+
+}  // namespace fortunix::atlas

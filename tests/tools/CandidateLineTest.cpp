@@ -1,0 +1,59 @@
+#include "CandidateLine.h"
+
+#include <gtest/gtest.h>
+
+#include "atlas/BuiltInAtlas.h"
+#include "atlas/PlaceSearch.h"
+#include "atlas/QStringPrinter.h"
+
+// Offsets as tz 2026f's source gives them; coordinates are the gazetteer's, four decimals.
+
+namespace fortunix::atlastool {
+namespace {
+
+QString FirstLine(const char* city, const char* country, const char* at) {
+    const atlas::Atlas& places = atlas::BuiltInAtlas();
+    const auto found = atlas::SearchPlaces(
+        places, {QString::fromUtf8(city), QString(), QString::fromUtf8(country)}, 1);
+    if (found.empty()) {
+        return {};
+    }
+    return CandidateLine(places, atlas::BuiltInZoneHistory(), found.front().place,
+                         at ? ParseMoment(QString::fromLatin1(at)) : std::nullopt);
+}
+
+TEST(FortunixAtlasLine, ZoneFieldsOfTheBirthMoment) {
+    struct Case {
+        const char* city;
+        const char* country;
+        const char* at;
+        const char* expected;
+    } const cases[] = {
+        {"Kathmandu", "Nepal", "2000-07-01T12:00",
+         "Kathmandu\tBagmati Province\tNepal\t27.7017\t85.3206\tAsia/Kathmandu\t+05:45\t0\texact"},
+        {"Kathmandu", "Nepal", nullptr,
+         "Kathmandu\tBagmati Province\tNepal\t27.7017\t85.3206\tAsia/Kathmandu\t\t\t"},
+        {"New York", "USA", "2021-11-07T01:30",
+         "New York City\tNew York\tUnited States\t40.7143\t-74.0060\tAmerica/New_York\t"
+         "-04:00|-05:00\t1|0\t27|27"},
+        {"Amsterdam", "Netherlands", "1935-07-01T12:00",
+         "Amsterdam\tNorth "
+         "Holland\tNetherlands\t52.3740\t4.8897\tEurope/Amsterdam\t+01:19:32\t1\texact"},
+        {"London", "UK", "1944-07-01T12:00",
+         "London\tEngland\tUnited Kingdom\t51.5085\t-0.1257\tEurope/London\t+02:00\t0\t15"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FirstLine(c.city, c.country, c.at), QString::fromUtf8(c.expected)) << c.city;
+    }
+}
+
+TEST(FortunixAtlasLine, MomentMustBeARealDateAndTime) {
+    EXPECT_TRUE(ParseMoment(QStringLiteral("2000-02-29T23:59")).has_value());
+    for (const char* wrong : {"1900-02-29T12:00", "2000-13-01T12:00", "2000-01-01T24:00",
+                              "2000-01-01 12:00", "2000-01-01T12:00:00", "2000-1-1T12:00"}) {
+        EXPECT_FALSE(ParseMoment(QString::fromLatin1(wrong)).has_value()) << wrong;
+    }
+}
+
+}  // namespace
+}  // namespace fortunix::atlastool

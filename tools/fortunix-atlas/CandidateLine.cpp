@@ -1,0 +1,95 @@
+#include "CandidateLine.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringList>
+#include <cstdlib>
+
+#include "atlas/ZoneProposal.h"
+
+namespace fortunix::atlastool {
+
+namespace {
+
+QString FormatOffset(qint32 seconds) {
+    const qint32 magnitude = std::abs(seconds);
+    QString text = QStringLiteral("%1%2:%3")
+                       .arg(QChar(seconds < 0 ? u'-' : u'+'))
+                       .arg(magnitude / 3600, 2, 10, QLatin1Char('0'))
+                       .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'));
+    if (magnitude % 60 != 0) {
+        text += QStringLiteral(":%1").arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+    }
+    return text;
+}
+
+struct ZoneFields {
+    QString offset;
+    QString dst;
+    QString row;
+};
+
+ZoneFields FieldsOf(const atlas::ZoneHistory& history, const atlas::ClockOffset& offset) {
+    const atlas::ZoneProposal proposal =
+        atlas::ProposeZone(offset, history.abbreviation(offset.abbreviation));
+    return {FormatOffset(offset.offset),
+            proposal.daylightSaving ? QStringLiteral("1") : QStringLiteral("0"),
+            proposal.row == atlas::kBirthplaceTimeRow ? QStringLiteral("exact")
+                                                      : QString::number(proposal.row)};
+}
+
+}  // namespace
+
+QString HeaderLine() {
+    return QStringLiteral(
+        "place\tdivision\tcountry\tlatitude\tlongitude\ttimezone\tutc_offset\tdst\tzone_row");
+}
+
+QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& history, qsizetype index,
+                      const std::optional<atlas::CivilTime>& at) {
+    const atlas::Place& place = atlas.place(index);
+    const bool hasZone = place.zone < history.zoneCount();
+    QStringList fields{
+        atlas.placeName(index).toString(),
+        place.division != atlas::kNoDivision ? atlas.division(place.division).name : QString(),
+        atlas.country(place.country).name,
+        QString::number(place.latitude, 'f', 4),
+        QString::number(place.longitude, 'f', 4),
+        hasZone ? history.zoneName(place.zone) : QString(),
+    };
+    if (!at) {
+        fields << QString() << QString() << QString();
+        return fields.join(u'\t');
+    }
+    const atlas::BirthZone zone = atlas::FindBirthZone(
+        hasZone ? history.periods(place.zone) : std::span<const atlas::ZonePeriod>(),
+        place.longitude, *at);
+    // A skipped hour is read with the offset before the change, as the window proposes.
+    ZoneFields answer = FieldsOf(history, zone.offsets[0]);
+    if (zone.kind == atlas::BirthZone::Kind::Repeated) {
+        const ZoneFields later = FieldsOf(history, zone.offsets[1]);
+        answer.offset += u'|' + later.offset;
+        answer.dst += u'|' + later.dst;
+        answer.row += u'|' + later.row;
+    }
+    fields << answer.offset << answer.dst << answer.row;
+    return fields.join(u'\t');
+}
+
+std::optional<atlas::CivilTime> ParseMoment(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const atlas::CivilTime time{match.captured(1).toInt(), match.captured(2).toInt(),
+                                match.captured(3).toInt(), match.captured(4).toInt(),
+                                match.captured(5).toInt()};
+    if (!QDate::isValid(time.year, time.month, time.day) || time.hour > 23 || time.minute > 59) {
+        return std::nullopt;
+    }
+    return time;
+}
+
+}  // namespace fortunix::atlastool
