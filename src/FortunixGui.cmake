@@ -13,6 +13,7 @@ add_library(fortunix_gui STATIC
     widgets/LinkLabel.cpp
     widgets/LinkLabelAccessible.cpp
     widgets/Twips.cpp
+    widgets/WindowAccessible.cpp
     widgets/WindowPlacement.cpp
     widgets/WrappingButton.cpp
     shell/WindowRegistry.cpp

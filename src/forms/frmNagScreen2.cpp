@@ -21,6 +21,7 @@
 #include "widgets/Appearance.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowAccessible.h"
 #include "widgets/WindowPlacement.h"
 
 namespace fortunix {
@@ -81,6 +82,7 @@ bool MovesWithinWindow(const QEvent* event) {
 }  // namespace
 
 frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
+    AnswerAsWindow(this);
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(QStringLiteral("Fortunix v1.30"));
     setWindowIcon(ProgramIcon());

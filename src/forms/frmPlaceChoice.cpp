@@ -63,6 +63,7 @@ frmPlaceChoice::frmPlaceChoice(const QString& sought, const QStringList& placeLi
 
     lstPlaces_ = new QListWidget(this);
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
+    lstPlaces_->setAccessibleName(QStringLiteral("Places found"));
     lstPlaces_->addItems(placeLines);
     lstPlaces_->setVisible(found);
     if (found) {

@@ -1,5 +1,6 @@
 #include "widgets/KeyPressFilter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -15,7 +16,17 @@ constexpr int kEscape = 27;
 
 }  // namespace
 
+bool IsAccessKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const int key = event.key();
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+           ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9));
+}
+
 std::optional<int> TypedCharacterCode(const QKeyEvent& event) {
+    if (IsAccessKey(event)) {
+        return std::nullopt;
+    }
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const int key = event.key();
     const bool control =
@@ -46,19 +57,30 @@ KeyPressFilter::KeyPressFilter(QLineEdit* box, Rule rule) : QObject(box), box_(b
 }
 
 bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != box_ || event->type() != QEvent::KeyPress) {
+    if (watched != box_) {
         return false;
     }
-    const std::optional<int> code = TypedCharacterCode(*static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress) {
+        return FilterKeyPress(*static_cast<QKeyEvent*>(event));
+    }
+    if (event->type() == QEvent::InputMethod) {
+        FilterCommit(*static_cast<QInputMethodEvent*>(event));
+    }
+    return false;
+}
+
+bool KeyPressFilter::FilterKeyPress(QKeyEvent& event) {
+    if (IsAccessKey(event)) {
+        event.ignore();  // on to the window and its menus, never typed into the box
+        return true;
+    }
+    const std::optional<int> code = TypedCharacterCode(event);
     if (!code) {
         return false;
     }
     const KeyVerdict verdict = rule_(*code);
     if (verdict.message) {
-        const std::string_view text = verdict.message->message;
-        ShowMessage(box_->window(),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    verdict.message->icon);
+        Report(*verdict.message);
     }
     if (verdict.code == 0) {
         return true;
@@ -68,6 +90,37 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     box_->insert(QString(QChar(verdict.code)));
     return true;
+}
+
+void KeyPressFilter::FilterCommit(QInputMethodEvent& event) {
+    const QString committed = event.commitString();
+    if (committed.isEmpty()) {
+        return;
+    }
+    QString accepted;
+    std::optional<RuleFailure> refusal;
+    for (const QChar character : committed) {
+        const KeyVerdict verdict = rule_(character.unicode());
+        if (verdict.message && !refusal) {
+            refusal = verdict.message;
+        }
+        // Enter and backspace have no place inside committed text.
+        if (verdict.code != 0 && QChar(verdict.code).isPrint()) {
+            accepted.append(QChar(verdict.code));
+        }
+    }
+    if (refusal) {
+        Report(*refusal);
+    }
+    if (accepted != committed) {
+        event.setCommitString(accepted, event.replacementStart(), event.replacementLength());
+    }
+}
+
+void KeyPressFilter::Report(const RuleFailure& refusal) {
+    const std::string_view text = refusal.message;
+    ShowMessage(box_->window(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                refusal.icon);
 }
 
 }  // namespace fortunix

@@ -1,4 +1,7 @@
 #include <QAccessible>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QListWidget>
 #include <QTest>
 #include <span>
 
@@ -6,6 +9,7 @@
 #include "forms/FormTestSupport.h"
 #include "forms/frmAbout.h"
 #include "forms/frmNagScreen2.h"
+#include "forms/frmPlaceChoice.h"
 #include "shell/ProgramTexts.h"
 
 namespace fortunix::formtests {
@@ -107,6 +111,42 @@ TEST_F(AccessibleNames, ControlsOfEachWindowAnswerToTheirNamesAndRoles) {
             EXPECT_EQ(named->role(), expected.role) << expected.name;
         }
     }
+}
+
+// A screen reader hears the chosen entry of a drop-down list ("Month of birth, combo box,
+// March"): as the list's text and as the entry selected among its entries. The name stays.
+TEST_F(AccessibleNames, DropDownListsExposeTheirChosenEntry) {
+    const struct {
+        const char* control;
+        const char* name;
+        int index;
+        const char* chosen;
+    } rows[] = {{"cboMonth", "Month of birth", 2, "March"},
+                {"cboYear", "Year of birth", 99, "2000"},
+                {"cboHH", "Hour of birth", 23, "23"}};
+    for (const auto& row : rows) {
+        auto* list = Child<QComboBox>(&windows::Main(), row.control);
+        QAccessibleInterface* named = QAccessible::queryAccessibleInterface(list);
+        list->setCurrentIndex(row.index);
+
+        EXPECT_EQ(named->text(QAccessible::Name), row.name);
+        QAccessibleTextInterface* text = named->textInterface();
+        ASSERT_NE(text, nullptr) << row.control;
+        EXPECT_EQ(text->text(0, text->characterCount()), row.chosen);
+        const QModelIndexList selected = list->view()->selectionModel()->selectedIndexes();
+        ASSERT_EQ(selected.size(), 1) << row.control;
+        EXPECT_EQ(selected[0].row(), row.index) << row.control;
+    }
+}
+
+TEST_F(AccessibleNames, PlaceListIsNamedAndReferAFriendIsAWindow) {
+    const frmPlaceChoice choice(QStringLiteral("Paris"), {QStringLiteral("Paris, France")});
+    const auto* places = Child<QListWidget>(&choice, "lstPlaces");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QListWidget*>(places))
+                  ->text(QAccessible::Name),
+              "Places found");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&windows::NagScreen())->role(),
+              QAccessible::Window);
 }
 
 // A link's name says what it is; its description carries the words on screen unless it has

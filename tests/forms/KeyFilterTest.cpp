@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include "forms/FormTestSupport.h"
@@ -27,6 +29,11 @@ TEST(TypedCharacterCode, GivesTheCodeOfTheCharacterAKeyTypes) {
         {"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", std::nullopt},
         {"Home", Qt::Key_Home, Qt::NoModifier, "", std::nullopt},
         {"F1", Qt::Key_F1, Qt::NoModifier, "", std::nullopt},
+        {"Alt+Q, an access key", Qt::Key_Q, Qt::AltModifier, "q", std::nullopt},
+        {"Alt+Shift+5, an access key", Qt::Key_5, Qt::AltModifier | Qt::ShiftModifier, "%",
+         std::nullopt},
+        {"AltGr+Q typing @, Ctrl+Alt on Windows", Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier,
+         "@", 64},
     };
     for (const auto& row : cases) {
         const QKeyEvent event(QEvent::KeyPress, row.key, row.modifiers, row.text);
@@ -95,6 +102,59 @@ TEST_F(KeyFilters, BoxesTakeTheirCharactersAndRefuseOthersWithTheirMessage) {
             ExpectOneMessage(row.message, row.icon, context);
         }
         fake.messages.shown.clear();
+    }
+}
+
+// Alt with a letter or a digit chooses by access key and types nothing, in any box.
+TEST_F(KeyFilters, AccessKeysTypeNothingAndRaiseNothing) {
+    frmMain& form = ShownMainWindow();
+    const struct {
+        const char* box;
+        Qt::Key key;
+    } rows[] = {{"txtName", Qt::Key_Q}, {"txtLonD", Qt::Key_Z}, {"txtLatM", Qt::Key_5}};
+    for (const auto& row : rows) {
+        auto* box = Child<QLineEdit>(&form, row.box);
+        box->setText("1");
+        QTest::keyClick(box, row.key, Qt::AltModifier);
+        EXPECT_EQ(box->text(), "1") << row.box;
+    }
+    EXPECT_TRUE(fake.messages.shown.empty()) << Joined(MessageTexts());
+}
+
+// Text an input method commits (a dead key, compose, an IME) is judged character by
+// character as if typed; one message for a commit with refused characters.
+TEST_F(KeyFilters, InputMethodCommitsAreJudgedLikeTypedCharacters) {
+    const char* kLetters = "Please Enter only Letters";
+    const char* kNumbers = "Only Numbers Are Accepted";
+    const struct {
+        const char* box;
+        QString committed;
+        const char* shown;
+        const char* message;  // nullptr: none
+        MessageIcon icon;
+    } rows[] = {
+        {"txtName", "ann", "ANN", nullptr, MessageIcon::Information},
+        {"txtName", QStringLiteral("é"), "", kLetters, MessageIcon::Information},
+        {"txtName", QStringLiteral("zé-a"), "ZA", kLetters, MessageIcon::Information},
+        {"txtLonD", "17", "17", nullptr, MessageIcon::Error},
+        {"txtLonM", "x", "", kNumbers, MessageIcon::Error},
+        {"txtLatD", QStringLiteral("\uFF11"), "", kNumbers, MessageIcon::Error},  // full-width 1
+    };
+    frmMain& form = ShownMainWindow();
+    for (const auto& row : rows) {
+        const std::string context = std::string(row.box) + " " + row.committed.toStdString();
+        auto* box = Child<QLineEdit>(&form, row.box);
+        box->clear();
+        fake.messages.shown.clear();
+        QInputMethodEvent commit;
+        commit.setCommitString(row.committed);
+        QApplication::sendEvent(box, &commit);
+        EXPECT_EQ(box->text(), row.shown) << context;
+        if (row.message == nullptr) {
+            EXPECT_TRUE(fake.messages.shown.empty()) << context << ": " << Joined(MessageTexts());
+        } else {
+            ExpectOneMessage(row.message, row.icon, context);
+        }
     }
 }
 
