@@ -74,22 +74,25 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
                                          ? *typed_
                                          : atlas::SplitLookupQuery(places, query);
 
-    QStringList lines;
+    const atlas::PlaceLookup lookup = atlas::LookUpPlace(places, fields, kPlacesListed);
+    PlaceChoice choice{Sought(fields),
+                       {},
+                       lookup.closeSpellings,
+                       lookup.unknownCountry ? fields.country.trimmed() : QString()};
     std::vector<ChosenPlace> found;
-    std::vector<PlaceZoneNote> notes;
-    for (const atlas::RankedPlace& ranked : atlas::SearchPlaces(places, fields, kPlacesListed)) {
+    for (const atlas::RankedPlace& ranked : lookup.places) {
         const atlas::Place& place = places.place(ranked.place);
-        lines.append(atlas::DescribePlace(places, ranked.place));
+        choice.placeLines.append(atlas::DescribePlace(places, ranked.place, ranked.otherName));
         const atlas::BirthplaceZone zone{place.zone == atlas::kNoZone ? -1 : place.zone,
                                          place.longitude};
         found.push_back({atlas::RoundToArcMinutes(place.latitude),
                          atlas::RoundToArcMinutes(place.longitude), zone, false});
         if (moment_) {
-            notes.push_back(ZoneNote(zone, *moment_));
+            choice.zoneNotes.push_back(ZoneNote(zone, *moment_));
         }
     }
 
-    frmPlaceChoice window(Sought(fields), lines, owner_, std::move(notes));
+    frmPlaceChoice window(choice, owner_);
     window.setWindowModality(Qt::WindowModal);
     std::optional<std::size_t> chosen;
     bool searchWeb = false;

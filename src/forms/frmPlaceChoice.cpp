@@ -20,19 +20,6 @@ constexpr char kCredit[] =
     "Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. "
     "Time zones: IANA tz database, public domain";
 
-QString PromptFor(const QString& sought, bool found) {
-    if (found) {
-        return QStringLiteral(
-                   "Places matching \"%1\", most likely first. "
-                   "Choose your place of birth:")
-            .arg(sought);
-    }
-    return QStringLiteral(
-               "No place matching \"%1\" was found in the atlas.\n"
-               "You can search the web for its latitude and longitude instead.")
-        .arg(sought);
-}
-
 QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, const char* text) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -43,20 +30,53 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 
 }  // namespace
 
-frmPlaceChoice::frmPlaceChoice(const QString& sought, const QStringList& placeLines,
-                               QWidget* parent, std::vector<PlaceZoneNote> zoneNotes)
+QString PlaceChoicePrompt(const PlaceChoice& choice) {
+    if (choice.placeLines.isEmpty()) {
+        return QStringLiteral(
+                   "No place matching \"%1\" was found in the atlas.\n"
+                   "You can search the web for its latitude and longitude instead.")
+            .arg(choice.sought);
+    }
+    if (choice.closeSpellings) {
+        return QStringLiteral("No place matching \"%1\" was found in the atlas. Did you mean:")
+            .arg(choice.sought);
+    }
+    return QStringLiteral(
+               "Places matching \"%1\", most likely first. "
+               "Choose your place of birth:")
+        .arg(choice.sought);
+}
+
+QString UnknownCountryNote(const PlaceChoice& choice) {
+    if (choice.unknownCountry.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("No country named '%1' is known; showing places in every country")
+        .arg(choice.unknownCountry);
+}
+
+frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      zoneNotes_(std::move(zoneNotes)) {
+      zoneNotes_(choice.zoneNotes) {
     setObjectName(QStringLiteral("frmPlaceChoice"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
     SetBackground(this, kSkyBlue);
     SetFocusColour(this);
-    const bool found = !placeLines.isEmpty();
+    const bool found = !choice.placeLines.isEmpty();
 
     auto* layout = new QVBoxLayout(this);
-    auto* lblPrompt = new QLabel(PromptFor(sought, found), this);
+    // Why places of every country are listed, before what they are.
+    auto* lblCountry = new QLabel(UnknownCountryNote(choice), this);
+    lblCountry->setObjectName(QStringLiteral("lblCountry"));
+    lblCountry->setWordWrap(true);
+    lblCountry->setVisible(!choice.unknownCountry.isEmpty());
+    if (!choice.unknownCountry.isEmpty()) {
+        layout->addWidget(lblCountry);
+    }
+
+    auto* lblPrompt = new QLabel(PlaceChoicePrompt(choice), this);
     lblPrompt->setObjectName(QStringLiteral("lblPrompt"));
     lblPrompt->setWordWrap(true);
     layout->addWidget(lblPrompt);
@@ -64,7 +84,7 @@ frmPlaceChoice::frmPlaceChoice(const QString& sought, const QStringList& placeLi
     lstPlaces_ = new QListWidget(this);
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces_->setAccessibleName(QStringLiteral("Places found"));
-    lstPlaces_->addItems(placeLines);
+    lstPlaces_->addItems(choice.placeLines);
     lstPlaces_->setVisible(found);
     if (found) {
         lstPlaces_->setCurrentRow(0);
@@ -124,7 +144,7 @@ void frmPlaceChoice::cmdUsePlace_Click() {
     if (row < 0) {
         return;
     }
-    emit placeChosen(row, optRepeated_[1]->isVisible() && optRepeated_[1]->isChecked());
+    emit placeChosen(row, !optRepeated_[1]->isHidden() && optRepeated_[1]->isChecked());
     accept();
 }
 

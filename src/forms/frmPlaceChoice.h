@@ -20,17 +20,28 @@ struct PlaceZoneNote {
     QString setsSecond;
 };
 
-// The places that match the typed city, state and country, most likely first. The user
-// confirms one, asks for a web search instead, or cancels; the window itself writes nothing
+// What the place-choice window offers.
+struct PlaceChoice {
+    QString sought;                        // what was looked for, "Paris, IDF, France"
+    QStringList placeLines;                // most likely first; may be empty
+    bool closeSpellings = false;           // nothing matched: these names are a letter or two off
+    QString unknownCountry;                // the typed country, when it names no country known
+    std::vector<PlaceZoneNote> zoneNotes;  // one per place, when the birth moment is known
+};
+
+// The window's texts, from what it offers.
+QString PlaceChoicePrompt(const PlaceChoice& choice);
+QString UnknownCountryNote(const PlaceChoice& choice);  // empty when the country is known
+
+// The places that match the typed city, state and country, most likely first, or else the
+// places of names spelled closest to the city. The user confirms one, asks for a web search
+// instead, or cancels; the window itself writes nothing
 // and only says which was chosen.
 class frmPlaceChoice : public QDialog {
     Q_OBJECT
 
   public:
-    // `sought` names what was looked for ("Paris, IDF, France"); `placeLines` may be empty.
-    // `zoneNotes`, one per place when given, are shown for the highlighted place.
-    frmPlaceChoice(const QString& sought, const QStringList& placeLines, QWidget* parent = nullptr,
-                   std::vector<PlaceZoneNote> zoneNotes = {});
+    explicit frmPlaceChoice(const PlaceChoice& choice, QWidget* parent = nullptr);
 
   signals:
     // `laterOfRepeated`: the user chose the second of an hour that the clocks repeated.

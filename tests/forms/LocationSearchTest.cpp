@@ -265,6 +265,56 @@ TEST_F(LocationSearchTest, UnknownPlaceIsSaidSoAndTheWebSearchIsOfferedAlways) {
     }
 }
 
+// A place found by another name shows it beside the main name; a country that names none is
+// said to be unknown; a slip of the pen offers the closest spellings. London lies at
+// 51.50853 N, 0.12574 W; Munich at 48.13743 N, 11.57549 E.
+TEST_F(LocationSearchTest, OtherNamesUnknownCountriesAndSlipsAreShownAsSuch) {
+    struct Row {
+        const char *city, *state, *country;
+        QString prompt;
+        QString countryNote;
+        const char* firstLine;
+    };
+    const QString didYouMean = QStringLiteral(
+        "No place matching \"Lodnon, England, Angleterre\" was found in the atlas. Did you "
+        "mean:");
+    const Row rows[] = {
+        {"München", "Bayern", "Germany",
+         "Places matching \"München, Bayern, Germany\", most likely first. Choose your place of "
+         "birth:",
+         "", "Munich (München), Bavaria, Germany: 48°08′ N, 11°35′ E"},
+        {"Londres", " ", "Royaume-Uni",
+         "Places matching \"Londres, Royaume-Uni\", most likely first. Choose your place of "
+         "birth:",
+         "", "London (Londres), England, United Kingdom: 51°31′ N, 0°08′ W"},
+        {"Londres", " ", "Royaume Uni Kingdom",
+         "Places matching \"Londres, Royaume Uni Kingdom\", most likely first. Choose your place "
+         "of birth:",
+         "No country named 'Royaume Uni Kingdom' is known; showing places in every country",
+         "London (Londres), England, United Kingdom: 51°31′ N, 0°08′ W"},
+        {"Lodnon", "England", "Angleterre", didYouMean,
+         "No country named 'Angleterre' is known; showing places in every country",
+         "London, England, United Kingdom: 51°31′ N, 0°08′ W"},
+    };
+    frmMain& form = ShownForm();
+    for (const Row& row : rows) {
+        WriteCoordinates(form, kTypedBefore);
+        const bool opened = LookUp(form, row.city, row.state, row.country, [&](frmPlaceChoice& w) {
+            EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(), row.prompt);
+            auto* lblCountry = Child<QLabel>(&w, "lblCountry");
+            EXPECT_EQ(lblCountry->isHidden(), row.countryNote.isEmpty()) << row.city;
+            EXPECT_EQ(lblCountry->text(), row.countryNote);
+            EXPECT_EQ(ListedPlaces(w).value(0), QString::fromUtf8(row.firstLine));
+            EXPECT_TRUE(Child<QPushButton>(&w, "cmdUsePlace")->isDefault()) << row.city;
+            EXPECT_FALSE(Child<QPushButton>(&w, "cmdSearchWeb")->isHidden()) << row.city;
+            Click(&w, "cmdUsePlace");
+        });
+        ASSERT_TRUE(opened) << row.city;
+        const bool munich = QString::fromUtf8(row.firstLine).startsWith(u"Munich");
+        EXPECT_EQ(ReadCoordinates(form), munich ? "48 8 N 11 35 E" : "51 31 N 0 8 W") << row.city;
+    }
+}
+
 TEST_F(LocationSearchTest, TheWindowIsModalOverTheMainWindowAndCredited) {
     frmMain& form = ShownForm();
     // There are more than twenty Springfields in the United States alone.

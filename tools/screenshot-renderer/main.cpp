@@ -139,7 +139,7 @@ QWidget* RequestReading(frmMain& form) {
 }
 
 void SetPlace(frmMain& form, const char* city, const char* state, const char* country) {
-    Find<QLineEdit>(&form, "txtMCity")->setText(QString::fromLatin1(city));
+    Find<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8(city));
     Find<QLineEdit>(&form, "txtMState")->setText(QString::fromLatin1(state));
     Find<QLineEdit>(&form, "txtMCountry")->setText(QString::fromLatin1(country));
 }
@@ -285,6 +285,10 @@ std::vector<RenderStep> RenderSteps(Shot& shot) {
          }},
         {QStringLiteral("place-choice-none"),
          [&shot, &form] { return ChoosePlace(shot, form, "Xyzzyville", "Nowhere", "Atlantis"); }},
+        {QStringLiteral("place-choice-other-name"),
+         [&shot, &form] { return ChoosePlace(shot, form, "München", "Bayern", "Germany"); }},
+        {QStringLiteral("place-choice-did-you-mean"),
+         [&shot, &form] { return ChoosePlace(shot, form, "Lodnon", "England", "Angleterre"); }},
         {QStringLiteral("message-update-prompt"),
          [] {
              ShowMessage(nullptr, QString::fromLatin1(kUpdatePromptText), MessageIcon::Information,
