@@ -80,6 +80,7 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
                        lookup.closeSpellings,
                        lookup.unknownCountry ? fields.country.trimmed() : QString()};
     std::vector<ChosenPlace> found;
+    std::vector<PlaceZoneNote> notes;
     for (const atlas::RankedPlace& ranked : lookup.places) {
         const atlas::Place& place = places.place(ranked.place);
         choice.placeLines.append(atlas::DescribePlace(places, ranked.place, ranked.otherName));
@@ -88,11 +89,11 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
         found.push_back({atlas::RoundToArcMinutes(place.latitude),
                          atlas::RoundToArcMinutes(place.longitude), zone, false});
         if (moment_) {
-            choice.zoneNotes.push_back(ZoneNote(zone, *moment_));
+            notes.push_back(ZoneNote(zone, *moment_));
         }
     }
 
-    frmPlaceChoice window(choice, owner_);
+    frmPlaceChoice window(choice, owner_, std::move(notes));
     window.setWindowModality(Qt::WindowModal);
     std::optional<std::size_t> chosen;
     bool searchWeb = false;

@@ -55,9 +55,10 @@ QString UnknownCountryNote(const PlaceChoice& choice) {
         .arg(choice.unknownCountry);
 }
 
-frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent)
+frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
+                               std::vector<PlaceZoneNote> zoneNotes)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      zoneNotes_(choice.zoneNotes) {
+      zoneNotes_(std::move(zoneNotes)) {
     setObjectName(QStringLiteral("frmPlaceChoice"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(ProgramIcon());

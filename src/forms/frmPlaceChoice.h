@@ -26,7 +26,6 @@ struct PlaceChoice {
     QStringList placeLines;                // most likely first; may be empty
     bool closeSpellings = false;           // nothing matched: these names are a letter or two off
     QString unknownCountry;                // the typed country, when it names no country known
-    std::vector<PlaceZoneNote> zoneNotes;  // one per place, when the birth moment is known
 };
 
 // The window's texts, from what it offers.
@@ -41,7 +40,10 @@ class frmPlaceChoice : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmPlaceChoice(const PlaceChoice& choice, QWidget* parent = nullptr);
+    // `zoneNotes`, one per place when the birth moment is known, are shown for the highlighted
+    // place.
+    explicit frmPlaceChoice(const PlaceChoice& choice, QWidget* parent = nullptr,
+                            std::vector<PlaceZoneNote> zoneNotes = {});
 
   signals:
     // `laterOfRepeated`: the user chose the second of an hour that the clocks repeated.
