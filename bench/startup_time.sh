@@ -6,10 +6,13 @@
 set -euo pipefail
 program="$(realpath "${1:?usage: startup_time.sh path/to/fortunix}")"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-# A copy under a name of its own, so a running Fortunix does not refuse it.
-cp "$program" "$work/fortunix-bench-$$"
-program="$work/fortunix-bench-$$"
+# A copy under a name of its own, so a running Fortunix does not refuse it; the killed runs
+# leave its lock file in the user's lock folder.
+name="fortunix-bench-$$"
+home="$(getent passwd "$(id -u)" | cut -d: -f6)"
+trap 'rm -rf "$work" "/run/user/$(id -u)/$name.lock" "$home/.cache/fortunix-instance/$name.lock"' EXIT
+cp "$program" "$work/$name"
+program="$work/$name"
 export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 

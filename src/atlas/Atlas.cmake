@@ -4,6 +4,8 @@ find_package(Qt6 REQUIRED COMPONENTS Core)
 add_library(fortunix_atlas STATIC
     atlas/SearchKey.cpp
     atlas/Atlas.cpp
+    atlas/AtlasOtherNames.cpp
+    atlas/AtlasKeyScan.cpp
     atlas/BuiltInAtlas.cpp
     atlas/PlaceSearch.cpp
     atlas/LookupQuery.cpp
@@ -13,6 +15,7 @@ add_library(fortunix_atlas STATIC
     atlas/ZoneHistory.cpp
     atlas/BirthZone.cpp
     atlas/ZoneProposal.cpp
+    atlas/ZoneDescription.cpp
 )
 target_include_directories(fortunix_atlas PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_atlas PUBLIC Qt6::Core fortunix_core PRIVATE fortunix_warnings)
@@ -27,6 +30,9 @@ qt_add_resources(fortunix_atlas fortunix_atlas_data
     FILES ${FORTUNIX_ATLAS_DATA}/countries.tsv
           ${FORTUNIX_ATLAS_DATA}/divisions.tsv
           ${FORTUNIX_ATLAS_DATA}/places.tsv
+          ${FORTUNIX_ATLAS_DATA}/place-names.tsv
+          ${FORTUNIX_ATLAS_DATA}/place-name-keys.tsv
+          ${FORTUNIX_ATLAS_DATA}/country-names.tsv
           ${FORTUNIX_ATLAS_DATA}/place-zones.tsv
           ${FORTUNIX_ATLAS_DATA}/zone-history.tsv
 )

@@ -2,52 +2,15 @@
 
 #include <QHash>
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <utility>
 
 #include "atlas/SearchKey.h"
+#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
 namespace {
-
-// Calls `row` with the tab-separated fields of each line that is not a comment.
-template <typename RowHandler>
-void ForEachRow(QByteArrayView table, RowHandler row) {
-    std::vector<QByteArrayView> fields;
-    qsizetype lineStart = 0;
-    while (lineStart < table.size()) {
-        qsizetype lineEnd = table.indexOf('\n', lineStart);
-        if (lineEnd < 0) {
-            lineEnd = table.size();
-        }
-        const QByteArrayView line = table.sliced(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        if (line.isEmpty() || line.front() == '#') {
-            continue;
-        }
-        fields.clear();
-        qsizetype fieldStart = 0;
-        for (;;) {
-            const qsizetype tab = line.indexOf('\t', fieldStart);
-            if (tab < 0) {
-                fields.push_back(line.sliced(fieldStart));
-                break;
-            }
-            fields.push_back(line.sliced(fieldStart, tab - fieldStart));
-            fieldStart = tab + 1;
-        }
-        row(fields);
-    }
-}
-
-template <typename Number>
-bool ParseNumber(QByteArrayView text, Number& value) {
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && stop == end;
-}
 
 bool IsAscii(QByteArrayView text) {
     return std::all_of(text.begin(), text.end(),
@@ -194,6 +157,8 @@ qsizetype Atlas::memoryBytes() const {
             bytes += qsizetype(sizeof(QString)) + name.capacity() * kCharBytes;
         }
     }
+    bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
+    bytes += static_cast<qsizetype>(otherNames_.capacity() * sizeof(OtherName));
     for (const Division& division : divisions_) {
         bytes += qsizetype(sizeof(Division)) +
                  (division.code.capacity() + division.name.capacity() +

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <utility>
 #include <vector>
 
 namespace fortunix::atlas {
 
 inline constexpr quint16 kNoDivision = 0xFFFF;
+inline constexpr qsizetype kMainName = -1;  // in place of an index of another name
 inline constexpr quint16 kNoZone = 0xFFFF;
 
 struct Country {
@@ -40,6 +43,16 @@ struct Place {
     quint16 zone = kNoZone;  // index into the zone history (atlas/ZoneHistory.h)
 };
 
+// Another name of a place, as people know it: "München" or "Muenchen" for Munich. Its text
+// and search key lie in the loaded names table.
+struct OtherName {
+    quint32 place;
+    quint32 nameStart;  // UTF-8, in the names table
+    quint32 keyStart;   // in the keys table; ASCII, as a Latin keyboard types them
+    quint16 nameLength;
+    quint16 keyLength;
+};
+
 // The populated places of the world, read from three tab-separated tables (see
 // tools/atlas/build-atlas.js). Names and search keys are packed into two long strings so that
 // the 140,000 places stay compact in memory.
@@ -60,6 +73,27 @@ class Atlas {
     qsizetype divisionCount() const { return static_cast<qsizetype>(divisions_.size()); }
     const Division& division(qsizetype index) const { return divisions_[index]; }
 
+    // Adds the other names of places and countries from the tables of
+    // tools/atlas/build-names.js (AtlasOtherNames.cpp): the names, their keys line by line,
+    // and the countries' names. A row whose place does not bear the main name it gives is
+    // skipped, so a table older than the places attaches nothing wrong.
+    void attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
+                          QByteArrayView countryNames);
+
+    // The other names, ordered by place.
+    qsizetype otherNameCount() const { return static_cast<qsizetype>(otherNames_.size()); }
+    qsizetype otherNamePlace(qsizetype index) const { return otherNames_[index].place; }
+    QString otherName(qsizetype index) const;
+    QByteArrayView otherNameKey(qsizetype index) const;
+    // The first and one past the last index of the other names of `place`.
+    std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
+
+    // The places whose main key, and the other names whose key, hold `text` somewhere, in
+    // ascending order: the quick first cut of a search, made on the packed keys at once
+    // (AtlasKeyScan.cpp).
+    std::vector<qsizetype> placesWithKeyHolding(QStringView text) const;
+    std::vector<qsizetype> otherNamesWithKeyHolding(QStringView text) const;
+
     // Gives each place its zone from the table of tools/atlas/build-zones.js, one line per
     // place in the places' order (PlaceZones.cpp). A table of another length is ignored.
     void attachZones(QByteArrayView placeZones);
@@ -73,6 +107,9 @@ class Atlas {
     std::vector<Place> places_;
     QString names_;
     QString keys_;
+    QByteArray otherNamesTable_;  // the tables as read; other names point into them
+    QByteArray otherKeysTable_;
+    std::vector<OtherName> otherNames_;
 };
 
 }  // namespace fortunix::atlas

@@ -1,18 +1,16 @@
 #include "atlas/BuiltInAtlas.h"
 
-#include <QFile>
+#include <QResource>
 #include <memory>
 
 namespace fortunix::atlas {
 
 namespace {
 
+// Decompressed straight from the resource, without the copy that reading it as a file makes.
 QByteArray ReadResource(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
+    const QResource resource(path);
+    return resource.isValid() ? resource.uncompressedData() : QByteArray();
 }
 
 std::unique_ptr<Atlas>& LoadedAtlas() {
@@ -26,6 +24,9 @@ Atlas LoadBuiltInAtlas() {
     Atlas atlas = Atlas::FromTables(ReadResource(QStringLiteral(":/atlas/countries.tsv")),
                                     ReadResource(QStringLiteral(":/atlas/divisions.tsv")),
                                     ReadResource(QStringLiteral(":/atlas/places.tsv")));
+    atlas.attachOtherNames(ReadResource(QStringLiteral(":/atlas/place-names.tsv")),
+                           ReadResource(QStringLiteral(":/atlas/place-name-keys.tsv")),
+                           ReadResource(QStringLiteral(":/atlas/country-names.tsv")));
     atlas.attachZones(ReadResource(QStringLiteral(":/atlas/place-zones.tsv")));
     return atlas;
 }

@@ -80,6 +80,9 @@ LongestNames LongestNamesOf(const Atlas& atlas) {
     for (qsizetype index = 0; index < atlas.placeCount(); ++index) {
         longest.place = std::max<qsizetype>(longest.place, atlas.place(index).keyLength);
     }
+    for (qsizetype index = 0; index < atlas.otherNameCount(); ++index) {
+        longest.place = std::max(longest.place, atlas.otherNameKey(index).size());
+    }
     for (qsizetype index = 0; index < atlas.divisionCount(); ++index) {
         const Division& division = atlas.division(index);
         for (const QString* key :

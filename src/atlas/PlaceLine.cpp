@@ -4,9 +4,12 @@
 
 namespace fortunix::atlas {
 
-QString DescribePlace(const Atlas& atlas, qsizetype index) {
+QString DescribePlace(const Atlas& atlas, qsizetype index, qsizetype otherName) {
     const Place& place = atlas.place(index);
     QString line = atlas.placeName(index).toString();
+    if (otherName != kMainName) {
+        line += QStringLiteral(" (") + atlas.otherName(otherName) + u')';
+    }
     if (place.division != kNoDivision) {
         line += QStringLiteral(", ") + atlas.division(place.division).name;
     }

@@ -6,7 +6,8 @@
 
 namespace fortunix::atlas {
 
-// One place as the look-up lists it: "Paris, Île-de-France, France: 48°51′ N, 2°21′ E".
-QString DescribePlace(const Atlas& atlas, qsizetype place);
+// One place as the look-up lists it: "Paris, Île-de-France, France: 48°51′ N, 2°21′ E"; found
+// by another name, that name beside the main one: "Munich (München), Bavaria, Germany: …".
+QString DescribePlace(const Atlas& atlas, qsizetype place, qsizetype otherName = kMainName);
 
 }  // namespace fortunix::atlas

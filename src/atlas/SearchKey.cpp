@@ -87,35 +87,81 @@ QString AsciiSearchKey(QStringView text) {
     return key;
 }
 
+// Adds one letter of a decomposed text: marks and apostrophes dropped, letters in lower
+// case and plain form, anything else a word break.
+void AppendFolded(QString& key, QChar c) {
+    const QChar lower = c.toLower();
+    if (lower.isMark() || IsApostrophe(lower.unicode())) {
+        return;
+    }
+    if (lower.isLetterOrNumber()) {
+        const QStringView plain = PlainFormOf(lower.unicode());
+        if (plain.isEmpty()) {
+            key.append(lower);
+        } else {
+            key.append(plain);
+        }
+    } else {
+        AppendWordBreak(key);
+    }
+}
+
+// The accented Latin letters, U+00C0 to U+024F, are all a base letter and marks when
+// decomposed. Their base letters, looked up once, spare most names the full decomposition.
+constexpr char16_t kLatinFirst = 0x00C0;
+constexpr char16_t kLatinEnd = 0x0250;
+
+const std::array<char16_t, kLatinEnd - kLatinFirst>& LatinBaseLetters() {
+    static const auto bases = [] {
+        std::array<char16_t, kLatinEnd - kLatinFirst> letters{};
+        for (char16_t c = kLatinFirst; c < kLatinEnd; ++c) {
+            char16_t base = c;
+            while (QChar::decompositionTag(base) == QChar::Canonical) {
+                base = QChar::decomposition(base).front().unicode();
+            }
+            letters[c - kLatinFirst] = base;
+        }
+        return letters;
+    }();
+    return bases;
+}
+
+bool IsLatin(QStringView text) {
+    for (const QChar c : text) {
+        if (c.unicode() >= kLatinEnd) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString Trimmed(QString key) {
+    if (key.endsWith(u' ')) {
+        key.chop(1);
+    }
+    return key;
+}
+
 }  // namespace
 
 QString SearchKey(QStringView text) {
     if (IsAscii(text)) {
         return AsciiSearchKey(text);
     }
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_D);
     QString key;
-    key.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        const QChar lower = c.toLower();
-        if (lower.isMark() || IsApostrophe(lower.unicode())) {
-            continue;
+    key.reserve(text.size());
+    if (IsLatin(text)) {
+        const auto& bases = LatinBaseLetters();
+        for (const QChar c : text) {
+            const char16_t code = c.unicode();
+            AppendFolded(key, code >= kLatinFirst ? QChar(bases[code - kLatinFirst]) : c);
         }
-        if (lower.isLetterOrNumber()) {
-            const QStringView plain = PlainFormOf(lower.unicode());
-            if (plain.isEmpty()) {
-                key.append(lower);
-            } else {
-                key.append(plain);
-            }
-        } else {
-            AppendWordBreak(key);
-        }
+        return Trimmed(std::move(key));
     }
-    if (key.endsWith(u' ')) {
-        key.chop(1);
+    for (const QChar c : text.toString().normalized(QString::NormalizationForm_D)) {
+        AppendFolded(key, c);
     }
-    return key;
+    return Trimmed(std::move(key));
 }
 
 QString PlaceNameKey(QStringView text) {

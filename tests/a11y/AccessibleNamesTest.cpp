@@ -140,7 +140,8 @@ TEST_F(AccessibleNames, DropDownListsExposeTheirChosenEntry) {
 }
 
 TEST_F(AccessibleNames, PlaceListIsNamedAndReferAFriendIsAWindow) {
-    const frmPlaceChoice choice(QStringLiteral("Paris"), {QStringLiteral("Paris, France")});
+    const frmPlaceChoice choice(
+        PlaceChoice{QStringLiteral("Paris"), {QStringLiteral("Paris, France")}, false, QString()});
     const auto* places = Child<QListWidget>(&choice, "lstPlaces");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QListWidget*>(places))
                   ->text(QAccessible::Name),

@@ -31,14 +31,22 @@ class ProgramWindowsTest : public formtests::FormTest {
             {"place choice with matches",
              [this] {
                  return Keep(std::make_unique<frmPlaceChoice>(
-                     QStringLiteral("Paris, IDF, France"),
-                     QStringList{QStringLiteral("Paris, Ile-de-France, France"),
-                                 QStringLiteral("Paris, Texas, United States")}));
+                     PlaceChoice{QStringLiteral("Paris, IDF, France"),
+                                 QStringList{QStringLiteral("Paris, Ile-de-France, France"),
+                                             QStringLiteral("Paris, Texas, United States")},
+                                 false, QString()}));
              }},
             {"place choice without matches",
              [this] {
+                 return Keep(std::make_unique<frmPlaceChoice>(PlaceChoice{
+                     QStringLiteral("Xyzzyville, Nowhere, Atlantis"), {}, false, QString()}));
+             }},
+            {"place choice of close spellings, country unknown",
+             [this] {
                  return Keep(std::make_unique<frmPlaceChoice>(
-                     QStringLiteral("Xyzzyville, Nowhere, Atlantis"), QStringList{}));
+                     PlaceChoice{QStringLiteral("Lodnon, Royaume-Uni"),
+                                 QStringList{QStringLiteral("London, England, United Kingdom")},
+                                 true, QStringLiteral("Royaume-Uni")}));
              }},
         };
     }

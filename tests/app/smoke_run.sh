@@ -14,13 +14,17 @@ fi
 
 work="$(mktemp -d)"
 pids=()
+name="fortunix-smoke-$$"
 cleanup() {
     for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
     rm -rf "$work"
+    # The killed copies leave their lock file in the user's lock folder.
+    home="$(getent passwd "$(id -u)" | cut -d: -f6)"
+    rm -f "/run/user/$(id -u)/$name.lock" "$home/.cache/fortunix-instance/$name.lock"
 }
 trap cleanup EXIT
-cp "$program" "$work/fortunix-smoke-$$"
-program="$work/fortunix-smoke-$$"
+cp "$program" "$work/$name"
+program="$work/$name"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

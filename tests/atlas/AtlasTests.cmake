@@ -5,6 +5,7 @@ add_executable(fortunix_atlas_tests
     atlas/ArcMinutesTest.cpp
     atlas/AtlasTablesTest.cpp
     atlas/PlaceSearchTest.cpp
+    atlas/OtherNamesTest.cpp
     atlas/BirthZoneTest.cpp
     tools/CandidateLineTest.cpp
     ${PROJECT_SOURCE_DIR}/tools/fortunix-atlas/CandidateLine.cpp

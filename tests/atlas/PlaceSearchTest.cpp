@@ -112,7 +112,19 @@ TEST(CountriesNamed, KnowsNamesShortFormsAndCodes) {
                                  {"france", "FR"},
                                  {"Russia", "RU"},
                                  {"South Korea", "KR"},
-                                 {"Burma", "MM"}};
+                                 {"Burma", "MM"},
+                                 {"Deutschland", "DE"},
+                                 {"España", "ES"},
+                                 {"Espana", "ES"},
+                                 {"Italia", "IT"},
+                                 {"Österreich", "AT"},
+                                 {"Schweiz", "CH"},
+                                 {"Suisse", "CH"},
+                                 {"Svizzera", "CH"},
+                                 {"Royaume-Uni", "GB"},
+                                 {"Reino Unido", "GB"},
+                                 {"Brasil", "BR"},
+                                 {"Nihon", "JP"}};
     const Atlas& atlas = BuiltInAtlas();
     for (const CountryCase& row : cases) {
         const std::vector<bool> named = CountriesNamed(atlas, QString::fromUtf8(row.typed));
@@ -126,6 +138,8 @@ TEST(CountriesNamed, KnowsNamesShortFormsAndCodes) {
     }
     const std::vector<bool> misspelt = CountriesNamed(atlas, u"Frnace");
     EXPECT_EQ(std::count(misspelt.begin(), misspelt.end(), true), 0);
+    EXPECT_TRUE(IsUnknownCountry(atlas, u"Frnace"));
+    EXPECT_FALSE(IsUnknownCountry(atlas, u" - "));
 }
 
 struct SplitCase {

@@ -150,7 +150,11 @@ class InstanceLock : public ::testing::Test {
         names.append(QStringLiteral("fortunix_probe_%1_%2")
                          .arg(QCoreApplication::applicationPid())
                          .arg(names.size()));
+#ifdef Q_OS_WIN
+        const QString path = scratch.filePath(names.back() + QStringLiteral(".exe"));
+#else
         const QString path = scratch.filePath(names.back());
+#endif
         return QFile::copy(QStringLiteral(FORTUNIX_INSTANCE_PROBE), path) ? path : QString();
     }
 

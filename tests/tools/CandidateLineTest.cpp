@@ -19,7 +19,8 @@ QString FirstLine(const char* city, const char* country, const char* at) {
         return {};
     }
     return CandidateLine(places, atlas::BuiltInZoneHistory(), found.front().place,
-                         at ? ParseMoment(QString::fromLatin1(at)) : std::nullopt);
+                         at ? ParseMoment(QString::fromLatin1(at)) : std::nullopt,
+                         found.front().otherName);
 }
 
 TEST(FortunixAtlasLine, ZoneFieldsOfTheBirthMoment) {
@@ -30,17 +31,21 @@ TEST(FortunixAtlasLine, ZoneFieldsOfTheBirthMoment) {
         const char* expected;
     } const cases[] = {
         {"Kathmandu", "Nepal", "2000-07-01T12:00",
-         "Kathmandu\tBagmati Province\tNepal\t27.7017\t85.3206\tAsia/Kathmandu\t+05:45\t0\texact"},
+         "Kathmandu\tBagmati "
+         "Province\tNepal\t27.7017\t85.3206\tAsia/Kathmandu\t+05:45\t0\texact\t"},
         {"Kathmandu", "Nepal", nullptr,
-         "Kathmandu\tBagmati Province\tNepal\t27.7017\t85.3206\tAsia/Kathmandu\t\t\t"},
+         "Kathmandu\tBagmati Province\tNepal\t27.7017\t85.3206\tAsia/Kathmandu\t\t\t\t"},
         {"New York", "USA", "2021-11-07T01:30",
          "New York City\tNew York\tUnited States\t40.7143\t-74.0060\tAmerica/New_York\t"
-         "-04:00|-05:00\t1|0\t27|27"},
+         "-04:00|-05:00\t1|0\t27|27\t"},
         {"Amsterdam", "Netherlands", "1935-07-01T12:00",
          "Amsterdam\tNorth "
-         "Holland\tNetherlands\t52.3740\t4.8897\tEurope/Amsterdam\t+01:19:32\t1\texact"},
+         "Holland\tNetherlands\t52.3740\t4.8897\tEurope/Amsterdam\t+01:19:32\t1\texact\t"},
         {"London", "UK", "1944-07-01T12:00",
-         "London\tEngland\tUnited Kingdom\t51.5085\t-0.1257\tEurope/London\t+02:00\t0\t15"},
+         "London\tEngland\tUnited Kingdom\t51.5085\t-0.1257\tEurope/London\t+02:00\t0\t15\t"},
+        // Found by another name, which comes last.
+        {"München", "Deutschland", nullptr,
+         "Munich\tBavaria\tGermany\t48.1374\t11.5755\tEurope/Berlin\t\t\t\tMünchen"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FirstLine(c.city, c.country, c.at), QString::fromUtf8(c.expected)) << c.city;

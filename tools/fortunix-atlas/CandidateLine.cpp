@@ -42,11 +42,14 @@ ZoneFields FieldsOf(const atlas::ZoneHistory& history, const atlas::ClockOffset&
 
 QString HeaderLine() {
     return QStringLiteral(
-        "place\tdivision\tcountry\tlatitude\tlongitude\ttimezone\tutc_offset\tdst\tzone_row");
+        "place\tdivision\tcountry\tlatitude\tlongitude\ttimezone\tutc_offset\tdst\tzone_row\t"
+        "matched_name");
 }
 
 QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& history, qsizetype index,
-                      const std::optional<atlas::CivilTime>& at) {
+                      const std::optional<atlas::CivilTime>& at, qsizetype otherName) {
+    const QString matchedName =
+        otherName != atlas::kMainName ? atlas.otherName(otherName) : QString();
     const atlas::Place& place = atlas.place(index);
     const bool hasZone = place.zone < history.zoneCount();
     QStringList fields{
@@ -58,7 +61,7 @@ QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& histo
         hasZone ? history.zoneName(place.zone) : QString(),
     };
     if (!at) {
-        fields << QString() << QString() << QString();
+        fields << QString() << QString() << QString() << matchedName;
         return fields.join(u'\t');
     }
     const atlas::BirthZone zone = atlas::FindBirthZone(
@@ -72,7 +75,7 @@ QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& histo
         answer.dst += u'|' + later.dst;
         answer.row += u'|' + later.row;
     }
-    fields << answer.offset << answer.dst << answer.row;
+    fields << answer.offset << answer.dst << answer.row << matchedName;
     return fields.join(u'\t');
 }
 

@@ -15,10 +15,12 @@ QString HeaderLine();
 // One candidate: place, division, country, latitude and longitude (signed decimal degrees,
 // four decimals), then the zone name, the UTC offset in force at `at` (local time, "+05:45",
 // seconds added when there are any), the daylight-saving tick and the proposed zone row
-// (0..70 or "exact"). Without `at` the last three fields are empty; for an hour that the
-// clocks repeated, the two answers are joined by "|".
+// (0..70 or "exact"), and last the other name by which the place was found ("München" for
+// Munich; empty for the main name). Without `at` the three fields before it are empty; for an
+// hour that the clocks repeated, the two answers are joined by "|".
 QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& history, qsizetype place,
-                      const std::optional<atlas::CivilTime>& at);
+                      const std::optional<atlas::CivilTime>& at,
+                      qsizetype otherName = atlas::kMainName);
 
 // "2000-07-01T12:00", a valid date and time; nothing for any other text.
 std::optional<atlas::CivilTime> ParseMoment(const QString& text);

@@ -3,8 +3,10 @@
 //
 //   fortunix-atlas CITY STATE COUNTRY [--at YYYY-MM-DDTHH:MM]
 //
-// Prints a header line, then one tab-separated line per candidate (see CandidateLine.h). The
-// exit status is 0 when a place matched, 1 when none did, 2 for a wrong command line.
+// Prints a header line, then one tab-separated line per candidate (see CandidateLine.h): the
+// places matching the city, or when none does, the closest spellings, as the window offers
+// them; standard error says so, and says when the country is unknown. The exit status is 0
+// when a place matched, 1 when none did, 2 for a wrong command line.
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -54,11 +56,21 @@ int main(int argc, char** argv) {
 
     const fortunix::atlas::Atlas& atlas = fortunix::atlas::BuiltInAtlas();
     const fortunix::atlas::ZoneHistory& history = fortunix::atlas::BuiltInZoneHistory();
-    const auto found = fortunix::atlas::SearchPlaces(
+    const fortunix::atlas::PlaceLookup lookup = fortunix::atlas::LookUpPlace(
         atlas, {arguments[0], arguments[1], arguments[2]}, kPlacesListed);
-    PrintLine(fortunix::atlastool::HeaderLine());
-    for (const fortunix::atlas::RankedPlace& ranked : found) {
-        PrintLine(fortunix::atlastool::CandidateLine(atlas, history, ranked.place, at));
+    if (lookup.unknownCountry) {
+        std::fprintf(stderr,
+                     "fortunix-atlas: no country named '%s' is known; places of every "
+                     "country follow\n",
+                     arguments[2].trimmed().toUtf8().constData());
     }
-    return found.empty() ? 1 : 0;
+    if (lookup.closeSpellings) {
+        std::fputs("fortunix-atlas: no place matches; the closest spellings follow\n", stderr);
+    }
+    PrintLine(fortunix::atlastool::HeaderLine());
+    for (const fortunix::atlas::RankedPlace& ranked : lookup.places) {
+        PrintLine(
+            fortunix::atlastool::CandidateLine(atlas, history, ranked.place, at, ranked.otherName));
+    }
+    return lookup.places.empty() || lookup.closeSpellings ? 1 : 0;
 }

