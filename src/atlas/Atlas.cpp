@@ -158,7 +158,9 @@ qsizetype Atlas::memoryBytes() const {
         }
     }
     bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
-    bytes += static_cast<qsizetype>(otherNames_.capacity() * sizeof(OtherName));
+    bytes += static_cast<qsizetype>(otherNames_.capacity() * sizeof(OtherName) +
+                                    otherKeyLengths_.capacity() +
+                                    firstOtherNames_.capacity() * sizeof(quint32));
     for (const Division& division : divisions_) {
         bytes += qsizetype(sizeof(Division)) +
                  (division.code.capacity() + division.name.capacity() +
