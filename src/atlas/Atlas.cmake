@@ -15,6 +15,7 @@ add_library(fortunix_atlas STATIC
     atlas/ZoneHistory.cpp
     atlas/BirthZone.cpp
     atlas/ZoneProposal.cpp
+    atlas/ZoneDescription.cpp
 )
 target_include_directories(fortunix_atlas PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_atlas PUBLIC Qt6::Core fortunix_core PRIVATE fortunix_warnings)

@@ -29,7 +29,8 @@ class ZoneHistory {
     const QString& zoneName(qsizetype zone) const { return names_[zone]; }
     qsizetype findZone(const QString& name) const { return names_.indexOf(name); }
     std::span<const ZonePeriod> periods(qsizetype zone) const;
-    const QString& abbreviation(quint16 index) const { return abbreviations_[index]; }
+    // The abbreviation of a period; empty for an index the table does not have.
+    QString abbreviation(quint16 index) const { return abbreviations_.value(index); }
 
     // Bytes held by the loaded table, for the memory budget.
     qsizetype memoryBytes() const;

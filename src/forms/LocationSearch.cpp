@@ -9,6 +9,7 @@
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
+#include "atlas/ZoneHistory.h"
 #include "forms/frmPlaceChoice.h"
 #include "shell/modHelp.h"
 
@@ -41,10 +42,31 @@ const atlas::Atlas& LoadedAtlas() {
     return loaded;
 }
 
+// What the window shows of a place's zone at the birth moment.
+PlaceZoneNote ZoneNote(const atlas::BirthplaceZone& zone, const atlas::CivilTime& moment) {
+    const atlas::ZoneHistory& history = atlas::BuiltInZoneHistory();
+    PlaceZoneNote note;
+    note.description = atlas::DescribeBirthZone(history, zone, moment);
+    note.sets = atlas::DescribeProposal(atlas::ProposeForMoment(history, zone, moment));
+    const std::span<const atlas::ZonePeriod> periods =
+        zone.zone >= 0 ? history.periods(zone.zone) : std::span<const atlas::ZonePeriod>();
+    const atlas::BirthZone found = atlas::FindBirthZone(periods, zone.longitude, moment);
+    if (found.kind == atlas::BirthZone::Kind::Repeated) {
+        note.firstChoice =
+            QStringLiteral("The first: ") + atlas::DescribeClockOffset(history, found.offsets[0]);
+        note.secondChoice =
+            QStringLiteral("The second: ") + atlas::DescribeClockOffset(history, found.offsets[1]);
+        note.setsSecond =
+            atlas::DescribeProposal(atlas::ProposeForMoment(history, zone, moment, true));
+    }
+    return note;
+}
+
 }  // namespace
 
-LocationSearch::LocationSearch(QWidget* owner, std::optional<atlas::PlaceQuery> typed)
-    : owner_(owner), typed_(std::move(typed)) {}
+LocationSearch::LocationSearch(QWidget* owner, std::optional<atlas::PlaceQuery> typed,
+                               std::optional<atlas::CivilTime> moment)
+    : owner_(owner), typed_(std::move(typed)), moment_(moment) {}
 
 void LocationSearch::Search(const QString& query, const QString& siteAddress, QVariant& result) {
     const atlas::Atlas& places = LoadedAtlas();
@@ -58,22 +80,30 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
                        lookup.closeSpellings,
                        lookup.unknownCountry ? fields.country.trimmed() : QString()};
     std::vector<ChosenPlace> found;
+    std::vector<PlaceZoneNote> notes;
     for (const atlas::RankedPlace& ranked : lookup.places) {
         const atlas::Place& place = places.place(ranked.place);
         choice.placeLines.append(atlas::DescribePlace(places, ranked.place, ranked.otherName));
-        found.push_back(
-            {atlas::RoundToArcMinutes(place.latitude), atlas::RoundToArcMinutes(place.longitude)});
+        const atlas::BirthplaceZone zone{place.zone == atlas::kNoZone ? -1 : place.zone,
+                                         place.longitude};
+        found.push_back({atlas::RoundToArcMinutes(place.latitude),
+                         atlas::RoundToArcMinutes(place.longitude), zone, false});
+        if (moment_) {
+            notes.push_back(ZoneNote(zone, *moment_));
+        }
     }
 
-    frmPlaceChoice window(choice, owner_);
+    frmPlaceChoice window(choice, owner_, std::move(notes));
     window.setWindowModality(Qt::WindowModal);
     std::optional<std::size_t> chosen;
     bool searchWeb = false;
-    QObject::connect(&window, &frmPlaceChoice::placeChosen, &window, [&](int row) {
-        if (row >= 0 && static_cast<std::size_t>(row) < found.size()) {
-            chosen = static_cast<std::size_t>(row);
-        }
-    });
+    QObject::connect(&window, &frmPlaceChoice::placeChosen, &window,
+                     [&](int row, bool laterOfRepeated) {
+                         if (row >= 0 && static_cast<std::size_t>(row) < found.size()) {
+                             chosen = static_cast<std::size_t>(row);
+                             found[*chosen].laterOfRepeated = laterOfRepeated;
+                         }
+                     });
     QObject::connect(&window, &frmPlaceChoice::webSearchChosen, &window,
                      [&searchWeb] { searchWeb = true; });
     window.exec();

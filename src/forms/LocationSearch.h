@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "atlas/ArcMinutes.h"
+#include "atlas/BirthZone.h"
 #include "atlas/PlaceSearch.h"
+#include "atlas/ZoneDescription.h"
 
 class QWidget;
 
@@ -16,6 +18,8 @@ namespace fortunix {
 struct ChosenPlace {
     atlas::ArcMinutes latitude{};
     atlas::ArcMinutes longitude{};
+    atlas::BirthplaceZone zone{-1, 0.0};  // its time zone, when the atlas knows it
+    bool laterOfRepeated = false;         // the second of an hour the clocks repeated
 };
 
 // Finds the latitude and longitude of a place for the user. The main window creates one for
@@ -24,9 +28,11 @@ class LocationSearch {
   public:
     // `owner` is the window that the place-choice window is modal over. `typed` are the city,
     // state and country that the query was joined from, when the caller has them: they are
-    // searched as typed instead of taking the query apart again.
+    // searched as typed instead of taking the query apart again. With the form's birth
+    // `moment`, the window says which zone each place kept then and what using it sets.
     explicit LocationSearch(QWidget* owner = nullptr,
-                            std::optional<atlas::PlaceQuery> typed = std::nullopt);
+                            std::optional<atlas::PlaceQuery> typed = std::nullopt,
+                            std::optional<atlas::CivilTime> moment = std::nullopt);
 
     // Looks up `query` (for example "Paris IDF France Latitude Longitude") in the built-in
     // atlas, lists the matching places in a window modal over the owner and waits for the
@@ -38,6 +44,7 @@ class LocationSearch {
   private:
     QWidget* owner_;
     std::optional<atlas::PlaceQuery> typed_;
+    std::optional<atlas::CivilTime> moment_;
 };
 
 // The address of a web search for `query` on the site `siteAddress`: the site's search page

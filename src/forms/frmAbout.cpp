@@ -20,7 +20,8 @@ constexpr int kBoxHeight = 4095;
 
 constexpr char kCredits[] =
     "Built with Qt, used under the GNU LGPL version 3.\n"
-    "Place names and coordinates: GeoNames, CC BY 4.0.";
+    "Place names and coordinates: GeoNames, CC BY 4.0.\n"
+    "Time-zone history: the IANA tz database, public domain.";
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const TwipsBox& box) {
     auto* label = Place(new QLabel(text, parent), name, box);
@@ -79,7 +80,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
 
     // The credits of the toolkit and the atlas, in small print in the free corner beside OK.
     QLabel* lblQtCredit =
-        AddLabel(this, "lblQtCredit", QString::fromLatin1(kCredits), {120, 3570, 4440, 435});
+        AddLabel(this, "lblQtCredit", QString::fromLatin1(kCredits), {120, 3510, 4440, 540});
     lblQtCredit->setFont(ProgramFont(6.75));
     lblQtCredit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 

@@ -19,6 +19,8 @@
 #include <string_view>
 
 #include "atlas/LookupQuery.h"
+#include "atlas/ZoneHistory.h"
+#include "atlas/ZoneProposal.h"
 #include "forms/ExitHandOff.h"
 #include "forms/LinkStrips.h"
 #include "forms/LocationSearch.h"
@@ -172,6 +174,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     FixWindowSize(this);
 
     Form_Load();
+    ConnectZoneProposal();
     txtName_->setFocus();
 }
 
@@ -410,7 +413,12 @@ bool frmMain::Input_Validation() {
 }
 
 void frmMain::Zone_Calculation() {
-    ApplyZoneSelection(cmbTimeZone_->currentIndex(), zoneState);
+    const int index = cmbTimeZone_->currentIndex();
+    if (index == atlas::kBirthplaceTimeRow && birthplaceTimeMinutes_) {
+        zoneState = ZoneStateForOffset(*birthplaceTimeMinutes_);
+        return;
+    }
+    ApplyZoneSelection(index, zoneState);
 }
 
 void frmMain::cmdRashi_Click() {
@@ -469,7 +477,7 @@ void frmMain::cmdBrowser_Click() {
     const atlas::PlaceQuery typed{txtMCity_->text(), txtMState_->text(), txtMCountry_->text()};
     // The look-up is a helper outside the reading: if it fails, the click does nothing.
     IgnoringErrors([this, &typed] {
-        LocationSearch search(this, typed);
+        LocationSearch search(this, typed, BirthMoment());
         QVariant chosen;
         search.Search(atlas::LookupQueryText(typed), MainSiteBase(), chosen);
         if (chosen.canConvert<ChosenPlace>()) {
@@ -485,6 +493,77 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     txtLonD_->setText(QString::number(place.longitude.degrees));
     txtLonM_->setText(QString::number(place.longitude.minutes));
     optLong_->button(place.longitude.positive ? 0 : 1)->setChecked(true);  // East : West
+    if (place.zone.zone >= 0) {
+        birthplace_ = place.zone;
+        zoneFollowsBirthplace_ = true;
+        laterOfRepeated_ = place.laterOfRepeated;
+        ProposeBirthplaceZone();
+    }
+}
+
+void frmMain::ConnectZoneProposal() {
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::BirthMoment_Change);
+    }
+    // Only the user's own choices: `activated` and `clicked` come from the mouse and keys.
+    connect(cmbTimeZone_, &QComboBox::activated, this, &frmMain::cmbTimeZone_Click);
+    connect(chkDST_, &QCheckBox::clicked, this, &frmMain::chkDST_Click);
+}
+
+void frmMain::BirthMoment_Change() {
+    if (zoneFollowsBirthplace_ && !proposing_) {
+        laterOfRepeated_ = false;  // a new moment starts from the first of a repeated hour
+        ProposeBirthplaceZone();
+    }
+}
+
+void frmMain::cmbTimeZone_Click(int index) {
+    zoneFollowsBirthplace_ = false;
+    if (index != atlas::kBirthplaceTimeRow) {
+        RemoveBirthplaceTime();
+    }
+}
+
+void frmMain::chkDST_Click() {
+    zoneFollowsBirthplace_ = false;
+}
+
+atlas::CivilTime frmMain::BirthMoment() const {
+    return {cboYear_->currentText().toInt(), cboMonth_->currentIndex() + 1,
+            cboDate_->currentText().toInt(), cboHH_->currentText().toInt(),
+            cboMM_->currentText().toInt()};
+}
+
+void frmMain::ProposeBirthplaceZone() {
+    if (birthplace_) {
+        ShowZoneProposal(atlas::ProposeForMoment(atlas::BuiltInZoneHistory(), *birthplace_,
+                                                 BirthMoment(), laterOfRepeated_));
+    }
+}
+
+void frmMain::ShowZoneProposal(const atlas::ZoneProposal& proposal) {
+    proposing_ = true;
+    if (proposal.row == atlas::kBirthplaceTimeRow) {
+        const QString text = atlas::BirthplaceTimeText(proposal.exactOffsetMinutes);
+        if (birthplaceTimeMinutes_) {
+            cmbTimeZone_->setItemText(atlas::kBirthplaceTimeRow, text);
+        } else {
+            cmbTimeZone_->addItem(text);
+        }
+        birthplaceTimeMinutes_ = proposal.exactOffsetMinutes;
+    } else {
+        RemoveBirthplaceTime();
+    }
+    cmbTimeZone_->setCurrentIndex(proposal.row);
+    chkDST_->setChecked(proposal.daylightSaving);
+    proposing_ = false;
+}
+
+void frmMain::RemoveBirthplaceTime() {
+    if (birthplaceTimeMinutes_) {
+        cmbTimeZone_->removeItem(atlas::kBirthplaceTimeRow);
+        birthplaceTimeMinutes_.reset();
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
+#include "atlas/BirthZone.h"
+#include "atlas/ZoneDescription.h"
 #include "reading/BirthDataRules.h"
 
 class QButtonGroup;
@@ -48,8 +51,20 @@ class frmMain : public QMainWindow {
     void NameControls();
     void Form_Load();
     QWidget* FocusTarget(BirthField field) const;
-    // Writes a place chosen in the look-up into the latitude and longitude controls.
+    // Writes a place chosen in the look-up into the latitude and longitude controls, and
+    // the zone and daylight-saving tick it had at the birth moment.
     void ShowPlace(const ChosenPlace& place);
+
+    // The zone of the used birthplace follows the birth date and time until the user picks a
+    // zone or ticks the box by hand.
+    void ConnectZoneProposal();
+    void BirthMoment_Change();
+    void cmbTimeZone_Click(int index);
+    void chkDST_Click();
+    atlas::CivilTime BirthMoment() const;
+    void ProposeBirthplaceZone();
+    void ShowZoneProposal(const atlas::ZoneProposal& proposal);
+    void RemoveBirthplaceTime();
 
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;
@@ -71,6 +86,13 @@ class frmMain : public QMainWindow {
     QLineEdit* txtMCountry_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
+
+    std::optional<atlas::BirthplaceZone> birthplace_;  // of the place last used
+    bool zoneFollowsBirthplace_ = false;
+    bool laterOfRepeated_ = false;
+    // The offset of the entry added after the 71 rows, while it is there.
+    std::optional<int> birthplaceTimeMinutes_;
+    bool proposing_ = false;  // the form itself changes the zone controls
 };
 
 }  // namespace fortunix

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "widgets/Appearance.h"
 #include "widgets/Twips.h"
@@ -14,7 +16,9 @@ namespace fortunix {
 namespace {
 
 constexpr char kCaption[] = "Find Latitude & Longitude";
-constexpr char kCredit[] = "Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0";
+constexpr char kCredit[] =
+    "Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. "
+    "Time zones: IANA tz database, public domain";
 
 QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, const char* text) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -51,8 +55,10 @@ QString UnknownCountryNote(const PlaceChoice& choice) {
         .arg(choice.unknownCountry);
 }
 
-frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
+                               std::vector<PlaceZoneNote> zoneNotes)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      zoneNotes_(std::move(zoneNotes)) {
     setObjectName(QStringLiteral("frmPlaceChoice"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(ProgramIcon());
@@ -86,9 +92,26 @@ frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent)
         layout->addWidget(lstPlaces_, 1);
     }
 
+    // The zone the highlighted place had at the birth moment, and what using it sets.
+    lblZone_ = new QLabel(this);
+    lblZone_->setObjectName(QStringLiteral("lblZone"));
+    lblZone_->setWordWrap(true);
+    lblZone_->setTextFormat(Qt::PlainText);
+    layout->addWidget(lblZone_);
+    auto* repeated = new QHBoxLayout();
+    for (int i = 0; i < 2; ++i) {
+        optRepeated_[i] = new QRadioButton(this);
+        optRepeated_[i]->setObjectName(QStringLiteral("optRepeated_%1").arg(i));
+        repeated->addWidget(optRepeated_[i]);
+        connect(optRepeated_[i], &QRadioButton::toggled, this, &frmPlaceChoice::ShowZoneNote);
+    }
+    repeated->addStretch(1);
+    layout->addLayout(repeated);
+
     auto* lblCredit = new QLabel(QString::fromLatin1(kCredit), this);
     lblCredit->setObjectName(QStringLiteral("lblCredit"));
     lblCredit->setFont(ProgramFont(7));
+    lblCredit->setWordWrap(true);
     layout->addWidget(lblCredit);
 
     auto* buttons = new QHBoxLayout();
@@ -106,8 +129,15 @@ frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent)
     connect(cmdSearchWeb, &QPushButton::clicked, this, &frmPlaceChoice::cmdSearchWeb_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(lstPlaces_, &QListWidget::itemActivated, this, &frmPlaceChoice::cmdUsePlace_Click);
+    connect(lstPlaces_, &QListWidget::currentRowChanged, this, [this] {
+        optRepeated_[0]->setChecked(true);  // the first of a repeated hour, summer time
+        ShowZoneNote();
+    });
+    optRepeated_[0]->setChecked(true);
+    ShowZoneNote();
 
-    resize(TwipsToPixels(found ? 8400 : 6600), found ? TwipsToPixels(5400) : sizeHint().height());
+    const int height = zoneNotes_.empty() ? 5400 : 6300;  // room for the zone
+    resize(TwipsToPixels(found ? 8400 : 6600), found ? TwipsToPixels(height) : sizeHint().height());
 }
 
 void frmPlaceChoice::cmdUsePlace_Click() {
@@ -115,8 +145,23 @@ void frmPlaceChoice::cmdUsePlace_Click() {
     if (row < 0) {
         return;
     }
-    emit placeChosen(row);
+    emit placeChosen(row, !optRepeated_[1]->isHidden() && optRepeated_[1]->isChecked());
     accept();
+}
+
+void frmPlaceChoice::ShowZoneNote() {
+    const int row = lstPlaces_->currentRow();
+    const bool known = row >= 0 && static_cast<std::size_t>(row) < zoneNotes_.size();
+    const PlaceZoneNote note = known ? zoneNotes_[static_cast<std::size_t>(row)] : PlaceZoneNote{};
+    const bool repeated = !note.firstChoice.isEmpty();
+    const bool second = repeated && optRepeated_[1]->isChecked();
+    lblZone_->setText(note.description + u'\n' + (second ? note.setsSecond : note.sets));
+    lblZone_->setVisible(!note.description.isEmpty());
+    optRepeated_[0]->setText(note.firstChoice);
+    optRepeated_[1]->setText(note.secondChoice);
+    for (QRadioButton* choice : optRepeated_) {
+        choice->setVisible(repeated);
+    }
 }
 
 void frmPlaceChoice::cmdSearchWeb_Click() {

@@ -2,17 +2,30 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <vector>
 
+class QLabel;
 class QListWidget;
+class QRadioButton;
 
 namespace fortunix {
 
+// What a listed place means for the time zone at the form's birth moment.
+struct PlaceZoneNote {
+    QString description;  // "Time zone on 1 July 1950, 12:00: UTC−04:00 EDT, summer time (…)"
+    QString sets;         // what "Use This Place" sets in the zone list and the tick
+    // For an hour that the clocks repeated: the two choices, and what the second sets.
+    QString firstChoice;
+    QString secondChoice;
+    QString setsSecond;
+};
+
 // What the place-choice window offers.
 struct PlaceChoice {
-    QString sought;               // what was looked for, "Paris, IDF, France"
-    QStringList placeLines;       // most likely first; may be empty
-    bool closeSpellings = false;  // nothing matched: these names are a letter or two off
-    QString unknownCountry;       // the typed country, when it names no country known
+    QString sought;                        // what was looked for, "Paris, IDF, France"
+    QStringList placeLines;                // most likely first; may be empty
+    bool closeSpellings = false;           // nothing matched: these names are a letter or two off
+    QString unknownCountry;                // the typed country, when it names no country known
 };
 
 // The window's texts, from what it offers.
@@ -27,17 +40,25 @@ class frmPlaceChoice : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmPlaceChoice(const PlaceChoice& choice, QWidget* parent = nullptr);
+    // `zoneNotes`, one per place when the birth moment is known, are shown for the highlighted
+    // place.
+    explicit frmPlaceChoice(const PlaceChoice& choice, QWidget* parent = nullptr,
+                            std::vector<PlaceZoneNote> zoneNotes = {});
 
   signals:
-    void placeChosen(int row);
+    // `laterOfRepeated`: the user chose the second of an hour that the clocks repeated.
+    void placeChosen(int row, bool laterOfRepeated);
     void webSearchChosen();
 
   private:
     void cmdUsePlace_Click();
     void cmdSearchWeb_Click();
+    void ShowZoneNote();
 
     QListWidget* lstPlaces_ = nullptr;
+    QLabel* lblZone_ = nullptr;
+    QRadioButton* optRepeated_[2] = {nullptr, nullptr};
+    std::vector<PlaceZoneNote> zoneNotes_;
 };
 
 }  // namespace fortunix

@@ -67,6 +67,8 @@ TEST(AboutBox, NamesTheProgramAndItsPurposeWithoutClaimingRights) {
                   QStringLiteral("Click here for more details"));
         EXPECT_TRUE(Find<QLabel>(box, "lblQtCredit")->text().contains("Qt"));
         EXPECT_TRUE(Find<QLabel>(box, "lblQtCredit")->text().contains("GeoNames, CC BY 4.0"));
+        EXPECT_TRUE(
+            Find<QLabel>(box, "lblQtCredit")->text().contains("IANA tz database, public domain"));
         EXPECT_EQ(Find<QLabel>(box, "lblHomePage")->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(Find<QLabel>(box, "lblCoBrand")->cursor().shape(), Qt::PointingHandCursor);
         auto* ok = Find<QPushButton>(box, "cmdOK");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +21,7 @@
 #include "forms/frmMain.h"
 #include "forms/frmPlaceChoice.h"
 #include "reading/CurrentReading.h"
+#include "reading/ReadingChain.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 
@@ -400,6 +403,190 @@ TEST_F(LocationSearchTest, TheAtlasIsReadOnTheFirstLookUpNotAtStartUp) {
     LookUp(form, "Paris", "IDF", "France", [](frmPlaceChoice& w) { w.reject(); });
 
     EXPECT_TRUE(atlas::IsBuiltInAtlasLoaded());
+}
+
+// The birth moment in the form's lists: month and day from 1, hour and minute.
+void SetBirthMoment(frmMain& form, int year, int month, int day, int hour, int minute) {
+    Child<QComboBox>(&form, "cboYear")->setCurrentText(QString::number(year));
+    Child<QComboBox>(&form, "cboMonth")->setCurrentIndex(month - 1);
+    Child<QComboBox>(&form, "cboDate")->setCurrentIndex(day - 1);
+    Child<QComboBox>(&form, "cboHH")->setCurrentIndex(hour);
+    Child<QComboBox>(&form, "cboMM")->setCurrentIndex(minute);
+}
+
+// The zone list's text and the tick: "Eastern Standard Time,EST,-5.0 +DST".
+QString ZoneControls(const frmMain& form) {
+    return Child<QComboBox>(&form, "cmbTimeZone")->currentText() +
+           (Child<QCheckBox>(&form, "chkDST")->isChecked() ? " +DST" : "");
+}
+
+// Offsets as the tz source gives them (2026f); the rows as the list names them.
+TEST_F(LocationSearchTest, UsingAPlaceSetsTheZoneOfTheBirthMoment) {
+    struct Typed {
+        const char *city, *state, *country;
+    };
+    struct Moment {
+        int year, month, day, hour, minute;
+    };
+    struct Row {
+        const char* name;
+        Typed place;
+        Moment moment;
+        const char* said;  // the start of what the window says
+        const char* controls;
+        ZoneState correction;
+    };
+    const Typed newYork{"New York", "NY", "USA"};
+    const Typed kathmandu{"Kathmandu", "Bagmati", "Nepal"};
+    const Row rows[] = {
+        {"New York 1950, one hour of summer time",
+         newYork,
+         {1950, 7, 1, 12, 0},
+         "Time zone on 1 July 1950, 12:00: UTC−04:00 EDT, summer time (America/New_York)",
+         "Eastern Standard Time,EST,-5.0 +DST",
+         {5, 0}},
+        {"London 1944, double summer time",
+         {"London", "England", "UK"},
+         {1944, 7, 1, 12, 0},
+         "Time zone on 1 July 1944, 12:00: UTC+02:00 BDST, double summer time",
+         "British Double Summer Time,BDST,+2.0",
+         {-2, 0}},
+        {"Kolkata 1943, war time",
+         {"Kolkata", "West Bengal", "India"},
+         {1943, 6, 1, 12, 0},
+         "Time zone on 1 June 1943, 12:00: UTC+06:30, summer time (Asia/Kolkata)",
+         "Indian Time, IST, +5.3 +DST",
+         {-5, -30}},
+        {"Indianapolis 1965, no summer time",
+         {"Indianapolis", "IN", "USA"},
+         {1965, 7, 1, 12, 0},
+         "Time zone on 1 July 1965, 12:00: UTC−05:00 EST, standard time",
+         "Eastern Standard Time,EST,-5.0",
+         {5, 0}},
+        {"Amsterdam 1935, summer time on mean time",
+         {"Amsterdam", "North Holland", "Netherlands"},
+         {1935, 7, 1, 12, 0},
+         "Time zone on 1 July 1935, 12:00: UTC+01:19:32 NST, summer time",
+         "Birthplace time,UTC+00:20 +DST",
+         {0, -20}},
+        {"Kathmandu 1980",
+         kathmandu,
+         {1980, 7, 1, 12, 0},
+         "Time zone on 1 July 1980, 12:00: UTC+05:30, standard time",
+         "Indian Time, IST, +5.3",
+         {-5, -30}},
+        {"Kathmandu 2000",
+         kathmandu,
+         {2000, 7, 1, 12, 0},
+         "Time zone on 1 July 2000, 12:00: UTC+05:45, standard time",
+         "Birthplace time,UTC+05:45",
+         {-5, -45}},
+        // Before 1920 Kathmandu kept its own mean time: 85.3206° E x 4 min = 5 h 41 min 17 s.
+        {"Kathmandu 1910, local mean time",
+         kathmandu,
+         {1910, 7, 1, 12, 0},
+         "Time zone on 1 July 1910, 12:00: UTC+05:41:17, local mean time of the birthplace "
+         "(before Asia/Kathmandu kept standard time)",
+         "Birthplace time,UTC+05:41",
+         {-5, -41}},
+        {"Dublin in January",
+         {"Dublin", "Leinster", "Ireland"},
+         {2021, 1, 15, 12, 0},
+         "Time zone on 15 January 2021, 12:00: UTC+00:00 GMT, standard time",
+         "Greenwich Mean Time,GMT,0.0",
+         {0, 0}},
+        {"New York 2021, skipped hour",
+         newYork,
+         {2021, 3, 14, 2, 30},
+         "On 14 March 2021 the clocks went forward and 02:30 did not exist there",
+         "Eastern Standard Time,EST,-5.0",
+         {5, 0}},
+    };
+    frmMain& form = ShownForm();
+    Child<QLineEdit>(&form, "txtName")->setText(QStringLiteral("JOHN"));
+    for (const Row& row : rows) {
+        const Moment& at = row.moment;
+        SetBirthMoment(form, at.year, at.month, at.day, at.hour, at.minute);
+        const Typed& place = row.place;
+        ASSERT_TRUE(LookUp(form, place.city, place.state, place.country, [&](frmPlaceChoice& w) {
+            EXPECT_TRUE(
+                Child<QLabel>(&w, "lblZone")->text().startsWith(QString::fromUtf8(row.said)))
+                << row.name << ": " << Child<QLabel>(&w, "lblZone")->text().toStdString();
+            Click(&w, "cmdUsePlace");
+        })) << row.name;
+        EXPECT_EQ(ZoneControls(form), QString::fromUtf8(row.controls)) << row.name;
+        Click(&form, "cmdRashi");
+        EXPECT_EQ(zoneState, row.correction) << row.name;
+    }
+    EXPECT_TRUE(fake.messages.shown.empty());
+}
+
+// Kathmandu, 1 July 2000, 12:00 at UTC+05:45 is 06:15 UT: every engine must see that instant,
+// the same as a birth at 06:15 on Greenwich time at the same place.
+TEST_F(LocationSearchTest, TheBirthplaceOffsetReachesEveryEngine) {
+    frmMain& form = ShownForm();
+    Child<QLineEdit>(&form, "txtName")->setText(QStringLiteral("JOHN"));
+    SetBirthMoment(form, 2000, 7, 1, 12, 0);
+    ASSERT_TRUE(LookUp(form, "Kathmandu", "Bagmati", "Nepal",
+                       [](frmPlaceChoice& w) { Click(&w, "cmdUsePlace"); }));
+    Click(&form, "cmdRashi");
+
+    BirthRecord greenwich = birthRecord;
+    greenwich.hour = 6;
+    greenwich.minute = 15;
+    const Reading expected = ComputeReading(greenwich, ZoneState{0, 0}, 6, BuiltDegreeSignTable());
+    EXPECT_EQ(chartPositions.sun, expected.chart.sun);
+    EXPECT_EQ(chartPositions.moon, expected.chart.moon);
+    EXPECT_EQ(chartPositions.ascendant, expected.chart.ascendant);
+}
+
+TEST_F(LocationSearchTest, ARepeatedHourOffersBothAndTheSecondIsStandardTime) {
+    frmMain& form = ShownForm();
+    SetBirthMoment(form, 2021, 11, 7, 1, 30);
+    for (const int choice : {0, 1}) {
+        ASSERT_TRUE(LookUp(form, "New York", "NY", "USA", [&](frmPlaceChoice& w) {
+            auto* first = Child<QRadioButton>(&w, "optRepeated_0");
+            EXPECT_TRUE(first->isVisible() && first->isChecked());
+            EXPECT_EQ(first->text(), QStringLiteral("The first: UTC−04:00 EDT, summer time"));
+            Child<QRadioButton>(&w, choice == 0 ? "optRepeated_0" : "optRepeated_1")->click();
+            Click(&w, "cmdUsePlace");
+        }));
+        EXPECT_EQ(ZoneControls(form), choice == 0
+                                          ? QStringLiteral("Eastern Standard Time,EST,-5.0 +DST")
+                                          : QStringLiteral("Eastern Standard Time,EST,-5.0"));
+    }
+}
+
+// After a place is used the zone follows the birth moment, until the user picks one by hand;
+// the birthplace entry goes when another row is picked.
+TEST_F(LocationSearchTest, TheZoneFollowsTheBirthMomentUntilChosenByHand) {
+    frmMain& form = ShownForm();
+    auto* zones = Child<QComboBox>(&form, "cmbTimeZone");
+    SetBirthMoment(form, 1950, 7, 1, 12, 0);
+    ASSERT_TRUE(
+        LookUp(form, "New York", "NY", "USA", [](frmPlaceChoice& w) { Click(&w, "cmdUsePlace"); }));
+    SetBirthMoment(form, 1950, 1, 1, 12, 0);
+    EXPECT_EQ(ZoneControls(form), QStringLiteral("Eastern Standard Time,EST,-5.0"));
+
+    Child<QCheckBox>(&form, "chkDST")->click();  // by hand: the user's choice stands
+    SetBirthMoment(form, 1950, 7, 2, 12, 0);
+    SetBirthMoment(form, 1950, 1, 2, 12, 0);
+    EXPECT_EQ(ZoneControls(form), QStringLiteral("Eastern Standard Time,EST,-5.0 +DST"));
+
+    SetBirthMoment(form, 2000, 7, 1, 12, 0);
+    ASSERT_TRUE(LookUp(form, "Kathmandu", "Bagmati", "Nepal",
+                       [](frmPlaceChoice& w) { Click(&w, "cmdUsePlace"); }));
+    ASSERT_EQ(zones->count(), 72);
+    SetBirthMoment(form, 1980, 7, 1, 12, 0);  // Nepal on +5:30: a listed row, no extra entry
+    EXPECT_EQ(ZoneControls(form), QStringLiteral("Indian Time, IST, +5.3"));
+    EXPECT_EQ(zones->count(), 71);
+    SetBirthMoment(form, 2000, 7, 1, 12, 0);
+    EXPECT_EQ(zones->count(), 72);
+    zones->setCurrentIndex(27);
+    emit zones->activated(27);  // the user picks Eastern Standard Time
+    EXPECT_EQ(zones->count(), 71);
+    SetBirthMoment(form, 2000, 7, 2, 12, 0);
+    EXPECT_EQ(ZoneControls(form), QStringLiteral("Eastern Standard Time,EST,-5.0"));
 }
 
 }  // namespace

@@ -170,6 +170,30 @@ QWidget* ChoosePlace(Shot& shot, frmMain& form, const char* city, const char* st
     return nullptr;
 }
 
+void SetBirthMoment(frmMain& form, int monthIndex, int dayIndex, const char* year, int hour,
+                    int minute) {
+    SetDate(form, monthIndex, dayIndex, year);
+    Find<QComboBox>(&form, "cboHH")->setCurrentIndex(hour);
+    Find<QComboBox>(&form, "cboMM")->setCurrentIndex(minute);
+}
+
+// Uses the first place the look-up finds and shows the main window with what it set.
+QWidget* UsePlace(frmMain& form, const char* city, const char* state, const char* country) {
+    SetPlace(form, city, state, country);
+    QTimer choosing;
+    choosing.setSingleShot(true);
+    QObject::connect(&choosing, &QTimer::timeout, [&form] {
+        for (auto* window : form.findChildren<frmPlaceChoice*>()) {
+            if (window->isVisible()) {
+                Find<QPushButton>(window, "cmdUsePlace")->click();
+            }
+        }
+    });
+    choosing.start(0);
+    form.cmdBrowser_Click();
+    return &form;
+}
+
 // The program's windows with their message boxes.
 std::vector<RenderStep> RenderSteps(Shot& shot) {
     frmMain& form = windows::Main();
@@ -239,6 +263,26 @@ std::vector<RenderStep> RenderSteps(Shot& shot) {
          }},
         {QStringLiteral("place-choice-matches"),
          [&shot, &form] { return ChoosePlace(shot, form, "Paris", "IDF", "France"); }},
+        {QStringLiteral("place-choice-summer-time"),
+         [&shot, &form] {
+             SetBirthMoment(form, 6, 0, "1950", 12, 0);
+             return ChoosePlace(shot, form, "New York", "NY", "USA");
+         }},
+        {QStringLiteral("place-choice-repeated-hour"),
+         [&shot, &form] {
+             SetBirthMoment(form, 10, 6, "2021", 1, 30);
+             return ChoosePlace(shot, form, "New York", "NY", "USA");
+         }},
+        {QStringLiteral("place-choice-skipped-hour"),
+         [&shot, &form] {
+             SetBirthMoment(form, 2, 13, "2021", 2, 30);
+             return ChoosePlace(shot, form, "New York", "NY", "USA");
+         }},
+        {QStringLiteral("main-window-birthplace-time"),
+         [&form] {
+             SetBirthMoment(form, 6, 0, "2000", 12, 0);
+             return UsePlace(form, "Kathmandu", "Bagmati", "Nepal");
+         }},
         {QStringLiteral("place-choice-none"),
          [&shot, &form] { return ChoosePlace(shot, form, "Xyzzyville", "Nowhere", "Atlantis"); }},
         {QStringLiteral("place-choice-other-name"),
