@@ -126,6 +126,7 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
         place.keyStart = static_cast<quint32>(atlas.keys_.size());
         place.keyLength = static_cast<quint16>(key.size());
         atlas.keys_.append(key);
+        atlas.keys_.append(u'\n');  // lets a search of the packed keys see where each ends
         atlas.places_.push_back(place);
     });
 

@@ -87,9 +87,9 @@ class Atlas {
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
 
-    // The places whose main key, and the other names whose key, hold `text` somewhere, in
-    // ascending order: the quick first cut of a search, made on the packed keys at once
-    // (AtlasKeyScan.cpp).
+    // The places whose main key, and the other names whose key, hold `text` as whole words
+    // ("new york" in "new york city", not "york" in "yorkshire"), in ascending order: the
+    // quick first cut of a search, made on the packed keys at once (AtlasKeyScan.cpp).
     std::vector<qsizetype> placesWithKeyHolding(QStringView text) const;
     std::vector<qsizetype> otherNamesWithKeyHolding(QStringView text) const;
 

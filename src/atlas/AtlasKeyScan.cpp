@@ -4,9 +4,9 @@
 
 #include "atlas/Atlas.h"
 
-// The keys lie packed one after another, so one pass of a fast substring search over all of
-// them replaces a comparison per key. A hit that runs over the end of its key into the next
-// one is no hit.
+// The keys lie packed one after another, each ending in a line break or bar, so one pass of
+// a fast substring search over all of them replaces a comparison per key. Only hits of whole
+// words count: every way a typed city can match a name begins and ends at word boundaries.
 
 namespace fortunix::atlas {
 
@@ -103,6 +103,11 @@ std::vector<qsizetype> Atlas::placesWithKeyHolding(QStringView text) const {
             return;
         }
         const qsizetype at = byte / qsizetype(sizeof(char16_t));
+        const auto bounds = [](QChar c) { return c == u' ' || c == u'\n'; };
+        if ((at > 0 && !bounds(keys_[at - 1])) ||
+            (at + text.size() < keys_.size() && !bounds(keys_[at + text.size()]))) {
+            return;  // not whole words
+        }
         const qsizetype from = found.empty() ? 0 : found.back();
         const qsizetype place =
             ItemHolding(placeCount(), from, at, text.size(), keyStart, keyLength);
@@ -123,7 +128,13 @@ std::vector<qsizetype> Atlas::otherNamesWithKeyHolding(QStringView text) const {
         return qsizetype(otherNames_[static_cast<std::size_t>(index)].keyStart);
     };
     const auto keyLength = [this](qsizetype index) { return otherNameKey(index).size(); };
-    ForEachOccurrence(QByteArrayView(otherKeysTable_), QByteArrayView(ascii), [&](qsizetype at) {
+    const QByteArrayView table = otherKeysTable_;
+    ForEachOccurrence(table, QByteArrayView(ascii), [&](qsizetype at) {
+        const auto bounds = [](char c) { return c == ' ' || c == '|' || c == '\n' || c == '\r'; };
+        if ((at > 0 && !bounds(table[at - 1])) ||
+            (at + ascii.size() < table.size() && !bounds(table[at + ascii.size()]))) {
+            return;  // not whole words
+        }
         const qsizetype from = found.empty() ? 0 : found.back();
         const qsizetype other =
             ItemHolding(otherNameCount(), from, at, ascii.size(), keyStart, keyLength);

@@ -191,14 +191,16 @@ TEST(AtlasTables, AttachOtherNamesLineByLineWithThePlaces) {
     EXPECT_EQ(older.country(1).names.size(), 4);
 }
 
-TEST(AtlasTables, FindKeysHoldingATextWithinOneKeyOnly) {
+TEST(AtlasTables, FindKeysHoldingATextAsWholeWords) {
     const Atlas atlas = SmallAtlas();
-    // The main keys lie packed as "parishamletkolnmunich", the others one after another.
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"ham"), (std::vector<qsizetype>{1}));
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"sham"), (std::vector<qsizetype>{}));
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"ln"), (std::vector<qsizetype>{2}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"ogn"), (std::vector<qsizetype>{3}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"o"), (std::vector<qsizetype>{2, 3, 5}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"hamlet"), (std::vector<qsizetype>{1}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"ham"), (std::vector<qsizetype>{}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"parishamlet"), (std::vector<qsizetype>{}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"munich"), (std::vector<qsizetype>{3}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"cologne"), (std::vector<qsizetype>{3}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"di baviera"), (std::vector<qsizetype>{5}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"lutetia"), (std::vector<qsizetype>{0}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"o"), (std::vector<qsizetype>{}));
     EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"köln"), (std::vector<qsizetype>{}));
 }
 
