@@ -126,6 +126,7 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
         place.keyStart = static_cast<quint32>(atlas.keys_.size());
         place.keyLength = static_cast<quint16>(key.size());
         atlas.keys_.append(key);
+        atlas.keys_.append(u'\n');  // lets a search of the packed keys see where each ends
         atlas.places_.push_back(place);
     });
 
@@ -158,7 +159,9 @@ qsizetype Atlas::memoryBytes() const {
         }
     }
     bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
-    bytes += static_cast<qsizetype>(otherNames_.capacity() * sizeof(OtherName));
+    bytes += static_cast<qsizetype>(otherNames_.capacity() * sizeof(OtherName) +
+                                    otherKeyLengths_.capacity() +
+                                    firstOtherNames_.capacity() * sizeof(quint32));
     for (const Division& division : divisions_) {
         bytes += qsizetype(sizeof(Division)) +
                  (division.code.capacity() + division.name.capacity() +

@@ -44,14 +44,13 @@ struct Place {
 };
 
 // Another name of a place, as people know it: "München" or "Muenchen" for Munich. Its text
-// and search key lie in the loaded names table.
+// and search key lie in the loaded tables, each up to the next bar or line end.
 struct OtherName {
-    quint32 place;
-    quint32 nameStart;  // UTF-8, in the names table
+    quint32 nameStart;  // UTF-8, in the names table; or kKeyInCapitals
     quint32 keyStart;   // in the keys table; ASCII, as a Latin keyboard types them
-    quint16 nameLength;
-    quint16 keyLength;
-};
+};                      // (its length is kept apart)
+// The name is its key with capital initials ("Roma" for "roma"), not written out.
+inline constexpr quint32 kKeyInCapitals = 0xFFFFFFFF;
 
 // The populated places of the world, read from three tab-separated tables (see
 // tools/atlas/build-atlas.js). Names and search keys are packed into two long strings so that
@@ -74,23 +73,23 @@ class Atlas {
     const Division& division(qsizetype index) const { return divisions_[index]; }
 
     // Adds the other names of places and countries from the tables of
-    // tools/atlas/build-names.js (AtlasOtherNames.cpp): the names, their keys line by line,
-    // and the countries' names. A row whose place does not bear the main name it gives is
-    // skipped, so a table older than the places attaches nothing wrong.
+    // tools/atlas/build-names.js (AtlasOtherNames.cpp): the names and their keys, one line per
+    // place in the places' order, and the countries' names. Place tables of another length
+    // are ignored.
     void attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
                           QByteArrayView countryNames);
 
     // The other names, ordered by place.
     qsizetype otherNameCount() const { return static_cast<qsizetype>(otherNames_.size()); }
-    qsizetype otherNamePlace(qsizetype index) const { return otherNames_[index].place; }
+    qsizetype otherNamePlace(qsizetype index) const;
     QString otherName(qsizetype index) const;
     QByteArrayView otherNameKey(qsizetype index) const;
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
 
-    // The places whose main key, and the other names whose key, hold `text` somewhere, in
-    // ascending order: the quick first cut of a search, made on the packed keys at once
-    // (AtlasKeyScan.cpp).
+    // The places whose main key, and the other names whose key, hold `text` as whole words
+    // ("new york" in "new york city", not "york" in "yorkshire"), in ascending order: the
+    // quick first cut of a search, made on the packed keys at once (AtlasKeyScan.cpp).
     std::vector<qsizetype> placesWithKeyHolding(QStringView text) const;
     std::vector<qsizetype> otherNamesWithKeyHolding(QStringView text) const;
 
@@ -111,6 +110,8 @@ class Atlas {
     QByteArray otherNamesTable_;  // the tables as read; other names point into them
     QByteArray otherKeysTable_;
     std::vector<OtherName> otherNames_;
+    std::vector<quint8> otherKeyLengths_;   // apart, since 8 bytes pack better than 9
+    std::vector<quint32> firstOtherNames_;  // of each place, and one past the last
 };
 
 }  // namespace fortunix::atlas

@@ -4,9 +4,9 @@
 
 #include "atlas/Atlas.h"
 
-// The keys lie packed one after another, so one pass of a fast substring search over all of
-// them replaces a comparison per key. A hit that runs over the end of its key into the next
-// one is no hit.
+// The keys lie packed one after another, each ending in a line break or bar, so one pass of
+// a fast substring search over all of them replaces a comparison per key. Only hits of whole
+// words count: every way a typed city can match a name begins and ends at word boundaries.
 
 namespace fortunix::atlas {
 
@@ -62,14 +62,14 @@ QByteArrayView BytesOf(QStringView text) {
 
 // Among items ordered by where their key starts, the one whose key holds the `length`
 // characters at `at`, or -1; the search starts at `from`, the item of the previous hit.
-template <typename KeySpan>
+template <typename KeyStart, typename KeyLength>
 qsizetype ItemHolding(qsizetype count, qsizetype from, qsizetype at, qsizetype length,
-                      KeySpan keySpan) {
+                      KeyStart keyStart, KeyLength keyLength) {
     qsizetype low = from;
     qsizetype high = count;
     while (low < high) {  // the first item whose key starts after `at`
         const qsizetype middle = low + (high - low) / 2;
-        if (keySpan(middle).first <= at) {
+        if (keyStart(middle) <= at) {
             low = middle + 1;
         } else {
             high = middle;
@@ -78,17 +78,18 @@ qsizetype ItemHolding(qsizetype count, qsizetype from, qsizetype at, qsizetype l
     if (low == 0) {
         return -1;
     }
-    const auto [start, size] = keySpan(low - 1);
-    return at + length <= start + size ? low - 1 : -1;
+    return at + length <= keyStart(low - 1) + keyLength(low - 1) ? low - 1 : -1;
 }
 
 }  // namespace
 
 std::vector<qsizetype> Atlas::placesWithKeyHolding(QStringView text) const {
     std::vector<qsizetype> found;
-    const auto keySpan = [this](qsizetype index) {
-        const Place& p = places_[static_cast<std::size_t>(index)];
-        return std::pair<qsizetype, qsizetype>(p.keyStart, p.keyLength);
+    const auto keyStart = [this](qsizetype index) {
+        return qsizetype(places_[static_cast<std::size_t>(index)].keyStart);
+    };
+    const auto keyLength = [this](qsizetype index) {
+        return qsizetype(places_[static_cast<std::size_t>(index)].keyLength);
     };
     // The keys are searched as bytes: a hit in the middle of a letter is none. The high byte
     // of the last letter, zero for every Latin letter and everywhere else too, is left out of
@@ -102,8 +103,14 @@ std::vector<qsizetype> Atlas::placesWithKeyHolding(QStringView text) const {
             return;
         }
         const qsizetype at = byte / qsizetype(sizeof(char16_t));
+        const auto bounds = [](QChar c) { return c == u' ' || c == u'\n'; };
+        if ((at > 0 && !bounds(keys_[at - 1])) ||
+            (at + text.size() < keys_.size() && !bounds(keys_[at + text.size()]))) {
+            return;  // not whole words
+        }
         const qsizetype from = found.empty() ? 0 : found.back();
-        const qsizetype place = ItemHolding(placeCount(), from, at, text.size(), keySpan);
+        const qsizetype place =
+            ItemHolding(placeCount(), from, at, text.size(), keyStart, keyLength);
         if (place >= 0 && (found.empty() || found.back() != place)) {
             found.push_back(place);
         }
@@ -117,13 +124,20 @@ std::vector<qsizetype> Atlas::otherNamesWithKeyHolding(QStringView text) const {
         return found;  // other names have ASCII keys only
     }
     const QByteArray ascii = text.toLatin1();
-    const auto keySpan = [this](qsizetype index) {
-        const OtherName& other = otherNames_[static_cast<std::size_t>(index)];
-        return std::pair<qsizetype, qsizetype>(other.keyStart, other.keyLength);
+    const auto keyStart = [this](qsizetype index) {
+        return qsizetype(otherNames_[static_cast<std::size_t>(index)].keyStart);
     };
-    ForEachOccurrence(QByteArrayView(otherKeysTable_), QByteArrayView(ascii), [&](qsizetype at) {
+    const auto keyLength = [this](qsizetype index) { return otherNameKey(index).size(); };
+    const QByteArrayView table = otherKeysTable_;
+    ForEachOccurrence(table, QByteArrayView(ascii), [&](qsizetype at) {
+        const auto bounds = [](char c) { return c == ' ' || c == '|' || c == '\n' || c == '\r'; };
+        if ((at > 0 && !bounds(table[at - 1])) ||
+            (at + ascii.size() < table.size() && !bounds(table[at + ascii.size()]))) {
+            return;  // not whole words
+        }
         const qsizetype from = found.empty() ? 0 : found.back();
-        const qsizetype other = ItemHolding(otherNameCount(), from, at, ascii.size(), keySpan);
+        const qsizetype other =
+            ItemHolding(otherNameCount(), from, at, ascii.size(), keyStart, keyLength);
         if (other >= 0 && (found.empty() || found.back() != other)) {
             found.push_back(other);
         }

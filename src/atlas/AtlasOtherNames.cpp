@@ -1,41 +1,58 @@
-#include <QAnyStringView>
 #include <QHash>
-#include <QUtf8StringView>
 #include <algorithm>
-#include <limits>
 
 #include "atlas/Atlas.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 
 // The other names of places and countries (see tools/atlas/build-names.js). The names and
-// their keys stay in the tables as they were read and are found by their offsets, so that a
-// quarter of a million names cost no copy, and no decoding until one is shown.
+// their keys stay in the tables as they were read and are found by where they start, so that
+// a quarter of a million names cost no copy, and no decoding until one is shown.
 
 namespace fortunix::atlas {
 
 namespace {
 
-bool IsAscii(QByteArrayView key) {
-    return std::all_of(key.begin(), key.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+bool IsNameEnd(char c) {
+    return c == '|' || c == '\n' || c == '\r';
 }
 
-// The next line at or after `position` that is neither empty nor a comment; moves past it.
-QByteArrayView NextDataLine(QByteArrayView table, qsizetype& position) {
-    while (position < table.size()) {
-        qsizetype end = table.indexOf('\n', position);
-        if (end < 0) {
-            end = table.size();
-        }
-        const QByteArrayView line = table.sliced(position, end - position);
-        position = end + 1;
-        if (!line.isEmpty() && line.front() != '#') {
-            return line;
+// The text from `start` to the next bar or line end.
+QByteArrayView PartAt(const QByteArray& table, quint32 start) {
+    const char* const first = table.constData() + start;
+    const char* const end = table.constData() + table.size();
+    return QByteArrayView(first, std::find_if(first, end, IsNameEnd));
+}
+
+// The lines of a table after its opening comments, empty lines included, one at a time.
+class Lines {
+  public:
+    explicit Lines(QByteArrayView table) : table_(table) {
+        while (position_ < table_.size() && table_[position_] == '#') {
+            Next();
         }
     }
-    return {};
-}
+
+    // The number of lines left.
+    qsizetype Count() const {
+        const QByteArrayView rest = table_.sliced(position_);
+        return rest.count('\n') + (!rest.isEmpty() && !rest.endsWith('\n') ? 1 : 0);
+    }
+
+    QByteArrayView Next() {
+        qsizetype end = table_.indexOf('\n', position_);
+        if (end < 0) {
+            end = table_.size();
+        }
+        const QByteArrayView line = table_.sliced(position_, end - position_);
+        position_ = std::min(end + 1, table_.size());
+        return line;
+    }
+
+  private:
+    QByteArrayView table_;
+    qsizetype position_ = 0;
+};
 
 // Takes the text up to the next bar off the front of `list`.
 QByteArrayView TakeUpToBar(QByteArrayView& list) {
@@ -45,53 +62,53 @@ QByteArrayView TakeUpToBar(QByteArrayView& list) {
     return part;
 }
 
+constexpr qsizetype kLongestKey = 255;
+
+quint32 OffsetIn(const QByteArray& table, QByteArrayView part) {
+    return static_cast<quint32>(part.data() - table.constData());
+}
+
+bool IsAscii(QByteArrayView key) {
+    return std::all_of(key.begin(), key.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
                              QByteArrayView countryNames) {
     otherNames_.clear();
+    otherKeyLengths_.clear();
+    firstOtherNames_.clear();
     otherNamesTable_ = std::move(placeNames);
     otherKeysTable_ = std::move(placeNameKeys);
-    const auto offsetIn = [](const QByteArray& table, QByteArrayView part) {
-        return static_cast<quint32>(part.data() - table.constData());
-    };
-    constexpr qsizetype kLongest = std::numeric_limits<quint16>::max();
-
-    // Room for every key at once, so that the list is neither copied as it grows nor
-    // shrunk after: a key ends at a bar or at the end of its line.
-    const QByteArrayView keyTable = otherKeysTable_;
-    otherNames_.reserve(static_cast<std::size_t>(keyTable.count('|') + keyTable.count('\n')));
-    // Rows in ascending order of places keep the other names in the order of their places
-    // and of their keys in the table, as the searches expect; a row out of order is skipped.
-    qsizetype lastPlace = -1;
-    qsizetype keysAt = 0;
-    ForEachRow(otherNamesTable_, [&](const std::vector<QByteArrayView>& fields) {
-        QByteArrayView keys = NextDataLine(otherKeysTable_, keysAt);
-        qsizetype place = -1;
-        if (fields.size() < 3 || !ParseNumber(fields[0], place) || place <= lastPlace ||
-            place >= placeCount() ||
-            QAnyStringView::compare(placeName(place), QUtf8StringView(fields[1])) != 0) {
-            return;
-        }
-        lastPlace = place;
-        const std::size_t rowStart = otherNames_.size();
-        QByteArrayView names = fields[2];
-        while (!names.isEmpty() || !keys.isEmpty()) {
-            const QByteArrayView name = TakeUpToBar(names);
-            const QByteArrayView key = TakeUpToBar(keys);
-            if (name.isEmpty() || key.isEmpty()) {
-                otherNames_.resize(rowStart);  // the lists differ in length
-                return;
+    Lines nameLines(otherNamesTable_);
+    Lines keyLines(otherKeysTable_);
+    if (nameLines.Count() == placeCount() && keyLines.Count() == placeCount()) {
+        // Room for every key at once: a key ends at a bar or at the end of its line.
+        const auto keyCount =
+            static_cast<std::size_t>(QByteArrayView(otherKeysTable_).count('|') + keyLines.Count());
+        otherNames_.reserve(keyCount);
+        otherKeyLengths_.reserve(keyCount);
+        firstOtherNames_.reserve(static_cast<std::size_t>(placeCount()) + 1);
+        for (qsizetype place = 0; place < placeCount(); ++place) {
+            firstOtherNames_.push_back(static_cast<quint32>(otherNames_.size()));
+            QByteArrayView names = nameLines.Next();
+            QByteArrayView keys = keyLines.Next();
+            while (!keys.isEmpty()) {
+                const QByteArrayView name = TakeUpToBar(names);
+                const QByteArrayView key = TakeUpToBar(keys);
+                if (key.isEmpty() || key.size() > kLongestKey || !IsAscii(key)) {
+                    break;  // a damaged line: its remaining names are left out
+                }
+                otherNames_.push_back(
+                    {name.isEmpty() ? kKeyInCapitals : OffsetIn(otherNamesTable_, name),
+                     OffsetIn(otherKeysTable_, key)});
+                otherKeyLengths_.push_back(static_cast<quint8>(key.size()));
             }
-            if (name.size() > kLongest || key.size() > kLongest || !IsAscii(key)) {
-                continue;
-            }
-            otherNames_.push_back({static_cast<quint32>(place), offsetIn(otherNamesTable_, name),
-                                   offsetIn(otherKeysTable_, key),
-                                   static_cast<quint16>(name.size()),
-                                   static_cast<quint16>(key.size())});
         }
-    });
+        firstOtherNames_.push_back(static_cast<quint32>(otherNames_.size()));
+    }
 
     QHash<QByteArray, qsizetype> countryIndex;
     for (qsizetype index = 0; index < countryCount(); ++index) {
@@ -104,8 +121,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
         }
         QStringList& known = countries_[*country].names;
         for (QByteArrayView names = fields[1]; !names.isEmpty();) {
-            const QByteArrayView name = TakeUpToBar(names);
-            const QString key = CompactKey(SearchKey(QString::fromUtf8(name)));
+            const QString key = CompactKey(SearchKey(QString::fromUtf8(TakeUpToBar(names))));
             if (!key.isEmpty() && !known.contains(key)) {
                 known.append(key);
             }
@@ -113,26 +129,38 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
     });
 }
 
+qsizetype Atlas::otherNamePlace(qsizetype index) const {
+    const auto after = std::upper_bound(firstOtherNames_.begin(), firstOtherNames_.end(),
+                                        static_cast<quint32>(index));
+    return (after - firstOtherNames_.begin()) - 1;
+}
+
 QString Atlas::otherName(qsizetype index) const {
-    const OtherName& other = otherNames_[index];
-    return QString::fromUtf8(otherNamesTable_.constData() + other.nameStart, other.nameLength);
+    const OtherName& other = otherNames_[static_cast<std::size_t>(index)];
+    if (other.nameStart != kKeyInCapitals) {
+        return QString::fromUtf8(PartAt(otherNamesTable_, other.nameStart));
+    }
+    QString name = QString::fromLatin1(otherNameKey(index));
+    for (qsizetype at = 0; at < name.size(); ++at) {
+        if (at == 0 || name[at - 1] == u' ') {
+            name[at] = name[at].toUpper();
+        }
+    }
+    return name;
 }
 
 QByteArrayView Atlas::otherNameKey(qsizetype index) const {
-    const OtherName& other = otherNames_[index];
-    return QByteArrayView(otherKeysTable_.constData() + other.keyStart, other.keyLength);
+    const auto at = static_cast<std::size_t>(index);
+    return QByteArrayView(otherKeysTable_.constData() + otherNames_[at].keyStart,
+                          otherKeyLengths_[at]);
 }
 
 std::pair<qsizetype, qsizetype> Atlas::otherNamesOf(qsizetype place) const {
-    const auto byPlace = [](const OtherName& other, qsizetype wanted) {
-        return static_cast<qsizetype>(other.place) < wanted;
-    };
-    const auto first = std::lower_bound(otherNames_.begin(), otherNames_.end(), place, byPlace);
-    auto last = first;
-    while (last != otherNames_.end() && static_cast<qsizetype>(last->place) == place) {
-        ++last;
+    if (place < 0 || static_cast<std::size_t>(place) + 1 >= firstOtherNames_.size()) {
+        return {0, 0};
     }
-    return {first - otherNames_.begin(), last - otherNames_.begin()};
+    const auto at = static_cast<std::size_t>(place);
+    return {firstOtherNames_[at], firstOtherNames_[at + 1]};
 }
 
 }  // namespace fortunix::atlas

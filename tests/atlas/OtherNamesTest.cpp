@@ -147,47 +147,60 @@ TEST(LetterEdits, CountsInsertionsDeletionsChangesAndSwaps) {
 }
 
 // A small atlas with other names in the format of the generated tables.
-Atlas SmallAtlas() {
+Atlas SmallAtlas(QByteArray placeNames, QByteArray placeNameKeys) {
     Atlas atlas = Atlas::FromTables("FR\tFrance\t\nDE\tGermany\t\n", "",
                                     "Paris\tFR\t\t48.85\t2.35\t2000000\n"
                                     "Hamlet\tFR\t\t1\t1\t10\n"
                                     "Köln\tDE\t\t50.93\t6.95\t960000\n"
                                     "Munich\tDE\t\t48.13\t11.57\t1260000\n");
-    atlas.attachOtherNames(
-        "# row\tname\tother names\n"
-        "0\tParis\tLutetia|Parigi\n"
-        "1\tNot Hamlet\tWrong\n"  // not the place's main name
-        "2\tKöln\tKöln|Cologne\n"
-        "0\tParis\tOut Of Order\n"     // rows run in order of places
-        "3\tMunich\tMünchen|Extra\n",  // one key short
-        "# keys\nlutetia|parigi\nwrong\nkoeln|cologne\nout of order\nmunchen\n",
-        "DE\tDeutschland|Allemagne\n");
+    atlas.attachOtherNames(std::move(placeNames), std::move(placeNameKeys),
+                           "DE\tDeutschland|Allemagne\n");
     return atlas;
 }
 
-TEST(AtlasTables, AttachOtherNamesToTheirPlacesOnly) {
-    const Atlas atlas = SmallAtlas();
+Atlas SmallAtlas() {
+    return SmallAtlas("# names\n|Parigi\n\nKöln|Cologne\nMünchen||Extra\n",
+                      "# keys\nlutetia|parigi\n\nkoeln|cologne\nmunchen|monaco di baviera\n");
+}
+
+QStringList OtherNamesOf(const Atlas& atlas) {
     QStringList attached;
     for (qsizetype other = 0; other < atlas.otherNameCount(); ++other) {
         attached.append(atlas.placeName(atlas.otherNamePlace(other)).toString() + u'=' +
                         atlas.otherName(other) + u'/' +
                         QString::fromLatin1(atlas.otherNameKey(other)));
     }
-    EXPECT_EQ(attached, (QStringList{"Paris=Lutetia/lutetia", "Paris=Parigi/parigi",
-                                     "Köln=Köln/koeln", "Köln=Cologne/cologne"}));
+    return attached;
+}
+
+TEST(AtlasTables, AttachOtherNamesLineByLineWithThePlaces) {
+    const Atlas atlas = SmallAtlas();
+    // An empty name is its key in capitals; a name without a key is left out.
+    EXPECT_EQ(OtherNamesOf(atlas),
+              (QStringList{"Paris=Lutetia/lutetia", "Paris=Parigi/parigi", "Köln=Köln/koeln",
+                           "Köln=Cologne/cologne", "Munich=München/munchen",
+                           "Munich=Monaco Di Baviera/monaco di baviera"}));
     EXPECT_EQ(atlas.otherNamesOf(2), (std::pair<qsizetype, qsizetype>(2, 4)));
     EXPECT_EQ(atlas.otherNamesOf(1), (std::pair<qsizetype, qsizetype>(2, 2)));
     EXPECT_EQ(atlas.country(1).names, (QStringList{"de", "germany", "deutschland", "allemagne"}));
+
+    // Tables of another length belong to other places: none of their names is attached.
+    const Atlas older = SmallAtlas("Lutetia\n\nKöln\n", "lutetia\n\nkoeln\n");
+    EXPECT_TRUE(OtherNamesOf(older).isEmpty());
+    EXPECT_EQ(older.otherNamesOf(0), (std::pair<qsizetype, qsizetype>(0, 0)));
+    EXPECT_EQ(older.country(1).names.size(), 4);
 }
 
-TEST(AtlasTables, FindKeysHoldingATextWithinOneKeyOnly) {
+TEST(AtlasTables, FindKeysHoldingATextAsWholeWords) {
     const Atlas atlas = SmallAtlas();
-    // The main keys lie packed as "parishamletkolnmunich".
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"ham"), (std::vector<qsizetype>{1}));
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"sham"), (std::vector<qsizetype>{}));
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"ln"), (std::vector<qsizetype>{2}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"ogn"), (std::vector<qsizetype>{3}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"iapar"), (std::vector<qsizetype>{}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"hamlet"), (std::vector<qsizetype>{1}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"ham"), (std::vector<qsizetype>{}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"parishamlet"), (std::vector<qsizetype>{}));
+    EXPECT_EQ(atlas.placesWithKeyHolding(u"munich"), (std::vector<qsizetype>{3}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"cologne"), (std::vector<qsizetype>{3}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"di baviera"), (std::vector<qsizetype>{5}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"lutetia"), (std::vector<qsizetype>{0}));
+    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"o"), (std::vector<qsizetype>{}));
     EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"köln"), (std::vector<qsizetype>{}));
 }
 

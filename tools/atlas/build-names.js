@@ -1,8 +1,7 @@
 #!/usr/bin/env node
 // Writes the other names by which people know the atlas's places and countries:
-//   place-names.tsv      row of the place in places.tsv, its main name, the other names
-//                        (| separated)
-//   place-name-keys.tsv  the search key of each of those names, in the same lines and order
+//   place-names.tsv      one line per place of places.tsv: its other names (| separated)
+//   place-name-keys.tsv  one line per place: the search key of each of those names
 //   country-names.tsv  country code, names in other languages (| separated)
 // Reads places.tsv and countries.tsv from the output folder, so run build-atlas.js first.
 // Usage: node build-names.js <atlas folder>   (see README.md)
@@ -110,7 +109,7 @@ function usableName(name, mainName) {
     // LA, HCMC) is what people write.
     if (/^[A-Z]{2,4}$/.test(name) && name !== initialsOf(mainName)) return { dropped: 'code' };
     const bare = name.replace(/\s*[([][^)\]]*[)\]]\s*/g, ' ').trim();
-    if (/[\t|]/.test(bare) || !isTypable(placeNameKey(bare))) return { dropped: 'notTypable' };
+    if (/[\t|]|^#/.test(bare) || !isTypable(placeNameKey(bare))) return { dropped: 'notTypable' };
     // Proper names have a capital somewhere; names without one are the gazetteer's machine
     // transliterations of other scripts ("mu ni hei", "mwnykh").
     if (!/\p{Lu}/u.test(bare)) return { dropped: 'transliteration' };
@@ -201,26 +200,36 @@ function alternateNamesByPlace() {
     return byRow;
 }
 
-function placeNameRows() {
+// A name that is only its key with capital initials ("Roma" for "roma") is left out of the
+// names table; the program writes it from the key.
+function keyInCapitals(key) {
+    return key
+        .split(' ')
+        .map((word) => word.charAt(0).toUpperCase() + word.slice(1))
+        .join(' ');
+}
+
+// One line per place of places.tsv, in its order, empty for a place without other names.
+function placeNameLines() {
     const byRow = alternateNamesByPlace();
-    const rows = [];
     let unmatched = 0;
-    readTable('places.tsv').forEach((fields, row) => {
+    let written = 0;
+    const lines = readTable('places.tsv').map((fields) => {
         const same = byRow.get(fields.slice(0, 6).join('\t'));
         if (!same || same.length === 0) {
             unmatched++;
-            return;
+            return { names: '', keys: '' };
         }
         const entries = otherNamesOf(fields[0], same.shift());
-        if (entries.length > 0) {
-            rows.push({
-                names: [String(row), fields[0], entries.map(([name]) => name).join('|')],
-                keys: [entries.map(([, key]) => key).join('|')],
-            });
-        }
+        written += entries.filter(([name, key]) => name !== keyInCapitals(key)).length;
+        return {
+            names: entries.map(([name, key]) => (name === keyInCapitals(key) ? '' : name)).join('|'),
+            keys: entries.map(([, key]) => key).join('|'),
+        };
     });
     if (unmatched > 0) console.warn(`${unmatched} places of places.tsv not in the GeoNames table`);
-    return rows;
+    console.log(`names written out: ${written}; the others are their keys in capitals`);
+    return lines;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -317,6 +326,13 @@ const header = [
         ` and i18n-iso-countries ${versionOf('i18n-iso-countries')}.`,
 ];
 
+function writeLines(fileName, comments, lines) {
+    const text = [...header, ...comments.map((line) => `# ${line}`), ...lines];
+    const file = path.join(atlasFolder, fileName);
+    fs.writeFileSync(file, text.join('\n') + '\n');
+    console.log(`${file}: ${lines.length} lines, ${fs.statSync(file).size} bytes`);
+}
+
 function writeTable(fileName, columns, rows) {
     const lines = [...header, `# ${columns.join('\t')}`, ...rows.map((row) => row.join('\t'))];
     const file = path.join(atlasFolder, fileName);
@@ -324,11 +340,16 @@ function writeTable(fileName, columns, rows) {
     console.log(`${file}: ${rows.length} rows, ${fs.statSync(file).size} bytes`);
 }
 
-// The keys go into a table of their own, line by line with the names, so that the program
-// searches them at once without passing over the names.
-const placeNames = placeNameRows();
-writeTable('place-names.tsv', ['row', 'name', 'other names'], placeNames.map((row) => row.names));
-writeTable('place-name-keys.tsv', ['search keys of the other names, line by line with place-names.tsv'],
-    placeNames.map((row) => row.keys));
+// The names and their keys go into two tables, line by line with places.tsv, so that the
+// program searches the keys at once without passing over the names.
+const placeNames = placeNameLines();
+writeLines('place-names.tsv', [
+    'One line per place of places.tsv, in its order: its other names, | separated. An empty',
+    'name is its key (in place-name-keys.tsv) with capital initials.',
+], placeNames.map((line) => line.names));
+writeLines('place-name-keys.tsv', [
+    'One line per place of places.tsv, in its order: the search keys of its other names, in',
+    'the order of place-names.tsv.',
+], placeNames.map((line) => line.keys));
 console.log('place names:', JSON.stringify(counts));
 writeTable('country-names.tsv', ['code', 'other names'], countryNameRows());
