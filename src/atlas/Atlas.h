@@ -83,7 +83,10 @@ class Atlas {
     qsizetype otherNameCount() const { return static_cast<qsizetype>(otherNames_.size()); }
     qsizetype otherNamePlace(qsizetype index) const;
     QString otherName(qsizetype index) const;
-    QByteArrayView otherNameKey(qsizetype index) const;
+    QByteArrayView otherNameKey(qsizetype index) const {
+        const auto at = static_cast<std::size_t>(index);
+        return {otherKeysTable_.constData() + otherNames_[at].keyStart, otherKeyLengths_[at]};
+    }
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
 

@@ -149,12 +149,6 @@ QString Atlas::otherName(qsizetype index) const {
     return name;
 }
 
-QByteArrayView Atlas::otherNameKey(qsizetype index) const {
-    const auto at = static_cast<std::size_t>(index);
-    return QByteArrayView(otherKeysTable_.constData() + otherNames_[at].keyStart,
-                          otherKeyLengths_[at]);
-}
-
 std::pair<qsizetype, qsizetype> Atlas::otherNamesOf(qsizetype place) const {
     if (place < 0 || static_cast<std::size_t>(place) + 1 >= firstOtherNames_.size()) {
         return {0, 0};

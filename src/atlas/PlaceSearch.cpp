@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdlib>
 #include <string_view>
 #include <type_traits>
@@ -91,7 +90,7 @@ class CloseSpelling {
         const auto lengths =
             static_cast<std::ptrdiff_t>(length_) - static_cast<std::ptrdiff_t>(key.size());
         if (length_ == 0 || length_ > kLongest || std::abs(lengths) > limit_ ||
-            std::popcount(letters_ & ~LettersOf(key)) > limit_) {
+            MoreBitsThan(letters_ & ~LettersOf(key), limit_)) {
             return limit_ + 1;
         }
         const quint64 lastRow = quint64(1) << (length_ - 1);
@@ -122,6 +121,14 @@ class CloseSpelling {
 
   private:
     static constexpr char16_t kAscii = 128;
+
+    // Whether `bits` has more than `count` bits set, for a small count.
+    static bool MoreBitsThan(quint64 bits, int count) {
+        for (int i = 0; i < count; ++i) {
+            bits &= bits - 1;  // clears the lowest bit set
+        }
+        return bits != 0;
+    }
 
     quint64 MatchesOf(char16_t c) const {
         if (c < kAscii) {
