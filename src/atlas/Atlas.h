@@ -96,8 +96,9 @@ class Atlas {
     std::vector<qsizetype> placesWithKeyHolding(QStringView text) const;
     std::vector<qsizetype> otherNamesWithKeyHolding(QStringView text) const;
 
-    // Gives each place its zone from the table of tools/atlas/build-zones.js, one line per
-    // place in the places' order (PlaceZones.cpp). A table of another length is ignored.
+    // Gives each place its zone from the table of tools/atlas/build-zones.js: runs of places
+    // in the places' order that share a zone (PlaceZones.cpp). A table that does not cover
+    // exactly these places, or cannot be read, gives no zones.
     void attachZones(QByteArrayView placeZones);
 
     // Bytes held by the loaded atlas, for the memory budget.

@@ -22,8 +22,9 @@ qint64 DaysFromCivil(qint64 year, int month, int day) {
 }
 
 ClockOffset OffsetOf(const ZonePeriod& period, qint32 localMeanTime) {
-    return {period.localMeanTime ? localMeanTime : period.offset,
-            period.localMeanTime ? 0 : period.summer, period.abbreviation, period.localMeanTime};
+    const bool meanTime = period.localMeanTime != 0;
+    return {meanTime ? localMeanTime : period.offset, meanTime ? 0 : period.summer,
+            period.abbreviation, meanTime};
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "atlas/ZoneHistory.h"
 
-#include <QFile>
 #include <QHash>
+#include <QResource>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -31,6 +31,8 @@ qsizetype SplitFields(QByteArrayView line, QByteArrayView* fields, qsizetype cou
     }
     return found;
 }
+
+constexpr quint16 kLastAbbreviation = 0x7FFF;  // the widest index a period holds
 
 // Numbers the abbreviations as they first appear. A zone's periods alternate between two or
 // three of them, so the last few found are tried before the hash.
@@ -64,6 +66,8 @@ class AbbreviationIndex {
 ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
     ZoneHistory history;
     AbbreviationIndex abbreviations;
+    // Room for every line at once (a few are comments and zone names), so that the vector is
+    // neither copied as it grows nor shrunk afterwards.
     history.periods_.reserve(static_cast<std::size_t>(table.count('\n')));
 
     qsizetype lineStart = 0;
@@ -99,12 +103,15 @@ ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
         if (first) {
             period.start = std::numeric_limits<qint64>::min();
         }
-        period.abbreviation = abbreviations.IndexOf(fields[3], history.abbreviations_);
-        period.localMeanTime = fields[3] == "LMT";
+        const quint16 abbreviation = abbreviations.IndexOf(fields[3], history.abbreviations_);
+        if (abbreviation > kLastAbbreviation) {
+            continue;
+        }
+        period.abbreviation = abbreviation & kLastAbbreviation;
+        period.localMeanTime = fields[3] == "LMT" ? 1 : 0;
         history.periods_.push_back(period);
     }
     history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));
-    history.periods_.shrink_to_fit();
     return history;
 }
 
@@ -127,11 +134,8 @@ qsizetype ZoneHistory::memoryBytes() const {
 }
 
 ZoneHistory LoadBuiltInZoneHistory() {
-    QFile file(QStringLiteral(":/atlas/zone-history.tsv"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return ZoneHistory::FromTable({});
-    }
-    return ZoneHistory::FromTable(file.readAll());
+    const QResource resource(QStringLiteral(":/atlas/zone-history.tsv"));
+    return ZoneHistory::FromTable(resource.isValid() ? resource.uncompressedData() : QByteArray());
 }
 
 const ZoneHistory& BuiltInZoneHistory() {

@@ -11,18 +11,20 @@ namespace fortunix::atlas {
 
 // One stretch of time during which a zone's clocks kept the same offset.
 struct ZonePeriod {
-    qint64 start;          // UT seconds since 1970-01-01; the first period of a zone has no start
-    qint32 offset;         // seconds east of UT, summer time included
-    qint32 summer;         // seconds of summer time within `offset`; 0 for standard time
-    quint16 abbreviation;  // index into ZoneHistory::abbreviation
-    bool localMeanTime;    // tz's "LMT": before the zone kept standard time
+    qint64 start;   // UT seconds since 1970-01-01; the first period of a zone has no start
+    qint32 offset;  // seconds east of UT, summer time included
+    qint16 summer;  // seconds of summer time within `offset`; 0 for standard time
+    quint16 abbreviation : 15;  // index into ZoneHistory::abbreviation
+    quint16 localMeanTime : 1;  // tz's "LMT": before the zone kept standard time
 };
+static_assert(sizeof(ZonePeriod) == 16, "27,000 periods stay small");
 
 // The clock history, 1900 to 2050, of every zone the atlas places use (see
 // tools/atlas/build-zones.js); zones are numbered in the order of the table.
 class ZoneHistory {
   public:
     // Rows that cannot be read are skipped; periods before the first zone line are ignored.
+    // At most 32,768 abbreviations are told apart; rows beyond are skipped.
     static ZoneHistory FromTable(QByteArrayView table);
 
     qsizetype zoneCount() const { return names_.size(); }

@@ -293,6 +293,25 @@ TEST(ZoneHistoryTable, SkipsRowsOutOfOrderOrOutsideAZone) {
     EXPECT_EQ(history.findZone(QStringLiteral("Test/Two")), 1);
 }
 
+TEST(ZoneHistoryTable, PlaceZonesComeInRunsThatMustCoverEveryPlace) {
+    const auto zonesOf = [](QByteArrayView runs) {
+        Atlas atlas = Atlas::FromTables("FR\tFrance\n", "",
+                                        "A\tFR\t\t1\t1\t1\nB\tFR\t\t2\t2\t2\nC\tFR\t\t3\t3\t3\n");
+        atlas.attachZones(runs);
+        std::vector<quint16> zones;
+        for (qsizetype i = 0; i < atlas.placeCount(); ++i) {
+            zones.push_back(atlas.place(i).zone);
+        }
+        return zones;
+    };
+    const std::vector<quint16> none(3, kNoZone);
+    EXPECT_EQ(zonesOf("# places\tzone\n2\t5\n1\t-\n"), (std::vector<quint16>{5, 5, kNoZone}));
+    EXPECT_EQ(zonesOf("2\t5\n"), none);              // too few places
+    EXPECT_EQ(zonesOf("2\t5\n2\t6\n"), none);        // too many
+    EXPECT_EQ(zonesOf("2\t5\n1\tx\n"), none);        // damaged
+    EXPECT_EQ(zonesOf("2\t5\n0\t6\n1\t6\n"), none);  // an empty run
+}
+
 // The zones of the places are made for one places table; both are regenerated together.
 TEST(ZoneHistoryTable, PlaceZonesMatchThePlacesTable) {
     const auto read = [](const char* path) {
