@@ -89,11 +89,13 @@ check_mode() {
         mkdir -p "$FORTUNIX_SCREENSHOTS"
         import -window root "$FORTUNIX_SCREENSHOTS/wine-$mode-main-window.png"
     fi
+    ! message_shown || fail "$mode: a message is shown before a second copy starts"
     (cd "$folder" && exec wine fortunix.exe >/dev/null 2>&1) &
     local second=$!
     wait_until message_shown || fail "$mode: a second copy shows no message"
     [ "$(windows_titled "Fortunix v1.30")" -eq 1 ] || fail "$mode: a second copy opened a window"
     if [ -n "${FORTUNIX_SCREENSHOTS:-}" ] && command -v import >/dev/null; then
+        sleep 2  # until the message is drawn
         import -window root "$FORTUNIX_SCREENSHOTS/wine-$mode-second-copy.png"
     fi
     wine taskkill /f /im fortunix.exe >/dev/null 2>&1 || true
