@@ -12,8 +12,8 @@ failures=0
 tree() {
     local dir="$work/$1"
     shift
-    for spec in "$@"; do
-        local file=${spec%%:*} include=${spec#*:}
+    for entry in "$@"; do
+        local file=${entry%%:*} include=${entry#*:}
         mkdir -p "$dir/$(dirname "$file")"
         [ -n "$include" ] && printf '#include %s\n' "$include" >>"$dir/$file"
         touch "$dir/$file"
