@@ -1,36 +1,16 @@
 #include "atlas/ZoneHistory.h"
 
+#include "atlas/TableRows.h"
+
 #include <QHash>
 #include <QResource>
 #include <array>
-#include <charconv>
 #include <limits>
 #include <utility>
 
 namespace fortunix::atlas {
 
 namespace {
-
-template <typename Number>
-bool ParseNumber(QByteArrayView text, Number& value) {
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && stop == end;
-}
-
-// The tab-separated fields of a line, at most `count`; returns how many were found.
-qsizetype SplitFields(QByteArrayView line, QByteArrayView* fields, qsizetype count) {
-    qsizetype found = 0;
-    while (found < count) {
-        const qsizetype tab = line.indexOf('\t');
-        fields[found++] = tab < 0 ? line : line.first(tab);
-        if (tab < 0) {
-            break;
-        }
-        line = line.sliced(tab + 1);
-    }
-    return found;
-}
 
 constexpr quint16 kLastAbbreviation = 0x7FFF;  // the widest index a period holds
 
@@ -70,47 +50,35 @@ ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
     // neither copied as it grows nor shrunk afterwards.
     history.periods_.reserve(static_cast<std::size_t>(table.count('\n')));
 
-    qsizetype lineStart = 0;
-    while (lineStart < table.size()) {
-        qsizetype lineEnd = table.indexOf('\n', lineStart);
-        if (lineEnd < 0) {
-            lineEnd = table.size();
-        }
-        const QByteArrayView line = table.sliced(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        if (line.isEmpty() || line.front() == '#') {
-            continue;
-        }
-        QByteArrayView fields[4];
-        const qsizetype found = SplitFields(line, fields, 4);
-        if (found == 2 && fields[0] == "Z") {
+    ForEachRow(table, [&](const std::vector<QByteArrayView>& fields) {
+        if (fields.size() == 2 && fields[0] == "Z") {
             history.names_.append(QString::fromUtf8(fields[1]));
             history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));
-            continue;
+            return;
         }
         ZonePeriod period{};
         const bool first = fields[0] == "-";
-        if (found != 4 || history.names_.isEmpty() ||
+        if (fields.size() != 4 || history.names_.isEmpty() ||
             (!first && !ParseNumber(fields[0], period.start)) ||
             !ParseNumber(fields[1], period.offset) || !ParseNumber(fields[2], period.summer)) {
-            continue;
+            return;
         }
         const bool zoneHasPeriods = history.periods_.size() > history.firstPeriod_.back();
         if (first == zoneHasPeriods ||
             (zoneHasPeriods && period.start <= history.periods_.back().start)) {
-            continue;  // only the first period lacks a start, and periods come in order
+            return;  // only the first period lacks a start, and periods come in order
         }
         if (first) {
             period.start = std::numeric_limits<qint64>::min();
         }
         const quint16 abbreviation = abbreviations.IndexOf(fields[3], history.abbreviations_);
         if (abbreviation > kLastAbbreviation) {
-            continue;
+            return;
         }
         period.abbreviation = abbreviation & kLastAbbreviation;
         period.localMeanTime = fields[3] == "LMT" ? 1 : 0;
         history.periods_.push_back(period);
-    }
+    });
     history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));
     return history;
 }
