@@ -1,8 +1,8 @@
-#include <charconv>
 #include <optional>
 #include <vector>
 
 #include "atlas/Atlas.h"
+#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
@@ -15,25 +15,13 @@ struct ZoneRun {
 
 // "3\t120": three places in a row in zone 120; "-" for places without a zone. Nothing for a
 // line that cannot be read.
-std::optional<ZoneRun> ReadRun(QByteArrayView line) {
-    const qsizetype tab = line.indexOf('\t');
-    if (tab <= 0) {
-        return std::nullopt;
-    }
+std::optional<ZoneRun> ReadRun(const std::vector<QByteArrayView>& fields) {
     ZoneRun run{0, kNoZone};
-    const QByteArrayView count = line.first(tab);
-    const QByteArrayView zone = line.sliced(tab + 1);
-    const auto [countEnd, countError] =
-        std::from_chars(count.data(), count.data() + count.size(), run.places);
-    if (countError != std::errc() || countEnd != count.data() + count.size() || run.places == 0) {
+    if (fields.size() != 2 || !ParseNumber(fields[0], run.places) || run.places == 0) {
         return std::nullopt;
     }
-    if (zone != "-") {
-        const auto [zoneEnd, zoneError] =
-            std::from_chars(zone.data(), zone.data() + zone.size(), run.zone);
-        if (zoneError != std::errc() || zoneEnd != zone.data() + zone.size()) {
-            return std::nullopt;
-        }
+    if (fields[1] != "-" && !ParseNumber(fields[1], run.zone)) {
+        return std::nullopt;
     }
     return run;
 }
@@ -43,26 +31,18 @@ std::optional<ZoneRun> ReadRun(QByteArrayView line) {
 void Atlas::attachZones(QByteArrayView placeZones) {
     std::vector<ZoneRun> runs;
     std::size_t covered = 0;
-    qsizetype lineStart = 0;
-    while (lineStart < placeZones.size()) {
-        qsizetype lineEnd = placeZones.indexOf('\n', lineStart);
-        if (lineEnd < 0) {
-            lineEnd = placeZones.size();
-        }
-        const QByteArrayView line = placeZones.sliced(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        if (line.isEmpty() || line.front() == '#') {
-            continue;
-        }
-        const std::optional<ZoneRun> run = ReadRun(line);
+    bool damaged = false;
+    ForEachRow(placeZones, [&](const std::vector<QByteArrayView>& fields) {
+        const std::optional<ZoneRun> run = damaged ? std::nullopt : ReadRun(fields);
         if (!run) {
-            return;  // a damaged table gives no zones rather than wrong ones
+            damaged = true;
+            return;
         }
         runs.push_back(*run);
         covered += run->places;
-    }
-    if (covered != places_.size()) {
-        return;  // made for another places table
+    });
+    if (damaged || covered != places_.size()) {
+        return;  // a damaged table, or one made for another places table, gives no zones
     }
     std::size_t place = 0;
     for (const ZoneRun& run : runs) {
