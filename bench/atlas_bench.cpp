@@ -9,13 +9,13 @@
 #include <fstream>
 #include <string>
 
-#include "atlas/BirthZone.h"
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
 #include "atlas/PlaceSearch.h"
-#include "atlas/ZoneHistory.h"
-#include "atlas/ZoneProposal.h"
+#include "zones/BirthZone.h"
+#include "zones/ZoneHistory.h"
+#include "zones/ZoneProposal.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void BM_LoadedAtlasMemory(benchmark::State& state) {
     for (auto _ : state) {
         const double before = ResidentMegabytes();
         const Atlas atlas = fortunix::atlas::LoadBuiltInAtlas();
-        const fortunix::atlas::ZoneHistory zones = fortunix::atlas::LoadBuiltInZoneHistory();
+        const fortunix::zones::ZoneHistory zones = fortunix::zones::LoadBuiltInZoneHistory();
         const double after = ResidentMegabytes();
         state.counters["rss_growth_MB"] = after - before;
         state.counters["atlas_MB"] = static_cast<double>(atlas.memoryBytes()) / 1.0e6;
@@ -121,7 +121,7 @@ BENCHMARK(BM_SplitLookupQueryOfTheLongestText)->DenseRange(0, 2)->Unit(benchmark
 // Reading the zone history from the resources, decompression included.
 void BM_LoadZoneHistory(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(fortunix::atlas::LoadBuiltInZoneHistory());
+        benchmark::DoNotOptimize(fortunix::zones::LoadBuiltInZoneHistory());
     }
 }
 BENCHMARK(BM_LoadZoneHistory)->Unit(benchmark::kMillisecond);
@@ -129,9 +129,9 @@ BENCHMARK(BM_LoadZoneHistory)->Unit(benchmark::kMillisecond);
 // The zone of one birth moment, and the row it proposes, over births spread across the
 // years and the day in New York's long history (263 periods).
 void BM_BirthZone(benchmark::State& state) {
-    const fortunix::atlas::ZoneHistory& history = fortunix::atlas::BuiltInZoneHistory();
+    const fortunix::zones::ZoneHistory& history = fortunix::zones::BuiltInZoneHistory();
     const auto periods = history.periods(history.findZone(QStringLiteral("America/New_York")));
-    std::vector<fortunix::atlas::CivilTime> moments;
+    std::vector<fortunix::zones::CivilTime> moments;
     for (int i = 0; i < 1024; ++i) {
         moments.push_back({1901 + i * 37 % 150, 1 + i % 12, 1 + i * 7 % 28, i * 5 % 24, i % 60});
     }

@@ -30,13 +30,13 @@ add_executable(fortunix_gui_tests
     a11y/TextContrastTest.cpp
 )
 target_include_directories(fortunix_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(fortunix_gui_tests PRIVATE fortunix_gui fortunix_warnings Qt6::Test GTest::gtest)
+target_link_libraries(fortunix_gui_tests PRIVATE fortunix_app fortunix_warnings Qt6::Test GTest::gtest)
 gtest_discover_tests(fortunix_gui_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
 # Takes the single-instance lock in a process of its own, for the instance-lock tests.
 add_executable(fortunix_instance_probe platform/InstanceProbe.cpp)
-target_link_libraries(fortunix_instance_probe PRIVATE fortunix_gui fortunix_warnings)
+target_link_libraries(fortunix_instance_probe PRIVATE fortunix_platform fortunix_warnings)
 add_dependencies(fortunix_gui_tests fortunix_instance_probe)
 target_compile_definitions(fortunix_gui_tests PRIVATE
     FORTUNIX_INSTANCE_PROBE="$<TARGET_FILE:fortunix_instance_probe>")

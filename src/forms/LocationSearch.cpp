@@ -9,9 +9,9 @@
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
-#include "atlas/ZoneHistory.h"
 #include "forms/frmPlaceChoice.h"
 #include "shell/modHelp.h"
+#include "zones/ZoneHistory.h"
 
 namespace fortunix {
 
@@ -43,21 +43,21 @@ const atlas::Atlas& LoadedAtlas() {
 }
 
 // What the window shows of a place's zone at the birth moment.
-PlaceZoneNote ZoneNote(const atlas::BirthplaceZone& zone, const atlas::CivilTime& moment) {
-    const atlas::ZoneHistory& history = atlas::BuiltInZoneHistory();
+PlaceZoneNote ZoneNote(const zones::BirthplaceZone& zone, const zones::CivilTime& moment) {
+    const zones::ZoneHistory& history = zones::BuiltInZoneHistory();
     PlaceZoneNote note;
-    note.description = atlas::DescribeBirthZone(history, zone, moment);
-    note.sets = atlas::DescribeProposal(atlas::ProposeForMoment(history, zone, moment));
-    const std::span<const atlas::ZonePeriod> periods =
-        zone.zone >= 0 ? history.periods(zone.zone) : std::span<const atlas::ZonePeriod>();
-    const atlas::BirthZone found = atlas::FindBirthZone(periods, zone.longitude, moment);
-    if (found.kind == atlas::BirthZone::Kind::Repeated) {
+    note.description = zones::DescribeBirthZone(history, zone, moment);
+    note.sets = zones::DescribeProposal(zones::ProposeForMoment(history, zone, moment));
+    const std::span<const zones::ZonePeriod> periods =
+        zone.zone >= 0 ? history.periods(zone.zone) : std::span<const zones::ZonePeriod>();
+    const zones::BirthZone found = zones::FindBirthZone(periods, zone.longitude, moment);
+    if (found.kind == zones::BirthZone::Kind::Repeated) {
         note.firstChoice =
-            QStringLiteral("The first: ") + atlas::DescribeClockOffset(history, found.offsets[0]);
+            QStringLiteral("The first: ") + zones::DescribeClockOffset(history, found.offsets[0]);
         note.secondChoice =
-            QStringLiteral("The second: ") + atlas::DescribeClockOffset(history, found.offsets[1]);
+            QStringLiteral("The second: ") + zones::DescribeClockOffset(history, found.offsets[1]);
         note.setsSecond =
-            atlas::DescribeProposal(atlas::ProposeForMoment(history, zone, moment, true));
+            zones::DescribeProposal(zones::ProposeForMoment(history, zone, moment, true));
     }
     return note;
 }
@@ -65,7 +65,7 @@ PlaceZoneNote ZoneNote(const atlas::BirthplaceZone& zone, const atlas::CivilTime
 }  // namespace
 
 LocationSearch::LocationSearch(QWidget* owner, std::optional<atlas::PlaceQuery> typed,
-                               std::optional<atlas::CivilTime> moment)
+                               std::optional<zones::CivilTime> moment)
     : owner_(owner), typed_(std::move(typed)), moment_(moment) {}
 
 void LocationSearch::Search(const QString& query, const QString& siteAddress, QVariant& result) {
@@ -84,7 +84,7 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
     for (const atlas::RankedPlace& ranked : lookup.places) {
         const atlas::Place& place = places.place(ranked.place);
         choice.placeLines.append(atlas::DescribePlace(places, ranked.place, ranked.otherName));
-        const atlas::BirthplaceZone zone{place.zone == atlas::kNoZone ? -1 : place.zone,
+        const zones::BirthplaceZone zone{place.zone == atlas::kNoZone ? -1 : place.zone,
                                          place.longitude};
         found.push_back({atlas::RoundToArcMinutes(place.latitude),
                          atlas::RoundToArcMinutes(place.longitude), zone, false});

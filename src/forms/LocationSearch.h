@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "atlas/ArcMinutes.h"
-#include "atlas/BirthZone.h"
 #include "atlas/PlaceSearch.h"
-#include "atlas/ZoneDescription.h"
+#include "zones/BirthZone.h"
+#include "zones/ZoneDescription.h"
 
 class QWidget;
 
@@ -18,7 +18,7 @@ namespace fortunix {
 struct ChosenPlace {
     atlas::ArcMinutes latitude{};
     atlas::ArcMinutes longitude{};
-    atlas::BirthplaceZone zone{-1, 0.0};  // its time zone, when the atlas knows it
+    zones::BirthplaceZone zone{-1, 0.0};  // its time zone, when the atlas knows it
     bool laterOfRepeated = false;         // the second of an hour the clocks repeated
 };
 
@@ -32,7 +32,7 @@ class LocationSearch {
     // `moment`, the window says which zone each place kept then and what using it sets.
     explicit LocationSearch(QWidget* owner = nullptr,
                             std::optional<atlas::PlaceQuery> typed = std::nullopt,
-                            std::optional<atlas::CivilTime> moment = std::nullopt);
+                            std::optional<zones::CivilTime> moment = std::nullopt);
 
     // Looks up `query` (for example "Paris IDF France Latitude Longitude") in the built-in
     // atlas, lists the matching places in a window modal over the owner and waits for the
@@ -44,7 +44,7 @@ class LocationSearch {
   private:
     QWidget* owner_;
     std::optional<atlas::PlaceQuery> typed_;
-    std::optional<atlas::CivilTime> moment_;
+    std::optional<zones::CivilTime> moment_;
 };
 
 // The address of a web search for `query` on the site `siteAddress`: the site's search page

@@ -19,8 +19,6 @@
 #include <string_view>
 
 #include "atlas/LookupQuery.h"
-#include "atlas/ZoneHistory.h"
-#include "atlas/ZoneProposal.h"
 #include "forms/ExitHandOff.h"
 #include "forms/LinkStrips.h"
 #include "forms/LocationSearch.h"
@@ -41,6 +39,8 @@
 #include "widgets/Twips.h"
 #include "widgets/WindowPlacement.h"
 #include "widgets/WrappingButton.h"
+#include "zones/ZoneHistory.h"
+#include "zones/ZoneProposal.h"
 
 namespace fortunix {
 
@@ -414,7 +414,7 @@ bool frmMain::Input_Validation() {
 
 void frmMain::Zone_Calculation() {
     const int index = cmbTimeZone_->currentIndex();
-    if (index == atlas::kBirthplaceTimeRow && birthplaceTimeMinutes_) {
+    if (index == zones::kBirthplaceTimeRow && birthplaceTimeMinutes_) {
         zoneState = ZoneStateForOffset(*birthplaceTimeMinutes_);
         return;
     }
@@ -519,7 +519,7 @@ void frmMain::BirthMoment_Change() {
 
 void frmMain::cmbTimeZone_Click(int index) {
     zoneFollowsBirthplace_ = false;
-    if (index != atlas::kBirthplaceTimeRow) {
+    if (index != zones::kBirthplaceTimeRow) {
         RemoveBirthplaceTime();
     }
 }
@@ -528,7 +528,7 @@ void frmMain::chkDST_Click() {
     zoneFollowsBirthplace_ = false;
 }
 
-atlas::CivilTime frmMain::BirthMoment() const {
+zones::CivilTime frmMain::BirthMoment() const {
     return {cboYear_->currentText().toInt(), cboMonth_->currentIndex() + 1,
             cboDate_->currentText().toInt(), cboHH_->currentText().toInt(),
             cboMM_->currentText().toInt()};
@@ -536,17 +536,17 @@ atlas::CivilTime frmMain::BirthMoment() const {
 
 void frmMain::ProposeBirthplaceZone() {
     if (birthplace_) {
-        ShowZoneProposal(atlas::ProposeForMoment(atlas::BuiltInZoneHistory(), *birthplace_,
+        ShowZoneProposal(zones::ProposeForMoment(zones::BuiltInZoneHistory(), *birthplace_,
                                                  BirthMoment(), laterOfRepeated_));
     }
 }
 
-void frmMain::ShowZoneProposal(const atlas::ZoneProposal& proposal) {
+void frmMain::ShowZoneProposal(const zones::ZoneProposal& proposal) {
     proposing_ = true;
-    if (proposal.row == atlas::kBirthplaceTimeRow) {
-        const QString text = atlas::BirthplaceTimeText(proposal.exactOffsetMinutes);
+    if (proposal.row == zones::kBirthplaceTimeRow) {
+        const QString text = zones::BirthplaceTimeText(proposal.exactOffsetMinutes);
         if (birthplaceTimeMinutes_) {
-            cmbTimeZone_->setItemText(atlas::kBirthplaceTimeRow, text);
+            cmbTimeZone_->setItemText(zones::kBirthplaceTimeRow, text);
         } else {
             cmbTimeZone_->addItem(text);
         }
@@ -561,7 +561,7 @@ void frmMain::ShowZoneProposal(const atlas::ZoneProposal& proposal) {
 
 void frmMain::RemoveBirthplaceTime() {
     if (birthplaceTimeMinutes_) {
-        cmbTimeZone_->removeItem(atlas::kBirthplaceTimeRow);
+        cmbTimeZone_->removeItem(zones::kBirthplaceTimeRow);
         birthplaceTimeMinutes_.reset();
     }
 }

@@ -3,9 +3,9 @@
 #include <QMainWindow>
 #include <optional>
 
-#include "atlas/BirthZone.h"
-#include "atlas/ZoneDescription.h"
 #include "reading/BirthDataRules.h"
+#include "zones/BirthZone.h"
+#include "zones/ZoneDescription.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -61,9 +61,9 @@ class frmMain : public QMainWindow {
     void BirthMoment_Change();
     void cmbTimeZone_Click(int index);
     void chkDST_Click();
-    atlas::CivilTime BirthMoment() const;
+    zones::CivilTime BirthMoment() const;
     void ProposeBirthplaceZone();
-    void ShowZoneProposal(const atlas::ZoneProposal& proposal);
+    void ShowZoneProposal(const zones::ZoneProposal& proposal);
     void RemoveBirthplaceTime();
 
     QLineEdit* txtName_ = nullptr;
@@ -87,7 +87,7 @@ class frmMain : public QMainWindow {
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
 
-    std::optional<atlas::BirthplaceZone> birthplace_;  // of the place last used
+    std::optional<zones::BirthplaceZone> birthplace_;  // of the place last used
     bool zoneFollowsBirthplace_ = false;
     bool laterOfRepeated_ = false;
     // The offset of the entry added after the 71 rows, while it is there.

@@ -22,10 +22,10 @@ struct PlaceZoneNote {
 
 // What the place-choice window offers.
 struct PlaceChoice {
-    QString sought;                        // what was looked for, "Paris, IDF, France"
-    QStringList placeLines;                // most likely first; may be empty
-    bool closeSpellings = false;           // nothing matched: these names are a letter or two off
-    QString unknownCountry;                // the typed country, when it names no country known
+    QString sought;               // what was looked for, "Paris, IDF, France"
+    QStringList placeLines;       // most likely first; may be empty
+    bool closeSpellings = false;  // nothing matched: these names are a letter or two off
+    QString unknownCountry;       // the typed country, when it names no country known
 };
 
 // The window's texts, from what it offers.

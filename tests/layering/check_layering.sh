@@ -8,7 +8,7 @@
 set -euo pipefail
 
 src=${1:-$(dirname "${BASH_SOURCE[0]}")/../../src}
-order=${2:-"ephemeris reading atlas platform widgets shell forms app"}
+order=${2:-"ephemeris reading atlas zones platform widgets shell forms app"}
 std_only="ephemeris reading"
 
 cd "$src"

@@ -18,7 +18,7 @@ QString FirstLine(const char* city, const char* country, const char* at) {
     if (found.empty()) {
         return {};
     }
-    return CandidateLine(places, atlas::BuiltInZoneHistory(), found.front().place,
+    return CandidateLine(places, zones::BuiltInZoneHistory(), found.front().place,
                          at ? ParseMoment(QString::fromLatin1(at)) : std::nullopt,
                          found.front().otherName);
 }

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <cstdlib>
 
-#include "atlas/ZoneProposal.h"
+#include "zones/ZoneProposal.h"
 
 namespace fortunix::atlastool {
 
@@ -29,12 +29,12 @@ struct ZoneFields {
     QString row;
 };
 
-ZoneFields FieldsOf(const atlas::ZoneHistory& history, const atlas::ClockOffset& offset) {
-    const atlas::ZoneProposal proposal =
-        atlas::ProposeZone(offset, history.abbreviation(offset.abbreviation));
+ZoneFields FieldsOf(const zones::ZoneHistory& history, const zones::ClockOffset& offset) {
+    const zones::ZoneProposal proposal =
+        zones::ProposeZone(offset, history.abbreviation(offset.abbreviation));
     return {FormatOffset(offset.offset),
             proposal.daylightSaving ? QStringLiteral("1") : QStringLiteral("0"),
-            proposal.row == atlas::kBirthplaceTimeRow ? QStringLiteral("exact")
+            proposal.row == zones::kBirthplaceTimeRow ? QStringLiteral("exact")
                                                       : QString::number(proposal.row)};
 }
 
@@ -46,8 +46,8 @@ QString HeaderLine() {
         "matched_name");
 }
 
-QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& history, qsizetype index,
-                      const std::optional<atlas::CivilTime>& at, qsizetype otherName) {
+QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& history, qsizetype index,
+                      const std::optional<zones::CivilTime>& at, qsizetype otherName) {
     const QString matchedName =
         otherName != atlas::kMainName ? atlas.otherName(otherName) : QString();
     const atlas::Place& place = atlas.place(index);
@@ -64,12 +64,12 @@ QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& histo
         fields << QString() << QString() << QString() << matchedName;
         return fields.join(u'\t');
     }
-    const atlas::BirthZone zone = atlas::FindBirthZone(
-        hasZone ? history.periods(place.zone) : std::span<const atlas::ZonePeriod>(),
+    const zones::BirthZone zone = zones::FindBirthZone(
+        hasZone ? history.periods(place.zone) : std::span<const zones::ZonePeriod>(),
         place.longitude, *at);
     // A skipped hour is read with the offset before the change, as the window proposes.
     ZoneFields answer = FieldsOf(history, zone.offsets[0]);
-    if (zone.kind == atlas::BirthZone::Kind::Repeated) {
+    if (zone.kind == zones::BirthZone::Kind::Repeated) {
         const ZoneFields later = FieldsOf(history, zone.offsets[1]);
         answer.offset += u'|' + later.offset;
         answer.dst += u'|' + later.dst;
@@ -79,14 +79,14 @@ QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& histo
     return fields.join(u'\t');
 }
 
-std::optional<atlas::CivilTime> ParseMoment(const QString& text) {
+std::optional<zones::CivilTime> ParseMoment(const QString& text) {
     static const QRegularExpression pattern(
         QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2})$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch()) {
         return std::nullopt;
     }
-    const atlas::CivilTime time{match.captured(1).toInt(), match.captured(2).toInt(),
+    const zones::CivilTime time{match.captured(1).toInt(), match.captured(2).toInt(),
                                 match.captured(3).toInt(), match.captured(4).toInt(),
                                 match.captured(5).toInt()};
     if (!QDate::isValid(time.year, time.month, time.day) || time.hour > 23 || time.minute > 59) {

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "atlas/Atlas.h"
-#include "atlas/BirthZone.h"
-#include "atlas/ZoneHistory.h"
+#include "zones/BirthZone.h"
+#include "zones/ZoneHistory.h"
 
 namespace fortunix::atlastool {
 
@@ -18,11 +18,11 @@ QString HeaderLine();
 // (0..70 or "exact"), and last the other name by which the place was found ("München" for
 // Munich; empty for the main name). Without `at` the three fields before it are empty; for an
 // hour that the clocks repeated, the two answers are joined by "|".
-QString CandidateLine(const atlas::Atlas& atlas, const atlas::ZoneHistory& history, qsizetype place,
-                      const std::optional<atlas::CivilTime>& at,
+QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& history, qsizetype place,
+                      const std::optional<zones::CivilTime>& at,
                       qsizetype otherName = atlas::kMainName);
 
 // "2000-07-01T12:00", a valid date and time; nothing for any other text.
-std::optional<atlas::CivilTime> ParseMoment(const QString& text);
+std::optional<zones::CivilTime> ParseMoment(const QString& text);
 
 }  // namespace fortunix::atlastool

@@ -37,7 +37,7 @@ void PrintLine(const QString& line) {
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    std::optional<fortunix::atlas::CivilTime> at;
+    std::optional<fortunix::zones::CivilTime> at;
     const qsizetype atOption = arguments.indexOf(QStringLiteral("--at"));
     if (atOption >= 0) {
         if (atOption + 1 >= arguments.size()) {
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     }
 
     const fortunix::atlas::Atlas& atlas = fortunix::atlas::BuiltInAtlas();
-    const fortunix::atlas::ZoneHistory& history = fortunix::atlas::BuiltInZoneHistory();
+    const fortunix::zones::ZoneHistory& history = fortunix::zones::BuiltInZoneHistory();
     const fortunix::atlas::PlaceLookup lookup = fortunix::atlas::LookUpPlace(
         atlas, {arguments[0], arguments[1], arguments[2]}, kPlacesListed);
     if (lookup.unknownCountry) {

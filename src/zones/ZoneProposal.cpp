@@ -1,4 +1,4 @@
-#include "atlas/ZoneProposal.h"
+#include "zones/ZoneProposal.h"
 
 #include <array>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include "reading/TimeZoneTable.h"
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 namespace {
 
@@ -126,4 +126,4 @@ QString BirthplaceTimeText(int offsetMinutes) {
            QString::fromStdString(FormatUtcOffset(offsetMinutes));
 }
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

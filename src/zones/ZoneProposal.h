@@ -3,10 +3,10 @@
 #include <QString>
 #include <QStringView>
 
-#include "atlas/BirthZone.h"
 #include "reading/Records.h"
+#include "zones/BirthZone.h"
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 // The list position of the entry added after the 71 rows for an offset no row holds.
 inline constexpr int kBirthplaceTimeRow = 71;
@@ -34,4 +34,4 @@ ZoneState CorrectionOf(const ZoneProposal& proposal);
 // "Birthplace time,UTC+05:45": the text of the added entry.
 QString BirthplaceTimeText(int offsetMinutes);
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

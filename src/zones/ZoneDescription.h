@@ -2,11 +2,11 @@
 
 #include <QString>
 
-#include "atlas/BirthZone.h"
-#include "atlas/ZoneHistory.h"
-#include "atlas/ZoneProposal.h"
+#include "zones/BirthZone.h"
+#include "zones/ZoneHistory.h"
+#include "zones/ZoneProposal.h"
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 // A birthplace's zone as the form proposes it for one birth moment.
 struct BirthplaceZone {
@@ -34,4 +34,4 @@ QString DescribeBirthZone(const ZoneHistory& history, const BirthplaceZone& plac
 // "Eastern Standard Time,EST,-5.0 with Daylight Saving Time ticked": what a proposal sets.
 QString DescribeProposal(const ZoneProposal& proposal);
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

@@ -1,9 +1,9 @@
-#include "atlas/BirthZone.h"
+#include "zones/BirthZone.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 namespace {
 
@@ -82,4 +82,4 @@ BirthZone FindBirthZone(std::span<const ZonePeriod> periods, double longitudeDeg
     return zone;
 }
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

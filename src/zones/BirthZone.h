@@ -4,9 +4,9 @@
 #include <array>
 #include <span>
 
-#include "atlas/ZoneHistory.h"
+#include "zones/ZoneHistory.h"
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 // A local civil date and clock time, as the birth-data form holds it.
 struct CivilTime {
@@ -49,4 +49,4 @@ BirthZone FindBirthZone(std::span<const ZonePeriod> periods, double longitudeDeg
 // Seconds since 1970-01-01 00:00 of a civil date and time, proleptic Gregorian calendar.
 qint64 CivilSeconds(const CivilTime& time);
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

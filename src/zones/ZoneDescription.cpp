@@ -1,10 +1,10 @@
-#include "atlas/ZoneDescription.h"
+#include "zones/ZoneDescription.h"
 
 #include <cstdlib>
 
 #include "reading/TimeZoneTable.h"
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 namespace {
 
@@ -129,4 +129,4 @@ QString DescribeProposal(const ZoneProposal& proposal) {
                                           : QStringLiteral("Daylight Saving Time not ticked"));
 }
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

@@ -1,19 +1,22 @@
-#include "atlas/BirthZone.h"
+#include "zones/BirthZone.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
 
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/QStringPrinter.h"
-#include "atlas/ZoneHistory.h"
-#include "atlas/ZoneProposal.h"
+#include "zones/ZoneHistory.h"
+#include "zones/ZoneProposal.h"
 
 // Expected offsets are those of the tz source (tzdata.zi, 2026f) and of `zdump`, and the
 // history they record; the rows follow the list's texts.
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 namespace {
 
+using atlas::Atlas;
+using atlas::BuiltInAtlas;
+using atlas::kNoZone;
 using Kind = BirthZone::Kind;
 
 // The largest place of that name in that country.
@@ -344,4 +347,4 @@ TEST(ZoneHistoryTable, PlaceZonesMatchThePlacesTable) {
 }
 
 }  // namespace
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

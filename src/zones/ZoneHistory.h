@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 // One stretch of time during which a zone's clocks kept the same offset.
 struct ZonePeriod {
@@ -48,4 +48,4 @@ class ZoneHistory {
 const ZoneHistory& BuiltInZoneHistory();
 ZoneHistory LoadBuiltInZoneHistory();
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones

@@ -1,4 +1,4 @@
-#include "atlas/ZoneHistory.h"
+#include "zones/ZoneHistory.h"
 
 #include "atlas/TableRows.h"
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <utility>
 
-namespace fortunix::atlas {
+namespace fortunix::zones {
 
 namespace {
 
@@ -50,7 +50,7 @@ ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
     // neither copied as it grows nor shrunk afterwards.
     history.periods_.reserve(static_cast<std::size_t>(table.count('\n')));
 
-    ForEachRow(table, [&](const std::vector<QByteArrayView>& fields) {
+    atlas::ForEachRow(table, [&](const std::vector<QByteArrayView>& fields) {
         if (fields.size() == 2 && fields[0] == "Z") {
             history.names_.append(QString::fromUtf8(fields[1]));
             history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));
@@ -59,8 +59,9 @@ ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
         ZonePeriod period{};
         const bool first = fields[0] == "-";
         if (fields.size() != 4 || history.names_.isEmpty() ||
-            (!first && !ParseNumber(fields[0], period.start)) ||
-            !ParseNumber(fields[1], period.offset) || !ParseNumber(fields[2], period.summer)) {
+            (!first && !atlas::ParseNumber(fields[0], period.start)) ||
+            !atlas::ParseNumber(fields[1], period.offset) ||
+            !atlas::ParseNumber(fields[2], period.summer)) {
             return;
         }
         const bool zoneHasPeriods = history.periods_.size() > history.firstPeriod_.back();
@@ -111,4 +112,4 @@ const ZoneHistory& BuiltInZoneHistory() {
     return history;
 }
 
-}  // namespace fortunix::atlas
+}  // namespace fortunix::zones
