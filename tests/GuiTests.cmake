@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 add_executable(fortunix_gui_tests
     support/gui_test_main.cpp
     platform/InstanceLockTest.cpp
+    platform/ProgramInfoTest.cpp
     widgets/PlacementTest.cpp
     shell/ModHelpTest.cpp
     shell/ProgramTextsTest.cpp
@@ -47,6 +48,7 @@ find_program(FORTUNIX_XVFB_RUN xvfb-run)
 find_program(FORTUNIX_XWININFO xwininfo)
 if(FORTUNIX_XVFB_RUN AND FORTUNIX_XWININFO AND NOT WIN32)
     add_test(NAME fortunix_smoke_run
-             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/smoke_run.sh $<TARGET_FILE:fortunix>)
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/smoke_run.sh $<TARGET_FILE:fortunix>
+                     ${PROJECT_NAME} ${PROJECT_VERSION})
     set_tests_properties(fortunix_smoke_run PROPERTIES TIMEOUT 60)
 endif()

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/ProgramInfo.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "widgets/Appearance.h"
@@ -44,7 +45,7 @@ LinkLabel* AddLink(QWidget* parent, const char* name, const char* accessibleName
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowIcon(ProgramIcon());
     setFont(ProgramFont());
     SetBackground(this, kSkyBlue);
@@ -55,7 +56,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
 
     QLabel* Label2 =
-        AddLabel(this, "Label2", QStringLiteral("Fortunix v1.30"), {780, 285, 3840, 240});
+        AddLabel(this, "Label2", QString::fromLatin1(kProgramTitle), {780, 285, 3840, 240});
     Label2->setFont(ProgramFont(8.25, /*bold=*/true));
 
     AddLabel(this, "Label1", QString::fromUtf8(texts::kAboutDescription), {120, 960, 5835, 855});

@@ -16,6 +16,7 @@
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
 #include "reading/Interpretation.h"
+#include "platform/ProgramInfo.h"
 #include "shell/IgnoringErrors.h"
 #include "widgets/Appearance.h"
 #include "widgets/Twips.h"
@@ -79,7 +80,7 @@ void frmDisplay::BuildBanner(QWidget* client) {
 }
 
 void frmDisplay::BuildResultFrame(QWidget* client) {
-    auto* frame = Place(new QGroupBox(QStringLiteral("Fortunix Result"), client), "Frame1",
+    auto* frame = Place(new QGroupBox(QString::fromLatin1(kProgramName) + QStringLiteral(" Result"), client), "Frame1",
                         {0, 600, 7935, 3375});
     frame->setFont(ProgramFont(9, /*bold=*/true));  // the frame's caption
     SetBackground(frame, kSkyBlue);

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "platform/Platform.h"
+#include "platform/ProgramInfo.h"
 #include "shell/ProgramTexts.h"
 #include "shell/Shutdown.h"
 #include "shell/modHelp.h"
@@ -84,7 +85,7 @@ bool MovesWithinWindow(const QEvent* event) {
 frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
     AnswerAsWindow(this);
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowIcon(ProgramIcon());
     setFont(WindowFont(8.25));
     SetFocusColour(this);
@@ -99,7 +100,7 @@ void frmNagScreen2::BuildLayout() {
     Place(Picture1, "Picture1", {360, 120, 540, 540});
     Picture1->setPixmap(ProgramIcon().pixmap(Picture1->size()));
 
-    Label1 = new QLabel(QStringLiteral("Fortunix v1.30"), this);
+    Label1 = new QLabel(QString::fromLatin1(kProgramTitle), this);
     Label1->setFont(WindowFont(18));
     Place(Label1, "Label1", {1080, 240, 5595, 435});
 

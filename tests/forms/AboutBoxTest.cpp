@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "platform/ProgramInfo.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
@@ -57,10 +58,10 @@ Widget* Find(frmAbout& box, const char* name) {
 TEST(AboutBox, NamesTheProgramAndItsPurposeWithoutClaimingRights) {
     fakes::FakePlatform fake;
     ShowAboutBoxAndRun(nullptr, [](frmAbout& box) {
-        EXPECT_EQ(box.windowTitle(), QStringLiteral("Fortunix v1.30"));
+        EXPECT_EQ(box.windowTitle(), QString::fromLatin1(kProgramTitle));
         EXPECT_EQ(box.size(), TwipsRect(0, 0, 6015, 4095).size());
         EXPECT_EQ(box.palette().color(QPalette::Window), QColor(96, 211, 232));
-        EXPECT_EQ(Find<QLabel>(box, "Label2")->text(), QStringLiteral("Fortunix v1.30"));
+        EXPECT_EQ(Find<QLabel>(box, "Label2")->text(), QString::fromLatin1(kProgramTitle));
         EXPECT_EQ(Find<QLabel>(box, "Label1")->text(), QString::fromUtf8(texts::kAboutDescription));
         EXPECT_TRUE(Find<QLabel>(box, "Label3")->text().startsWith("Home Business Opportunity."));
         EXPECT_EQ(Find<QLabel>(box, "lblCoBrand")->text(),

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "forms/Windows.h"
+#include "platform/ProgramInfo.h"
 #include "shell/ProgramTexts.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/modHelp.h"
@@ -68,12 +69,12 @@ TEST_F(NagScreen, LoadPicksTheAppealFromAFreshlySeededDraw) {
 TEST_F(NagScreen, OpensTopmostWithoutTakingTheKeyboardAndStartsOnItsPlaceholders) {
     frmNagScreen2& window = Window();
 
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fortunix v1.30"));
+    EXPECT_EQ(window.windowTitle(), QString::fromLatin1(kProgramTitle));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(window.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.size(), TwipsRect(0, 0, 11115, 4725).size());
-    EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("Fortunix v1.30"));
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), QString::fromLatin1(kProgramTitle));
     EXPECT_EQ(Find<QLabel>("Label1")->font().pointSizeF(), 18.0);
     EXPECT_EQ(window.focusWidget(), Find<QPushButton>("cmdClose"));
     EXPECT_EQ(Find<QPushButton>("cmdClose")->text(), QStringLiteral("E&xit"));

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "forms/FormTestSupport.h"
+#include "platform/ProgramInfo.h"
 #include "reading/Interpretation.h"
 
 namespace fortunix::formtests {
@@ -17,7 +18,7 @@ TEST_F(ResultWindow, ShowsItsDesignTextsFreshAndAfterBack) {
             FlushClosedWindows();
         }
         const frmDisplay& display = windows::Display();
-        EXPECT_EQ(display.windowTitle(), "Fortunix v1.30");
+        EXPECT_EQ(display.windowTitle(), QString::fromLatin1(kProgramTitle));
         const struct {
             const char* control;
             const char* caption;

@@ -24,6 +24,7 @@
 #include "forms/frmNagScreen2.h"
 #include "forms/frmPlaceChoice.h"
 #include "platform/Platform.h"
+#include "platform/ProgramInfo.h"
 #include "shell/UpdateReminder.h"
 
 namespace fortunix::screenshots {
@@ -59,7 +60,7 @@ class DrawnMessageBoxes final : public MessageBoxes {
                        MessageButtons buttons) override {
         QMessageBox box(
             icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-            QString::fromLatin1(kApplicationTitle), text,
+            QString::fromLatin1(kProgramName), text,
             buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
             parent);
         shot_.Save(&box);
