@@ -87,4 +87,11 @@ CivilMoment AddMinutes(const CivilMoment& moment, long long minutes) {
     return result;
 }
 
+std::string_view MonthName(int month) {
+    static constexpr std::string_view kMonths[] = {"January",   "February", "March",    "April",
+                                                   "May",       "June",     "July",     "August",
+                                                   "September", "October",  "November", "December"};
+    return month >= 1 && month <= 12 ? kMonths[month - 1] : std::string_view();
+}
+
 }  // namespace fortunix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <string_view>
 
 namespace fortunix {
 
@@ -44,5 +45,8 @@ struct CivilMoment {
 // `moment` moved by a signed number of minutes, carrying across days, months and years
 // by the proleptic Gregorian calendar.
 CivilMoment AddMinutes(const CivilMoment& moment, long long minutes);
+
+// "January" .. "December" for 1..12; empty for any other month.
+std::string_view MonthName(int month);
 
 }  // namespace fortunix
