@@ -15,7 +15,7 @@ TEST_F(ResultWindow, ShowsItsDesignTextsFreshAndAfterBack) {
     for (const bool afterBack : {false, true}) {
         if (afterBack) {
             Child<QPushButton>(&ShownReading(), "cmdOK")->click();
-            FlushClosedWindows();
+            test_support::ProcessDeferredDeletes();
         }
         const frmDisplay& display = windows::Display();
         EXPECT_EQ(display.windowTitle(), QString::fromLatin1(kProgramTitle));
@@ -82,7 +82,7 @@ TEST_F(ResultWindow, ExitAndBackCommandsCloseTheWindow) {
     };
     for (const auto& way : ways) {
         way.act(ShownReading());
-        FlushClosedWindows();
+        test_support::ProcessDeferredDeletes();
         EXPECT_FALSE(windows::IsDisplayLoaded()) << way.name;
         EXPECT_EQ(windows::Main().isVisible(), way.mainShown) << way.name;
         TearDown();
