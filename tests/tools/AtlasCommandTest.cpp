@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
+
+#include "support/TempFile.h"
 
 namespace fortunix::atlastool {
 namespace {
@@ -69,20 +70,13 @@ TEST(ParseArguments, PlaceAndMoment) {
 // A wrong command line ends with status 2, its message on standard error and nothing on
 // standard output.
 TEST(RunAtlasCommand, WrongCommandLineWritesOnlyItsMessage) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    ASSERT_NE(out, nullptr);
-    ASSERT_NE(err, nullptr);
-    EXPECT_EQ(RunAtlasCommand({"Paris", "IDF", "France", "--at"}, out, err), 2);
-    const auto contents = [](std::FILE* file) {
-        std::string text(256, '\0');
-        std::rewind(file);
-        text.resize(std::fread(text.data(), 1, text.size(), file));
-        std::fclose(file);
-        return text;
-    };
-    EXPECT_EQ(contents(out), "");
-    EXPECT_EQ(contents(err), kUsage);
+    const test_support::TempFile out;
+    const test_support::TempFile err;
+    ASSERT_NE(out.get(), nullptr);
+    ASSERT_NE(err.get(), nullptr);
+    EXPECT_EQ(RunAtlasCommand({"Paris", "IDF", "France", "--at"}, out.get(), err.get()), 2);
+    EXPECT_EQ(out.Contents(), "");
+    EXPECT_EQ(err.Contents(), kUsage);
 }
 
 }  // namespace

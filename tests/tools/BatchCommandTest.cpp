@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/TempFile.h"
 
 namespace fortunix::batch {
 namespace {
@@ -22,15 +23,12 @@ struct Outcome {
 
 // The command with `arguments` over an input file holding `input`.
 Outcome RunWith(std::vector<std::string_view> arguments, const std::string& input) {
-    std::FILE* file = std::tmpfile();
-    EXPECT_NE(file, nullptr);
-    std::fwrite(input.data(), 1, input.size(), file);
-    std::rewind(file);
+    const test_support::TempFile file(input);
+    EXPECT_NE(file.get(), nullptr);
     std::ostringstream out;
     std::ostringstream err;
     Outcome run;
-    run.status = RunBatchCommand(arguments, file, out, err);
-    std::fclose(file);
+    run.status = RunBatchCommand(arguments, file.get(), out, err);
     run.out = out.str();
     run.err = err.str();
     return run;
