@@ -151,7 +151,7 @@ TEST(ExactOffset, ReadFormattedAndCorrected) {
     for (const Case& c : cases) {
         EXPECT_EQ(ParseUtcOffset(c.text), c.minutes) << c.text;
         if (c.minutes) {
-            EXPECT_EQ(FormatUtcOffset(*c.minutes), c.text);
+            EXPECT_EQ(FormatUtcOffset(*c.minutes * 60), c.text);
             EXPECT_EQ(ZoneStateForOffset(*c.minutes), c.correction) << c.text;
         }
     }

@@ -43,7 +43,7 @@ struct HistoricalCase {
     const char* place;
     const char* country;
     const char* zone;
-    CivilTime local;
+    CivilMoment local;
     Kind kind;
     Offset first;
     Offset second;  // for a repeated or skipped hour
