@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/QStringPrinter.h"
 #include "zones/ZoneHistory.h"
@@ -46,6 +48,11 @@ struct HistoricalCase {
     Offset first;
     Offset second;  // for a repeated or skipped hour
 };
+
+// Failure messages name the row.
+void PrintTo(const HistoricalCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 constexpr int kHour = 3600;
 
@@ -227,6 +234,11 @@ struct ChangeCase {
     Offset first;
     Offset second;  // for a repeated or skipped minute
 };
+
+// Failure messages name the row.
+void PrintTo(const ChangeCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 constexpr Offset kEst{-5 * kHour, 0, "EST"};
 constexpr Offset kEdt{-4 * kHour, kHour, "EDT"};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "atlas/QStringPrinter.h"
 #include "zones/ZoneHistory.h"
 
@@ -74,6 +76,11 @@ struct BirthCase {
     bool laterOfRepeated;
     ZoneProposal expected;
 };
+
+// Failure messages name the row.
+void PrintTo(const BirthCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 const BirthCase kBirthCases[] = {
     {"NewYork1950Summer", "America/New_York", -74.006, {1950, 7, 1, 12, 0}, false, Row(27, true)},
