@@ -30,7 +30,7 @@ class ZoneHistory {
 
     qsizetype zoneCount() const { return names_.size(); }
     // Whether the table holds zone number `zone`: never for atlas::kNoZone, a negative index
-    // or one past the last zone. The one check of a zone index, on every way in below.
+    // or one past the last zone. The one check of a zone index; zoneName and periods use it.
     bool holds(qsizetype zone) const { return zone >= 0 && zone < zoneCount(); }
     // The name of a zone ("America/New_York"); empty for a zone the table does not hold.
     QString zoneName(qsizetype zone) const { return holds(zone) ? names_[zone] : QString(); }
