@@ -20,6 +20,7 @@ add_executable(fortunix_gui_tests
     forms/WebLinksTest.cpp
     forms/LocationLookupTest.cpp
     forms/LocationSearchTest.cpp
+    forms/PlaceChoiceTextsTest.cpp
     app/StartupTest.cpp
     app/ProgramLifeTest.cpp
     app/ProcessEndTest.cpp

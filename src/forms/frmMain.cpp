@@ -493,11 +493,10 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     txtLonD_->setText(QString::number(place.longitude.degrees));
     txtLonM_->setText(QString::number(place.longitude.minutes));
     optLong_->button(place.longitude.positive ? 0 : 1)->setChecked(true);  // East : West
-    if (place.zone.zone >= 0) {
+    if (place.proposal) {
         birthplace_ = place.zone;
         zoneFollowsBirthplace_ = true;
-        laterOfRepeated_ = place.laterOfRepeated;
-        ProposeBirthplaceZone();
+        ShowZoneProposal(*place.proposal);
     }
 }
 
@@ -512,7 +511,6 @@ void frmMain::ConnectZoneProposal() {
 
 void frmMain::BirthMoment_Change() {
     if (zoneFollowsBirthplace_ && !proposing_) {
-        laterOfRepeated_ = false;  // a new moment starts from the first of a repeated hour
         ProposeBirthplaceZone();
     }
 }
@@ -528,7 +526,7 @@ void frmMain::chkDST_Click() {
     zoneFollowsBirthplace_ = false;
 }
 
-zones::CivilTime frmMain::BirthMoment() const {
+CivilMoment frmMain::BirthMoment() const {
     return {cboYear_->currentText().toInt(), cboMonth_->currentIndex() + 1,
             cboDate_->currentText().toInt(), cboHH_->currentText().toInt(),
             cboMM_->currentText().toInt()};
@@ -536,8 +534,9 @@ zones::CivilTime frmMain::BirthMoment() const {
 
 void frmMain::ProposeBirthplaceZone() {
     if (birthplace_) {
-        ShowZoneProposal(zones::ProposeForMoment(zones::BuiltInZoneHistory(), *birthplace_,
-                                                 BirthMoment(), laterOfRepeated_));
+        // A new moment starts from the first of a repeated hour.
+        ShowZoneProposal(
+            zones::ProposeForMoment(zones::BuiltInZoneHistory(), *birthplace_, BirthMoment()));
     }
 }
 

@@ -3,9 +3,10 @@
 #include <QMainWindow>
 #include <optional>
 
+#include "ephemeris/Calendar.h"
 #include "reading/BirthDataRules.h"
 #include "zones/BirthZone.h"
-#include "zones/ZoneDescription.h"
+#include "zones/ZoneProposal.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -61,7 +62,7 @@ class frmMain : public QMainWindow {
     void BirthMoment_Change();
     void cmbTimeZone_Click(int index);
     void chkDST_Click();
-    zones::CivilTime BirthMoment() const;
+    CivilMoment BirthMoment() const;
     void ProposeBirthplaceZone();
     void ShowZoneProposal(const zones::ZoneProposal& proposal);
     void RemoveBirthplaceTime();
@@ -89,7 +90,6 @@ class frmMain : public QMainWindow {
 
     std::optional<zones::BirthplaceZone> birthplace_;  // of the place last used
     bool zoneFollowsBirthplace_ = false;
-    bool laterOfRepeated_ = false;
     // The offset of the entry added after the 71 rows, while it is there.
     std::optional<int> birthplaceTimeMinutes_;
     bool proposing_ = false;  // the form itself changes the zone controls

@@ -5,7 +5,7 @@ add_executable(fortunix_atlas_tests
     atlas/AtlasTablesTest.cpp
     atlas/PlaceSearchTest.cpp
     atlas/OtherNamesTest.cpp
-    zones/BirthZoneTest.cpp
+    atlas/PlaceZonesTest.cpp
     tools/CandidateLineTest.cpp
     ${PROJECT_SOURCE_DIR}/tools/fortunix-atlas/CandidateLine.cpp
 )

@@ -37,7 +37,7 @@ void PrintLine(const QString& line) {
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    std::optional<fortunix::zones::CivilTime> at;
+    std::optional<fortunix::CivilMoment> at;
     const qsizetype atOption = arguments.indexOf(QStringLiteral("--at"));
     if (atOption >= 0) {
         if (atOption + 1 >= arguments.size()) {
