@@ -131,7 +131,7 @@ BENCHMARK(BM_LoadZoneHistory)->Unit(benchmark::kMillisecond);
 void BM_BirthZone(benchmark::State& state) {
     const fortunix::zones::ZoneHistory& history = fortunix::zones::BuiltInZoneHistory();
     const auto periods = history.periods(history.findZone(QStringLiteral("America/New_York")));
-    std::vector<fortunix::zones::CivilTime> moments;
+    std::vector<fortunix::CivilMoment> moments;
     for (int i = 0; i < 1024; ++i) {
         moments.push_back({1901 + i * 37 % 150, 1 + i % 12, 1 + i * 7 % 28, i * 5 % 24, i % 60});
     }

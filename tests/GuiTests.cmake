@@ -43,6 +43,7 @@ fortunix_add_tests(fortunix_forms_tests WINDOWS LINKS fortunix_forms fortunix_te
     forms/WebLinksTest.cpp
     forms/LocationLookupTest.cpp
     forms/LocationSearchTest.cpp
+    forms/PlaceChoiceTextsTest.cpp
     forms/ExitHandOffTest.cpp
     a11y/AccessibleNamesTest.cpp
     a11y/KeyboardTest.cpp

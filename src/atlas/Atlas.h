@@ -12,7 +12,7 @@ namespace fortunix::atlas {
 
 inline constexpr quint16 kNoDivision = 0xFFFF;
 inline constexpr qsizetype kMainName = -1;  // in place of an index of another name
-inline constexpr quint16 kNoZone = 0xFFFF;
+inline constexpr quint16 kNoZone = 0xFFFF;  // a place without a zone: no zone history holds it
 
 struct Country {
     QString code;       // two letters, "FR"

@@ -1,5 +1,6 @@
 #include "ephemeris/Calendar.h"
 
+#include <chrono>
 #include <cmath>
 
 namespace fortunix {
@@ -45,46 +46,38 @@ double Atan2(double y, double x) {
 
 namespace {
 
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-long long DaysFromCivil(int year, int month, int day) {
-    const long long y = static_cast<long long>(year) - (month <= 2 ? 1 : 0);
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yearOfEra = y - era * 400;
-    const long long dayOfYear = (153LL * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+constexpr long long kMinutesPerDay = 24 * 60;
+
+// The moment's date as a day count; months 1..12, days past the month's end carried on.
+std::chrono::sys_days DateOf(const CivilMoment& moment) {
+    using namespace std::chrono;
+    return sys_days(year(moment.year) / month(static_cast<unsigned>(moment.month)) / 1) +
+           days(moment.day - 1);
 }
 
-void CivilFromDays(long long days, int& year, int& month, int& day) {
-    days += 719468;
-    const long long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long long dayOfEra = days - era * 146097;
-    const long long yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long long mp = (5 * dayOfYear + 2) / 153;
-    day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+long long MinutesSince1970(const CivilMoment& moment) {
+    return DateOf(moment).time_since_epoch().count() * kMinutesPerDay + moment.hour * 60LL +
+           moment.minute;
 }
 
 }  // namespace
 
 CivilMoment AddMinutes(const CivilMoment& moment, long long minutes) {
-    constexpr long long kMinutesPerDay = 24 * 60;
-    const long long total = DaysFromCivil(moment.year, moment.month, moment.day) * kMinutesPerDay +
-                            moment.hour * 60LL + moment.minute + minutes;
+    const long long total = MinutesSince1970(moment) + minutes;
     long long days = total / kMinutesPerDay;
     long long minuteOfDay = total % kMinutesPerDay;
     if (minuteOfDay < 0) {
         minuteOfDay += kMinutesPerDay;
         --days;
     }
-    CivilMoment result;
-    CivilFromDays(days, result.year, result.month, result.day);
-    result.hour = static_cast<int>(minuteOfDay / 60);
-    result.minute = static_cast<int>(minuteOfDay % 60);
-    return result;
+    const std::chrono::year_month_day date{std::chrono::sys_days(std::chrono::days(days))};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(minuteOfDay / 60),
+            static_cast<int>(minuteOfDay % 60)};
+}
+
+long long SecondsSince1970(const CivilMoment& moment) {
+    return MinutesSince1970(moment) * 60;
 }
 
 std::string_view MonthName(int month) {

@@ -33,6 +33,10 @@ double DayNumberJ2000(int year, int month, int day, int hour, int minute);
 // it yields 0, not pi; callers normalise their results and never meet that case.
 double Atan2(double y, double x);
 
+// A civil date and clock time to the minute: the birth moment as the form holds it, local or,
+// once its zone is applied, universal. The one date-time type of the program; its day count is
+// the standard library's (<chrono>), proleptic Gregorian. A day past the end of its month
+// (31 February, which the form lets one pick) counts on into the next month.
 struct CivilMoment {
     int year = 0;
     int month = 0;  // 1..12
@@ -42,9 +46,11 @@ struct CivilMoment {
     friend bool operator==(const CivilMoment&, const CivilMoment&) = default;
 };
 
-// `moment` moved by a signed number of minutes, carrying across days, months and years
-// by the proleptic Gregorian calendar.
+// `moment` moved by a signed number of minutes, carrying across days, months and years.
 CivilMoment AddMinutes(const CivilMoment& moment, long long minutes);
+
+// Seconds from 1970-01-01 00:00 to `moment`, both on the same clock.
+long long SecondsSince1970(const CivilMoment& moment);
 
 // "January" .. "December" for 1..12; empty for any other month.
 std::string_view MonthName(int month);

@@ -20,22 +20,21 @@ BirthplaceZoneFollower::BirthplaceZoneFollower(const Controls& controls, QObject
     connect(controls_.dst, &QCheckBox::clicked, this, &BirthplaceZoneFollower::chkDST_Click);
 }
 
-zones::CivilTime BirthplaceZoneFollower::BirthMoment() const {
+CivilMoment BirthplaceZoneFollower::BirthMoment() const {
     return {controls_.year->currentText().toInt(), controls_.month->currentIndex() + 1,
             controls_.day->currentText().toInt(), controls_.hour->currentText().toInt(),
             controls_.minute->currentText().toInt()};
 }
 
-void BirthplaceZoneFollower::Follow(const zones::BirthplaceZone& place, bool laterOfRepeated) {
+void BirthplaceZoneFollower::Follow(const zones::BirthplaceZone& place,
+                                    const zones::ZoneProposal& proposal) {
     birthplace_ = place;
     zoneFollowsBirthplace_ = true;
-    laterOfRepeated_ = laterOfRepeated;
-    ProposeBirthplaceZone();
+    ShowZoneProposal(proposal);
 }
 
 void BirthplaceZoneFollower::BirthMoment_Change() {
     if (zoneFollowsBirthplace_ && !proposing_) {
-        laterOfRepeated_ = false;  // a new moment starts from the first of a repeated hour
         ProposeBirthplaceZone();
     }
 }
@@ -53,8 +52,9 @@ void BirthplaceZoneFollower::chkDST_Click() {
 
 void BirthplaceZoneFollower::ProposeBirthplaceZone() {
     if (birthplace_) {
-        ShowZoneProposal(zones::ProposeForMoment(zones::BuiltInZoneHistory(), *birthplace_,
-                                                 BirthMoment(), laterOfRepeated_));
+        // A new moment starts from the first of a repeated hour.
+        ShowZoneProposal(
+            zones::ProposeForMoment(zones::BuiltInZoneHistory(), *birthplace_, BirthMoment()));
     }
 }
 

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <optional>
 
+#include "ephemeris/Calendar.h"
 #include "zones/BirthZone.h"
-#include "zones/ZoneDescription.h"
 #include "zones/ZoneProposal.h"
 
 class QCheckBox;
@@ -35,11 +35,11 @@ class BirthplaceZoneFollower : public QObject {
     BirthplaceZoneFollower(const Controls& controls, QObject* parent);
 
     // The local birth date and time that the lists show.
-    zones::CivilTime BirthMoment() const;
+    CivilMoment BirthMoment() const;
 
-    // From now on the zone follows `place`, starting with the second of a repeated hour when
-    // `laterOfRepeated` says so.
-    void Follow(const zones::BirthplaceZone& place, bool laterOfRepeated);
+    // From now on the zone follows `place`, starting with `proposal`, what the look-up
+    // proposed for the birth moment (for an hour the clocks repeated, the one the user chose).
+    void Follow(const zones::BirthplaceZone& place, const zones::ZoneProposal& proposal);
 
     // The exact offset east of UT, in minutes, of the added entry while the list holds it.
     std::optional<int> BirthplaceTimeMinutes() const { return birthplaceTimeMinutes_; }
@@ -55,7 +55,6 @@ class BirthplaceZoneFollower : public QObject {
     Controls controls_;
     std::optional<zones::BirthplaceZone> birthplace_;  // of the place last used
     bool zoneFollowsBirthplace_ = false;
-    bool laterOfRepeated_ = false;
     std::optional<int> birthplaceTimeMinutes_;
     bool proposing_ = false;  // the follower itself changes the zone controls
 };

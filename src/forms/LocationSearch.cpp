@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QUrl>
+#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
+#include "forms/PlaceChoiceTexts.h"
 #include "forms/frmPlaceChoice.h"
 #include "shell/modHelp.h"
 #include "zones/ZoneHistory.h"
@@ -42,30 +44,26 @@ const atlas::Atlas& LoadedAtlas() {
     return loaded;
 }
 
-// What the window shows of a place's zone at the birth moment.
-PlaceZoneNote ZoneNote(const zones::BirthplaceZone& zone, const zones::CivilTime& moment) {
-    const zones::ZoneHistory& history = zones::BuiltInZoneHistory();
+// A listed place at the birth moment: what the window says of its zone, and the rows it
+// proposes for the first of a repeated hour (and any other moment) and for the second.
+struct PlaceAtMoment {
     PlaceZoneNote note;
-    note.description = zones::DescribeBirthZone(history, zone, moment);
-    note.sets = zones::DescribeProposal(zones::ProposeForMoment(history, zone, moment));
-    const std::span<const zones::ZonePeriod> periods =
-        zone.zone >= 0 ? history.periods(zone.zone) : std::span<const zones::ZonePeriod>();
-    const zones::BirthZone found = zones::FindBirthZone(periods, zone.longitude, moment);
-    if (found.kind == zones::BirthZone::Kind::Repeated) {
-        note.firstChoice =
-            QStringLiteral("The first: ") + zones::DescribeClockOffset(history, found.offsets[0]);
-        note.secondChoice =
-            QStringLiteral("The second: ") + zones::DescribeClockOffset(history, found.offsets[1]);
-        note.setsSecond =
-            zones::DescribeProposal(zones::ProposeForMoment(history, zone, moment, true));
-    }
-    return note;
+    std::array<zones::ZoneProposal, 2> proposals;
+};
+
+PlaceAtMoment AtMoment(const zones::BirthplaceZone& zone, const CivilMoment& moment) {
+    const zones::ZoneHistory& history = zones::BuiltInZoneHistory();
+    // The place's clocks at the moment, found once for the note and the proposals.
+    const zones::BirthZone clocks = zones::FindBirthZone(history, zone, moment);
+    const std::array proposals{zones::ProposeZone(history, clocks),
+                               zones::ProposeZone(history, clocks, true)};
+    return {DescribePlaceZone(history, zone.zone, clocks, moment, proposals), proposals};
 }
 
 }  // namespace
 
 LocationSearch::LocationSearch(QWidget* owner, std::optional<atlas::PlaceQuery> typed,
-                               std::optional<zones::CivilTime> moment)
+                               std::optional<CivilMoment> moment)
     : owner_(owner), typed_(std::move(typed)), moment_(moment) {}
 
 void LocationSearch::Search(const QString& query, const QString& siteAddress, QVariant& result) {
@@ -81,35 +79,41 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
                        lookup.unknownCountry ? fields.country.trimmed() : QString()};
     std::vector<ChosenPlace> found;
     std::vector<PlaceZoneNote> notes;
+    std::vector<std::array<zones::ZoneProposal, 2>> proposals;
     for (const atlas::RankedPlace& ranked : lookup.places) {
         const atlas::Place& place = places.place(ranked.place);
         choice.placeLines.append(atlas::DescribePlace(places, ranked.place, ranked.otherName));
-        const zones::BirthplaceZone zone{place.zone == atlas::kNoZone ? -1 : place.zone,
-                                         place.longitude};
+        const zones::BirthplaceZone zone{place.zone, place.longitude};
         found.push_back({atlas::RoundToArcMinutes(place.latitude),
-                         atlas::RoundToArcMinutes(place.longitude), zone, false});
+                         atlas::RoundToArcMinutes(place.longitude), zone, std::nullopt});
         if (moment_) {
-            notes.push_back(ZoneNote(zone, *moment_));
+            PlaceAtMoment atMoment = AtMoment(zone, *moment_);
+            notes.push_back(std::move(atMoment.note));
+            proposals.push_back(atMoment.proposals);
         }
     }
 
     frmPlaceChoice window(choice, owner_, std::move(notes));
     window.setWindowModality(Qt::WindowModal);
     std::optional<std::size_t> chosen;
+    bool laterOfRepeated = false;
     bool searchWeb = false;
-    QObject::connect(&window, &frmPlaceChoice::placeChosen, &window,
-                     [&](int row, bool laterOfRepeated) {
-                         if (row >= 0 && static_cast<std::size_t>(row) < found.size()) {
-                             chosen = static_cast<std::size_t>(row);
-                             found[*chosen].laterOfRepeated = laterOfRepeated;
-                         }
-                     });
+    QObject::connect(&window, &frmPlaceChoice::placeChosen, &window, [&](int row, bool later) {
+        if (row >= 0 && static_cast<std::size_t>(row) < found.size()) {
+            chosen = static_cast<std::size_t>(row);
+            laterOfRepeated = later;
+        }
+    });
     QObject::connect(&window, &frmPlaceChoice::webSearchChosen, &window,
                      [&searchWeb] { searchWeb = true; });
     window.exec();
 
     if (chosen) {
-        result = QVariant::fromValue(found[*chosen]);
+        ChosenPlace& place = found[*chosen];
+        if (*chosen < proposals.size() && zones::BuiltInZoneHistory().holds(place.zone.zone)) {
+            place.proposal = proposals[*chosen][laterOfRepeated ? 1 : 0];
+        }
+        result = QVariant::fromValue(place);
     } else if (searchWeb) {
         OpenWebLocationSearch(query, siteAddress);
     }

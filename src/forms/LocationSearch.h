@@ -7,8 +7,9 @@
 
 #include "atlas/ArcMinutes.h"
 #include "atlas/PlaceSearch.h"
+#include "ephemeris/Calendar.h"
 #include "zones/BirthZone.h"
-#include "zones/ZoneDescription.h"
+#include "zones/ZoneProposal.h"
 
 class QWidget;
 
@@ -18,8 +19,10 @@ namespace fortunix {
 struct ChosenPlace {
     atlas::ArcMinutes latitude{};
     atlas::ArcMinutes longitude{};
-    zones::BirthplaceZone zone{-1, 0.0};  // its time zone, when the atlas knows it
-    bool laterOfRepeated = false;         // the second of an hour the clocks repeated
+    zones::BirthplaceZone zone;  // its time zone, when the atlas knows it
+    // What the place's zone at the birth moment sets in the zone list and the tick (for an
+    // hour the clocks repeated, the one the user chose); nothing without a moment or a zone.
+    std::optional<zones::ZoneProposal> proposal;
 };
 
 // Finds the latitude and longitude of a place for the user. The main window creates one for
@@ -32,7 +35,7 @@ class LocationSearch {
     // `moment`, the window says which zone each place kept then and what using it sets.
     explicit LocationSearch(QWidget* owner = nullptr,
                             std::optional<atlas::PlaceQuery> typed = std::nullopt,
-                            std::optional<zones::CivilTime> moment = std::nullopt);
+                            std::optional<CivilMoment> moment = std::nullopt);
 
     // Looks up `query` (for example "Paris IDF France Latitude Longitude") in the built-in
     // atlas, lists the matching places in a window modal over the owner and waits for the
@@ -44,7 +47,7 @@ class LocationSearch {
   private:
     QWidget* owner_;
     std::optional<atlas::PlaceQuery> typed_;
-    std::optional<zones::CivilTime> moment_;
+    std::optional<CivilMoment> moment_;
 };
 
 // The address of a web search for `query` on the site `siteAddress`: the site's search page

@@ -199,8 +199,8 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     txtLonD_->setText(QString::number(place.longitude.degrees));
     txtLonM_->setText(QString::number(place.longitude.minutes));
     optLong_->button(place.longitude.positive ? 0 : 1)->setChecked(true);  // East : West
-    if (place.zone.zone >= 0) {
-        zoneFollower_->Follow(place.zone, place.laterOfRepeated);
+    if (place.proposal) {
+        zoneFollower_->Follow(place.zone, *place.proposal);
     }
 }
 

@@ -9,9 +9,12 @@
 
 namespace fortunix {
 
+// A row of the zone list. What the program needs of a row is in its fields: the text is only
+// shown, never parsed.
 struct TimeZoneRow {
-    std::string_view listText;  // shown in the zone list, never parsed
+    std::string_view listText;  // as the zone list shows it
     ZoneState correction;
+    bool summer;  // a daylight, summer or war time, ahead of its region's standard time
 };
 
 inline constexpr int kTimeZoneCount = 71;
@@ -31,8 +34,15 @@ void ApplyZoneSelection(int index, ZoneState& zone);
 // UTC+05:45 (345) gives hours -5 and minutes -45.
 ZoneState ZoneStateForOffset(int offsetMinutes);
 
-// "UTC+05:45", "UTC-03:30", "UTC+00:00".
-std::string FormatUtcOffset(int offsetMinutes);
+// The minus signs an offset west of UT is written with.
+inline constexpr std::string_view kAsciiMinus = "-";
+inline constexpr std::string_view kTrueMinus = "\xE2\x88\x92";  // U+2212 in UTF-8
+
+// An offset east of UT in seconds as hours and minutes, and seconds when there are any:
+// `prefix`, the sign ("+" for zero, never minus), "HH:MM" and maybe ":SS". With the defaults
+// "UTC+05:45", "UTC-03:30", "UTC+00:00"; with no prefix and the true minus "−03:30:52".
+std::string FormatUtcOffset(int offsetSeconds, std::string_view prefix = "UTC",
+                            std::string_view minus = kAsciiMinus);
 
 // Reads "UTC+05:45" or "UTC-03:30" (hours 0..14, minutes 0..59); nothing for any other text.
 std::optional<int> ParseUtcOffset(std::string_view text);

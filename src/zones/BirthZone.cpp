@@ -7,19 +7,8 @@ namespace fortunix::zones {
 
 namespace {
 
-constexpr qint64 kSecondsPerDay = 86400;
 // No clock, local mean time included, lies further than this from UT.
 constexpr qint64 kWidestOffset = 15 * 3600;
-
-// Days since 1970-01-01 of a Gregorian date (H. Hinnant's days_from_civil).
-qint64 DaysFromCivil(qint64 year, int month, int day) {
-    year -= month <= 2 ? 1 : 0;
-    const qint64 era = (year >= 0 ? year : year - 399) / 400;
-    const qint64 yearOfEra = year - era * 400;
-    const qint64 dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
 
 ClockOffset OffsetOf(const ZonePeriod& period, qint32 localMeanTime) {
     const bool meanTime = period.localMeanTime != 0;
@@ -33,19 +22,14 @@ qint32 LocalMeanTimeOffset(double longitudeDegrees) {
     return static_cast<qint32>(std::lround(longitudeDegrees * 240.0));
 }
 
-qint64 CivilSeconds(const CivilTime& time) {
-    return DaysFromCivil(time.year, time.month, time.day) * kSecondsPerDay + time.hour * 3600LL +
-           time.minute * 60LL;
-}
-
 BirthZone FindBirthZone(std::span<const ZonePeriod> periods, double longitudeDegrees,
-                        const CivilTime& local) {
+                        const CivilMoment& local) {
     const qint32 meanTime = LocalMeanTimeOffset(longitudeDegrees);
     if (periods.empty()) {
         const ClockOffset own{meanTime, 0, 0, true};
         return {BirthZone::Kind::Single, {own, own}};
     }
-    const qint64 localSeconds = CivilSeconds(local);
+    const qint64 localSeconds = SecondsSince1970(local);
     // The periods that may hold the moment: those meeting UT local ± the widest offset.
     const auto after = std::upper_bound(
         periods.begin() + 1, periods.end(), localSeconds - kWidestOffset,
@@ -80,6 +64,11 @@ BirthZone FindBirthZone(std::span<const ZonePeriod> periods, double longitudeDeg
         zone.offsets[1] = zone.offsets[0];
     }
     return zone;
+}
+
+BirthZone FindBirthZone(const ZoneHistory& history, const BirthplaceZone& place,
+                        const CivilMoment& local) {
+    return FindBirthZone(history.periods(place.zone), place.longitude, local);
 }
 
 }  // namespace fortunix::zones

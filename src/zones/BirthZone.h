@@ -4,18 +4,11 @@
 #include <array>
 #include <span>
 
+#include "atlas/Atlas.h"
+#include "ephemeris/Calendar.h"
 #include "zones/ZoneHistory.h"
 
 namespace fortunix::zones {
-
-// A local civil date and clock time, as the birth-data form holds it.
-struct CivilTime {
-    int year;
-    int month;  // 1..12
-    int day;    // 1..31
-    int hour;   // 0..23
-    int minute;
-};
 
 // The offset a birthplace's clocks kept at one moment.
 struct ClockOffset {
@@ -36,6 +29,12 @@ struct BirthZone {
     std::array<ClockOffset, 2> offsets;
 };
 
+// A birthplace as its clocks depend on it: its zone and, for local mean time, its longitude.
+struct BirthplaceZone {
+    quint16 zone = atlas::kNoZone;  // index into the zone history
+    double longitude = 0;           // degrees, east positive
+};
+
 // Local mean time at a longitude: 4 minutes per degree, east ahead of UT, in whole seconds.
 qint32 LocalMeanTimeOffset(double longitudeDegrees);
 
@@ -44,9 +43,10 @@ qint32 LocalMeanTimeOffset(double longitudeDegrees);
 // standard time, the place's own local mean time holds. A zone without periods gives local
 // mean time.
 BirthZone FindBirthZone(std::span<const ZonePeriod> periods, double longitudeDegrees,
-                        const CivilTime& local);
+                        const CivilMoment& local);
 
-// Seconds since 1970-01-01 00:00 of a civil date and time, proleptic Gregorian calendar.
-qint64 CivilSeconds(const CivilTime& time);
+// The same for a birthplace of `history`; a zone the history does not hold has no periods.
+BirthZone FindBirthZone(const ZoneHistory& history, const BirthplaceZone& place,
+                        const CivilMoment& local);
 
 }  // namespace fortunix::zones

@@ -1,5 +1,6 @@
 #include "zones/ZoneHistory.h"
 
+#include "atlas/Atlas.h"
 #include "atlas/TableRows.h"
 
 #include <QHash>
@@ -50,7 +51,13 @@ ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
     // neither copied as it grows nor shrunk afterwards.
     history.periods_.reserve(static_cast<std::size_t>(table.count('\n')));
 
+    bool full = false;  // a zone numbered atlas::kNoZone would be no zone: the rest is left out
     atlas::ForEachRow(table, [&](const std::vector<QByteArrayView>& fields) {
+        full = full ||
+               (fields.size() == 2 && fields[0] == "Z" && history.names_.size() == atlas::kNoZone);
+        if (full) {
+            return;
+        }
         if (fields.size() == 2 && fields[0] == "Z") {
             history.names_.append(QString::fromUtf8(fields[1]));
             history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));
@@ -85,6 +92,9 @@ ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
 }
 
 std::span<const ZonePeriod> ZoneHistory::periods(qsizetype zone) const {
+    if (!holds(zone)) {
+        return {};
+    }
     const auto index = static_cast<std::size_t>(zone);
     return std::span<const ZonePeriod>(periods_).subspan(
         firstPeriod_[index], firstPeriod_[index + 1] - firstPeriod_[index]);

@@ -24,12 +24,18 @@ static_assert(sizeof(ZonePeriod) == 16, "27,000 periods stay small");
 class ZoneHistory {
   public:
     // Rows that cannot be read are skipped; periods before the first zone line are ignored.
-    // At most 32,768 abbreviations are told apart; rows beyond are skipped.
+    // At most 32,768 abbreviations are told apart; rows beyond are skipped. Zones are numbered
+    // below atlas::kNoZone: the table stops before a zone that would take that number.
     static ZoneHistory FromTable(QByteArrayView table);
 
     qsizetype zoneCount() const { return names_.size(); }
-    const QString& zoneName(qsizetype zone) const { return names_[zone]; }
+    // Whether the table holds zone number `zone`: never for atlas::kNoZone, a negative index
+    // or one past the last zone. The one check of a zone index; zoneName and periods use it.
+    bool holds(qsizetype zone) const { return zone >= 0 && zone < zoneCount(); }
+    // The name of a zone ("America/New_York"); empty for a zone the table does not hold.
+    QString zoneName(qsizetype zone) const { return holds(zone) ? names_[zone] : QString(); }
     qsizetype findZone(const QString& name) const { return names_.indexOf(name); }
+    // The periods of a zone, in order; none for a zone the table does not hold.
     std::span<const ZonePeriod> periods(qsizetype zone) const;
     // The abbreviation of a period; empty for an index the table does not have.
     QString abbreviation(quint16 index) const { return abbreviations_.value(index); }

@@ -61,11 +61,12 @@ bool NamesRegion(int row, QStringView abbreviation) {
     return false;
 }
 
-// A row named after daylight, summer or war time.
-bool IsSummerRow(int row) {
-    const std::string_view text = kTimeZoneTable[static_cast<std::size_t>(row)].listText;
-    return text.find("Daylight") != text.npos || text.find("Summer") != text.npos ||
-           text.find("War") != text.npos;
+// How well a row suits a clock: the region's row, then a standard row, then a summer one.
+int RankOf(int row, QStringView abbreviation) {
+    if (NamesRegion(row, abbreviation)) {
+        return 3;
+    }
+    return kTimeZoneTable[static_cast<std::size_t>(row)].summer ? 1 : 2;
 }
 
 int OffsetMinutesOfRow(int row) {
@@ -86,7 +87,7 @@ int RowHolding(qint32 offsetSeconds, QStringView abbreviation) {
         if (OffsetMinutesOfRow(row) != minutes) {
             continue;
         }
-        const int rank = NamesRegion(row, abbreviation) ? 3 : IsSummerRow(row) ? 1 : 2;
+        const int rank = RankOf(row, abbreviation);
         if (rank > bestRank) {
             best = row;
             bestRank = rank;
@@ -121,9 +122,20 @@ ZoneState CorrectionOf(const ZoneProposal& proposal) {
     return *LookUpZone(proposal.row);
 }
 
+ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone, bool laterOfRepeated) {
+    const bool second = laterOfRepeated && zone.kind == BirthZone::Kind::Repeated;
+    const ClockOffset& offset = zone.offsets[second ? 1 : 0];
+    return ProposeZone(offset, history.abbreviation(offset.abbreviation));
+}
+
+ZoneProposal ProposeForMoment(const ZoneHistory& history, const BirthplaceZone& place,
+                              const CivilMoment& local, bool laterOfRepeated) {
+    return ProposeZone(history, FindBirthZone(history, place, local), laterOfRepeated);
+}
+
 QString BirthplaceTimeText(int offsetMinutes) {
     return QStringLiteral("Birthplace time,") +
-           QString::fromStdString(FormatUtcOffset(offsetMinutes));
+           QString::fromStdString(FormatUtcOffset(offsetMinutes * 60));
 }
 
 }  // namespace fortunix::zones

@@ -28,6 +28,16 @@ struct ZoneProposal {
 //   minutes, seconds rounded (with the tick for one hour of summer time).
 ZoneProposal ProposeZone(const ClockOffset& offset, QStringView abbreviation);
 
+// The row for a birth moment whose zone was found in `history`. `laterOfRepeated` picks the
+// second of an hour the clocks repeated (standard time after the change); by default the
+// first. A skipped hour gets the offset before the change.
+ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone,
+                         bool laterOfRepeated = false);
+
+// The same for a birth moment at a birthplace, its zone found anew: for a moment that changed.
+ZoneProposal ProposeForMoment(const ZoneHistory& history, const BirthplaceZone& place,
+                              const CivilMoment& local, bool laterOfRepeated = false);
+
 // The correction that a proposal sets: the row's, or the birthplace entry's exact one.
 ZoneState CorrectionOf(const ZoneProposal& proposal);
 

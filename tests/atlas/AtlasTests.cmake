@@ -5,8 +5,9 @@ add_executable(fortunix_atlas_tests
     atlas/AtlasTablesTest.cpp
     atlas/PlaceSearchTest.cpp
     atlas/OtherNamesTest.cpp
-    zones/BirthZoneTest.cpp
+    atlas/PlaceZonesTest.cpp
 )
 target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_zones fortunix_warnings GTest::gtest_main)
 gtest_discover_tests(fortunix_atlas_tests DISCOVERY_TIMEOUT 60)
+

@@ -127,10 +127,45 @@ TEST(AddMinutes, CarriesAcrossDaysMonthsAndYears) {
         {"back over 1900, no leap day", {1900, 3, 1, 0, 0}, -1, {1900, 2, 28, 23, 59}},
         {"out of a 30-day month", {1995, 4, 30, 20, 0}, 780, {1995, 5, 1, 9, 0}},
         {"within the day", {1995, 4, 30, 20, 0}, 30, {1995, 4, 30, 20, 30}},
+        {"last minute of a leap year", {2000, 12, 31, 23, 59}, 1, {2001, 1, 1, 0, 0}},
+        {"onto a leap day", {2000, 2, 28, 23, 59}, 1, {2000, 2, 29, 0, 0}},
+        {"over 28 February, no leap day", {2001, 2, 28, 23, 59}, 1, {2001, 3, 1, 0, 0}},
+        {"a day the month lacks carries on", {2001, 2, 31, 12, 0}, 0, {2001, 3, 3, 12, 0}},
+        {"a whole leap year", {2000, 1, 1, 0, 0}, 366 * 1440, {2001, 1, 1, 0, 0}},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(AddMinutes(row.from, row.minutes), row.expected) << row.name;
     }
+}
+
+// Expected values from `date -u -d '2000-02-29 12:00' +%s` and the like.
+TEST(SecondsSince1970, OfCivilMoments) {
+    struct Row {
+        const char* name;
+        CivilMoment moment;
+        long long expected;
+    };
+    const Row rows[] = {
+        {"the epoch", {1970, 1, 1, 0, 0}, 0},
+        {"the minute before it", {1969, 12, 31, 23, 59}, -60},
+        {"a leap day", {2000, 2, 29, 12, 0}, 951825600},
+        {"after 1900's February, no leap day", {1900, 3, 1, 0, 0}, -2203891200},
+        {"the first year of the form", {1901, 1, 1, 0, 0}, -2177452800},
+        {"the form's last minute", {2050, 12, 31, 23, 59}, 2556143940},
+        {"31 February is 3 March", {2001, 2, 31, 0, 0}, 983577600},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(SecondsSince1970(row.moment), row.expected) << row.name;
+    }
+}
+
+TEST(MonthName, EnglishNamesForOneToTwelveOnly) {
+    EXPECT_EQ(MonthName(1), "January");
+    EXPECT_EQ(MonthName(2), "February");
+    EXPECT_EQ(MonthName(12), "December");
+    EXPECT_EQ(MonthName(0), "");
+    EXPECT_EQ(MonthName(13), "");
+    EXPECT_EQ(MonthName(-1), "");
 }
 
 }  // namespace

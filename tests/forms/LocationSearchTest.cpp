@@ -495,6 +495,14 @@ TEST_F(LocationSearchTest, UsingAPlaceSetsTheZoneOfTheBirthMoment) {
          "Time zone on 15 January 2021, 12:00: UTC+00:00 GMT, standard time",
          "Greenwich Mean Time,GMT,0.0",
          {0, 0}},
+        // Before 1935 St John's kept -3:30:52; 210.87 minutes west rounds to 211.
+        {"St John's 1930, seconds west of UT",
+         {"St. John's", "Newfoundland and Labrador", "Canada"},
+         {1930, 1, 15, 12, 0},
+         "Time zone on 15 January 1930, 12:00: UTC−03:30:52 NST, standard time "
+         "(America/St_Johns)",
+         "Birthplace time,UTC-03:31",
+         {3, 31}},
         {"New York 2021, skipped hour",
          newYork,
          {2021, 3, 14, 2, 30},

@@ -107,6 +107,23 @@ TEST(TimeZoneTable, EveryListTextAndCorrectionInOrder) {
     }
 }
 
+// A summer row names daylight, summer or war time in its text, and no other row does: 28 of
+// the 71, from Alaska/Hawaii Daylight Time (the first row) to Yukon War Time (the last).
+TEST(TimeZoneTable, SummerRowsAreTheDaylightSummerAndWarTimes) {
+    int summerRows = 0;
+    for (const TimeZoneRow& row : kTimeZoneTable) {
+        const bool named = row.listText.find("Daylight") != std::string_view::npos ||
+                           row.listText.find("Summer") != std::string_view::npos ||
+                           row.listText.find("War") != std::string_view::npos;
+        EXPECT_EQ(row.summer, named) << row.listText;
+        summerRows += row.summer ? 1 : 0;
+    }
+    EXPECT_EQ(summerRows, 28);
+    EXPECT_TRUE(kTimeZoneTable.front().summer);
+    EXPECT_TRUE(kTimeZoneTable.back().summer);
+    EXPECT_FALSE(kTimeZoneTable[kDefaultTimeZoneIndex].summer);
+}
+
 TEST(TimeZoneTable, CorrectionInHours) {
     EXPECT_DOUBLE_EQ(LookUpZone(34)->InHours(), -5.5);  // "Indian Time, IST, +5.3"
     EXPECT_DOUBLE_EQ(LookUpZone(50)->InHours(), 3.5);   // Newfoundland
@@ -123,6 +140,33 @@ TEST(TimeZoneTable, PositionOutsideTheTableLeavesTheZoneUnchanged) {
     EXPECT_EQ(zone, (ZoneState{-5, -30}));
     ApplyZoneSelection(50, zone);
     EXPECT_EQ(zone, (ZoneState{3, 30}));
+}
+
+// Every way the program writes an offset: the list's exact entry, the place-choice window
+// (true minus) and the atlas tool (no prefix).
+TEST(FormatUtcOffset, PrefixMinusAndSeconds) {
+    struct Case {
+        int seconds;
+        std::string_view prefix;
+        std::string_view minus;
+        const char* expected;
+    } const cases[] = {
+        {345 * 60, "UTC", kAsciiMinus, "UTC+05:45"},
+        {0, "UTC", kAsciiMinus, "UTC+00:00"},
+        {0, "", kAsciiMinus, "+00:00"},  // never "-00:00"
+        {0, "UTC", kTrueMinus, "UTC+00:00"},
+        {-1, "", kAsciiMinus, "-00:00:01"},
+        {-59, "UTC", kTrueMinus, "UTC−00:00:59"},
+        {-60, "", kAsciiMinus, "-00:01"},
+        {-12652, "", kAsciiMinus, "-03:30:52"},  // St John's before 1935
+        {-12652, "UTC", kTrueMinus, "UTC−03:30:52"},
+        {4772, "", kAsciiMinus, "+01:19:32"},  // Amsterdam's mean time with summer time
+        {14 * 3600, "UTC", kAsciiMinus, "UTC+14:00"},
+        {-12 * 3600, "UTC", kTrueMinus, "UTC−12:00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatUtcOffset(c.seconds, c.prefix, c.minus), c.expected) << c.seconds;
+    }
 }
 
 }  // namespace
@@ -151,7 +195,7 @@ TEST(ExactOffset, ReadFormattedAndCorrected) {
     for (const Case& c : cases) {
         EXPECT_EQ(ParseUtcOffset(c.text), c.minutes) << c.text;
         if (c.minutes) {
-            EXPECT_EQ(FormatUtcOffset(*c.minutes), c.text);
+            EXPECT_EQ(FormatUtcOffset(*c.minutes * 60), c.text);
             EXPECT_EQ(ZoneStateForOffset(*c.minutes), c.correction) << c.text;
         }
     }

@@ -43,6 +43,17 @@ TEST(FortunixAtlasLine, ZoneFieldsOfTheBirthMoment) {
          "Holland\tNetherlands\t52.3740\t4.8897\tEurope/Amsterdam\t+01:19:32\t1\texact\t"},
         {"London", "UK", "1944-07-01T12:00",
          "London\tEngland\tUnited Kingdom\t51.5085\t-0.1257\tEurope/London\t+02:00\t0\t15\t"},
+        // Seconds west of UT, with an ASCII minus; the offset no row holds.
+        {"St. John's", "Canada", "1930-01-15T12:00",
+         "St. John's\tNewfoundland and Labrador\tCanada\t47.5649\t-52.7093\tAmerica/St_Johns\t"
+         "-03:30:52\t0\texact\t"},
+        // The first minute the clocks skipped is read before the change.
+        {"New York", "USA", "2021-03-14T02:00",
+         "New York City\tNew York\tUnited States\t40.7143\t-74.0060\tAmerica/New_York\t"
+         "-05:00\t0\t27\t"},
+        // Zero is "+00:00", never "-00:00", even west of Greenwich.
+        {"London", "UK", "2000-01-01T00:00",
+         "London\tEngland\tUnited Kingdom\t51.5085\t-0.1257\tEurope/London\t+00:00\t0\t29\t"},
         // Found by another name, which comes last.
         {"München", "Deutschland", nullptr,
          "Munich\tBavaria\tGermany\t48.1374\t11.5755\tEurope/Berlin\t\t\t\tMünchen"},

@@ -5,6 +5,7 @@
 #include "CandidateLine.h"
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/PlaceSearch.h"
+#include "zones/ZoneHistory.h"
 
 namespace fortunix::atlastool {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <variant>
 
-#include "zones/BirthZone.h"
+#include "ephemeris/Calendar.h"
 
 namespace fortunix::atlastool {
 
@@ -13,7 +13,7 @@ namespace fortunix::atlastool {
 // --at when given.
 struct AtlasQuery {
     QStringList place;
-    std::optional<zones::CivilTime> at;
+    std::optional<CivilMoment> at;
 };
 
 // A command line that cannot be run: the message for standard error (exit status 2).

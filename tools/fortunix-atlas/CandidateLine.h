@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "atlas/Atlas.h"
+#include "ephemeris/Calendar.h"
 #include "zones/BirthZone.h"
 #include "zones/ZoneHistory.h"
 
@@ -19,10 +20,9 @@ QString HeaderLine();
 // Munich; empty for the main name). Without `at` the three fields before it are empty; for an
 // hour that the clocks repeated, the two answers are joined by "|".
 QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& history, qsizetype place,
-                      const std::optional<zones::CivilTime>& at,
-                      qsizetype otherName = atlas::kMainName);
+                      const std::optional<CivilMoment>& at, qsizetype otherName = atlas::kMainName);
 
 // "2000-07-01T12:00", a valid date and time; nothing for any other text.
-std::optional<zones::CivilTime> ParseMoment(const QString& text);
+std::optional<CivilMoment> ParseMoment(const QString& text);
 
 }  // namespace fortunix::atlastool
