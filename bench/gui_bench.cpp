@@ -16,6 +16,7 @@
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "support/FakePlatform.h"
+#include "support/LoadedWindows.h"
 
 namespace fortunix {
 namespace {
@@ -24,13 +25,6 @@ using Clock = std::chrono::steady_clock;
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-void UnloadAllWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* window : windows::Loaded()) {
-        delete window;
-    }
 }
 
 // The worked example: 1 January 2000, 12:00 GMT, 0°0' West, 51°30' North.
@@ -62,7 +56,7 @@ void BM_MainWindowStart(benchmark::State& state) {
         if (!exposed) {
             state.SkipWithError("the main window was not exposed");
         }
-        UnloadAllWindows();
+        test_support::UnloadAllWindows();
     }
     state.counters["cold_ms"] = coldSeconds * 1000;
 }
@@ -86,12 +80,12 @@ void BM_ReadingToResultWindow(benchmark::State& state) {
             state.SkipWithError("the result window was not exposed");
         }
         windows::Display().cmdOK_Click();  // Back: closes the result window
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test_support::ProcessDeferredDeletes();
         if (!QTest::qWaitForWindowExposed(&form)) {
             state.SkipWithError("the main window did not come back");
         }
     }
-    UnloadAllWindows();
+    test_support::UnloadAllWindows();
 }
 BENCHMARK(BM_ReadingToResultWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -9,8 +9,11 @@ include(GNUInstallDirs)
 install(TARGETS fortunix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/fortunix.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.example.fortunix.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The release in the AppStream data is the project's version.
+set(FORTUNIX_METAINFO ${PROJECT_BINARY_DIR}/packaging/com.example.fortunix.metainfo.xml)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/com.example.fortunix.metainfo.xml.in ${FORTUNIX_METAINFO}
+               @ONLY)
+install(FILES ${FORTUNIX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/fortunix.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 24 32 48 64 128 256)

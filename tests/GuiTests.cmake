@@ -1,15 +1,38 @@
 find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 
-add_executable(fortunix_gui_tests
-    support/gui_test_main.cpp
+# The main of every test program with windows: one QApplication, the platform from the
+# environment (CTest sets offscreen).
+add_library(fortunix_gui_test_main STATIC support/gui_test_main.cpp)
+target_link_libraries(fortunix_gui_test_main PUBLIC GTest::gtest Qt6::Widgets Qt6::Test
+                                             PRIVATE fortunix_warnings)
+
+fortunix_add_tests(fortunix_platform_tests WINDOWS LINKS fortunix_platform SOURCES
     platform/InstanceLockTest.cpp
+    platform/ProgramInfoTest.cpp
+)
+# Takes the single-instance lock in a process of its own, for the instance-lock tests.
+add_executable(fortunix_instance_probe platform/InstanceProbe.cpp)
+target_link_libraries(fortunix_instance_probe PRIVATE fortunix_platform fortunix_warnings)
+add_dependencies(fortunix_platform_tests fortunix_instance_probe)
+target_compile_definitions(fortunix_platform_tests PRIVATE
+    FORTUNIX_INSTANCE_PROBE="$<TARGET_FILE:fortunix_instance_probe>")
+
+fortunix_add_tests(fortunix_widgets_tests WINDOWS LINKS fortunix_widgets SOURCES
     widgets/PlacementTest.cpp
+    widgets/ControlsTest.cpp
+)
+
+fortunix_add_tests(fortunix_shell_tests WINDOWS LINKS fortunix_shell fortunix_test_support SOURCES
     shell/ModHelpTest.cpp
     shell/ProgramTextsTest.cpp
     shell/SettingsTest.cpp
     shell/UpdateReminderTest.cpp
     shell/ShutdownTest.cpp
     shell/ReferralTest.cpp
+)
+
+# The windows, with what they show to a screen reader and to the keyboard (a11y).
+fortunix_add_tests(fortunix_forms_tests WINDOWS LINKS fortunix_forms fortunix_test_support SOURCES
     forms/NagScreenTest.cpp
     forms/AboutBoxTest.cpp
     forms/MainFormTest.cpp
@@ -21,26 +44,19 @@ add_executable(fortunix_gui_tests
     forms/LocationLookupTest.cpp
     forms/LocationSearchTest.cpp
     forms/PlaceChoiceTextsTest.cpp
-    app/StartupTest.cpp
-    app/ProgramLifeTest.cpp
-    app/ProcessEndTest.cpp
+    forms/ExitHandOffTest.cpp
     a11y/AccessibleNamesTest.cpp
     a11y/KeyboardTest.cpp
     a11y/FocusVisibilityTest.cpp
     a11y/LayoutFitTest.cpp
     a11y/TextContrastTest.cpp
 )
-target_include_directories(fortunix_gui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(fortunix_gui_tests PRIVATE fortunix_app fortunix_warnings Qt6::Test GTest::gtest)
-gtest_discover_tests(fortunix_gui_tests DISCOVERY_TIMEOUT 60
-                     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
-# Takes the single-instance lock in a process of its own, for the instance-lock tests.
-add_executable(fortunix_instance_probe platform/InstanceProbe.cpp)
-target_link_libraries(fortunix_instance_probe PRIVATE fortunix_platform fortunix_warnings)
-add_dependencies(fortunix_gui_tests fortunix_instance_probe)
-target_compile_definitions(fortunix_gui_tests PRIVATE
-    FORTUNIX_INSTANCE_PROBE="$<TARGET_FILE:fortunix_instance_probe>")
+fortunix_add_tests(fortunix_app_tests WINDOWS LINKS fortunix_app fortunix_test_support SOURCES
+    app/StartupTest.cpp
+    app/ProgramLifeTest.cpp
+    app/ProcessEndTest.cpp
+)
 
 # The real program under a virtual X server: starts, shows its main window, refuses a second
 # copy. (For Windows the installer test does the same with the installed program.)
@@ -48,6 +64,7 @@ find_program(FORTUNIX_XVFB_RUN xvfb-run)
 find_program(FORTUNIX_XWININFO xwininfo)
 if(FORTUNIX_XVFB_RUN AND FORTUNIX_XWININFO AND NOT WIN32)
     add_test(NAME fortunix_smoke_run
-             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/smoke_run.sh $<TARGET_FILE:fortunix>)
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/smoke_run.sh $<TARGET_FILE:fortunix>
+                     ${PROJECT_NAME} ${PROJECT_VERSION})
     set_tests_properties(fortunix_smoke_run PROPERTIES TIMEOUT 60)
 endif()

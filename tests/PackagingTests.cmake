@@ -6,8 +6,9 @@ add_test(NAME packaging.desktop_entry_validates
          COMMAND ${DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/packaging/fortunix.desktop)
 add_test(NAME packaging.metainfo_validates
          COMMAND ${APPSTREAMCLI} validate --no-net --pedantic
-                 ${PROJECT_SOURCE_DIR}/packaging/com.example.fortunix.metainfo.xml)
+                 ${FORTUNIX_METAINFO})
 add_test(NAME packaging.deb_installs_runs_and_uninstalls
-         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging/deb_package_test.sh ${PROJECT_BINARY_DIR})
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging/deb_package_test.sh ${PROJECT_BINARY_DIR}
+                 "${PROJECT_NAME} v${PROJECT_VERSION}")
 set_tests_properties(packaging.deb_installs_runs_and_uninstalls PROPERTIES
                      TIMEOUT 180 RESOURCE_LOCK system_package)

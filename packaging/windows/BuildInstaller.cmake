@@ -1,8 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Installs the build into a staging folder, strips its programs and libraries, lists its files for the installer script (one File
 # and one Delete line each, so the uninstaller removes exactly what was installed) and runs
-# makensis. Arguments: BUILD_DIR STAGE NSI MAKENSIS STRIP OUTFILE VERSION VENDOR ICON.
-foreach(argument BUILD_DIR STAGE NSI MAKENSIS STRIP OUTFILE VERSION VENDOR ICON)
+# makensis. Arguments: BUILD_DIR STAGE NSI MAKENSIS STRIP OUTFILE PRODUCT VERSION VENDOR ICON.
+foreach(argument BUILD_DIR STAGE NSI MAKENSIS STRIP OUTFILE PRODUCT VERSION VENDOR ICON)
     if(NOT DEFINED ${argument})
         message(FATAL_ERROR "${argument} must be given")
     endif()
@@ -63,8 +63,8 @@ string(APPEND install_lines "!macroend\n")
 string(APPEND delete_lines "!macroend\n")
 file(WRITE "${STAGE}-files.nsh" "${install_lines}${delete_lines}")
 
-execute_process(COMMAND "${MAKENSIS}" -V2 -WX -NOCD "-DVERSION=${VERSION}" "-DVENDOR=${VENDOR}"
-                        "-DFILES=${STAGE}-files.nsh" "-DICON=${ICON}" "-DOUTFILE=${OUTFILE}"
-                        "${NSI}"
+execute_process(COMMAND "${MAKENSIS}" -V2 -WX -NOCD "-DPRODUCT=${PRODUCT}" "-DVERSION=${VERSION}"
+                        "-DVENDOR=${VENDOR}" "-DFILES=${STAGE}-files.nsh" "-DICON=${ICON}"
+                        "-DOUTFILE=${OUTFILE}" "${NSI}"
                 COMMAND_ERROR_IS_FATAL ANY)
 message(STATUS "Installer: ${OUTFILE}")

@@ -1,7 +1,7 @@
 # fortunix.exe for Windows: its icon and version resource, Qt's libraries and plugins beside it
 # on install, and the installer (target fortunix_installer: Fortunix-<version>-setup.exe).
 set(FORTUNIX_VENDOR "Vespera Softwares")
-set(FORTUNIX_FILE_DESCRIPTION "Fortunix")
+set(FORTUNIX_FILE_DESCRIPTION "${PROJECT_NAME}")
 set(FORTUNIX_INTERNAL_NAME fortunix)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/fortunix.rc.in
                ${CMAKE_CURRENT_BINARY_DIR}/generated/fortunix.rc @ONLY)
@@ -26,7 +26,8 @@ if(FORTUNIX_MAKENSIS)
                 -DNSI=${CMAKE_CURRENT_LIST_DIR}/fortunix.nsi
                 -DMAKENSIS=${FORTUNIX_MAKENSIS} -DSTRIP=${CMAKE_STRIP}
                 -DOUTFILE=${fortunix_setup}
-                -DVERSION=${PROJECT_VERSION} "-DVENDOR=${FORTUNIX_VENDOR}"
+                "-DPRODUCT=${PROJECT_NAME}" -DVERSION=${PROJECT_VERSION}
+                "-DVENDOR=${FORTUNIX_VENDOR}"
                 -DICON=${PROJECT_SOURCE_DIR}/data/icons/fortunix.ico
                 -P ${CMAKE_CURRENT_LIST_DIR}/BuildInstaller.cmake
         DEPENDS fortunix ${CMAKE_CURRENT_LIST_DIR}/fortunix.nsi

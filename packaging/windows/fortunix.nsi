@@ -5,8 +5,9 @@
 ;   /S                 silent, for the current user
 ;   /S /AllUsers       silent, for all users (administrator)
 ;   uninstall.exe /S   silent removal (the mode of the installation is part of its command)
-; Built by packaging/windows/BuildInstaller.cmake, which defines VERSION, VENDOR, STAGE (the
-; installed tree), FILES (File and Delete lines for it), ICON and OUTFILE.
+; Built by packaging/windows/BuildInstaller.cmake, which defines PRODUCT (the program's name),
+; VERSION, VENDOR, STAGE (the installed tree), FILES (File and Delete lines for it), ICON and
+; OUTFILE.
 
 Unicode true
 Target amd64-unicode  ; a 64-bit installer for a 64-bit program
@@ -14,7 +15,6 @@ Target amd64-unicode  ; a 64-bit installer for a 64-bit program
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
-!define PRODUCT "Fortunix"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 ; The program keeps its settings under the vendor folder named after the program's title
 ; and the executable's name.

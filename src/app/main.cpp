@@ -1,12 +1,13 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "platform/ProgramInfo.h"
 #include "platform/QtPlatform.h"
 
 // Wires the Qt implementations of the platform seams to the program and runs it.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Fortunix"));
+    QApplication::setApplicationName(QString::fromLatin1(fortunix::kProgramName));
 
     fortunix::QtMessageBoxes messages;
     fortunix::QtWebOpener web;

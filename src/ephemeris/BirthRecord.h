@@ -9,6 +9,10 @@ namespace fortunix {
 inline constexpr std::int16_t kTrue16 = -1;
 inline constexpr std::int16_t kFalse16 = 0;
 
+inline constexpr std::int16_t Flag16(bool value) {
+    return value ? kTrue16 : kFalse16;
+}
+
 // The birth data of one reading, as 16-bit whole numbers and flags.
 struct BirthRecord {
     std::string name;  // no computation reads it

@@ -6,25 +6,18 @@
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "widgets/Appearance.h"
+#include "widgets/Controls.h"
 #include "widgets/LinkLabel.h"
 
 namespace fortunix {
 
 namespace {
 
-QWidget* Strip(QWidget* client, const char* name, const TwipsBox& box) {
-    auto* strip = Place(new QWidget(client), name, box);
-    SetBackground(strip, kMintGreen);
-    return strip;
-}
-
+// Opaque, on the strip's own green, so that the offer behind stays hidden.
 LinkLabel* Offer(QWidget* strip, const char* name, const TwipsBox& box, const char* text,
                  const char* accessibleName, void (*open)()) {
-    auto* offer = Place(new LinkLabel(strip), name, box);
-    offer->setText(QString::fromUtf8(text));
+    LinkLabel* offer = Link(strip, name, QString::fromUtf8(text), box, {kMintGreen, kVioletText});
     offer->setAccessibleName(QString::fromLatin1(accessibleName));
-    SetBackground(offer, kMintGreen);  // opaque, so the offer behind stays hidden
-    SetTextColour(offer, kVioletText);
     QObject::connect(offer, &LinkLabel::clicked, offer, open);
     return offer;
 }
@@ -32,17 +25,16 @@ LinkLabel* Offer(QWidget* strip, const char* name, const TwipsBox& box, const ch
 }  // namespace
 
 QWidget* AddBannerStrip(QWidget* client, const BannerStripLayout& layout) {
-    QWidget* strip = Strip(client, layout.stripName, layout.strip);
-    auto* banner = Place(new LinkLabel(strip), "Label61", layout.banner);
-    banner->setText(QString::fromUtf8(texts::kDiscussionBanner));
+    QWidget* strip = Panel(client, layout.stripName, layout.strip, kMintGreen);
+    LinkLabel* banner = Link(strip, "Label61", QString::fromUtf8(texts::kDiscussionBanner),
+                             layout.banner, {std::nullopt, kVioletText});
     banner->setAccessibleName(QStringLiteral("Discussion board"));
-    SetTextColour(banner, kVioletText);
     QObject::connect(banner, &LinkLabel::clicked, banner, [] { IgnoringErrors(OpenHomePage); });
     return strip;
 }
 
 QWidget* AddOfferStrip(QWidget* client, const OfferStripLayout& layout) {
-    QWidget* strip = Strip(client, layout.stripName, layout.strip);
+    QWidget* strip = Panel(client, layout.stripName, layout.strip, kMintGreen);
     const auto addFullBrand = [&] {
         Offer(strip, "lblFullBrand", layout.fullBrand, texts::kFullBrandOffer, "Resale offer",
               OpenFullBrandPage);

@@ -15,10 +15,11 @@
 #include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
+#include "platform/ProgramInfo.h"
 #include "reading/Interpretation.h"
 #include "shell/IgnoringErrors.h"
 #include "widgets/Appearance.h"
-#include "widgets/Twips.h"
+#include "widgets/Controls.h"
 #include "widgets/WindowPlacement.h"
 
 namespace fortunix {
@@ -38,14 +39,13 @@ void ShowResultText(QLabel* label, const QString& text) {
     label->setAccessibleDescription(text);
 }
 
-QPushButton* CommandButton(QWidget* frame, const char* name, const char* caption,
-                           const char* accessibleName, int left) {
-    auto* button =
-        Place(new QPushButton(QString::fromLatin1(caption), frame), name, {left, 2760, 1260, 465});
+// Exit and Back, side by side at the foot of the result frame.
+QPushButton* ResultButton(QWidget* frame, const char* name, const char* caption,
+                          const char* accessibleName, int left) {
+    QPushButton* button = CommandButton(frame, name, QString::fromLatin1(caption),
+                                        {left, 2760, 1260, 465}, {kSkyBlue, std::nullopt});
     button->setAccessibleName(QString::fromLatin1(accessibleName));
     button->setFont(ProgramFont(8.25, /*bold=*/true));
-    SetBackground(button, kSkyBlue);
-    button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
 }
 
@@ -79,35 +79,32 @@ void frmDisplay::BuildBanner(QWidget* client) {
 }
 
 void frmDisplay::BuildResultFrame(QWidget* client) {
-    auto* frame = Place(new QGroupBox(QStringLiteral("Fortunix Result"), client), "Frame1",
-                        {0, 600, 7935, 3375});
+    QGroupBox* frame =
+        Frame(client, "Frame1", QString::fromLatin1(kProgramName) + QStringLiteral(" Result"),
+              {0, 600, 7935, 3375}, {kSkyBlue, std::nullopt});
     frame->setFont(ProgramFont(9, /*bold=*/true));  // the frame's caption
-    SetBackground(frame, kSkyBlue);
 
-    auto* heading = Place(new QLabel(QStringLiteral("Part Of Fortune :-"), frame), "Label2",
-                          {240, 480, 1710, 195});
+    QLabel* heading =
+        Label(frame, "Label2", QStringLiteral("Part Of Fortune :-"), {240, 480, 1710, 195});
     heading->setFont(ProgramFont(8.25, /*bold=*/true));
 
     // Until a reading writes them, the labels show the texts of the design.
-    lblPartOfFortune_ = Place(new QLabel(frame), "lblPartOfFortune", {2160, 480, 1620, 195});
+    lblPartOfFortune_ = Label(frame, "lblPartOfFortune", QString(), {2160, 480, 1620, 195});
     lblPartOfFortune_->setFont(ProgramFont(8.25, /*bold=*/true));
     lblPartOfFortune_->setAccessibleName(QStringLiteral("Part of Fortune"));
     ShowResultText(lblPartOfFortune_, QStringLiteral("lblPartOfFortune"));
 
     const std::string_view leo = InterpretationParagraph(kLeoSignIndex);
-    lblPartOfFortuneDesc_ =
-        Place(new QLabel(frame), "lblPartOfFortuneDesc", {240, 840, 7575, 1815});
+    lblPartOfFortuneDesc_ = Paragraph(frame, "lblPartOfFortuneDesc", QString(),
+                                      {240, 840, 7575, 1815}, {std::nullopt, kParagraphBlack});
     lblPartOfFortuneDesc_->setAccessibleName(QStringLiteral("Interpretation"));
     ShowResultText(lblPartOfFortuneDesc_,
                    QString::fromUtf8(leo.data(), static_cast<qsizetype>(leo.size())));
     lblPartOfFortuneDesc_->setFont(ProgramFont());
-    lblPartOfFortuneDesc_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblPartOfFortuneDesc_->setWordWrap(true);
-    SetTextColour(lblPartOfFortuneDesc_, kParagraphBlack);
 
-    cmdExit_ = CommandButton(frame, "cmdExit", "&Exit", "Exit", 6555);
+    cmdExit_ = ResultButton(frame, "cmdExit", "&Exit", "Exit", 6555);
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
-    cmdOK_ = CommandButton(frame, "cmdOK", "&Back", "Back", 5160);
+    cmdOK_ = ResultButton(frame, "cmdOK", "&Back", "Back", 5160);
     cmdOK_->setAccessibleDescription(QStringLiteral("Returns to the birth details"));
     connect(cmdOK_, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
 }

@@ -1,12 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <optional>
 
-#include "ephemeris/Calendar.h"
 #include "reading/BirthDataRules.h"
-#include "zones/BirthZone.h"
-#include "zones/ZoneProposal.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -16,6 +12,7 @@ class QPushButton;
 
 namespace fortunix {
 
+class BirthplaceZoneFollower;
 struct ChosenPlace;
 
 // The birth-data form: the program's main window.
@@ -44,28 +41,22 @@ class frmMain : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The window as designed: its controls, their places, colours and tab order, and the
+    // names a screen reader speaks (frmMainLayout.cpp).
     void BuildMenus();
     void BuildHeaderAndTexts(QWidget* client);
     void BuildInputPanel(QWidget* client);
     void BuildOfferStrip(QWidget* client);
     void SetTabOrder();
     void NameControls();
-    void Form_Load();
-    QWidget* FocusTarget(BirthField field) const;
-    // Writes a place chosen in the look-up into the latitude and longitude controls, and
-    // the zone and daylight-saving tick it had at the birth moment.
-    void ShowPlace(const ChosenPlace& place);
 
-    // The zone of the used birthplace follows the birth date and time until the user picks a
-    // zone or ticks the box by hand.
-    void ConnectZoneProposal();
-    void BirthMoment_Change();
-    void cmbTimeZone_Click(int index);
-    void chkDST_Click();
-    CivilMoment BirthMoment() const;
-    void ProposeBirthplaceZone();
-    void ShowZoneProposal(const zones::ZoneProposal& proposal);
-    void RemoveBirthplaceTime();
+    void Form_Load();
+    // The birth data as the controls hold it, for the checks and the reading.
+    BirthFormInput BirthForm() const;
+    QWidget* FocusTarget(BirthField field) const;
+    // Writes a place chosen in the look-up into the latitude and longitude controls; the
+    // zone follows the place from then on.
+    void ShowPlace(const ChosenPlace& place);
 
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;
@@ -88,11 +79,7 @@ class frmMain : public QMainWindow {
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
 
-    std::optional<zones::BirthplaceZone> birthplace_;  // of the place last used
-    bool zoneFollowsBirthplace_ = false;
-    // The offset of the entry added after the 71 rows, while it is there.
-    std::optional<int> birthplaceTimeMinutes_;
-    bool proposing_ = false;  // the form itself changes the zone controls
+    BirthplaceZoneFollower* zoneFollower_ = nullptr;
 };
 
 }  // namespace fortunix

@@ -14,13 +14,14 @@
 #include <cmath>
 
 #include "platform/Platform.h"
+#include "platform/ProgramInfo.h"
 #include "shell/ProgramTexts.h"
 #include "shell/Shutdown.h"
 #include "shell/modHelp.h"
 #include "shell/modTellAFriend.h"
 #include "widgets/Appearance.h"
+#include "widgets/Controls.h"
 #include "widgets/LinkLabel.h"
-#include "widgets/Twips.h"
 #include "widgets/WindowAccessible.h"
 #include "widgets/WindowPlacement.h"
 
@@ -84,7 +85,7 @@ bool MovesWithinWindow(const QEvent* event) {
 frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
     AnswerAsWindow(this);
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setWindowIcon(ProgramIcon());
     setFont(WindowFont(8.25));
     SetFocusColour(this);
@@ -95,39 +96,32 @@ frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
 void frmNagScreen2::BuildLayout() {
     setFixedSize(TwipsToPixels(11115), TwipsToPixels(4725));
 
-    Picture1 = new QLabel(this);
-    Place(Picture1, "Picture1", {360, 120, 540, 540});
-    Picture1->setPixmap(ProgramIcon().pixmap(Picture1->size()));
+    Picture1 = Picture(this, "Picture1", ProgramIcon(), {360, 120, 540, 540});
 
-    Label1 = new QLabel(QStringLiteral("Fortunix v1.30"), this);
+    Label1 = Label(this, "Label1", QString::fromLatin1(kProgramTitle), {1080, 240, 5595, 435});
     Label1->setFont(WindowFont(18));
-    Place(Label1, "Label1", {1080, 240, 5595, 435});
 
-    Label2 = new QLabel(QString::fromUtf8(texts::kSupportAppeals[1]), this);
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(Label2, "Label2", {120, 840, 6975, 1095});
+    Label2 = Paragraph(this, "Label2", QString::fromUtf8(texts::kSupportAppeals[1]),
+                       {120, 840, 6975, 1095});
 
-    Check1 = new QCheckBox(this);
-    Place(Check1, "Check1", {30, 2040, 7185, 555});
+    // The caption is broken into lines to fit the box, so it follows the box's placing.
+    Check1 = CheckBox(this, "Check1", QString(), {30, 2040, 7185, 555});
     Check1->setText(WrapCaption(QString::fromUtf8(texts::kVisitSiteNowCaption),
                                 Check1->fontMetrics(), CaptionWidth(Check1)));
     Check1->setAccessibleName(QStringLiteral("Visit the web site now"));
     Check1->setAccessibleDescription(
         QStringLiteral("Opens the Vespera Softwares web site in your web browser"));
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    Place(cmdClose, "cmdClose", {6000, 2760, 1245, 375});
+    cmdClose = CommandButton(this, "cmdClose", QStringLiteral("E&xit"), {6000, 2760, 1245, 375});
     cmdClose->setAccessibleName(QStringLiteral("Exit"));
     cmdClose->setAccessibleDescription(QStringLiteral("Ends the program"));
 
-    Frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
-    Place(Frame2, "Frame2", {120, 3240, 7065, 1455});
+    Frame2 = Frame(this, "Frame2", QStringLiteral("Refer A Friend"), {120, 3240, 7065, 1455});
 
     const auto addLineEdit = [this](const char* name, const char* placeholder,
                                     const char* accessibleName, int left, int top) {
-        auto* box = Place(new QLineEdit(QString::fromLatin1(placeholder), Frame2), name,
-                          {left, top, 3375, 285});
+        QLineEdit* box = TextBox(Frame2, name, {left, top, 3375, 285});
+        box->setText(QString::fromLatin1(placeholder));
         box->setAccessibleName(QString::fromLatin1(accessibleName));
         box->installEventFilter(this);
         return box;
@@ -143,42 +137,32 @@ void frmNagScreen2::BuildLayout() {
         box->setAccessibleDescription(QStringLiteral("No spaces"));
     }
 
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
-    Place(cmdSubmit, "cmdSubmit", {1920, 1080, 3375, 285});
+    cmdSubmit = CommandButton(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
+                              {1920, 1080, 3375, 285});
     cmdSubmit->setAccessibleName(QStringLiteral("Refer a friend now"));
     cmdSubmit->setAccessibleDescription(
         QStringLiteral("Opens the referral page in your web browser"));
 
     // Below the frame's visible height: out of sight, reachable only with Tab.
-    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage = MultiLineTextBox(Frame2, "txtMessage", {4800, 3600, 1815, 495});
     txtMessage->setAccessibleName(QStringLiteral("Your message"));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    Place(txtMessage, "txtMessage", {4800, 3600, 1815, 495});
     SetBoxText(txtMessage,
                QString::fromLatin1(referral::kMessagePlaceholder) + QStringLiteral("\r\n"));
     txtMessage->installEventFilter(this);
 
-    Frame6 = new QGroupBox(QStringLiteral("Download Vespera Softwares"), this);
-    Place(Frame6, "Frame6", {7320, 120, 3735, 4575});
+    Frame6 = Frame(this, "Frame6", QStringLiteral("Download Vespera Softwares"),
+                   {7320, 120, 3735, 4575});
 
-    Label3 = new QLabel(QString::fromUtf8(texts::kCatalogueDescription), Frame6);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(Label3, "Label3", {120, 360, 3495, 3855});
+    Label3 = Paragraph(Frame6, "Label3", QString::fromUtf8(texts::kCatalogueDescription),
+                       {120, 360, 3495, 3855});
 
-    lblGoToHome = new LinkLabel(Frame6);
-    lblGoToHome->setText(QStringLiteral("Click Here To Visit Vespera Softwares"));
+    lblGoToHome =
+        Link(Frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Vespera Softwares"),
+             {75, 4250, 3585, 210}, {kNavyBackdrop, kYellowText});
     lblGoToHome->setFont(WindowFont(8.25));
     lblGoToHome->setAccessibleName(QStringLiteral("Visit the software catalogue"));
-    SetTextColour(lblGoToHome, kYellowText);
-    SetBackground(lblGoToHome, kNavyBackdrop);
-    Place(lblGoToHome, "lblGoToHome", {75, 4250, 3585, 210});
-
-    // As on Windows, Enter presses the focused button, which is drawn as the default one.
-    for (QPushButton* button : {cmdClose, cmdSubmit}) {
-        button->setAutoDefault(true);
-    }
 
     // Only the buttons, the check box and the text boxes take the focus, in this order.
     const QList<QWidget*> tabOrder = {cmdClose, Check1,         txtName,       cmdSubmit,

@@ -9,9 +9,6 @@ class QWidget;
 
 namespace fortunix {
 
-// The application title, shown in the title bar of every message box.
-inline constexpr char kApplicationTitle[] = "Fortunix";
-
 // Everything the program asks of the platform passes through one of these seams. The program
 // installs the Qt implementations (QtPlatform.h); tests install recorders.
 
@@ -21,7 +18,7 @@ enum class MessageAnswer { Ok, Yes, No };
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
-    // A modal message box titled with the application title.
+    // A modal message box titled with the program's name.
     virtual MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon,
                                MessageButtons buttons) = 0;
 };

@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "platform/InstanceLockFolder.h"
+#include "platform/ProgramInfo.h"
 
 namespace fortunix {
 
@@ -27,7 +28,7 @@ MessageAnswer QtMessageBoxes::Show(QWidget* parent, const QString& text, Message
                                    MessageButtons buttons) {
     QMessageBox box(
         icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-        QString::fromLatin1(kApplicationTitle), text,
+        QString::fromLatin1(kProgramName), text,
         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         parent);
     const int answer = box.exec();
@@ -45,14 +46,14 @@ void QtWebOpener::Open(const QString& address) {
 QString QtSettingsStore::Read(const QString& application, const QString& section,
                               const QString& key) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromLatin1(kApplicationTitle), application);
+                       QString::fromLatin1(kProgramName), application);
     return settings.value(section + QLatin1Char('/') + key).toString();
 }
 
 void QtSettingsStore::Save(const QString& application, const QString& section, const QString& key,
                            const QString& value) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromLatin1(kApplicationTitle), application);
+                       QString::fromLatin1(kProgramName), application);
     settings.setValue(section + QLatin1Char('/') + key, value);
 }
 

@@ -40,8 +40,10 @@ inline constexpr std::string_view kOnlyLetters = "Please Enter only Letters";
 inline constexpr int kFirstYear = 1901;
 inline constexpr int kLastYear = 2050;
 
-// The texts of the checked fields, as the form holds them. Month and day are list indexes
-// (0 = January, 0 = day 1).
+// The fields of the birth-data form, as the form holds them: texts of the boxes and lists,
+// month and day as list indexes (0 = January, 0 = day 1), the three choices as flags. The
+// checks read the name, the coordinates, the year, the month and the day; a reading reads
+// them all (FillBirthRecord).
 struct BirthFormInput {
     std::string name;
     std::string lonDeg;
@@ -51,6 +53,11 @@ struct BirthFormInput {
     std::string yearText;
     int monthIndex = 0;
     int dayIndex = 0;
+    std::string hourText;
+    std::string minuteText;
+    bool east = false;
+    bool south = false;
+    bool dst = false;
 };
 
 // Leading and trailing spaces (code 32 only) removed.

@@ -2,8 +2,7 @@
 
 namespace fortunix {
 
-// The reading shown for the sign of the Part of Fortune, spoken to the user.
-// Plain ASCII, so each character is one byte in any code page.
+// The reading shown for the sign of the Part of Fortune, spoken to the user (plain ASCII).
 const std::array<std::string_view, 12> kInterpretationParagraphs = {
     // Aries
     "Simmering with energy, you always seem to be a step ahead of everyone around "

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "platform/ProgramInfo.h"
 #include "widgets/Appearance.h"
 #include "widgets/Twips.h"
 
@@ -46,7 +47,7 @@ void CentreOnFirstShow(QWidget* window) {
 QWidget* SetUpFixedWindow(QMainWindow* window, const char* name, int clientWidthTwips,
                           int clientHeightTwips) {
     window->setObjectName(QString::fromLatin1(name));
-    window->setWindowTitle(QStringLiteral("Fortunix v1.30"));
+    window->setWindowTitle(QString::fromLatin1(kProgramTitle));
     window->setWindowIcon(ProgramIcon());
     window->setFont(ProgramFont());
     SetFocusColour(window);

@@ -95,7 +95,7 @@ TEST_F(Keyboard, WorkedReadingAndBackWithTheKeyboardAlone) {
 
     Press(Qt::Key_B, Qt::AltModifier);  // a button's access key clicks it after a short press
     EXPECT_TRUE(QTest::qWaitFor([] {
-        FlushClosedWindows();
+        test_support::ProcessDeferredDeletes();
         return !windows::IsDisplayLoaded();
     }));
     EXPECT_TRUE(form.isVisible());
@@ -131,12 +131,12 @@ TEST_F(Keyboard, AccessKeysChooseTheirButtonOrMenu) {
         {"Alt+F in the result window", readingShown, Qt::Key_F, menuOpen("mnuFile")},
         {"Alt+B in the result window", readingShown, Qt::Key_B,
          [] {
-             FlushClosedWindows();
+             test_support::ProcessDeferredDeletes();
              return !windows::IsDisplayLoaded() && windows::Main().isVisible();
          }},
         {"Alt+E in the result window", readingShown, Qt::Key_E,
          [] {
-             FlushClosedWindows();
+             test_support::ProcessDeferredDeletes();
              return !windows::IsDisplayLoaded() && windows::NagScreen().isVisible() &&
                     !windows::Main().isVisible();
          }},

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "app/Startup.h"
 #include "forms/ExitHandOff.h"
@@ -15,8 +14,9 @@
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "forms/frmNagScreen2.h"
-#include "shell/ShellTestSupport.h"
 #include "support/FakePlatform.h"
+#include "support/LoadedWindows.h"
+#include "support/ModalWindow.h"
 
 namespace fortunix {
 namespace {
@@ -45,7 +45,7 @@ QStringList VisibleWindows() {
 class ProgramLife : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(RunStartup()); }
-    void TearDown() override { testing::UnloadAllWindows(); }
+    void TearDown() override { test_support::UnloadAllWindows(); }
 
     frmMain& Main() { return windows::Main(); }
     frmDisplay& Display() { return windows::Display(); }
@@ -58,7 +58,7 @@ class ProgramLife : public ::testing::Test {
         Child<QLineEdit>(&Main(), "txtLatM")->setText(QStringLiteral("30"));
     }
     void RequestReading() { Child<QPushButton>(&Main(), "cmdRashi")->click(); }
-    void Settle() { testing::ProcessDeferredDeletes(); }
+    void Settle() { test_support::ProcessDeferredDeletes(); }
 
     fakes::FakePlatform fake;
 };
@@ -131,20 +131,15 @@ TEST_F(ProgramLife, ReadingRightAfterBackShowsAFreshResultWindow) {
 
 // Opens the about box with the window's Help menu item and closes it with OK.
 void AboutThroughTheMenu(QWidget* window) {
-    bool shown = false;
-    QTimer::singleShot(0, [&shown] {
-        if (auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
-            shown = true;
-            box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        }
-    });
-    QTimer::singleShot(5000, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-        }
-    });
-    Child<QAction>(window, "mnuAbout")->trigger();
-    EXPECT_TRUE(shown) << "no modal about box";
+    bool aboutBox = false;
+    const test_support::ModalOutcome outcome =
+        test_support::AnswerModalWindow([window] { Child<QAction>(window, "mnuAbout")->trigger(); },
+                                        [&aboutBox](QWidget& modal) {
+                                            aboutBox = qobject_cast<frmAbout*>(&modal) != nullptr;
+                                            Child<QPushButton>(&modal, "cmdOK")->click();
+                                        });
+    EXPECT_TRUE(outcome.shown && aboutBox) << "no modal about box";
+    EXPECT_FALSE(outcome.leftOpen) << "the about box stayed open";
 }
 
 TEST_F(ProgramLife, AboutBoxLeavesTheCallingWindowAsItWas) {

@@ -9,16 +9,16 @@
 #include "forms/Windows.h"
 #include "forms/frmMain.h"
 #include "shell/Settings.h"
-#include "shell/ShellTestSupport.h"
 #include "shell/UpdateReminder.h"
 #include "support/FakePlatform.h"
+#include "support/LoadedWindows.h"
 
 namespace fortunix {
 namespace {
 
 class Startup : public ::testing::Test {
   protected:
-    void TearDown() override { testing::UnloadAllWindows(); }
+    void TearDown() override { test_support::UnloadAllWindows(); }
     fakes::FakePlatform fake;
 };
 
@@ -148,7 +148,7 @@ TEST_F(Startup, CoBrandRandomizeActsOnTheMainWindowOffers) {
         fake.random.draws = {draw};
         RunStartup();
         EXPECT_EQ(FrontOffer(&windows::Main()), QString::fromLatin1(front)) << draw;
-        testing::UnloadAllWindows();
+        test_support::UnloadAllWindows();
     }
 }
 

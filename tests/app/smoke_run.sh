@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server: its main window must appear and stay, it
 # must arm the update reminder with a disguised setting, and a second copy must show only
-# the "already running" message. Usage: smoke_run.sh <path to fortunix>
+# the "already running" message. Usage: smoke_run.sh <path to fortunix> <name> <version>
 # Private home and settings folders keep the user's own Fortunix out of it, and so does a copy
 # of the program under a name of its own: the single-instance lock, named after the
 # executable, sits in the user's own folder whatever the environment.
 set -euo pipefail
 program="$(realpath "$1")"
+program_name="$2"                # the message boxes' title and the settings folder
+title="$program_name v$3"        # the main window's title
 
 if [ -z "${FORTUNIX_SMOKE_DISPLAY:-}" ]; then
-    exec xvfb-run -a env FORTUNIX_SMOKE_DISPLAY=1 "$0" "$program"
+    exec xvfb-run -a env FORTUNIX_SMOKE_DISPLAY=1 "$0" "$program" "$2" "$3"
 fi
 
 work="$(mktemp -d)"
@@ -46,12 +48,12 @@ wait_for_window() {
 "$program" >"$work/first.log" 2>&1 &
 first=$!
 pids+=("$first")
-wait_for_window "Fortunix v1.30" || fail "no main window titled 'Fortunix v1.30'"
+wait_for_window "$title" || fail "no main window titled '$title'"
 sleep 1
 kill -0 "$first" 2>/dev/null || fail "the program ended by itself"
-[ "$(windows_titled "Fortunix v1.30")" -eq 1 ] || fail "more than the main window is shown"
+[ "$(windows_titled "$title")" -eq 1 ] || fail "more than the main window is shown"
 
-settings="$XDG_CONFIG_HOME/Fortunix/$(basename "$program").conf"
+settings="$XDG_CONFIG_HOME/$program_name/$(basename "$program").conf"
 [ -f "$settings" ] || fail "no settings written to $settings"
 grep -q '^\[Settings\]' "$settings" || fail "no Settings section in $settings"
 ! grep -q 'Duration' "$settings" || fail "the plain setting name is stored"
@@ -59,8 +61,8 @@ grep -q '^\[Settings\]' "$settings" || fail "no Settings section in $settings"
 "$program" >"$work/second.log" 2>&1 &
 second=$!
 pids+=("$second")
-wait_for_window "Fortunix" || fail "the second copy shows no message"
-[ "$(windows_titled "Fortunix v1.30")" -eq 1 ] || fail "the second copy opened a window"
+wait_for_window "$program_name" || fail "the second copy shows no message"
+[ "$(windows_titled "$title")" -eq 1 ] || fail "the second copy opened a window"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended when the second started"
 
 kill -TERM "$second" "$first"

@@ -6,45 +6,31 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
+#include "platform/ProgramInfo.h"
 #include "shell/ProgramTexts.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/ModalWindow.h"
 #include "widgets/Twips.h"
 
 namespace fortunix {
 namespace {
 
-frmAbout* ShownAboutBox() {
-    return qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-}
-
 // Shows the about box modally over `caller` and runs `whileShown` inside its modal loop.
 // `whileShown` is expected to close it; if it does not, the box is closed after 5 s and the
 // test fails instead of hanging.
 void ShowAboutBoxAndRun(QWidget* caller, const std::function<void(frmAbout&)>& whileShown) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        frmAbout* box = ShownAboutBox();
-        ASSERT_NE(box, nullptr) << "no modal about box";
-        ran = true;
-        whileShown(*box);
-    });
-    bool leftOpen = false;
-    QTimer safety;
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [&] {
-        if (frmAbout* box = ShownAboutBox()) {
-            leftOpen = true;
-            box->reject();
-        }
-    });
-    safety.start(5000);
-    ShowAboutBox(caller);
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(leftOpen) << "the about box stayed open";
+    const test_support::ModalOutcome outcome = test_support::AnswerModalWindow(
+        [caller] { ShowAboutBox(caller); },
+        [&whileShown](QWidget& window) {
+            auto* box = qobject_cast<frmAbout*>(&window);
+            ASSERT_NE(box, nullptr) << "the modal window is no about box";
+            whileShown(*box);
+        });
+    EXPECT_TRUE(outcome.shown) << "no modal about box";
+    EXPECT_FALSE(outcome.leftOpen) << "the about box stayed open";
 }
 
 template <typename Widget>
@@ -57,10 +43,10 @@ Widget* Find(frmAbout& box, const char* name) {
 TEST(AboutBox, NamesTheProgramAndItsPurposeWithoutClaimingRights) {
     fakes::FakePlatform fake;
     ShowAboutBoxAndRun(nullptr, [](frmAbout& box) {
-        EXPECT_EQ(box.windowTitle(), QStringLiteral("Fortunix v1.30"));
+        EXPECT_EQ(box.windowTitle(), QString::fromLatin1(kProgramTitle));
         EXPECT_EQ(box.size(), TwipsRect(0, 0, 6015, 4095).size());
         EXPECT_EQ(box.palette().color(QPalette::Window), QColor(96, 211, 232));
-        EXPECT_EQ(Find<QLabel>(box, "Label2")->text(), QStringLiteral("Fortunix v1.30"));
+        EXPECT_EQ(Find<QLabel>(box, "Label2")->text(), QString::fromLatin1(kProgramTitle));
         EXPECT_EQ(Find<QLabel>(box, "Label1")->text(), QString::fromUtf8(texts::kAboutDescription));
         EXPECT_TRUE(Find<QLabel>(box, "Label3")->text().startsWith("Home Business Opportunity."));
         EXPECT_EQ(Find<QLabel>(box, "lblCoBrand")->text(),
@@ -82,9 +68,9 @@ TEST(AboutBox, LinksOpenTheirPagesAndTheBoxStaysOpen) {
     fakes::FakePlatform fake;
     ShowAboutBoxAndRun(nullptr, [&fake](frmAbout& box) {
         QTest::mouseClick(Find<QLabel>(box, "lblCoBrand"), Qt::LeftButton);
-        EXPECT_EQ(ShownAboutBox(), &box);
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
         QTest::mouseClick(Find<QLabel>(box, "lblHomePage"), Qt::LeftButton);
-        EXPECT_EQ(ShownAboutBox(), &box);
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
         EXPECT_TRUE(box.isVisible());
         EXPECT_EQ(fake.web.opened,
                   (QStringList{HelpSiteBase() + "/fully-branded.html", MainSiteBase()}));

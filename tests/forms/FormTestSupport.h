@@ -19,6 +19,7 @@
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "support/FakePlatform.h"
+#include "support/LoadedWindows.h"
 
 namespace fortunix::formtests {
 
@@ -91,21 +92,11 @@ inline std::string Joined(const QStringList& entries) {
     return entries.join(QStringLiteral(", ")).toStdString();
 }
 
-// Runs deferred deletions, so that a closed window is really gone.
-inline void FlushClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Every test starts with no window loaded and the recording platform installed, and leaves
 // no window behind.
 class FormTest : public ::testing::Test {
   protected:
-    void TearDown() override {
-        FlushClosedWindows();
-        for (QWidget* window : windows::Loaded()) {
-            delete window;
-        }
-    }
+    void TearDown() override { test_support::UnloadAllWindows(); }
 
     // The main window, loaded, shown and active, as the start-up leaves it.
     frmMain& ShownMainWindow() {

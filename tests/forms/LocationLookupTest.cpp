@@ -1,9 +1,8 @@
-#include <QDialog>
 #include <QPushButton>
-#include <QTimer>
 
 #include "forms/FormTestSupport.h"
 #include "forms/LocationSearch.h"
+#include "support/ModalWindow.h"
 
 namespace fortunix::formtests {
 namespace {
@@ -35,18 +34,10 @@ TEST_F(LocationLookup, AsksForTheFirstMissingPartOfThePlace) {
         fake.messages.shown.clear();
 
         // A look-up that goes ahead waits for a place to be chosen: cancel it.
-        bool lookedUp = false;
-        QTimer cancel;
-        cancel.setSingleShot(true);
-        QObject::connect(&cancel, &QTimer::timeout, [&lookedUp] {
-            if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                lookedUp = true;
-                window->reject();
-            }
-        });
-        cancel.start(0);
-
-        Child<QPushButton>(&form, "cmdBrowser")->click();
+        const bool lookedUp = test_support::AnswerModalWindow(
+                                  [&form] { Child<QPushButton>(&form, "cmdBrowser")->click(); },
+                                  test_support::CloseModalWindow)
+                                  .shown;
 
         EXPECT_TRUE(fake.web.opened.isEmpty()) << row.name;
         if (row.message == nullptr) {

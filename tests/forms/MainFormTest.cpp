@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "forms/FormTestSupport.h"
+#include "platform/ProgramInfo.h"
 
 namespace fortunix::formtests {
 namespace {
@@ -26,7 +27,7 @@ QStringList Numbers(int first, int last) {
 
 TEST_F(MainForm, OpensOnJanuaryFirst1901AtMidnightGreenwichEastNorthWithoutDaylightSaving) {
     frmMain& form = ShownMainWindow();
-    EXPECT_EQ(form.windowTitle(), "Fortunix v1.30");
+    EXPECT_EQ(form.windowTitle(), QString::fromLatin1(kProgramTitle));
     const struct {
         const char* list;
         const char* shown;

@@ -13,11 +13,12 @@
 #include <utility>
 
 #include "forms/Windows.h"
+#include "platform/ProgramInfo.h"
 #include "shell/ProgramTexts.h"
-#include "shell/ShellTestSupport.h"
 #include "shell/modHelp.h"
 #include "shell/modTellAFriend.h"
 #include "support/FakePlatform.h"
+#include "support/LoadedWindows.h"
 #include "widgets/Twips.h"
 
 namespace fortunix {
@@ -26,7 +27,7 @@ namespace {
 class NagScreen : public ::testing::Test {
   protected:
     void SetUp() override { ReferralRequest = {}; }
-    void TearDown() override { testing::UnloadAllWindows(); }
+    void TearDown() override { test_support::UnloadAllWindows(); }
 
     frmNagScreen2& Window() { return windows::NagScreen(); }
     template <typename Widget>
@@ -61,19 +62,19 @@ TEST_F(NagScreen, LoadPicksTheAppealFromAFreshlySeededDraw) {
         EXPECT_EQ(Find<QLabel>("Label2")->text(), QString::fromUtf8(texts::kSupportAppeals[appeal]))
             << draw;
         EXPECT_EQ(fake.random.seedings, 1) << draw;
-        testing::UnloadAllWindows();
+        test_support::UnloadAllWindows();
     }
 }
 
 TEST_F(NagScreen, OpensTopmostWithoutTakingTheKeyboardAndStartsOnItsPlaceholders) {
     frmNagScreen2& window = Window();
 
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fortunix v1.30"));
+    EXPECT_EQ(window.windowTitle(), QString::fromLatin1(kProgramTitle));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(window.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.size(), TwipsRect(0, 0, 11115, 4725).size());
-    EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("Fortunix v1.30"));
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), QString::fromLatin1(kProgramTitle));
     EXPECT_EQ(Find<QLabel>("Label1")->font().pointSizeF(), 18.0);
     EXPECT_EQ(window.focusWidget(), Find<QPushButton>("cmdClose"));
     EXPECT_EQ(Find<QPushButton>("cmdClose")->text(), QStringLiteral("E&xit"));
@@ -237,7 +238,7 @@ TEST_F(NagScreen, SubmitChecksInOrderAndLeavesTheFieldsAsTheyWere) {
         EXPECT_EQ(Box("txtEmail")->text(), row.senderEmail) << row.name;
         EXPECT_EQ(Box("txtFriendName")->text(), row.friendName) << row.name;
         EXPECT_EQ(Box("txtFriendEmail")->text(), row.friendEmail) << row.name;
-        testing::UnloadAllWindows();
+        test_support::UnloadAllWindows();
     }
 }
 
@@ -273,7 +274,7 @@ TEST_F(NagScreen, ExitButtonAndCloseBoxEndTheProgram) {
             Find<QPushButton>("cmdClose")->click();
         }
         EXPECT_EQ(fake.process.statuses, std::vector<int>{0}) << useCloseBox;
-        testing::ProcessDeferredDeletes();
+        test_support::ProcessDeferredDeletes();
         EXPECT_FALSE(windows::IsNagScreenLoaded()) << useCloseBox;
     }
 }

@@ -158,7 +158,7 @@ TEST_F(ReadingRequest, BackKeepsTheInputAndASecondReadingGivesTheSameResult) {
     const auto first = Shown();
 
     Child<QPushButton>(&display, "cmdOK")->click();
-    FlushClosedWindows();
+    test_support::ProcessDeferredDeletes();
 
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(windows::IsDisplayLoaded());

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "forms/FormTestSupport.h"
+#include "platform/ProgramInfo.h"
 #include "reading/Interpretation.h"
 
 namespace fortunix::formtests {
@@ -14,10 +15,10 @@ TEST_F(ResultWindow, ShowsItsDesignTextsFreshAndAfterBack) {
     for (const bool afterBack : {false, true}) {
         if (afterBack) {
             Child<QPushButton>(&ShownReading(), "cmdOK")->click();
-            FlushClosedWindows();
+            test_support::ProcessDeferredDeletes();
         }
         const frmDisplay& display = windows::Display();
-        EXPECT_EQ(display.windowTitle(), "Fortunix v1.30");
+        EXPECT_EQ(display.windowTitle(), QString::fromLatin1(kProgramTitle));
         const struct {
             const char* control;
             const char* caption;
@@ -81,7 +82,7 @@ TEST_F(ResultWindow, ExitAndBackCommandsCloseTheWindow) {
     };
     for (const auto& way : ways) {
         way.act(ShownReading());
-        FlushClosedWindows();
+        test_support::ProcessDeferredDeletes();
         EXPECT_FALSE(windows::IsDisplayLoaded()) << way.name;
         EXPECT_EQ(windows::Main().isVisible(), way.mainShown) << way.name;
         TearDown();

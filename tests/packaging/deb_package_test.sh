@@ -2,8 +2,10 @@
 # Builds the Debian package, installs it, starts the installed program under a virtual X
 # server until its main window appears, then uninstalls it and checks nothing is left.
 # As root the package goes through dpkg itself; otherwise it is unpacked into a scratch root.
+#   deb_package_test.sh BUILD_DIR "MAIN WINDOW TITLE"
 set -euo pipefail
 build_dir="$1"
+title="$2"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -31,12 +33,12 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 seen="$(xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '
     "$0" & pid=$!
     for _ in $(seq 1 100); do
-        if xwininfo -root -tree 2>/dev/null | grep -q "Fortunix v1.30"; then
+        if xwininfo -root -tree 2>/dev/null | grep -qF "$1"; then
             echo yes; break
         fi
         sleep 0.1
     done
-    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true' "$program")"
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true' "$program" "$title")"
 [ "$seen" = yes ] || { echo "FAIL: the installed program showed no main window"; exit 1; }
 
 if $real_install; then

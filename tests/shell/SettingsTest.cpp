@@ -72,7 +72,7 @@ TEST(Settings, StoresOnlyDisguisedNamesAndValuesUnderTheExecutableName) {
     ASSERT_EQ(fake.settings.values.size(), 1);
     const QString storedKey = fake.settings.values.firstKey();
     EXPECT_EQ(storedKey,
-              QStringLiteral("fortunix_gui_tests/Settings/") +
+              QStringLiteral("fortunix_shell_tests/Settings/") +
                   QString::fromUtf16(u"\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"));
     EXPECT_FALSE(storedKey.contains(QStringLiteral("Duration")));
     EXPECT_FALSE(fake.settings.values.first().contains(QStringLiteral("2026")));

@@ -2,46 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QCloseEvent>
 #include <QStringList>
-#include <functional>
 
-#include "forms/ExitHandOff.h"
-#include "forms/Windows.h"
-#include "forms/frmNagScreen2.h"
-#include "shell/ShellTestSupport.h"
+#include "shell/WindowRegistry.h"
 #include "support/FakePlatform.h"
+#include "support/LoadedWindows.h"
 
 namespace fortunix {
 namespace {
 
-// A loaded window that logs its close and runs `onClose` from its close handler.
-class LoggingWindow : public QWidget {
-  public:
-    LoggingWindow(QString name, QStringList& log, std::function<void()> onClose = {})
-        : name_(std::move(name)), log_(log), onClose_(std::move(onClose)) {
-        setAttribute(Qt::WA_DeleteOnClose);
-        windows::RegisterLoaded(this);
-    }
-
-  protected:
-    void closeEvent(QCloseEvent* event) override {
-        log_.append(name_);
-        if (onClose_) {
-            onClose_();
-        }
-        event->accept();
-    }
-
-  private:
-    QString name_;
-    QStringList& log_;
-    std::function<void()> onClose_;
-};
+using test_support::LoggingWindow;
 
 class ExitApplicationTest : public ::testing::Test {
   protected:
-    void TearDown() override { testing::UnloadAllWindows(); }
+    void TearDown() override { test_support::UnloadAllWindows(); }
     fakes::FakePlatform fake;
     QStringList closed;
 };
@@ -56,7 +30,7 @@ TEST_F(ExitApplicationTest, ClosesEveryLoadedWindowInLoadOrderThenTerminatesOnce
 
     EXPECT_EQ(closed, (QStringList{"first", "second", "third"}));
     EXPECT_EQ(fake.process.statuses, std::vector<int>{0});
-    testing::ProcessDeferredDeletes();
+    test_support::ProcessDeferredDeletes();
     EXPECT_TRUE(windows::Loaded().isEmpty());
 }
 
@@ -68,27 +42,6 @@ TEST_F(ExitApplicationTest, CloseHandlerCallingItAgainDoesNotRestartTheSweep) {
     ExitApplication();
 
     EXPECT_EQ(closed, (QStringList{"main", "leaving", "last"}));
-    EXPECT_EQ(fake.process.statuses, std::vector<int>{0});
-}
-
-TEST_F(ExitApplicationTest, HandOffDuringTheSweepLoadsNoWindow) {
-    new LoggingWindow(QStringLiteral("main"), closed, [] { RunExitHandOff(); });
-
-    ExitApplication();
-
-    EXPECT_EQ(closed, QStringList{"main"});
-    EXPECT_FALSE(windows::IsNagScreenLoaded());
-    EXPECT_EQ(fake.process.statuses, std::vector<int>{0});
-}
-
-TEST_F(ExitApplicationTest, ClosesTheHiddenExitWindowWhoseHandlerCallsItAgain) {
-    new LoggingWindow(QStringLiteral("main"), closed, [] { RunExitHandOff(); });
-    HideExitWindow();
-
-    ExitApplication();
-
-    testing::ProcessDeferredDeletes();
-    EXPECT_FALSE(windows::IsNagScreenLoaded());
     EXPECT_EQ(fake.process.statuses, std::vector<int>{0});
 }
 

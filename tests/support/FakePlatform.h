@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QApplication>
 #include <QDate>
 #include <QMap>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 #include <deque>
 #include <vector>
 
@@ -25,21 +23,7 @@ class RecordingMessageBoxes final : public MessageBoxes {
     };
 
     MessageAnswer Show(QWidget*, const QString& text, MessageIcon icon,
-                       MessageButtons buttons) override {
-        QStringList visibleWindows;
-        for (const QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible()) {
-                visibleWindows.append(window->objectName());
-            }
-        }
-        shown.push_back({text, icon, buttons, visibleWindows});
-        if (!answers.empty()) {
-            const MessageAnswer answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    }
+                       MessageButtons buttons) override;
 
     std::vector<Shown> shown;
     std::deque<MessageAnswer> answers;
@@ -87,14 +71,7 @@ class FixedClock final : public Clock {
 class ScriptedRandom final : public RandomSource {
   public:
     void SeedFromTimer() override { ++seedings; }
-    float Draw() override {
-        if (draws.empty()) {
-            return 0.0f;
-        }
-        const float value = draws.front();
-        draws.pop_front();
-        return value;
-    }
+    float Draw() override;
     std::deque<float> draws;
     int seedings = 0;
 };
@@ -105,7 +82,8 @@ class RecordingProcessControl final : public ProcessControl {
     std::vector<int> statuses;
 };
 
-// All the doubles, installed for the lifetime of the object.
+// All the doubles, installed for the lifetime of the object: no browser, no settings file,
+// no real exit. Used by the tests, the benchmarks and the screenshot tool.
 struct FakePlatform {
     RecordingMessageBoxes messages;
     RecordingWebOpener web;
@@ -114,10 +92,12 @@ struct FakePlatform {
     FixedClock clock;
     ScriptedRandom random;
     RecordingProcessControl process;
-    Platform platform{messages, web, settings, lock, clock, random, process};
+    Platform platform;
 
-    FakePlatform() { InstallPlatform(&platform); }
-    ~FakePlatform() { InstallPlatform(nullptr); }
+    FakePlatform() : FakePlatform(nullptr) {}
+    // With `otherMessages` answering the message boxes instead of the recorder.
+    explicit FakePlatform(MessageBoxes* otherMessages);
+    ~FakePlatform();
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 };

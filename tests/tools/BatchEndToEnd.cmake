@@ -72,6 +72,15 @@ run_batch(control_z "${greenwich}\n2000,1,1,12,0,29,0,0,W,51,30,N,${control_z}\n
 expect_file("output around Ctrl+Z" "${out}" "${reading}${eol}error${eol}${reading}${eol}")
 expect_equal("exit status around Ctrl+Z" "${rc}" "1")
 
+# A line of exactly 4096 characters, the birth and the spaces that fill it, is read; with CR LF
+# too, the carriage return not counting.
+string(LENGTH "${greenwich}" greenwich_length)
+math(EXPR padding_length "4096 - ${greenwich_length}")
+string(REPEAT " " ${padding_length} padding)
+run_batch(longest "${greenwich}${padding}\n${greenwich}${padding}\r\n")
+expect_file("output of the longest lines" "${out}" "${reading}${eol}${reading}${eol}")
+expect_equal("exit status of the longest lines" "${rc}" "0")
+
 # A line over 4096 characters is refused with its own reason, and the next line is read.
 string(REPEAT "1" 5000 long_line)
 run_batch(long "${greenwich}\n${long_line}\n${greenwich}\n")
@@ -100,3 +109,11 @@ endforeach()
 execute_process(COMMAND ${EMULATOR} "${BATCH}" --verbose OUTPUT_VARIABLE out ERROR_VARIABLE err
                 RESULT_VARIABLE rc)
 expect_equal("exit status of an unknown argument" "${rc}" "2")
+# Also as the last argument, after --help; the message names the first argument.
+execute_process(COMMAND ${EMULATOR} "${BATCH}" --help --verbose OUTPUT_VARIABLE out
+                ERROR_VARIABLE err RESULT_VARIABLE rc)
+expect_equal("exit status of an unknown last argument" "${rc}" "2")
+expect_equal("output of an unknown last argument" "${out}" "")
+if(NOT err MATCHES "^fortunix-batch: unknown argument --help\r?\n")
+    message(FATAL_ERROR "an unknown last argument explained as:\n${err}")
+endif()

@@ -8,6 +8,11 @@
 # With FORTUNIX_SCREENSHOTS=<folder> it also saves a picture of the screen with the main window.
 set -euo pipefail
 setup="$(realpath "${1:?usage: installer_test.sh SETUP.EXE}")"
+# The program's name and version, from the installer's name: Fortunix-1.30-setup.exe.
+setup_name="$(basename "$setup" -setup.exe)"
+name="${setup_name%%-*}"
+version="${setup_name#*-}"
+title="$name v$version"  # the main window's
 
 if [ -z "${FORTUNIX_INSTALLER_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" \
@@ -48,17 +53,17 @@ wait_until() {
     done
     return 1
 }
-main_window_shown() { [ "$(windows_titled "Fortunix v1.30")" -ge 1 ]; }
-message_shown() { [ "$(windows_titled "Fortunix")" -ge 1 ]; }
+main_window_shown() { [ "$(windows_titled "$title")" -ge 1 ]; }
+message_shown() { [ "$(windows_titled "$name")" -ge 1 ]; }
 installed_files() { [ -e "$folder" ] && find "$folder" -type f | sort; }
 gone() { [ ! -e "$1" ]; }
 
 check_mode() {
     local mode=$1 hive=$2 folder_windows=$3 menu_windows=$4
-    local key="$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Fortunix"
+    local key="$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
     folder="$(unix_path "$folder_windows")"
     local shortcut
-    shortcut="$(unix_path "$menu_windows")/Fortunix.lnk"
+    shortcut="$(unix_path "$menu_windows")/$name.lnk"
 
     wine "$setup" /S "/$mode" || fail "$mode: the installer failed"
     for file in fortunix.exe uninstall.exe qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
@@ -66,8 +71,8 @@ check_mode() {
         [ -f "$folder/$file" ] || fail "$mode: $file is not installed in $folder_windows"
     done
     [ -f "$shortcut" ] || fail "$mode: no Start-menu entry at $shortcut"
-    [ "$(registry_value "$key" DisplayName)" = "Fortunix" ] || fail "$mode: no entry in $key"
-    [ "$(registry_value "$key" DisplayVersion)" = "1.30" ] || fail "$mode: wrong version in $key"
+    [ "$(registry_value "$key" DisplayName)" = "$name" ] || fail "$mode: no entry in $key"
+    [ "$(registry_value "$key" DisplayVersion)" = "$version" ] || fail "$mode: wrong version in $key"
     local quiet
     quiet="$(registry_value "$key" QuietUninstallString)"
     [ -n "$quiet" ] || fail "$mode: no silent uninstall command"
@@ -81,7 +86,7 @@ check_mode() {
     kill -0 "$first" 2>/dev/null || fail "$mode: the installed program ended by itself"
     # The lock of the running copy lies in the user's own folder.
     [ -f "$lock_folder/fortunix.lock" ] || fail "$mode: no lock at $lock_folder/fortunix.lock"
-    local settings="HKCU\\Software\\Fortunix\\fortunix\\Settings"
+    local settings="HKCU\\Software\\$name\\fortunix\\Settings"
     registry_has "$settings" || fail "$mode: no settings under $settings"
     ! wine reg query "$settings" 2>/dev/null | grep -q Duration ||
         fail "$mode: the plain setting name is stored"
@@ -93,7 +98,7 @@ check_mode() {
     (cd "$folder" && exec wine fortunix.exe >/dev/null 2>&1) &
     local second=$!
     wait_until message_shown || fail "$mode: a second copy shows no message"
-    [ "$(windows_titled "Fortunix v1.30")" -eq 1 ] || fail "$mode: a second copy opened a window"
+    [ "$(windows_titled "$title")" -eq 1 ] || fail "$mode: a second copy opened a window"
     if [ -n "${FORTUNIX_SCREENSHOTS:-}" ] && command -v import >/dev/null; then
         sleep 2  # until the message is drawn
         import -window root "$FORTUNIX_SCREENSHOTS/wine-$mode-second-copy.png"
@@ -107,13 +112,13 @@ check_mode() {
     wait_until gone "$folder" || fail "$mode: left behind: $(installed_files | tr '\n' ' ')"
     wait_until gone "$shortcut" || fail "$mode: the Start-menu entry is left"
     ! registry_has "$key" || fail "$mode: the Apps & features entry is left"
-    ! registry_has "HKCU\\Software\\Fortunix" || fail "$mode: the settings are left"
+    ! registry_has "HKCU\\Software\\$name" || fail "$mode: the settings are left"
     gone "$lock_folder" || fail "$mode: the single-instance lock is left in $lock_folder"
     echo "$mode: uninstalled without a trace"
 }
 
-lock_folder="$(unix_path "$(windows_variable LOCALAPPDATA)\\Fortunix")"
-check_mode CurrentUser HKCU "$(windows_variable LOCALAPPDATA)\\Programs\\Fortunix" \
+lock_folder="$(unix_path "$(windows_variable LOCALAPPDATA)\\$name")"
+check_mode CurrentUser HKCU "$(windows_variable LOCALAPPDATA)\\Programs\\$name" \
     "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
-check_mode AllUsers HKLM "$(windows_variable ProgramW6432)\\Fortunix" \
+check_mode AllUsers HKLM "$(windows_variable ProgramW6432)\\$name" \
     "$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"

@@ -2,10 +2,9 @@
 
 #include <array>
 #include <charconv>
-#include <cstdint>
-#include <cstdlib>
 
 #include "reading/BirthDataRules.h"
+#include "reading/BirthRecordFilling.h"
 #include "reading/TimeZoneTable.h"
 
 namespace fortunix::batch {
@@ -74,14 +73,6 @@ BatchLineOutcome Refused(std::string_view reason) {
     return BatchLineOutcome{std::nullopt, std::string(reason)};
 }
 
-std::int16_t Int16(int value) {
-    return static_cast<std::int16_t>(value);
-}
-
-std::int16_t Flag16(bool value) {
-    return value ? kTrue16 : kFalse16;
-}
-
 }  // namespace
 
 BatchLineOutcome ReadBatchLine(std::string_view line, const DegreeSignTable& signs) {
@@ -129,43 +120,26 @@ BatchLineOutcome ReadBatchLine(std::string_view line, const DegreeSignTable& sig
         return Refused(failure->message);
     }
 
-    bool east = false, south = false, dst = false;
-    if (!ReadFlag(fields[kEastWest], "E", "W", east)) {
+    if (!ReadFlag(fields[kEastWest], "E", "W", form.east)) {
         return Refused("EW must be E or W");
     }
-    if (!ReadFlag(fields[kNorthSouth], "S", "N", south)) {
+    if (!ReadFlag(fields[kNorthSouth], "S", "N", form.south)) {
         return Refused("NS must be N or S");
     }
-    if (!ReadFlag(fields[kDst], "1", "0", dst)) {
+    if (!ReadFlag(fields[kDst], "1", "0", form.dst)) {
         return Refused("dst must be 0 or 1");
     }
-    if (const auto failure = CheckDayOfMonth(year, month - 1, day - 1)) {
+    form.monthIndex = month - 1;
+    form.dayIndex = day - 1;
+    if (const auto failure = CheckDayOfMonth(year, form.monthIndex, form.dayIndex)) {
         return Refused(failure->message);
     }
 
-    // CheckCoordinates has accepted the boxes: digits only, within their ranges.
-    const auto box = [](std::string_view digits) {
-        int value = 0;
-        std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        return Int16(value);
-    };
+    form.yearText = fields[kYear];
+    form.hourText = fields[kHour];
+    form.minuteText = fields[kMinute];
     const ZoneState zone = exactOffset ? ZoneStateForOffset(*exactOffset) : *LookUpZone(zoneIndex);
-    BirthRecord birth;
-    birth.year = Int16(year);
-    birth.month = Int16(month);
-    birth.day = Int16(day);
-    birth.hour = Int16(hour);
-    birth.minute = Int16(minute);
-    birth.zoneHours = Int16(std::abs(zone.hours));
-    birth.zoneMinutes = Int16(std::abs(zone.minutes));
-    birth.lonDeg = box(fields[kLonDeg]);
-    birth.lonMin = box(fields[kLonMin]);
-    birth.latDeg = box(fields[kLatDeg]);
-    birth.latMin = box(fields[kLatMin]);
-    birth.isEast = Flag16(east);
-    birth.isSouth = Flag16(south);
-    birth.isDst = Flag16(dst);
-    return BatchLineOutcome{ComputeReading(birth, zone, hour, signs), {}};
+    return BatchLineOutcome{ComputeReading(FillBirthRecord(form, zone), zone, hour, signs), {}};
 }
 
 namespace {

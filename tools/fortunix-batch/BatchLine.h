@@ -23,8 +23,9 @@ struct BatchLineOutcome {
 // is dropped. A line holding nothing else is blank.
 BatchLineOutcome ReadBatchLine(std::string_view line, const DegreeSignTable& signs);
 
-// Appends the output line of `outcome` with its newline: `sun,moon,ascendant,pof,caption`,
-// `error` for a refused line, an empty line for a blank one.
+// Appends the output line of `outcome` with its newline:
+// `sun,moon,ascendant,partOfFortune,caption`, `error` for a refused line, an empty line for a
+// blank one.
 void AppendOutputLine(const BatchLineOutcome& outcome, std::string& out);
 
 }  // namespace fortunix::batch

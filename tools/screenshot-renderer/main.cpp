@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -22,9 +21,11 @@
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "forms/frmNagScreen2.h"
-#include "forms/frmPlaceChoice.h"
 #include "platform/Platform.h"
+#include "platform/ProgramInfo.h"
 #include "shell/UpdateReminder.h"
+#include "support/FakePlatform.h"
+#include "support/ModalWindow.h"
 
 namespace fortunix::screenshots {
 
@@ -59,7 +60,7 @@ class DrawnMessageBoxes final : public MessageBoxes {
                        MessageButtons buttons) override {
         QMessageBox box(
             icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-            QString::fromLatin1(kApplicationTitle), text,
+            QString::fromLatin1(kProgramName), text,
             buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
             parent);
         shot_.Save(&box);
@@ -69,35 +70,6 @@ class DrawnMessageBoxes final : public MessageBoxes {
 
   private:
     Shot& shot_;
-};
-
-// The other seams do nothing that leaves this program: no browser, no settings file.
-class NoWebOpener final : public WebOpener {
-  public:
-    void Open(const QString&) override {}
-};
-class NoSettingsStore final : public SettingsStore {
-  public:
-    QString Read(const QString&, const QString&, const QString&) override { return {}; }
-    void Save(const QString&, const QString&, const QString&, const QString&) override {}
-};
-class FreeInstanceLock final : public InstanceLock {
-  public:
-    bool TryAcquire() override { return true; }
-    void Release() override {}
-};
-class FixedClock final : public Clock {
-  public:
-    QDate Today() override { return {2026, 1, 1}; }
-};
-class FixedRandom final : public RandomSource {
-  public:
-    void SeedFromTimer() override {}
-    float Draw() override { return 0.0f; }
-};
-class NoProcessControl final : public ProcessControl {
-  public:
-    void Terminate(int) override {}
 };
 
 // One picture. `run` brings the program into the state to draw and returns the window to
@@ -155,18 +127,11 @@ QWidget* LookUpPlace(frmMain& form, const char* city, const char* state, const c
 QWidget* ChoosePlace(Shot& shot, frmMain& form, const char* city, const char* state,
                      const char* country) {
     SetPlace(form, city, state, country);
-    QTimer drawing;
-    drawing.setSingleShot(true);
-    QObject::connect(&drawing, &QTimer::timeout, [&shot, &form] {
-        for (auto* window : form.findChildren<frmPlaceChoice*>()) {
-            if (window->isVisible()) {
-                shot.Save(window);
-                window->reject();
-            }
-        }
-    });
-    drawing.start(0);
-    form.cmdBrowser_Click();
+    test_support::AnswerModalWindow([&form] { form.cmdBrowser_Click(); },
+                                    [&shot](QWidget& window) {
+                                        shot.Save(&window);
+                                        test_support::CloseModalWindow(window);
+                                    });
     return nullptr;
 }
 
@@ -180,17 +145,9 @@ void SetBirthMoment(frmMain& form, int monthIndex, int dayIndex, const char* yea
 // Uses the first place the look-up finds and shows the main window with what it set.
 QWidget* UsePlace(frmMain& form, const char* city, const char* state, const char* country) {
     SetPlace(form, city, state, country);
-    QTimer choosing;
-    choosing.setSingleShot(true);
-    QObject::connect(&choosing, &QTimer::timeout, [&form] {
-        for (auto* window : form.findChildren<frmPlaceChoice*>()) {
-            if (window->isVisible()) {
-                Find<QPushButton>(window, "cmdUsePlace")->click();
-            }
-        }
-    });
-    choosing.start(0);
-    form.cmdBrowser_Click();
+    test_support::AnswerModalWindow(
+        [&form] { form.cmdBrowser_Click(); },
+        [](QWidget& window) { Find<QPushButton>(&window, "cmdUsePlace")->click(); });
     return &form;
 }
 
@@ -344,15 +301,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // No browser, no settings file; the message boxes are drawn, not waited for.
     DrawnMessageBoxes messages(shot);
-    NoWebOpener web;
-    NoSettingsStore settings;
-    FreeInstanceLock lock;
-    FixedClock clock;
-    FixedRandom random;
-    NoProcessControl process;
-    Platform platform{messages, web, settings, lock, clock, random, process};
-    InstallPlatform(&platform);
+    fakes::FakePlatform platform(&messages);
+    platform.clock.today = QDate(2026, 1, 1);
 
     const std::vector<RenderStep> steps = RenderSteps(shot);
     for (const RenderStep& step : steps) {

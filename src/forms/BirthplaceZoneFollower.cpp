@@ -1,0 +1,86 @@
+#include "forms/BirthplaceZoneFollower.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "zones/ZoneHistory.h"
+
+namespace fortunix {
+
+BirthplaceZoneFollower::BirthplaceZoneFollower(const Controls& controls, QObject* parent)
+    : QObject(parent), controls_(controls) {
+    for (QComboBox* list :
+         {controls_.month, controls_.day, controls_.year, controls_.hour, controls_.minute}) {
+        connect(list, &QComboBox::currentIndexChanged, this,
+                &BirthplaceZoneFollower::BirthMoment_Change);
+    }
+    // Only the user's own choices: `activated` and `clicked` come from the mouse and keys.
+    connect(controls_.zoneList, &QComboBox::activated, this,
+            &BirthplaceZoneFollower::cmbTimeZone_Click);
+    connect(controls_.dst, &QCheckBox::clicked, this, &BirthplaceZoneFollower::chkDST_Click);
+}
+
+CivilMoment BirthplaceZoneFollower::BirthMoment() const {
+    return {controls_.year->currentText().toInt(), controls_.month->currentIndex() + 1,
+            controls_.day->currentText().toInt(), controls_.hour->currentText().toInt(),
+            controls_.minute->currentText().toInt()};
+}
+
+void BirthplaceZoneFollower::Follow(const zones::BirthplaceZone& place,
+                                    const zones::ZoneProposal& proposal) {
+    birthplace_ = place;
+    zoneFollowsBirthplace_ = true;
+    ShowZoneProposal(proposal);
+}
+
+void BirthplaceZoneFollower::BirthMoment_Change() {
+    if (zoneFollowsBirthplace_ && !proposing_) {
+        ProposeBirthplaceZone();
+    }
+}
+
+void BirthplaceZoneFollower::cmbTimeZone_Click(int index) {
+    zoneFollowsBirthplace_ = false;
+    if (index != zones::kBirthplaceTimeRow) {
+        RemoveBirthplaceTime();
+    }
+}
+
+void BirthplaceZoneFollower::chkDST_Click() {
+    zoneFollowsBirthplace_ = false;
+}
+
+void BirthplaceZoneFollower::ProposeBirthplaceZone() {
+    if (birthplace_) {
+        // A new moment starts from the first of a repeated hour.
+        ShowZoneProposal(
+            zones::ProposeForMoment(zones::BuiltInZoneHistory(), *birthplace_, BirthMoment()));
+    }
+}
+
+void BirthplaceZoneFollower::ShowZoneProposal(const zones::ZoneProposal& proposal) {
+    proposing_ = true;
+    if (proposal.row == zones::kBirthplaceTimeRow) {
+        const QString text = zones::BirthplaceTimeText(proposal.exactOffsetMinutes);
+        if (birthplaceTimeMinutes_) {
+            controls_.zoneList->setItemText(zones::kBirthplaceTimeRow, text);
+        } else {
+            controls_.zoneList->addItem(text);
+        }
+        birthplaceTimeMinutes_ = proposal.exactOffsetMinutes;
+    } else {
+        RemoveBirthplaceTime();
+    }
+    controls_.zoneList->setCurrentIndex(proposal.row);
+    controls_.dst->setChecked(proposal.daylightSaving);
+    proposing_ = false;
+}
+
+void BirthplaceZoneFollower::RemoveBirthplaceTime() {
+    if (birthplaceTimeMinutes_) {
+        controls_.zoneList->removeItem(zones::kBirthplaceTimeRow);
+        birthplaceTimeMinutes_.reset();
+    }
+}
+
+}  // namespace fortunix

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <optional>
+
+#include "ephemeris/Calendar.h"
+#include "zones/BirthZone.h"
+#include "zones/ZoneProposal.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace fortunix {
+
+// Keeps the main window's zone list and daylight-saving box in step with the birthplace the
+// user chose in the look-up: until the user picks a zone or ticks the box by hand, every
+// change of the birth date or time sets the zone that the place's clocks kept at that moment.
+// A zone that no row of the list holds (Nepal's +5:45) is shown as an entry added after the
+// 71 rows, for as long as it is proposed.
+class BirthplaceZoneFollower : public QObject {
+    Q_OBJECT
+
+  public:
+    // The window's lists of the birth moment, its zone list and its daylight-saving box.
+    struct Controls {
+        QComboBox* month;
+        QComboBox* day;
+        QComboBox* year;
+        QComboBox* hour;
+        QComboBox* minute;
+        QComboBox* zoneList;
+        QCheckBox* dst;
+    };
+
+    BirthplaceZoneFollower(const Controls& controls, QObject* parent);
+
+    // The local birth date and time that the lists show.
+    CivilMoment BirthMoment() const;
+
+    // From now on the zone follows `place`, starting with `proposal`, what the look-up
+    // proposed for the birth moment (for an hour the clocks repeated, the one the user chose).
+    void Follow(const zones::BirthplaceZone& place, const zones::ZoneProposal& proposal);
+
+    // The exact offset east of UT, in minutes, of the added entry while the list holds it.
+    std::optional<int> BirthplaceTimeMinutes() const { return birthplaceTimeMinutes_; }
+
+  private:
+    void BirthMoment_Change();
+    void cmbTimeZone_Click(int index);
+    void chkDST_Click();
+    void ProposeBirthplaceZone();
+    void ShowZoneProposal(const zones::ZoneProposal& proposal);
+    void RemoveBirthplaceTime();
+
+    Controls controls_;
+    std::optional<zones::BirthplaceZone> birthplace_;  // of the place last used
+    bool zoneFollowsBirthplace_ = false;
+    std::optional<int> birthplaceTimeMinutes_;
+    bool proposing_ = false;  // the follower itself changes the zone controls
+};
+
+}  // namespace fortunix
