@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "atlas/CityCandidates.h"
+#include "atlas/PlaceRanking.h"
 #include "atlas/SearchKey.h"
 
 namespace fortunix::atlas {
@@ -18,9 +20,9 @@ struct Cut {
     RankedPlace best;
 };
 
-// The words of the joined text, split at every single space, and the letters and digits each
-// adds to a search key. A run of words has at least as many characters in its key as the sum
-// of its words, so that sum tells which runs are too long to name anything in the atlas.
+// The words of the joined text, split at every single space, and the bytes of letters and
+// digits each adds to a search key. A run of words has at least as many bytes in its key as the
+// sum of its words, so that sum tells which runs are too long to name anything in the atlas.
 class Words {
   public:
     explicit Words(QStringView text) : text_(text) {
@@ -68,7 +70,7 @@ class Words {
     std::vector<qsizetype> letterSums_;  // letters of the words before each
 };
 
-// The longest search keys that can name a place, a division or a country.
+// The longest search keys (in bytes) that can name a place, a division or a country.
 struct LongestNames {
     qsizetype place = 0;
     qsizetype division = 0;
@@ -78,20 +80,19 @@ struct LongestNames {
 LongestNames LongestNamesOf(const Atlas& atlas) {
     LongestNames longest;
     for (qsizetype index = 0; index < atlas.placeCount(); ++index) {
-        longest.place = std::max<qsizetype>(longest.place, atlas.place(index).keyLength);
+        longest.place = std::max(longest.place, atlas.placeKey(index).size());
     }
     for (qsizetype index = 0; index < atlas.otherNameCount(); ++index) {
         longest.place = std::max(longest.place, atlas.otherNameKey(index).size());
     }
     for (qsizetype index = 0; index < atlas.divisionCount(); ++index) {
         const Division& division = atlas.division(index);
-        for (const QString* key :
-             {&division.nameKey, &division.codeKey, &division.compactName, &division.initials}) {
-            longest.division = std::max(longest.division, key->size());
-        }
+        // Its compact name and initials are no longer than its name.
+        longest.division =
+            std::max({longest.division, division.nameKey.size(), division.codeKey.size()});
     }
     for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        for (const QString& name : atlas.country(index).names) {
+        for (const QByteArray& name : atlas.country(index).names) {
             longest.country = std::max(longest.country, name.size());
         }
     }

@@ -1,9 +1,9 @@
 #include "zones/ZoneHistory.h"
 
+#include "atlas/BuiltInTables.h"
 #include "atlas/TableRows.h"
 
 #include <QHash>
-#include <QResource>
 #include <array>
 #include <limits>
 #include <utility>
@@ -103,8 +103,7 @@ qsizetype ZoneHistory::memoryBytes() const {
 }
 
 ZoneHistory LoadBuiltInZoneHistory() {
-    const QResource resource(QStringLiteral(":/atlas/zone-history.tsv"));
-    return ZoneHistory::FromTable(resource.isValid() ? resource.uncompressedData() : QByteArray());
+    return ZoneHistory::FromTable(atlas::BuiltInTable(u"zone-history.tsv"));
 }
 
 const ZoneHistory& BuiltInZoneHistory() {

@@ -53,7 +53,7 @@ QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& histo
     const atlas::Place& place = atlas.place(index);
     const bool hasZone = place.zone < history.zoneCount();
     QStringList fields{
-        atlas.placeName(index).toString(),
+        atlas.placeName(index),
         place.division != atlas::kNoDivision ? atlas.division(place.division).name : QString(),
         atlas.country(place.country).name,
         QString::number(place.latitude, 'f', 4),

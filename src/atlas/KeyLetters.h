@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArrayView>
+
+// Search keys are UTF-8 (atlas/SearchKey.h). What counts in them is letters, Unicode code
+// points, whatever number of bytes each takes: the length of a name, the letters to edit.
+
+namespace fortunix::atlas {
+
+inline bool ContinuesLetter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The letter at `at` in `key`, moving `at` past it. A letter starts at each byte that does not
+// continue another, so a malformed one (U+FFFD) takes up to the next such byte.
+inline char32_t NextLetter(QByteArrayView key, qsizetype& at) {
+    const auto lead = static_cast<unsigned char>(key[at++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    // How many bytes follow the first: 110xxxxx one, 1110xxxx two, 11110xxx three.
+    const int following = lead >= 0xF8   ? -1
+                          : lead >= 0xF0 ? 3
+                          : lead >= 0xE0 ? 2
+                          : lead >= 0xC0 ? 1
+                                         : -1;
+    char32_t letter = following < 0 ? 0 : lead & (0x3F >> following);
+    int taken = 0;
+    for (; at < key.size() && ContinuesLetter(key[at]); ++at, ++taken) {
+        letter = (letter << 6) | (static_cast<unsigned char>(key[at]) & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    constexpr char32_t kReplacement = 0xFFFD;
+    if (following < 0 || taken != following || letter < kSmallest[taken] || letter > 0x10FFFF ||
+        (letter >= 0xD800 && letter <= 0xDFFF)) {
+        return kReplacement;
+    }
+    return letter;
+}
+
+// The letters of a key, as NextLetter steps through them.
+inline qsizetype LetterCount(QByteArrayView key) {
+    qsizetype letters = !key.isEmpty() && ContinuesLetter(key.front()) ? 1 : 0;
+    for (const char byte : key) {
+        letters += ContinuesLetter(byte) ? 0 : 1;
+    }
+    return letters;
+}
+
+}  // namespace fortunix::atlas
