@@ -142,7 +142,7 @@ inline bool ParseNumber(QByteArrayView text, double& value) {
             break;
         }
     }
-    if (count == 0 || count > kMostDigits || decimals == 0) {
+    if (count == 0 || count > kMostDigits) {
         return ParseNumber<double>(text, value);
     }
     const double magnitude =

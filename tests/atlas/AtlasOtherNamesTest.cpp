@@ -108,6 +108,10 @@ TEST(AtlasOtherNames, AttachLineByLineWithThePlaces) {
     EXPECT_TRUE(OtherNamesOf(older).isEmpty());
     EXPECT_EQ(older.otherNamesOf(0), (std::pair<qsizetype, qsizetype>(0, 0)));
     EXPECT_EQ(older.country(1).names.size(), 4);
+    const Atlas newer = SmallAtlas("Lutetia\n\nKöln\n\nRom", "lutetia\n\nkoeln\n\nrom");
+    EXPECT_TRUE(OtherNamesOf(newer).isEmpty());
+    const Atlas keysOfOther = SmallAtlas("Lutetia\n\nKöln\n\n", "lutetia\n\nkoeln\n\nrom");
+    EXPECT_TRUE(OtherNamesOf(keysOfOther).isEmpty());
 }
 
 // The last place's line, and the last country's, count without a line break at their end;
