@@ -161,11 +161,6 @@ QString Atlas::placeName(qsizetype index) const {
         QByteArrayView(names_).sliced(places_[at].nameStart).first(end - places_[at].nameStart));
 }
 
-QByteArrayView Atlas::placeKey(qsizetype index) const {
-    const auto at = static_cast<std::size_t>(index);
-    return QByteArrayView(keys_).sliced(keyStarts_[at], keyStarts_[at + 1] - keyStarts_[at] - 1);
-}
-
 qsizetype Atlas::memoryBytes() const {
     constexpr qsizetype kCharBytes = sizeof(QChar);
     qsizetype bytes = sizeof(Atlas);

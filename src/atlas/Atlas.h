@@ -54,7 +54,10 @@ class Atlas {
     qsizetype placeCount() const { return static_cast<qsizetype>(places_.size()); }
     const Place& place(qsizetype index) const { return places_[index]; }
     QString placeName(qsizetype index) const;
-    QByteArrayView placeKey(qsizetype index) const;  // PlaceNameKey of the name
+    QByteArrayView placeKey(qsizetype index) const {  // PlaceNameKey of the name
+        const auto at = static_cast<std::size_t>(index);
+        return {keys_.constData() + keyStarts_[at], keyStarts_[at + 1] - keyStarts_[at] - 1};
+    }
 
     qsizetype countryCount() const { return static_cast<qsizetype>(countries_.size()); }
     const Country& country(qsizetype index) const { return countries_[index]; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <cstring>
 
 // Search keys are UTF-8 (atlas/SearchKey.h). What counts in them is letters, Unicode code
 // points, whatever number of bytes each takes: the length of a name, the letters to edit.
@@ -36,6 +37,28 @@ inline char32_t NextLetter(QByteArrayView key, qsizetype& at) {
         return kReplacement;
     }
     return letter;
+}
+
+// Whether every byte of a key is ASCII, so that it holds as many letters as bytes. Eight bytes
+// are looked at at once, the last eight of a key of eight or more overlapping the others.
+inline bool IsAscii(QByteArrayView key) {
+    constexpr quint64 kHighBits = 0x8080808080808080;
+    constexpr qsizetype kWord = sizeof(quint64);
+    quint64 high = 0;
+    quint64 word = 0;
+    for (qsizetype at = 0; at + kWord <= key.size(); at += kWord) {
+        std::memcpy(&word, key.data() + at, kWord);
+        high |= word;
+    }
+    if (key.size() >= kWord) {
+        std::memcpy(&word, key.data() + key.size() - kWord, kWord);
+        high |= word;
+    } else {
+        for (const char byte : key) {
+            high |= static_cast<unsigned char>(byte);
+        }
+    }
+    return (high & kHighBits) == 0;
 }
 
 // The letters of a key, as NextLetter steps through them.

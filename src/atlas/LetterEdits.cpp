@@ -1,9 +1,8 @@
 #include "atlas/LetterEdits.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
-
-#include "atlas/KeyLetters.h"
 
 namespace fortunix::atlas {
 
@@ -17,32 +16,37 @@ bool MoreBitsThan(quint64 bits, int count) {
     return bits != 0;
 }
 
-struct KeyLetters {
-    quint64 letters;  // one bit for each of a to z and 0 to 9; any other letter the last bit
-    qsizetype count;  // as LetterCount counts them
-};
+constexpr quint64 kOtherLetter = quint64(1) << 63;
 
-// Both in one pass over the bytes.
-KeyLetters LettersOf(QByteArrayView key) {
-    KeyLetters found{0, !key.isEmpty() && ContinuesLetter(key.front()) ? 1 : 0};
-    for (const char byte : key) {
-        const auto b = static_cast<unsigned char>(byte);
-        if (b >= 'a' && b <= 'z') {
-            found.letters |= quint64(1) << (b - 'a');
-        } else if (b >= '0' && b <= '9') {
-            found.letters |= quint64(1) << (26 + b - '0');
-        } else if (b != ' ') {
-            found.letters |= quint64(1) << 63;
+// The bit of each byte in LettersOf; none for a space.
+constexpr std::array<quint64, 256> kLetterBits = [] {
+    std::array<quint64, 256> bits{};
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte >= 'a' && byte <= 'z') {
+            bits[byte] = quint64(1) << (byte - 'a');
+        } else if (byte >= '0' && byte <= '9') {
+            bits[byte] = quint64(1) << (26 + byte - '0');
+        } else if (byte != ' ') {
+            bits[byte] = kOtherLetter;
         }
-        found.count += ContinuesLetter(byte) ? 0 : 1;
     }
-    return found;
+    return bits;
+}();
+
+// One bit for each of a to z and 0 to 9 in a key; any other letter the last bit. A key
+// without that bit holds only ASCII letters and digits, one byte each.
+quint64 LettersOf(QByteArrayView key) {
+    quint64 letters = 0;
+    for (const char* byte = key.data(); byte != key.data() + key.size(); ++byte) {
+        letters |= kLetterBits[static_cast<unsigned char>(*byte)];
+    }
+    return letters;
 }
 
 }  // namespace
 
 LetterEditCounter::LetterEditCounter(QByteArrayView typedKey, int limit)
-    : limit_(limit), letters_(LettersOf(typedKey).letters) {
+    : limit_(limit), letters_(LettersOf(typedKey)) {
     for (qsizetype at = 0; at < typedKey.size(); ++length_) {
         const char32_t letter = NextLetter(typedKey, at);
         if (length_ >= kLongest) {
@@ -64,7 +68,7 @@ LetterEditCounter::LetterEditCounter(QByteArrayView typedKey, int limit)
     }
 }
 
-quint64 LetterEditCounter::MatchesOf(char32_t letter) const {
+inline quint64 LetterEditCounter::MatchesOf(char32_t letter) const {
     if (letter < kAscii) {
         return ascii_[letter];
     }
@@ -76,14 +80,11 @@ quint64 LetterEditCounter::MatchesOf(char32_t letter) const {
     return 0;
 }
 
-int LetterEditCounter::Edits(QByteArrayView key) const {
-    // A key has no more letters than bytes: most keys too short go without a look at them.
-    if (length_ == 0 || length_ > kLongest || key.size() < length_ - limit_) {
-        return limit_ + 1;
-    }
-    const KeyLetters keyLetters = LettersOf(key);
-    if (std::abs(length_ - keyLetters.count) > limit_ ||
-        MoreBitsThan(letters_ & ~keyLetters.letters, limit_)) {
+int LetterEditCounter::EditsWithinLength(QByteArrayView key) const {
+    const quint64 keyLetters = LettersOf(key);
+    const bool ascii = (keyLetters & kOtherLetter) == 0;
+    const qsizetype keyLength = ascii ? key.size() : LetterCount(key);
+    if (std::abs(length_ - keyLength) > limit_ || MoreBitsThan(letters_ & ~keyLetters, limit_)) {
         return limit_ + 1;
     }
     const quint64 lastRow = quint64(1) << (length_ - 1);
@@ -92,8 +93,7 @@ int LetterEditCounter::Edits(QByteArrayView key) const {
     quint64 diagonalZero = 0;
     quint64 previousMatches = 0;
     int distance = static_cast<int>(length_);
-    for (qsizetype at = 0; at < key.size();) {
-        const quint64 matches = MatchesOf(NextLetter(key, at));
+    const auto addColumn = [&](quint64 matches) {
         const quint64 swapped = ((~diagonalZero & matches) << 1) & previousMatches;
         diagonalZero = (((matches & plus) + plus) ^ plus) | matches | minus | swapped;
         quint64 rowPlus = minus | ~(diagonalZero | plus);
@@ -108,6 +108,15 @@ int LetterEditCounter::Edits(QByteArrayView key) const {
         plus = rowMinus | ~(diagonalZero | rowPlus);
         minus = rowPlus & diagonalZero;
         previousMatches = matches;
+    };
+    if (ascii) {
+        for (const char byte : key) {
+            addColumn(ascii_[static_cast<unsigned char>(byte)]);
+        }
+    } else {
+        for (qsizetype at = 0; at < key.size();) {
+            addColumn(MatchesOf(NextLetter(key, at)));
+        }
     }
     return std::min(distance, limit_ + 1);
 }

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "atlas/KeyLetters.h"
+
 namespace fortunix::atlas {
 
 // The letters to insert, delete, change or swap with a neighbour to turn the typed key into
@@ -25,11 +27,22 @@ class LetterEditCounter {
     LetterEditCounter(QByteArrayView typedKey, int limit);
 
     // The distance from the typed key to `key`, or the limit + 1 when it is more.
-    int Edits(QByteArrayView key) const;
+    int Edits(QByteArrayView key) const {
+        // A key has no more letters than bytes, and too many when more bytes than the typed
+        // letters and the limit are ASCII: most keys are passed over on their first bytes, here
+        // where the search calls this for every key.
+        const qsizetype mostLetters = length_ + limit_;
+        if (length_ == 0 || length_ > kLongest || key.size() < length_ - limit_ ||
+            (key.size() > mostLetters && IsAscii(key.first(mostLetters + 1)))) {
+            return limit_ + 1;
+        }
+        return EditsWithinLength(key);
+    }
 
   private:
     static constexpr char32_t kAscii = 128;
 
+    int EditsWithinLength(QByteArrayView key) const;
     quint64 MatchesOf(char32_t letter) const;
 
     qsizetype length_ = 0;  // letters of the typed key
