@@ -34,13 +34,13 @@ struct Place {
     quint32 nameStart;       // in the packed names, up to where the next place's name starts
     quint16 country;         // index into the countries
     quint16 division;        // index into the divisions, or kNoDivision
-    quint16 zone = kNoZone;  // index into the zone history (atlas/ZoneHistory.h)
+    quint16 zone = kNoZone;  // index into the zone history (zones/ZoneHistory.h)
 };
 
 // The populated places of the world, read from three tab-separated tables (see
 // tools/atlas/build-atlas.js and atlas/TableRows.h). Names and search keys (UTF-8, like every
 // key: atlas/SearchKey.h) are packed into two long byte arrays so that the 140,000 places
-// stay compact in memory; each ends where the next begins.
+// stay compact in memory: a name ends where the next begins, a key at its line feed.
 //
 // Places have other names, as people know them: "München" or "Muenchen" for Munich. Their
 // texts and search keys stay in the tables as read, one line per place of bar-separated
