@@ -108,7 +108,9 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
         const QString code = QString::fromUtf8(fields[1]);
         const QString name = QString::fromUtf8(fields[2]);
         divisionCodes.Add(*country, fields[1], static_cast<quint16>(atlas.divisions_.size()));
-        atlas.divisions_.push_back({code, name, SearchKey(name), CompactKey(SearchKey(code))});
+        QByteArray nameKey = SearchKey(name);
+        nameKey.squeeze();  // of the room it was written in: thousands of divisions keep theirs
+        atlas.divisions_.push_back({code, name, nameKey, CompactKey(SearchKey(code))});
     });
     divisionCodes.Sort();
 

@@ -269,8 +269,7 @@ void WriteOutAbbreviations(QByteArray& keys, qsizetype start) {
 
 QByteArray SearchKey(QStringView text) {
     QByteArray key;
-    if (AppendLatinKey(key, text)) {
-        key.squeeze();  // the room made for writing it: the atlas keeps thousands of these keys
+    if (text.isEmpty() || AppendLatinKey(key, text)) {
         return key;
     }
     QString folded;
@@ -320,15 +319,25 @@ bool IsCompactFormOf(QByteArrayView compact, QByteArrayView key) {
 }
 
 bool AreInitialsOf(QByteArrayView initials, QByteArrayView key) {
-    qsizetype at = 0;
-    bool same = true;
-    ForEachWord(key, [&](QByteArrayView word) {
-        qsizetype afterFirst = 0;
-        NextLetter(word, afterFirst);
-        same = same && initials.sliced(at).startsWith(word.first(afterFirst));
-        at += same ? afterFirst : 0;
-    });
-    return same && at == initials.size();
+    // Word by word, up to the first that does not fit: divisions are compared by the thousand.
+    qsizetype matched = 0;
+    for (qsizetype at = 0; at < key.size();) {
+        if (key[at] == ' ') {
+            ++at;
+            continue;
+        }
+        const qsizetype wordStart = at;
+        NextLetter(key, at);
+        const QByteArrayView initial = key.sliced(wordStart, at - wordStart);
+        if (!initials.sliced(matched).startsWith(initial)) {
+            return false;
+        }
+        matched += initial.size();
+        while (at < key.size() && key[at] != ' ') {
+            ++at;
+        }
+    }
+    return matched == initials.size();
 }
 
 }  // namespace fortunix::atlas

@@ -54,5 +54,18 @@ TEST(KeyLetters, ReadsOneCodePointALetter) {
     }
 }
 
+// Keys of every length up to three words of eight bytes, with one byte beyond ASCII anywhere.
+TEST(KeyLetters, IsAsciiLooksAtEveryByte) {
+    for (qsizetype length = 0; length <= 24; ++length) {
+        const QByteArray ascii(length, 'a');
+        EXPECT_TRUE(IsAscii(ascii)) << length;
+        for (qsizetype at = 0; at < length; ++at) {
+            QByteArray key = ascii;
+            key[at] = '\xC3';
+            EXPECT_FALSE(IsAscii(key)) << length << " bytes, the one at " << at;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace fortunix::atlas

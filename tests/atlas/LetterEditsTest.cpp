@@ -34,6 +34,8 @@ TEST(LetterEdits, CountsInsertionsDeletionsChangesAndSwaps) {
         {"Cyrillic letters count one each", "москва", "масква", 2, 1},
         {"Cyrillic swap", "мосвка", "москва", 2, 1},
         {"Cyrillic, lengths differ by the limit", "рига", "ригаaa", 2, 2},
+        {"longer in bytes than in letters by its last letter", "ab", "abcé", 2, 2},
+        {"the ninth letter of two bytes, past eight ASCII", "abcdefg", "abcdefghé", 2, 2},
         {"a letter twice in the typed key", "ωωα", "ωαα", 2, 1},
         {"a letter twice, both matched", "ωωα", "ωωα", 2, 0},
         {"one script for another", "tula", "тула", 2, 3},

@@ -25,6 +25,8 @@ TEST(MatchPlaceName, GradesHowCloseTheNameIs) {
         {"two words inside several", "villa de la paz", "la paz", NameMatch::InnerWord},
         {"a later whole word after a part", "san sanford san", "san", NameMatch::Prefix},
         {"inside after a part of a word", "xsan sanford san", "san", NameMatch::InnerWord},
+        {"the last letter differs", "parix", "paris", NameMatch::None},
+        {"the last letter of an inner word differs", "le parix", "paris", NameMatch::None},
         {"start of a word only", "parisville", "paris", NameMatch::None},
         {"start of an inner word only", "le parisien", "paris", NameMatch::None},
         {"inside a word", "sparis", "paris", NameMatch::None},
