@@ -31,15 +31,15 @@ class Words {
             starts_.push_back(start);
             const qsizetype space = text.indexOf(u' ', start);
             const qsizetype end = space < 0 ? text.size() : space;
-            letterSums_.push_back((letterSums_.empty() ? 0 : letterSums_.back()) +
-                                  CompactKey(SearchKey(text.sliced(start, end - start))).size());
+            keyByteSums_.push_back((keyByteSums_.empty() ? 0 : keyByteSums_.back()) +
+                                   CompactKey(SearchKey(text.sliced(start, end - start))).size());
             if (space < 0) {
                 break;
             }
             start = space + 1;
         }
         starts_.push_back(text.size() + 1);
-        letterSums_.insert(letterSums_.begin(), 0);
+        keyByteSums_.insert(keyByteSums_.begin(), 0);
     }
 
     qsizetype Count() const { return static_cast<qsizetype>(starts_.size()) - 1; }
@@ -49,15 +49,15 @@ class Words {
         return text_.sliced(starts_[Index(from)], starts_[Index(to)] - 1 - starts_[Index(from)]);
     }
 
-    qsizetype Letters(qsizetype from, qsizetype to) const {
-        return letterSums_[Index(to)] - letterSums_[Index(from)];
+    qsizetype KeyBytes(qsizetype from, qsizetype to) const {
+        return keyByteSums_[Index(to)] - keyByteSums_[Index(from)];
     }
-    qsizetype LettersOf(qsizetype word) const { return Letters(word, word + 1); }
+    qsizetype KeyBytesOf(qsizetype word) const { return KeyBytes(word, word + 1); }
 
-    // The first word from which the remaining words hold at most `limit` letters.
+    // The first word from which the remaining words add at most `limit` bytes to a key.
     qsizetype FirstStartWithin(qsizetype limit) const {
         qsizetype start = Count();
-        while (start > 0 && Letters(start - 1, Count()) <= limit) {
+        while (start > 0 && KeyBytes(start - 1, Count()) <= limit) {
             --start;
         }
         return start;
@@ -66,8 +66,8 @@ class Words {
   private:
     static std::size_t Index(qsizetype word) { return static_cast<std::size_t>(word); }
     QStringView text_;
-    std::vector<qsizetype> starts_;      // of each word, and one past the end of the last
-    std::vector<qsizetype> letterSums_;  // letters of the words before each
+    std::vector<qsizetype> starts_;       // of each word, and one past the end of the last
+    std::vector<qsizetype> keyByteSums_;  // key bytes of the words before each
 };
 
 // The longest search keys (in bytes) that can name a place, a division or a country.
@@ -120,12 +120,12 @@ PlaceQuery SplitLookupQuery(const Atlas& atlas, const QString& query) {
     // make a city at all, and the longer cities narrow its candidates down.
     std::optional<std::vector<CityCandidate>> shortestCity;
     for (qsizetype cityEnd = 1; cityEnd + 2 <= count; ++cityEnd) {
-        if (words.Letters(0, cityEnd) > longest.place) {
+        if (words.KeyBytes(0, cityEnd) > longest.place) {
             break;  // no place name is that long, nor a longer city's
         }
         // A city without letters matches nothing, and one ending in a word without letters
         // matches as the city without it, whose cuts give that word to the state.
-        if (words.LettersOf(cityEnd - 1) == 0) {
+        if (words.KeyBytesOf(cityEnd - 1) == 0) {
             continue;
         }
         const QStringView city = words.Run(0, cityEnd);
@@ -143,14 +143,14 @@ PlaceQuery SplitLookupQuery(const Atlas& atlas, const QString& query) {
             if (stateEnd > cityEnd + 1) {
                 // A state too long to name a division, before a country too long to name a
                 // country, ranks the city's places as the shortest state does: skip ahead.
-                if (words.Letters(cityEnd, stateEnd) > longest.division &&
+                if (words.KeyBytes(cityEnd, stateEnd) > longest.division &&
                     stateEnd < firstCountryStart) {
                     stateEnd = firstCountryStart - 1;
                     continue;
                 }
                 // A state ending in a word without letters ranks them as the state without
                 // that word, whose country begins with it.
-                if (words.LettersOf(stateEnd - 1) == 0) {
+                if (words.KeyBytesOf(stateEnd - 1) == 0) {
                     continue;
                 }
             }
@@ -158,7 +158,7 @@ PlaceQuery SplitLookupQuery(const Atlas& atlas, const QString& query) {
             const QStringView country = words.Run(stateEnd, count);
             // A field too long to name anything ranks as an empty one, without the cost of
             // its search key.
-            const bool stateMayName = words.Letters(cityEnd, stateEnd) <= longest.division;
+            const bool stateMayName = words.KeyBytes(cityEnd, stateEnd) <= longest.division;
             const bool countryMayName = stateEnd >= firstCountryStart;
             const std::vector<RankedPlace> ranked =
                 RankCandidates(atlas, candidates, stateMayName ? state : QStringView(),
