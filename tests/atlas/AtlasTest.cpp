@@ -74,6 +74,15 @@ TEST(Atlas, ReadsTheLastLineOfEveryTableWithoutALineBreak) {
     }
 }
 
+// The places come grouped by country and the country is looked up when it changes: the first
+// row too, even with no country at all.
+TEST(Atlas, AFirstPlaceWithoutACountryIsSkipped) {
+    const Atlas atlas = Atlas::FromTables("FR\tFrance\t\n", "",
+                                          "Nowhere\t\t\t1\t2\t3\nParis\tFR\t\t48.85\t2.35\t2000\n");
+    ASSERT_EQ(atlas.placeCount(), 1);
+    EXPECT_EQ(atlas.placeName(0), u"Paris");
+}
+
 TEST(Atlas, EmptyTablesGiveAnEmptyAtlas) {
     const Atlas atlas = Atlas::FromTables({}, {}, {});
     EXPECT_EQ(atlas.placeCount(), 0);
