@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <algorithm>
-#include <limits>
+#include <optional>
+#include <span>
+#include <string_view>
 #include <utility>
 
 #include "atlas/SearchKey.h"
@@ -12,38 +14,66 @@ namespace fortunix::atlas {
 
 namespace {
 
-bool IsAscii(QByteArrayView text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+std::string_view View(QByteArrayView bytes) {
+    return {bytes.data(), static_cast<std::size_t>(bytes.size())};
 }
 
-void AppendUtf8(QString& text, QByteArrayView utf8) {
-    if (IsAscii(utf8)) {
-        text.append(QLatin1StringView(utf8.data(), utf8.size()));  // nothing to decode
-    } else {
-        text.append(QString::fromUtf8(utf8));
+// Codes are a few bytes: compared here rather than by a call for each.
+bool CodeBefore(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (a[i] != b[i]) {
+            return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+        }
     }
+    return a.size() < b.size();
 }
 
-// The divisions of one country by code, found without building a string for every place.
+bool SameCode(std::string_view a, std::string_view b) {
+    return !CodeBefore(a, b) && !CodeBefore(b, a);
+}
+
+// The divisions of every country by code, found without building a string for every place.
+// The codes are views into the divisions table, which is kept while the places are read.
 class DivisionCodes {
   public:
-    void Add(QByteArrayView code, quint16 division) {
-        codes_.push_back({code.toByteArray(), division});
+    void Add(quint16 country, QByteArrayView code, quint16 division) {
+        codes_.push_back({country, View(code), division});
     }
-    void Sort() { std::sort(codes_.begin(), codes_.end()); }
+    void Sort() {
+        std::sort(codes_.begin(), codes_.end(), [](const Entry& a, const Entry& b) {
+            if (a.country != b.country) {
+                return a.country < b.country;
+            }
+            return a.code != b.code ? CodeBefore(a.code, b.code) : a.division < b.division;
+        });
+    }
+
+    // Those of one country, before the first Find: the places come grouped by country.
+    void Choose(quint16 country) {
+        const auto [first, last] =
+            std::equal_range(codes_.begin(), codes_.end(), Entry{country, {}, 0},
+                             [](const Entry& a, const Entry& b) { return a.country < b.country; });
+        chosen_ = {first, last};
+    }
+
     quint16 Find(QByteArrayView code) const {
-        const auto found = std::lower_bound(
-            codes_.begin(), codes_.end(), code,
-            [](const std::pair<QByteArray, quint16>& entry, QByteArrayView wanted) {
-                return QByteArrayView(entry.first) < wanted;
-            });
-        return found != codes_.end() && QByteArrayView(found->first) == code ? found->second
-                                                                             : kNoDivision;
+        const auto found = std::lower_bound(chosen_.begin(), chosen_.end(), View(code),
+                                            [](const Entry& entry, std::string_view wanted) {
+                                                return CodeBefore(entry.code, wanted);
+                                            });
+        return found != chosen_.end() && SameCode(found->code, View(code)) ? found->division
+                                                                           : kNoDivision;
     }
 
   private:
-    std::vector<std::pair<QByteArray, quint16>> codes_;
+    struct Entry {
+        quint16 country;
+        std::string_view code;
+        quint16 division;
+    };
+    std::vector<Entry> codes_;
+    std::span<const Entry> chosen_;
 };
 
 }  // namespace
@@ -57,18 +87,18 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
             return;
         }
         Country country{QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1]), {}};
-        country.names.append(country.code.toLower());
+        country.names.append(country.code.toLower().toUtf8());
         country.names.append(CompactKey(SearchKey(country.name)));
-        if (fields.size() > 2 && !fields[2].isEmpty()) {
-            for (const QString& other : QString::fromUtf8(fields[2]).split(u'|')) {
-                country.names.append(CompactKey(SearchKey(other)));
-            }
+        ListItems others(fields.size() > 2 ? fields[2] : QByteArrayView());
+        for (QByteArrayView other; others.Next(other);) {
+            country.names.append(CompactKey(SearchKey(QString::fromUtf8(other))));
         }
         countryIndex.insert(fields[0].toByteArray(), static_cast<quint16>(atlas.countries_.size()));
         atlas.countries_.push_back(std::move(country));
     });
 
-    std::vector<DivisionCodes> divisionCodes(atlas.countries_.size());
+    DivisionCodes divisionCodes;
+    atlas.divisions_.reserve(static_cast<std::size_t>(CountByte(divisions, '\n')) + 1);
     ForEachRow(divisions, [&](const std::vector<QByteArrayView>& fields) {
         const auto country = countryIndex.constFind(fields.front().toByteArray());
         if (fields.size() < 3 || country == countryIndex.cend() ||
@@ -77,24 +107,23 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
         }
         const QString code = QString::fromUtf8(fields[1]);
         const QString name = QString::fromUtf8(fields[2]);
-        const QString nameKey = SearchKey(name);
-        divisionCodes[*country].Add(fields[1], static_cast<quint16>(atlas.divisions_.size()));
-        atlas.divisions_.push_back({code, name, nameKey, CompactKey(SearchKey(code)),
-                                    CompactKey(nameKey), InitialsOf(nameKey)});
+        divisionCodes.Add(*country, fields[1], static_cast<quint16>(atlas.divisions_.size()));
+        QByteArray nameKey = SearchKey(name);
+        nameKey.squeeze();  // of the room it was written in: thousands of divisions keep theirs
+        atlas.divisions_.push_back({code, name, nameKey, CompactKey(SearchKey(code))});
     });
-    for (DivisionCodes& codes : divisionCodes) {
-        codes.Sort();
-    }
+    divisionCodes.Sort();
 
-    // Room for every place at once, so that the long strings are not copied as they grow.
-    // A name takes about a quarter of its row.
-    const auto rows = static_cast<std::size_t>(std::count(places.begin(), places.end(), '\n'));
-    atlas.places_.reserve(rows + 1);
+    // Room for every place at once (a line is at most a place), so that nothing is copied as
+    // it grows; the names and their keys take about a quarter of a row each.
+    const auto lines = static_cast<std::size_t>(CountByte(places, '\n'));
+    atlas.places_.reserve(lines + 1);
+    atlas.keyStarts_.reserve(lines + 2);
     atlas.names_.reserve(places.size() / 3);
     atlas.keys_.reserve(places.size() / 3);
 
     // The rows come grouped by country, so the country is looked up only when it changes.
-    QByteArrayView lastCountryCode;
+    std::optional<QByteArrayView> lastCountryCode;
     quint16 lastCountry = 0;
     ForEachRow(places, [&](const std::vector<QByteArrayView>& fields) {
         Place place{};
@@ -102,72 +131,60 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
             !ParseNumber(fields[4], place.longitude) || !ParseNumber(fields[5], place.population)) {
             return;
         }
-        if (fields[1] != lastCountryCode) {
+        if (!lastCountryCode || !SameCode(View(fields[1]), View(*lastCountryCode))) {
             const auto country = countryIndex.constFind(fields[1].toByteArray());
             if (country == countryIndex.cend()) {
                 return;
             }
             lastCountryCode = fields[1];
             lastCountry = *country;
-        }
-        const qsizetype nameStart = atlas.names_.size();
-        AppendUtf8(atlas.names_, fields[0]);
-        const qsizetype nameLength = atlas.names_.size() - nameStart;
-        const QString key = PlaceNameKey(QStringView(atlas.names_).sliced(nameStart));
-        constexpr qsizetype kLongest = std::numeric_limits<quint16>::max();
-        if (nameLength > kLongest || key.size() > kLongest) {
-            atlas.names_.truncate(nameStart);
-            return;
+            divisionCodes.Choose(lastCountry);
         }
         place.country = lastCountry;
-        place.division = divisionCodes[lastCountry].Find(fields[2]);
-        place.nameStart = static_cast<quint32>(nameStart);
-        place.nameLength = static_cast<quint16>(nameLength);
-        place.keyStart = static_cast<quint32>(atlas.keys_.size());
-        place.keyLength = static_cast<quint16>(key.size());
-        atlas.keys_.append(key);
-        atlas.keys_.append(u'\n');  // lets a search of the packed keys see where each ends
+        place.division = divisionCodes.Find(fields[2]);
+        place.nameStart = static_cast<quint32>(atlas.names_.size());
+        atlas.names_.append(fields[0]);
+        atlas.keyStarts_.push_back(static_cast<quint32>(atlas.keys_.size()));
+        AppendPlaceNameKey(atlas.keys_, fields[0]);
+        atlas.keys_.append('\n');  // lets a search of the packed keys see where each ends
         atlas.places_.push_back(place);
     });
+    atlas.keyStarts_.push_back(static_cast<quint32>(atlas.keys_.size()));
 
     atlas.names_.squeeze();
     atlas.keys_.squeeze();
-    atlas.places_.shrink_to_fit();
     return atlas;
 }
 
-QStringView Atlas::placeName(qsizetype index) const {
-    const Place& p = places_[index];
-    return QStringView(names_).sliced(p.nameStart, p.nameLength);
-}
-
-QStringView Atlas::placeKey(qsizetype index) const {
-    const Place& p = places_[index];
-    return QStringView(keys_).sliced(p.keyStart, p.keyLength);
+QString Atlas::placeName(qsizetype index) const {
+    const auto at = static_cast<std::size_t>(index);
+    const qsizetype end = at + 1 < places_.size() ? places_[at + 1].nameStart : names_.size();
+    return QString::fromUtf8(
+        QByteArrayView(names_).sliced(places_[at].nameStart).first(end - places_[at].nameStart));
 }
 
 qsizetype Atlas::memoryBytes() const {
     constexpr qsizetype kCharBytes = sizeof(QChar);
     qsizetype bytes = sizeof(Atlas);
-    bytes += static_cast<qsizetype>(places_.capacity() * sizeof(Place));
-    bytes += (names_.capacity() + keys_.capacity()) * kCharBytes;
+    bytes += static_cast<qsizetype>(places_.capacity() * sizeof(Place) +
+                                    keyStarts_.capacity() * sizeof(quint32));
+    bytes += names_.capacity() + keys_.capacity();
     for (const Country& country : countries_) {
         bytes += qsizetype(sizeof(Country)) +
                  (country.code.capacity() + country.name.capacity()) * kCharBytes;
-        for (const QString& name : country.names) {
-            bytes += qsizetype(sizeof(QString)) + name.capacity() * kCharBytes;
+        for (const QByteArray& name : country.names) {
+            bytes += qsizetype(sizeof(QByteArray)) + name.capacity();
         }
     }
     bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
-    bytes += static_cast<qsizetype>(otherNames_.capacity() * sizeof(OtherName) +
-                                    otherKeyLengths_.capacity() +
-                                    firstOtherNames_.capacity() * sizeof(quint32));
+    bytes += static_cast<qsizetype>(
+        (otherKeyStarts_.capacity() + firstOtherNames_.capacity() + otherNameLines_.capacity()) *
+            sizeof(quint32) +
+        otherKeyLengths_.capacity());
     for (const Division& division : divisions_) {
         bytes += qsizetype(sizeof(Division)) +
-                 (division.code.capacity() + division.name.capacity() +
-                  division.nameKey.capacity() + division.codeKey.capacity() +
-                  division.compactName.capacity() + division.initials.capacity()) *
-                     kCharBytes;
+                 (division.code.capacity() + division.name.capacity()) * kCharBytes +
+                 division.nameKey.capacity() + division.codeKey.capacity();
     }
     return bytes;
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
-#include <QStringView>
 #include <utility>
 #include <vector>
 
@@ -15,46 +14,37 @@ inline constexpr qsizetype kMainName = -1;  // in place of an index of another n
 inline constexpr quint16 kNoZone = 0xFFFF;  // a place without a zone: no zone history holds it
 
 struct Country {
-    QString code;       // two letters, "FR"
-    QString name;       // the English name shown, "France"
-    QStringList names;  // compact search keys of every name and code a user may type
+    QString code;          // two letters, "FR"
+    QString name;          // the English name shown, "France"
+    QByteArrayList names;  // compact search keys of every name and code a user may type
 };
 
 // A first-level division of a country: a state, province or region.
 struct Division {
-    QString code;         // as the gazetteer has it: "NY", "11", "ENG"
-    QString name;         // "Île-de-France"
-    QString nameKey;      // search key of the name, "ile de france"
-    QString codeKey;      // "ny", "11", "eng"
-    QString compactName;  // "iledefrance"
-    QString initials;     // "idf"
+    QString code;        // as the gazetteer has it: "NY", "11", "ENG"
+    QString name;        // "Île-de-France"
+    QByteArray nameKey;  // search key of the name, "ile de france"
+    QByteArray codeKey;  // compact search key of the code: "ny", "11", "eng"
 };
 
 struct Place {
     double latitude;   // degrees, north positive
     double longitude;  // degrees, east positive
     quint32 population;
-    quint16 country;   // index into the countries
-    quint16 division;  // index into the divisions, or kNoDivision
-    quint32 nameStart;
-    quint32 keyStart;
-    quint16 nameLength;
-    quint16 keyLength;
-    quint16 zone = kNoZone;  // index into the zone history (atlas/ZoneHistory.h)
+    quint32 nameStart;       // in the packed names, up to where the next place's name starts
+    quint16 country;         // index into the countries
+    quint16 division;        // index into the divisions, or kNoDivision
+    quint16 zone = kNoZone;  // index into the zone history (zones/ZoneHistory.h)
 };
 
-// Another name of a place, as people know it: "München" or "Muenchen" for Munich. Its text
-// and search key lie in the loaded tables, each up to the next bar or line end.
-struct OtherName {
-    quint32 nameStart;  // UTF-8, in the names table; or kKeyInCapitals
-    quint32 keyStart;   // in the keys table; ASCII, as a Latin keyboard types them
-};                      // (its length is kept apart)
-// The name is its key with capital initials ("Roma" for "roma"), not written out.
-inline constexpr quint32 kKeyInCapitals = 0xFFFFFFFF;
-
 // The populated places of the world, read from three tab-separated tables (see
-// tools/atlas/build-atlas.js). Names and search keys are packed into two long strings so that
-// the 140,000 places stay compact in memory.
+// tools/atlas/build-atlas.js and atlas/TableRows.h). Names and search keys (UTF-8, like every
+// key: atlas/SearchKey.h) are packed into two long byte arrays so that the 140,000 places
+// stay compact in memory: a name ends where the next begins, a key at its line feed.
+//
+// Places have other names, as people know them: "München" or "Muenchen" for Munich. Their
+// texts and search keys stay in the tables as read, one line per place of bar-separated
+// names; an empty name is its key with capital initials ("Roma" for "roma").
 class Atlas {
   public:
     // Lines starting with '#' are comments; rows that cannot be read are skipped.
@@ -63,8 +53,11 @@ class Atlas {
 
     qsizetype placeCount() const { return static_cast<qsizetype>(places_.size()); }
     const Place& place(qsizetype index) const { return places_[index]; }
-    QStringView placeName(qsizetype index) const;
-    QStringView placeKey(qsizetype index) const;  // PlaceNameKey of the name
+    QString placeName(qsizetype index) const;
+    QByteArrayView placeKey(qsizetype index) const {  // PlaceNameKey of the name
+        const auto at = static_cast<std::size_t>(index);
+        return {keys_.constData() + keyStarts_[at], keyStarts_[at + 1] - keyStarts_[at] - 1};
+    }
 
     qsizetype countryCount() const { return static_cast<qsizetype>(countries_.size()); }
     const Country& country(qsizetype index) const { return countries_[index]; }
@@ -80,21 +73,21 @@ class Atlas {
                           QByteArrayView countryNames);
 
     // The other names, ordered by place.
-    qsizetype otherNameCount() const { return static_cast<qsizetype>(otherNames_.size()); }
+    qsizetype otherNameCount() const { return static_cast<qsizetype>(otherKeyStarts_.size()); }
     qsizetype otherNamePlace(qsizetype index) const;
     QString otherName(qsizetype index) const;
     QByteArrayView otherNameKey(qsizetype index) const {
         const auto at = static_cast<std::size_t>(index);
-        return {otherKeysTable_.constData() + otherNames_[at].keyStart, otherKeyLengths_[at]};
+        return {otherKeysTable_.constData() + otherKeyStarts_[at], otherKeyLengths_[at]};
     }
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
 
-    // The places whose main key, and the other names whose key, hold `text` as whole words
-    // ("new york" in "new york city", not "york" in "yorkshire"), in ascending order: the
-    // quick first cut of a search, made on the packed keys at once (AtlasKeyScan.cpp).
-    std::vector<qsizetype> placesWithKeyHolding(QStringView text) const;
-    std::vector<qsizetype> otherNamesWithKeyHolding(QStringView text) const;
+    // The places whose main key, and the other names whose key, hold the search key `key` as
+    // whole words ("new york" in "new york city", not "york" in "yorkshire"), in ascending
+    // order: the quick first cut of a search, made on the packed keys at once (AtlasKeyScan.cpp).
+    std::vector<qsizetype> placesWithKeyHolding(QByteArrayView key) const;
+    std::vector<qsizetype> otherNamesWithKeyHolding(QByteArrayView key) const;
 
     // Gives each place its zone from the table of tools/atlas/build-zones.js: runs of places
     // in the places' order that share a zone (PlaceZones.cpp). A table that does not cover
@@ -108,13 +101,15 @@ class Atlas {
     std::vector<Country> countries_;
     std::vector<Division> divisions_;
     std::vector<Place> places_;
-    QString names_;
-    QString keys_;
-    QByteArray otherNamesTable_;  // the tables as read; other names point into them
+    QByteArray names_;
+    QByteArray keys_;                 // each key followed by a line feed
+    std::vector<quint32> keyStarts_;  // of each place, and the end of the last
+    QByteArray otherNamesTable_;      // the tables as read; other names point into them
     QByteArray otherKeysTable_;
-    std::vector<OtherName> otherNames_;
-    std::vector<quint8> otherKeyLengths_;   // apart, since 8 bytes pack better than 9
+    std::vector<quint32> otherKeyStarts_;  // of each other name
+    std::vector<quint8> otherKeyLengths_;
     std::vector<quint32> firstOtherNames_;  // of each place, and one past the last
+    std::vector<quint32> otherNameLines_;   // where each place's line of names starts
 };
 
 }  // namespace fortunix::atlas

@@ -7,6 +7,7 @@
 // The keys lie packed one after another, each ending in a line break or bar, so one pass of
 // a fast substring search over all of them replaces a comparison per key. Only hits of whole
 // words count: every way a typed city can match a name begins and ends at word boundaries.
+// Keys are UTF-8, of main and other names alike: a search of their bytes finds their letters.
 
 namespace fortunix::atlas {
 
@@ -56,12 +57,16 @@ void ForEachOccurrence(QByteArrayView packed, QByteArrayView text, Hit hit) {
     }
 }
 
-QByteArrayView BytesOf(QStringView text) {
-    return {reinterpret_cast<const char*>(text.utf16()), text.size() * qsizetype(sizeof(char16_t))};
+// Whether a byte can stand in a key's word: keys hold letters, digits and single spaces, and
+// every byte of a letter beyond ASCII is 0x80 or above in UTF-8. Anything else, a space or
+// what separates one key from the next, bounds a word.
+bool IsWordByte(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return b >= 0x80 || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z');
 }
 
 // Among items ordered by where their key starts, the one whose key holds the `length`
-// characters at `at`, or -1; the search starts at `from`, the item of the previous hit.
+// bytes at `at`, or -1; the search starts at `from`, the item of the previous hit.
 template <typename KeyStart, typename KeyLength>
 qsizetype ItemHolding(qsizetype count, qsizetype from, qsizetype at, qsizetype length,
                       KeyStart keyStart, KeyLength keyLength) {
@@ -81,68 +86,42 @@ qsizetype ItemHolding(qsizetype count, qsizetype from, qsizetype at, qsizetype l
     return at + length <= keyStart(low - 1) + keyLength(low - 1) ? low - 1 : -1;
 }
 
-}  // namespace
-
-std::vector<qsizetype> Atlas::placesWithKeyHolding(QStringView text) const {
+// The items (places, or other names) whose key holds `key` as whole words, in ascending
+// order, each once: their keys lie in `packed` at keyStart(item), keyLength(item) bytes long.
+template <typename KeyStart, typename KeyLength>
+std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed, qsizetype count,
+                                           KeyStart keyStart, KeyLength keyLength,
+                                           QByteArrayView key) {
     std::vector<qsizetype> found;
-    const auto keyStart = [this](qsizetype index) {
-        return qsizetype(places_[static_cast<std::size_t>(index)].keyStart);
-    };
-    const auto keyLength = [this](qsizetype index) {
-        return qsizetype(places_[static_cast<std::size_t>(index)].keyLength);
-    };
-    // The keys are searched as bytes: a hit in the middle of a letter is none. The high byte
-    // of the last letter, zero for every Latin letter and everywhere else too, is left out of
-    // the bytes sought; the few wrong hits that lets through the caller's full match drops.
-    QByteArrayView needle = BytesOf(text);
-    while (needle.size() > 1 && needle.back() == '\0') {
-        needle.chop(1);
-    }
-    ForEachOccurrence(BytesOf(keys_), needle, [&](qsizetype byte) {
-        if (byte % qsizetype(sizeof(char16_t)) != 0) {
-            return;
-        }
-        const qsizetype at = byte / qsizetype(sizeof(char16_t));
-        const auto bounds = [](QChar c) { return c == u' ' || c == u'\n'; };
-        if ((at > 0 && !bounds(keys_[at - 1])) ||
-            (at + text.size() < keys_.size() && !bounds(keys_[at + text.size()]))) {
+    ForEachOccurrence(packed, key, [&](qsizetype at) {
+        const qsizetype end = at + key.size();
+        if ((at > 0 && IsWordByte(packed[at - 1])) ||
+            (end < packed.size() && IsWordByte(packed[end]))) {
             return;  // not whole words
         }
         const qsizetype from = found.empty() ? 0 : found.back();
-        const qsizetype place =
-            ItemHolding(placeCount(), from, at, text.size(), keyStart, keyLength);
-        if (place >= 0 && (found.empty() || found.back() != place)) {
-            found.push_back(place);
+        const qsizetype item = ItemHolding(count, from, at, key.size(), keyStart, keyLength);
+        if (item >= 0 && (found.empty() || found.back() != item)) {
+            found.push_back(item);
         }
     });
     return found;
 }
 
-std::vector<qsizetype> Atlas::otherNamesWithKeyHolding(QStringView text) const {
-    std::vector<qsizetype> found;
-    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x80; })) {
-        return found;  // other names have ASCII keys only
-    }
-    const QByteArray ascii = text.toLatin1();
-    const auto keyStart = [this](qsizetype index) {
-        return qsizetype(otherNames_[static_cast<std::size_t>(index)].keyStart);
-    };
-    const auto keyLength = [this](qsizetype index) { return otherNameKey(index).size(); };
-    const QByteArrayView table = otherKeysTable_;
-    ForEachOccurrence(table, QByteArrayView(ascii), [&](qsizetype at) {
-        const auto bounds = [](char c) { return c == ' ' || c == '|' || c == '\n' || c == '\r'; };
-        if ((at > 0 && !bounds(table[at - 1])) ||
-            (at + ascii.size() < table.size() && !bounds(table[at + ascii.size()]))) {
-            return;  // not whole words
-        }
-        const qsizetype from = found.empty() ? 0 : found.back();
-        const qsizetype other =
-            ItemHolding(otherNameCount(), from, at, ascii.size(), keyStart, keyLength);
-        if (other >= 0 && (found.empty() || found.back() != other)) {
-            found.push_back(other);
-        }
-    });
-    return found;
+}  // namespace
+
+std::vector<qsizetype> Atlas::placesWithKeyHolding(QByteArrayView key) const {
+    return ItemsWithKeyHolding(
+        keys_, placeCount(),
+        [this](qsizetype index) { return qsizetype(keyStarts_[std::size_t(index)]); },
+        [this](qsizetype index) { return placeKey(index).size(); }, key);
+}
+
+std::vector<qsizetype> Atlas::otherNamesWithKeyHolding(QByteArrayView key) const {
+    return ItemsWithKeyHolding(
+        otherKeysTable_, otherNameCount(),
+        [this](qsizetype index) { return qsizetype(otherKeyStarts_[std::size_t(index)]); },
+        [this](qsizetype index) { return otherNameKey(index).size(); }, key);
 }
 
 }  // namespace fortunix::atlas

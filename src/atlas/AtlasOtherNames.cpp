@@ -1,66 +1,19 @@
 #include <QHash>
 #include <algorithm>
+#include <utility>
 
 #include "atlas/Atlas.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 
 // The other names of places and countries (see tools/atlas/build-names.js). The names and
-// their keys stay in the tables as they were read and are found by where they start, so that
-// a quarter of a million names cost no copy, and no decoding until one is shown.
+// their keys stay in the tables as they were read, so that a quarter of a million names cost
+// no copy, and no decoding until one is shown. A key is found by where it starts; a name by
+// its place's line, since names are shown far less often than keys are compared.
 
 namespace fortunix::atlas {
 
 namespace {
-
-bool IsNameEnd(char c) {
-    return c == '|' || c == '\n' || c == '\r';
-}
-
-// The text from `start` to the next bar or line end.
-QByteArrayView PartAt(const QByteArray& table, quint32 start) {
-    const char* const first = table.constData() + start;
-    const char* const end = table.constData() + table.size();
-    return QByteArrayView(first, std::find_if(first, end, IsNameEnd));
-}
-
-// The lines of a table after its opening comments, empty lines included, one at a time.
-class Lines {
-  public:
-    explicit Lines(QByteArrayView table) : table_(table) {
-        while (position_ < table_.size() && table_[position_] == '#') {
-            Next();
-        }
-    }
-
-    // The number of lines left.
-    qsizetype Count() const {
-        const QByteArrayView rest = table_.sliced(position_);
-        return rest.count('\n') + (!rest.isEmpty() && !rest.endsWith('\n') ? 1 : 0);
-    }
-
-    QByteArrayView Next() {
-        qsizetype end = table_.indexOf('\n', position_);
-        if (end < 0) {
-            end = table_.size();
-        }
-        const QByteArrayView line = table_.sliced(position_, end - position_);
-        position_ = std::min(end + 1, table_.size());
-        return line;
-    }
-
-  private:
-    QByteArrayView table_;
-    qsizetype position_ = 0;
-};
-
-// Takes the text up to the next bar off the front of `list`.
-QByteArrayView TakeUpToBar(QByteArrayView& list) {
-    const qsizetype bar = list.indexOf('|');
-    const QByteArrayView part = bar < 0 ? list : list.first(bar);
-    list = bar < 0 ? QByteArrayView() : list.sliced(bar + 1);
-    return part;
-}
 
 constexpr qsizetype kLongestKey = 255;
 
@@ -68,46 +21,56 @@ quint32 OffsetIn(const QByteArray& table, QByteArrayView part) {
     return static_cast<quint32>(part.data() - table.constData());
 }
 
-bool IsAscii(QByteArrayView key) {
-    return std::all_of(key.begin(), key.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 }  // namespace
 
 void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
                              QByteArrayView countryNames) {
-    otherNames_.clear();
+    otherKeyStarts_.clear();
     otherKeyLengths_.clear();
     firstOtherNames_.clear();
+    otherNameLines_.clear();
     otherNamesTable_ = std::move(placeNames);
     otherKeysTable_ = std::move(placeNameKeys);
-    Lines nameLines(otherNamesTable_);
-    Lines keyLines(otherKeysTable_);
-    if (nameLines.Count() == placeCount() && keyLines.Count() == placeCount()) {
-        // Room for every key at once: a key ends at a bar or at the end of its line.
-        const auto keyCount =
-            static_cast<std::size_t>(QByteArrayView(otherKeysTable_).count('|') + keyLines.Count());
-        otherNames_.reserve(keyCount);
-        otherKeyLengths_.reserve(keyCount);
-        firstOtherNames_.reserve(static_cast<std::size_t>(placeCount()) + 1);
-        for (qsizetype place = 0; place < placeCount(); ++place) {
-            firstOtherNames_.push_back(static_cast<quint32>(otherNames_.size()));
-            QByteArrayView names = nameLines.Next();
-            QByteArrayView keys = keyLines.Next();
-            while (!keys.isEmpty()) {
-                const QByteArrayView name = TakeUpToBar(names);
-                const QByteArrayView key = TakeUpToBar(keys);
-                if (key.isEmpty() || key.size() > kLongestKey || !IsAscii(key)) {
-                    break;  // a damaged line: its remaining names are left out
-                }
-                otherNames_.push_back(
-                    {name.isEmpty() ? kKeyInCapitals : OffsetIn(otherNamesTable_, name),
-                     OffsetIn(otherKeysTable_, key)});
-                otherKeyLengths_.push_back(static_cast<quint8>(key.size()));
+
+    // Room for every key at once, and no more: a line holds one key more than it has bars.
+    qsizetype keyCount = CountByte(otherKeysTable_, '|');
+    TableLines countedLines(otherKeysTable_);
+    for (QByteArrayView line; countedLines.Next(line);) {
+        keyCount += line.isEmpty() ? 0 : 1;
+    }
+    otherKeyStarts_.reserve(static_cast<std::size_t>(keyCount));
+    otherKeyLengths_.reserve(static_cast<std::size_t>(keyCount));
+    firstOtherNames_.reserve(static_cast<std::size_t>(placeCount()) + 1);
+    otherNameLines_.reserve(static_cast<std::size_t>(placeCount()));
+
+    // One line of each table per place, in the places' order.
+    TableLines nameLines(otherNamesTable_);
+    TableLines keyLines(otherKeysTable_);
+    QByteArrayView nameLine;
+    QByteArrayView keyLine;
+    bool linesLeft = true;
+    for (qsizetype place = 0; place < placeCount() && linesLeft; ++place) {
+        linesLeft = nameLines.Next(nameLine) && keyLines.Next(keyLine);
+        firstOtherNames_.push_back(static_cast<quint32>(otherKeyStarts_.size()));
+        otherNameLines_.push_back(OffsetIn(otherNamesTable_, nameLine));
+        ListItems keys(keyLine);
+        for (QByteArrayView key; linesLeft && keys.Next(key);) {
+            if (key.isEmpty() || key.size() > kLongestKey) {
+                break;  // a damaged line: its remaining names are left out
             }
+            otherKeyStarts_.push_back(OffsetIn(otherKeysTable_, key));
+            otherKeyLengths_.push_back(static_cast<quint8>(key.size()));
         }
-        firstOtherNames_.push_back(static_cast<quint32>(otherNames_.size()));
+    }
+    firstOtherNames_.push_back(static_cast<quint32>(otherKeyStarts_.size()));
+    if (!linesLeft || nameLines.Next(nameLine) || keyLines.Next(keyLine)) {
+        // Tables of another length belong to other places: none of their names is kept.
+        otherKeyStarts_ = {};
+        otherKeyLengths_ = {};
+        firstOtherNames_ = {};
+        otherNameLines_ = {};
+        otherNamesTable_ = {};
+        otherKeysTable_ = {};
     }
 
     QHash<QByteArray, qsizetype> countryIndex;
@@ -119,9 +82,10 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
         if (fields.size() < 2 || country == countryIndex.cend()) {
             return;
         }
-        QStringList& known = countries_[*country].names;
-        for (QByteArrayView names = fields[1]; !names.isEmpty();) {
-            const QString key = CompactKey(SearchKey(QString::fromUtf8(TakeUpToBar(names))));
+        QByteArrayList& known = countries_[*country].names;
+        ListItems names(fields[1]);
+        for (QByteArrayView name; names.Next(name);) {
+            const QByteArray key = CompactKey(SearchKey(QString::fromUtf8(name)));
             if (!key.isEmpty() && !known.contains(key)) {
                 known.append(key);
             }
@@ -136,17 +100,28 @@ qsizetype Atlas::otherNamePlace(qsizetype index) const {
 }
 
 QString Atlas::otherName(qsizetype index) const {
-    const OtherName& other = otherNames_[static_cast<std::size_t>(index)];
-    if (other.nameStart != kKeyInCapitals) {
-        return QString::fromUtf8(PartAt(otherNamesTable_, other.nameStart));
-    }
-    QString name = QString::fromLatin1(otherNameKey(index));
-    for (qsizetype at = 0; at < name.size(); ++at) {
-        if (at == 0 || name[at - 1] == u' ') {
-            name[at] = name[at].toUpper();
+    // The name stands in its place's line as the key stands in the keys' line.
+    const qsizetype place = otherNamePlace(index);
+    const auto at = static_cast<std::size_t>(place);
+    QByteArrayView line = QByteArrayView(otherNamesTable_).sliced(otherNameLines_[at]);
+    TableLines(line).Next(line);
+    ListItems names(line);
+    QByteArrayView name;
+    for (qsizetype item = firstOtherNames_[at]; item <= index; ++item) {
+        if (!names.Next(name)) {
+            name = {};
         }
     }
-    return name;
+    if (!name.isEmpty()) {
+        return QString::fromUtf8(name);
+    }
+    QString capitalized = QString::fromUtf8(otherNameKey(index));
+    for (qsizetype letter = 0; letter < capitalized.size(); ++letter) {
+        if (letter == 0 || capitalized[letter - 1] == u' ') {
+            capitalized[letter] = capitalized[letter].toUpper();
+        }
+    }
+    return capitalized;
 }
 
 std::pair<qsizetype, qsizetype> Atlas::otherNamesOf(qsizetype place) const {

@@ -1,17 +1,12 @@
 #include "atlas/BuiltInAtlas.h"
 
-#include <QResource>
 #include <memory>
+
+#include "atlas/BuiltInTables.h"
 
 namespace fortunix::atlas {
 
 namespace {
-
-// Decompressed straight from the resource, without the copy that reading it as a file makes.
-QByteArray ReadResource(const QString& path) {
-    const QResource resource(path);
-    return resource.isValid() ? resource.uncompressedData() : QByteArray();
-}
 
 std::unique_ptr<Atlas>& LoadedAtlas() {
     static std::unique_ptr<Atlas> atlas;
@@ -21,13 +16,11 @@ std::unique_ptr<Atlas>& LoadedAtlas() {
 }  // namespace
 
 Atlas LoadBuiltInAtlas() {
-    Atlas atlas = Atlas::FromTables(ReadResource(QStringLiteral(":/atlas/countries.tsv")),
-                                    ReadResource(QStringLiteral(":/atlas/divisions.tsv")),
-                                    ReadResource(QStringLiteral(":/atlas/places.tsv")));
-    atlas.attachOtherNames(ReadResource(QStringLiteral(":/atlas/place-names.tsv")),
-                           ReadResource(QStringLiteral(":/atlas/place-name-keys.tsv")),
-                           ReadResource(QStringLiteral(":/atlas/country-names.tsv")));
-    atlas.attachZones(ReadResource(QStringLiteral(":/atlas/place-zones.tsv")));
+    Atlas atlas = Atlas::FromTables(BuiltInTable(u"countries.tsv"), BuiltInTable(u"divisions.tsv"),
+                                    BuiltInTable(u"places.tsv"));
+    atlas.attachOtherNames(BuiltInTable(u"place-names.tsv"), BuiltInTable(u"place-name-keys.tsv"),
+                           BuiltInTable(u"country-names.tsv"));
+    atlas.attachZones(BuiltInTable(u"place-zones.tsv"));
     return atlas;
 }
 

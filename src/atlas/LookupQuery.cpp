@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "atlas/CityCandidates.h"
+#include "atlas/PlaceRanking.h"
 #include "atlas/SearchKey.h"
 
 namespace fortunix::atlas {
@@ -18,9 +20,9 @@ struct Cut {
     RankedPlace best;
 };
 
-// The words of the joined text, split at every single space, and the letters and digits each
-// adds to a search key. A run of words has at least as many characters in its key as the sum
-// of its words, so that sum tells which runs are too long to name anything in the atlas.
+// The words of the joined text, split at every single space, and the bytes of letters and
+// digits each adds to a search key. A run of words has at least as many bytes in its key as the
+// sum of its words, so that sum tells which runs are too long to name anything in the atlas.
 class Words {
   public:
     explicit Words(QStringView text) : text_(text) {
@@ -29,15 +31,15 @@ class Words {
             starts_.push_back(start);
             const qsizetype space = text.indexOf(u' ', start);
             const qsizetype end = space < 0 ? text.size() : space;
-            letterSums_.push_back((letterSums_.empty() ? 0 : letterSums_.back()) +
-                                  CompactKey(SearchKey(text.sliced(start, end - start))).size());
+            keyByteSums_.push_back((keyByteSums_.empty() ? 0 : keyByteSums_.back()) +
+                                   CompactKey(SearchKey(text.sliced(start, end - start))).size());
             if (space < 0) {
                 break;
             }
             start = space + 1;
         }
         starts_.push_back(text.size() + 1);
-        letterSums_.insert(letterSums_.begin(), 0);
+        keyByteSums_.insert(keyByteSums_.begin(), 0);
     }
 
     qsizetype Count() const { return static_cast<qsizetype>(starts_.size()) - 1; }
@@ -47,15 +49,15 @@ class Words {
         return text_.sliced(starts_[Index(from)], starts_[Index(to)] - 1 - starts_[Index(from)]);
     }
 
-    qsizetype Letters(qsizetype from, qsizetype to) const {
-        return letterSums_[Index(to)] - letterSums_[Index(from)];
+    qsizetype KeyBytes(qsizetype from, qsizetype to) const {
+        return keyByteSums_[Index(to)] - keyByteSums_[Index(from)];
     }
-    qsizetype LettersOf(qsizetype word) const { return Letters(word, word + 1); }
+    qsizetype KeyBytesOf(qsizetype word) const { return KeyBytes(word, word + 1); }
 
-    // The first word from which the remaining words hold at most `limit` letters.
+    // The first word from which the remaining words add at most `limit` bytes to a key.
     qsizetype FirstStartWithin(qsizetype limit) const {
         qsizetype start = Count();
-        while (start > 0 && Letters(start - 1, Count()) <= limit) {
+        while (start > 0 && KeyBytes(start - 1, Count()) <= limit) {
             --start;
         }
         return start;
@@ -64,11 +66,11 @@ class Words {
   private:
     static std::size_t Index(qsizetype word) { return static_cast<std::size_t>(word); }
     QStringView text_;
-    std::vector<qsizetype> starts_;      // of each word, and one past the end of the last
-    std::vector<qsizetype> letterSums_;  // letters of the words before each
+    std::vector<qsizetype> starts_;       // of each word, and one past the end of the last
+    std::vector<qsizetype> keyByteSums_;  // key bytes of the words before each
 };
 
-// The longest search keys that can name a place, a division or a country.
+// The longest search keys (in bytes) that can name a place, a division or a country.
 struct LongestNames {
     qsizetype place = 0;
     qsizetype division = 0;
@@ -78,20 +80,19 @@ struct LongestNames {
 LongestNames LongestNamesOf(const Atlas& atlas) {
     LongestNames longest;
     for (qsizetype index = 0; index < atlas.placeCount(); ++index) {
-        longest.place = std::max<qsizetype>(longest.place, atlas.place(index).keyLength);
+        longest.place = std::max(longest.place, atlas.placeKey(index).size());
     }
     for (qsizetype index = 0; index < atlas.otherNameCount(); ++index) {
         longest.place = std::max(longest.place, atlas.otherNameKey(index).size());
     }
     for (qsizetype index = 0; index < atlas.divisionCount(); ++index) {
         const Division& division = atlas.division(index);
-        for (const QString* key :
-             {&division.nameKey, &division.codeKey, &division.compactName, &division.initials}) {
-            longest.division = std::max(longest.division, key->size());
-        }
+        // Its compact name and initials are no longer than its name.
+        longest.division =
+            std::max({longest.division, division.nameKey.size(), division.codeKey.size()});
     }
     for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        for (const QString& name : atlas.country(index).names) {
+        for (const QByteArray& name : atlas.country(index).names) {
             longest.country = std::max(longest.country, name.size());
         }
     }
@@ -119,12 +120,12 @@ PlaceQuery SplitLookupQuery(const Atlas& atlas, const QString& query) {
     // make a city at all, and the longer cities narrow its candidates down.
     std::optional<std::vector<CityCandidate>> shortestCity;
     for (qsizetype cityEnd = 1; cityEnd + 2 <= count; ++cityEnd) {
-        if (words.Letters(0, cityEnd) > longest.place) {
+        if (words.KeyBytes(0, cityEnd) > longest.place) {
             break;  // no place name is that long, nor a longer city's
         }
         // A city without letters matches nothing, and one ending in a word without letters
         // matches as the city without it, whose cuts give that word to the state.
-        if (words.LettersOf(cityEnd - 1) == 0) {
+        if (words.KeyBytesOf(cityEnd - 1) == 0) {
             continue;
         }
         const QStringView city = words.Run(0, cityEnd);
@@ -142,14 +143,14 @@ PlaceQuery SplitLookupQuery(const Atlas& atlas, const QString& query) {
             if (stateEnd > cityEnd + 1) {
                 // A state too long to name a division, before a country too long to name a
                 // country, ranks the city's places as the shortest state does: skip ahead.
-                if (words.Letters(cityEnd, stateEnd) > longest.division &&
+                if (words.KeyBytes(cityEnd, stateEnd) > longest.division &&
                     stateEnd < firstCountryStart) {
                     stateEnd = firstCountryStart - 1;
                     continue;
                 }
                 // A state ending in a word without letters ranks them as the state without
                 // that word, whose country begins with it.
-                if (words.LettersOf(stateEnd - 1) == 0) {
+                if (words.KeyBytesOf(stateEnd - 1) == 0) {
                     continue;
                 }
             }
@@ -157,7 +158,7 @@ PlaceQuery SplitLookupQuery(const Atlas& atlas, const QString& query) {
             const QStringView country = words.Run(stateEnd, count);
             // A field too long to name anything ranks as an empty one, without the cost of
             // its search key.
-            const bool stateMayName = words.Letters(cityEnd, stateEnd) <= longest.division;
+            const bool stateMayName = words.KeyBytes(cityEnd, stateEnd) <= longest.division;
             const bool countryMayName = stateEnd >= firstCountryStart;
             const std::vector<RankedPlace> ranked =
                 RankCandidates(atlas, candidates, stateMayName ? state : QStringView(),

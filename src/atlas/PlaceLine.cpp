@@ -6,7 +6,7 @@ namespace fortunix::atlas {
 
 QString DescribePlace(const Atlas& atlas, qsizetype index, qsizetype otherName) {
     const Place& place = atlas.place(index);
-    QString line = atlas.placeName(index).toString();
+    QString line = atlas.placeName(index);
     if (otherName != kMainName) {
         line += QStringLiteral(" (") + atlas.otherName(otherName) + u')';
     }

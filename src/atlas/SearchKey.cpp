@@ -1,7 +1,10 @@
 #include "atlas/SearchKey.h"
 
-#include <algorithm>
+#include <QString>
 #include <array>
+#include <cstring>
+
+#include "atlas/KeyLetters.h"
 
 namespace fortunix::atlas {
 
@@ -40,91 +43,112 @@ QStringView PlainFormOf(char16_t c) {
     }
 }
 
-bool IsAscii(QStringView text) {
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            return false;
-        }
+// What one character of a decomposed text adds to a key: marks and apostrophes nothing,
+// letters and digits themselves in lower case and plain form, anything else a word break.
+struct Fold {
+    enum Kind { Dropped, Letters, WordBreak } kind;
+    QChar lower{};
+    QStringView plain{};  // the letters instead of `lower`, if any
+};
+
+Fold FoldOf(QChar c) {
+    const QChar lower = c.toLower();
+    if (lower.isMark() || IsApostrophe(lower.unicode())) {
+        return {Fold::Dropped};
     }
-    return true;
+    if (lower.isLetterOrNumber()) {
+        return {Fold::Letters, lower, PlainFormOf(lower.unicode())};
+    }
+    return {Fold::WordBreak};
 }
 
-void AppendWordBreak(QString& key) {
-    if (!key.isEmpty() && !key.endsWith(u' ')) {
+void AppendFolded(QString& key, QChar c) {
+    const Fold fold = FoldOf(c);
+    if (fold.kind == Fold::Letters) {
+        if (fold.plain.isEmpty()) {
+            key.append(fold.lower);
+        } else {
+            key.append(fold.plain);
+        }
+    } else if (fold.kind == Fold::WordBreak && !key.isEmpty() && !key.endsWith(u' ')) {
         key.append(u' ');
     }
 }
 
-struct Abbreviation {
-    QStringView shortForm;
-    QStringView longForm;
-};
-
-constexpr std::array<Abbreviation, 4> kAbbreviations{{
-    {u"st", u"saint"},
-    {u"ste", u"sainte"},
-    {u"mt", u"mount"},
-    {u"ft", u"fort"},
-}};
-
-// Most names are plain ASCII: they need neither decomposition nor the Unicode tables.
-QString AsciiSearchKey(QStringView text) {
-    QString key;
-    key.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t code = c.unicode();
-        if ((code >= u'a' && code <= u'z') || (code >= u'0' && code <= u'9')) {
-            key.append(c);
-        } else if (code >= u'A' && code <= u'Z') {
-            key.append(QChar(code - u'A' + u'a'));
-        } else if (!IsApostrophe(code)) {
-            AppendWordBreak(key);
-        }
-    }
-    if (key.endsWith(u' ')) {
-        key.chop(1);
-    }
-    return key;
-}
-
-// Adds one letter of a decomposed text: marks and apostrophes dropped, letters in lower
-// case and plain form, anything else a word break.
-void AppendFolded(QString& key, QChar c) {
-    const QChar lower = c.toLower();
-    if (lower.isMark() || IsApostrophe(lower.unicode())) {
-        return;
-    }
-    if (lower.isLetterOrNumber()) {
-        const QStringView plain = PlainFormOf(lower.unicode());
-        if (plain.isEmpty()) {
-            key.append(lower);
-        } else {
-            key.append(plain);
-        }
-    } else {
-        AppendWordBreak(key);
-    }
-}
-
-// The accented Latin letters, U+00C0 to U+024F, are all a base letter and marks when
-// decomposed. Their base letters, looked up once, spare most names the full decomposition.
+// The characters below U+0250 (ASCII and the accented Latin letters) fold the same way in
+// any text; looked up in a table made once, they spare nearly every name the Unicode tables
+// and the decomposition. From U+00C0 each is a base letter and marks when decomposed.
 constexpr char16_t kLatinFirst = 0x00C0;
 constexpr char16_t kLatinEnd = 0x0250;
 
-const std::array<char16_t, kLatinEnd - kLatinFirst>& LatinBaseLetters() {
-    static const auto bases = [] {
-        std::array<char16_t, kLatinEnd - kLatinFirst> letters{};
-        for (char16_t c = kLatinFirst; c < kLatinEnd; ++c) {
+struct LatinFold {
+    Fold::Kind kind;
+    quint8 size;  // of the letters, in UTF-8
+    std::array<char, 4> letters;
+};
+
+const std::array<LatinFold, kLatinEnd>& LatinFolds() {
+    static const auto folds = [] {
+        std::array<LatinFold, kLatinEnd> table{};
+        for (char16_t c = 0; c < kLatinEnd; ++c) {
             char16_t base = c;
-            while (QChar::decompositionTag(base) == QChar::Canonical) {
-                base = QChar::decomposition(base).front().unicode();
+            if (c >= kLatinFirst) {
+                while (QChar::decompositionTag(base) == QChar::Canonical) {
+                    base = QChar::decomposition(base).front().unicode();
+                }
             }
-            letters[c - kLatinFirst] = base;
+            const Fold fold = FoldOf(QChar(base));
+            const QByteArray letters =
+                fold.plain.isEmpty() ? QString(fold.lower).toUtf8() : fold.plain.toUtf8();
+            LatinFold& entry = table[c];
+            entry.kind = fold.kind;
+            entry.size = fold.kind == Fold::Letters ? static_cast<quint8>(letters.size()) : 0;
+            std::memcpy(entry.letters.data(), letters.constData(), entry.size);
         }
-        return letters;
+        return table;
     }();
-    return bases;
+    return folds;
 }
+
+// Writes a key at the end of a byte array, in room made beforehand: no character below
+// U+0250 folds to more than three bytes. The letters of a character are copied as four bytes
+// at once, hence one byte more.
+class LatinKeyWriter {
+  public:
+    static constexpr qsizetype kMostBytes = 3;
+
+    LatinKeyWriter(QByteArray& keys, qsizetype characters) : keys_(keys), start_(keys.size()) {
+        keys_.resize(start_ + kMostBytes * characters + 1);
+        first_ = keys_.data() + start_;
+        end_ = first_;
+    }
+
+    void Add(char16_t c) {
+        const LatinFold& fold = folds_[c];
+        if (fold.kind == Fold::Letters) {
+            std::memcpy(end_, fold.letters.data(), fold.letters.size());
+            end_ += fold.size;
+        } else if (fold.kind == Fold::WordBreak && end_ != first_ && end_[-1] != ' ') {
+            *end_++ = ' ';
+        }
+    }
+
+    void Finish() {
+        if (end_ != first_ && end_[-1] == ' ') {
+            --end_;
+        }
+        keys_.resize(start_ + (end_ - first_));
+    }
+
+    void Abandon() { keys_.resize(start_); }
+
+  private:
+    const std::array<LatinFold, kLatinEnd>& folds_ = LatinFolds();
+    QByteArray& keys_;
+    qsizetype start_;
+    char* first_;
+    char* end_;
+};
 
 bool IsLatin(QStringView text) {
     for (const QChar c : text) {
@@ -135,80 +159,185 @@ bool IsLatin(QStringView text) {
     return true;
 }
 
-QString Trimmed(QString key) {
-    if (key.endsWith(u' ')) {
-        key.chop(1);
+// Appends the key of a text whose characters all lie below U+0250; false for any other.
+bool AppendLatinKey(QByteArray& keys, QStringView text) {
+    if (!IsLatin(text)) {
+        return false;
     }
-    return key;
+    LatinKeyWriter writer(keys, text.size());
+    for (const QChar c : text) {
+        writer.Add(c.unicode());
+    }
+    writer.Finish();
+    return true;
+}
+
+// The same for a text in UTF-8; false, with `keys` as it was, for any other.
+bool AppendLatinKey(QByteArray& keys, QByteArrayView utf8) {
+    LatinKeyWriter writer(keys, utf8.size());
+    for (qsizetype at = 0; at < utf8.size();) {
+        const char32_t c = NextLetter(utf8, at);
+        if (c >= kLatinEnd) {
+            writer.Abandon();
+            return false;
+        }
+        writer.Add(static_cast<char16_t>(c));
+    }
+    writer.Finish();
+    return true;
+}
+
+struct Abbreviation {
+    QByteArrayView shortForm;
+    QByteArrayView longForm;
+};
+
+constexpr std::array<Abbreviation, 4> kAbbreviations{{
+    {"st", "saint"},
+    {"ste", "sainte"},
+    {"mt", "mount"},
+    {"ft", "fort"},
+}};
+
+QByteArrayView LongFormOf(QByteArrayView word) {
+    for (const Abbreviation& abbreviation : kAbbreviations) {
+        if (word == abbreviation.shortForm) {
+            return abbreviation.longForm;
+        }
+    }
+    return word;
+}
+
+// Calls `word` with each word of a key.
+template <typename WordHandler>
+void ForEachWord(QByteArrayView key, WordHandler word) {
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= key.size(); ++at) {
+        if (at == key.size() || key[at] == ' ') {
+            if (at > start) {
+                word(key.sliced(start, at - start));
+            }
+            start = at + 1;
+        }
+    }
+}
+
+// Whether a key may hold an abbreviation: a word starting "st", "mt" or "ft". Few do, and this
+// look at the bytes spares the others a word-by-word comparison.
+bool MayHoldAbbreviation(QByteArrayView key) {
+    const char* const first = key.data();
+    const char* const end = first + key.size();
+    for (const char* t = first + 1; t < end; ++t) {
+        t = static_cast<const char*>(std::memchr(t, 't', std::size_t(end - t)));
+        if (!t) {
+            return false;
+        }
+        const char c = t[-1];
+        if ((c == 's' || c == 'm' || c == 'f') && (t - 1 == first || t[-2] == ' ')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Writes out the abbreviations in the key from `start` to the end of `keys`.
+void WriteOutAbbreviations(QByteArray& keys, qsizetype start) {
+    const QByteArrayView key = QByteArrayView(keys).sliced(start);
+    if (!MayHoldAbbreviation(key)) {
+        return;
+    }
+    bool abbreviated = false;
+    ForEachWord(key, [&](QByteArrayView word) {
+        abbreviated = abbreviated || LongFormOf(word).data() != word.data();
+    });
+    if (!abbreviated) {
+        return;
+    }
+    QByteArray expanded;
+    expanded.reserve(key.size() + 8);
+    ForEachWord(key, [&](QByteArrayView word) {
+        if (!expanded.isEmpty()) {
+            expanded.append(' ');
+        }
+        expanded.append(LongFormOf(word));
+    });
+    keys.truncate(start);
+    keys.append(expanded);
 }
 
 }  // namespace
 
-QString SearchKey(QStringView text) {
-    if (IsAscii(text)) {
-        return AsciiSearchKey(text);
-    }
-    QString key;
-    key.reserve(text.size());
-    if (IsLatin(text)) {
-        const auto& bases = LatinBaseLetters();
-        for (const QChar c : text) {
-            const char16_t code = c.unicode();
-            AppendFolded(key, code >= kLatinFirst ? QChar(bases[code - kLatinFirst]) : c);
-        }
-        return Trimmed(std::move(key));
-    }
-    for (const QChar c : text.toString().normalized(QString::NormalizationForm_D)) {
-        AppendFolded(key, c);
-    }
-    return Trimmed(std::move(key));
-}
-
-QString PlaceNameKey(QStringView text) {
-    QString key = SearchKey(text);
-    const auto longFormOf = [](QStringView word) {
-        for (const Abbreviation& abbreviation : kAbbreviations) {
-            if (word == abbreviation.shortForm) {
-                return abbreviation.longForm;
-            }
-        }
-        return word;
-    };
-    bool abbreviated = false;
-    for (const QStringView word : QStringView(key).tokenize(u' ')) {
-        abbreviated = abbreviated || longFormOf(word).data() != word.data();
-    }
-    if (!abbreviated) {
+QByteArray SearchKey(QStringView text) {
+    QByteArray key;
+    if (text.isEmpty() || AppendLatinKey(key, text)) {
         return key;
     }
-    QString expanded;
-    expanded.reserve(key.size() + 8);
-    for (const QStringView word : QStringView(key).tokenize(u' ')) {
-        if (!expanded.isEmpty()) {
-            expanded.append(u' ');
-        }
-        expanded.append(longFormOf(word));
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text.toString().normalized(QString::NormalizationForm_D)) {
+        AppendFolded(folded, c);
     }
-    return expanded;
+    if (folded.endsWith(u' ')) {
+        folded.chop(1);
+    }
+    return folded.toUtf8();
 }
 
-QString CompactKey(QStringView key) {
-    QString compact;
+QByteArray PlaceNameKey(QStringView text) {
+    QByteArray key = SearchKey(text);
+    WriteOutAbbreviations(key, 0);
+    return key;
+}
+
+void AppendPlaceNameKey(QByteArray& keys, QByteArrayView utf8Name) {
+    const qsizetype start = keys.size();
+    if (!AppendLatinKey(keys, utf8Name)) {
+        keys.append(SearchKey(QString::fromUtf8(utf8Name)));
+    }
+    WriteOutAbbreviations(keys, start);
+}
+
+QByteArray CompactKey(QByteArrayView key) {
+    QByteArray compact;
     compact.reserve(key.size());
-    for (const QChar c : key) {
-        if (c != u' ') {
-            compact.append(c);
+    for (const char byte : key) {
+        if (byte != ' ') {
+            compact.append(byte);
         }
     }
     return compact;
 }
 
-QString InitialsOf(QStringView key) {
-    QString initials;
-    for (const QStringView word : key.tokenize(u' ')) {
-        initials.append(word.front());
+bool IsCompactFormOf(QByteArrayView compact, QByteArrayView key) {
+    qsizetype at = 0;
+    for (const char byte : key) {
+        if (byte != ' ' && (at == compact.size() || compact[at++] != byte)) {
+            return false;
+        }
     }
-    return initials;
+    return at == compact.size();
+}
+
+bool AreInitialsOf(QByteArrayView initials, QByteArrayView key) {
+    // Word by word, up to the first that does not fit: divisions are compared by the thousand.
+    qsizetype matched = 0;
+    for (qsizetype at = 0; at < key.size();) {
+        if (key[at] == ' ') {
+            ++at;
+            continue;
+        }
+        const qsizetype wordStart = at;
+        NextLetter(key, at);
+        const QByteArrayView initial = key.sliced(wordStart, at - wordStart);
+        if (!initials.sliced(matched).startsWith(initial)) {
+            return false;
+        }
+        matched += initial.size();
+        while (at < key.size() && key[at] != ' ') {
+            ++at;
+        }
+    }
+    return matched == initials.size();
 }
 
 }  // namespace fortunix::atlas

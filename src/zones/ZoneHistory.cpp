@@ -1,10 +1,10 @@
 #include "zones/ZoneHistory.h"
 
 #include "atlas/Atlas.h"
+#include "atlas/BuiltInTables.h"
 #include "atlas/TableRows.h"
 
 #include <QHash>
-#include <QResource>
 #include <array>
 #include <limits>
 #include <utility>
@@ -113,8 +113,7 @@ qsizetype ZoneHistory::memoryBytes() const {
 }
 
 ZoneHistory LoadBuiltInZoneHistory() {
-    const QResource resource(QStringLiteral(":/atlas/zone-history.tsv"));
-    return ZoneHistory::FromTable(resource.isValid() ? resource.uncompressedData() : QByteArray());
+    return ZoneHistory::FromTable(atlas::BuiltInTable(u"zone-history.tsv"));
 }
 
 const ZoneHistory& BuiltInZoneHistory() {

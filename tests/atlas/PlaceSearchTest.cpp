@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "atlas/BuiltInAtlas.h"
-#include "atlas/LookupQuery.h"
+#include "atlas/BuiltInAtlasQueries.h"
 #include "atlas/PlaceLine.h"
 #include "atlas/QStringPrinter.h"
-#include "atlas/SearchKey.h"
 
 // These run against the real atlas. Expected coordinates are the gazetteer's decimal degrees
 // turned into minutes by hand (Paris 48.85341, 2.3488 -> 48°51.2′, 2°20.9′).
 
 namespace fortunix::atlas {
 namespace {
-
-constexpr std::size_t kListed = 20;
 
 QStringList Lines(const PlaceQuery& query) {
     const Atlas& atlas = BuiltInAtlas();
@@ -30,10 +25,6 @@ QStringList Lines(const PlaceQuery& query) {
 QString FirstLine(const PlaceQuery& query) {
     const QStringList lines = Lines(query);
     return lines.isEmpty() ? QString() : lines.front();
-}
-
-PlaceQuery Query(const char* city, const char* state, const char* country) {
-    return {QString::fromUtf8(city), QString::fromUtf8(state), QString::fromUtf8(country)};
 }
 
 struct FirstPlaceCase {
@@ -89,102 +80,34 @@ TEST(PlaceSearch, FindsNothingForAnUnknownPlaceAndAtMostTheLimit) {
     EXPECT_EQ(SearchPlaces(BuiltInAtlas(), Query("San", "", ""), 5).size(), 5u);
 }
 
-struct CountryCase {
-    const char* typed;
-    const char* code;
-};
-
-TEST(CountriesNamed, KnowsNamesShortFormsAndCodes) {
-    const CountryCase cases[] = {{"USA", "US"},
-                                 {"U.S.A.", "US"},
-                                 {"us", "US"},
-                                 {"United States", "US"},
-                                 {"America", "US"},
-                                 {"UK", "GB"},
-                                 {"GB", "GB"},
-                                 {"Great Britain", "GB"},
-                                 {"England", "GB"},
-                                 {"UAE", "AE"},
-                                 {"Holland", "NL"},
-                                 {"Ivory Coast", "CI"},
-                                 {"Cote d'Ivoire", "CI"},
-                                 {"Côte d’Ivoire", "CI"},
-                                 {"france", "FR"},
-                                 {"Russia", "RU"},
-                                 {"South Korea", "KR"},
-                                 {"Burma", "MM"},
-                                 {"Deutschland", "DE"},
-                                 {"España", "ES"},
-                                 {"Espana", "ES"},
-                                 {"Italia", "IT"},
-                                 {"Österreich", "AT"},
-                                 {"Schweiz", "CH"},
-                                 {"Suisse", "CH"},
-                                 {"Svizzera", "CH"},
-                                 {"Royaume-Uni", "GB"},
-                                 {"Reino Unido", "GB"},
-                                 {"Brasil", "BR"},
-                                 {"Nihon", "JP"}};
-    const Atlas& atlas = BuiltInAtlas();
-    for (const CountryCase& row : cases) {
-        const std::vector<bool> named = CountriesNamed(atlas, QString::fromUtf8(row.typed));
-        QStringList codes;
-        for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-            if (named[static_cast<std::size_t>(index)]) {
-                codes.append(atlas.country(index).code);
-            }
-        }
-        EXPECT_EQ(codes, QStringList{QString::fromLatin1(row.code)}) << row.typed;
-    }
-    const std::vector<bool> misspelt = CountriesNamed(atlas, u"Frnace");
-    EXPECT_EQ(std::count(misspelt.begin(), misspelt.end(), true), 0);
-    EXPECT_TRUE(IsUnknownCountry(atlas, u"Frnace"));
-    EXPECT_FALSE(IsUnknownCountry(atlas, u" - "));
-}
-
-struct SplitCase {
+struct LookUpCase {
     const char* name;
-    PlaceQuery fields;
+    PlaceQuery query;
+    const char* expected;
+    bool closeSpellings;
+    bool unknownCountry;
 };
 
-// Where a field holds only spaces, the text cannot tell which field had them; the search
-// compares search keys, so the keys are what must come back.
-TEST(SplitLookupQuery, GivesBackTheFieldsThatWereJoined) {
-    std::string longState = "Xyzzy";
-    for (int word = 1; word < 40; ++word) {
-        longState += " Xyzzy";
-    }
-    const SplitCase cases[] = {
-        {"one word each", Query("Paris", "IDF", "France")},
-        {"two-word city", Query("New York", "NY", "USA")},
-        {"two words in every field", Query("New York", "New York", "United States")},
-        {"three-word city, three-word state", Query("Rio de Janeiro", "Rio de Janeiro", "Brazil")},
-        {"two-word state", Query("Buenos Aires", "Capital Federal", "Argentina")},
-        {"state of spaces", Query("Sydney", "  ", "Australia")},
-        {"accented, country not in English", Query("São Paulo", "SP", "Brasil")},
-        {"a state longer than any name", Query("Paris", longState.c_str(), "France")},
+TEST(LookUpPlace, SaysWhatItShows) {
+    const LookUpCase cases[] = {
+        {"known country", Query("Paris", "Texas", "USA"), "Paris US", false, false},
+        {"unknown country: city alone, the state unheeded", Query("Paris", "Texas", "Atlantis"),
+         "Paris FR", false, true},
+        {"no country typed", Query("Paris", "Texas", " "), "Paris US", false, false},
+        {"slip, closest spelling first", Query("Lodnon", "England", "UK"), "London GB", true,
+         false},
+        {"slip in a city of another name", Query("Munchn", "", "Deutschland"),
+         "Munich DE (München)", true, false},
+        {"slip and an unknown country", Query("Pariss", "", "Frnace"), "Paris FR", true, true},
+        {"nothing close", Query("Xyzzyville", "", "France"), "nothing", false, false},
     };
-    for (const SplitCase& row : cases) {
-        const QString query = LookupQueryText(row.fields);
-        const PlaceQuery split = SplitLookupQuery(BuiltInAtlas(), query);
-        EXPECT_EQ(SearchKey(split.city), SearchKey(row.fields.city)) << row.name;
-        EXPECT_EQ(SearchKey(split.state), SearchKey(row.fields.state)) << row.name;
-        EXPECT_EQ(SearchKey(split.country), SearchKey(row.fields.country)) << row.name;
-        EXPECT_EQ(LookupQueryText(split), query) << row.name << ": the cut loses no space";
+    for (const LookUpCase& row : cases) {
+        const PlaceLookup lookup = LookUpPlace(BuiltInAtlas(), row.query, kListed);
+        EXPECT_EQ(FirstPlace(lookup), QString::fromUtf8(row.expected)) << row.name;
+        EXPECT_EQ(lookup.closeSpellings, row.closeSpellings) << row.name;
+        EXPECT_EQ(lookup.unknownCountry, row.unknownCountry) << row.name;
+        EXPECT_LE(lookup.places.size(), row.closeSpellings ? kCloseSpellingsListed : kListed);
     }
-}
-
-TEST(SplitLookupQuery, WithoutAnyMatchTheWholeTextIsTheCity) {
-    const PlaceQuery split =
-        SplitLookupQuery(BuiltInAtlas(), QStringLiteral("Xyzzy Q Z Latitude Longitude"));
-    EXPECT_EQ(split.city, QStringLiteral("Xyzzy Q Z"));
-    EXPECT_TRUE(split.state.isEmpty());
-    EXPECT_TRUE(split.country.isEmpty());
-}
-
-TEST(LookupQueryText, JoinsLikeTheLookUpButton) {
-    EXPECT_EQ(LookupQueryText(Query("Paris", "IDF", "France")),
-              QStringLiteral("Paris IDF France Latitude Longitude"));
 }
 
 }  // namespace

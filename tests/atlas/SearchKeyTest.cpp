@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "atlas/QStringPrinter.h"
+#include <QChar>
+#include <QStringList>
 
-#include "atlas/PlaceSearch.h"
+#include "atlas/QStringPrinter.h"
 
 namespace fortunix::atlas {
 namespace {
@@ -32,8 +33,7 @@ TEST(SearchKey, FoldsCaseAccentsAndPunctuation) {
         {"only punctuation", " - ", ""},
     };
     for (const KeyCase& row : cases) {
-        EXPECT_EQ(SearchKey(QString::fromUtf8(row.typed)), QString::fromUtf8(row.expected))
-            << row.name;
+        EXPECT_EQ(SearchKey(QString::fromUtf8(row.typed)), QByteArray(row.expected)) << row.name;
     }
 }
 
@@ -41,12 +41,40 @@ TEST(SearchKey, FoldsCaseAccentsAndPunctuation) {
 // letter the same letters take the long way, and must come out alike.
 TEST(SearchKey, AccentedLatinLettersFoldAsWhenDecomposed) {
     const QString heta = QStringLiteral("\u0371");
+    const QByteArray hetaKey = heta.toUtf8();
     for (char16_t c = 0x80; c < 0x250; ++c) {
         const QString letter(QChar{c});
-        const QString shortWay = SearchKey(letter);
-        const QString longWay = SearchKey(letter + u' ' + heta);
-        EXPECT_EQ(longWay, shortWay.isEmpty() ? heta : shortWay + u' ' + heta)
+        const QByteArray shortWay = SearchKey(letter);
+        const QByteArray longWay = SearchKey(letter + u' ' + heta);
+        EXPECT_EQ(longWay, shortWay.isEmpty() ? hetaKey : shortWay + ' ' + hetaKey)
             << "U+" << std::hex << static_cast<int>(c);
+    }
+}
+
+// The atlas makes the keys of its names from their UTF-8 bytes, without a QString: every
+// character of the first three Unicode blocks of two-byte UTF-8, alone and inside a name,
+// and names in other scripts, must give the keys of the same text as typed.
+TEST(SearchKey, KeysOfUtf8NamesAreThoseOfTheSameText) {
+    QStringList names = {QStringLiteral("St. Mary's"),   QStringLiteral("Ft Worth"),
+                         QStringLiteral("Москва"),       QStringLiteral("Αθήνα"),
+                         QStringLiteral("東京 都"),      QStringLiteral("Beyləqan"),
+                         QStringLiteral("Øster-Ulslev"), QString()};
+    for (char16_t c = 1; c < 0x800; ++c) {
+        names.append(QString(QChar{c}));
+        names.append(QStringLiteral("Ste ") + QChar{c} + QStringLiteral("-Ana"));
+    }
+    for (const QString& name : names) {
+        QByteArray keys = "before\n";
+        AppendPlaceNameKey(keys, name.toUtf8());
+        EXPECT_EQ(keys, "before\n" + PlaceNameKey(name)) << name.toStdString();
+    }
+    // Bytes that are not UTF-8 read as the text Qt makes of them.
+    for (const QByteArray& bytes :
+         {QByteArray("Sa\xC3o"), QByteArray("\xC0\xAFx"), QByteArray("x\xED\xA0\x80"),
+          QByteArray("\xF8\x88\x80\x80\x80")}) {
+        QByteArray keys;
+        AppendPlaceNameKey(keys, bytes);
+        EXPECT_EQ(keys, PlaceNameKey(QString::fromUtf8(bytes)));
     }
 }
 
@@ -57,42 +85,35 @@ TEST(SearchKey, PlaceNamesWriteOutTheUsualAbbreviations) {
         {"fort", "Ft. Worth", "fort worth"},   {"not inside a word", "Stanford", "stanford"},
     };
     for (const KeyCase& row : cases) {
-        EXPECT_EQ(PlaceNameKey(QString::fromUtf8(row.typed)), QString::fromUtf8(row.expected))
-            << row.name;
+        EXPECT_EQ(PlaceNameKey(QString::fromUtf8(row.typed)), QByteArray(row.expected)) << row.name;
     }
 }
 
-TEST(SearchKey, InitialsAndCompactForms) {
-    EXPECT_EQ(InitialsOf(u"new south wales"), QStringLiteral("nsw"));
-    EXPECT_EQ(InitialsOf(u"ile de france"), QStringLiteral("idf"));
-    EXPECT_EQ(CompactKey(u"n s w"), QStringLiteral("nsw"));
-}
-
-struct NameCase {
+struct FormCase {
     const char* name;
-    const char* placeKey;
-    const char* cityKey;
-    NameMatch expected;
+    const char* form;
+    const char* key;
+    bool compact;
+    bool initials;
 };
 
-TEST(MatchPlaceName, GradesHowCloseTheNameIs) {
-    const NameCase cases[] = {
-        {"same name", "paris", "paris", NameMatch::Exact},
-        {"city added", "new york city", "new york", NameMatch::Exact},
-        {"longer name", "frankfurt am main", "frankfurt", NameMatch::Prefix},
-        {"word inside", "saint petersburg", "petersburg", NameMatch::InnerWord},
-        {"word at the end of several", "ciudad de mexico", "mexico", NameMatch::InnerWord},
-        {"start of a word only", "parisville", "paris", NameMatch::None},
-        {"inside a word", "sparis", "paris", NameMatch::None},
-        {"shorter name", "york", "new york", NameMatch::None},
-        {"nothing typed", "paris", "", NameMatch::None},
+TEST(SearchKey, CompactFormsAndInitials) {
+    const FormCase cases[] = {
+        {"spaces left out", "iledefrance", "ile de france", true, false},
+        {"initials", "idf", "ile de france", false, true},
+        {"one letter short", "iledefranc", "ile de france", false, false},
+        {"one letter more", "iledefrancee", "ile de france", false, false},
+        {"initials one short", "id", "ile de france", false, false},
+        {"initials one more", "idff", "ile de france", false, false},
+        {"one word", "paris", "paris", true, false},
+        {"one letter, one word", "p", "paris", false, true},
+        {"initials in two-byte letters", "αζ", "ανω ζακρος", false, true},
+        {"nothing", "", "", true, true},
     };
-    for (const NameCase& row : cases) {
-        const QString cityKey = QString::fromUtf8(row.cityKey);
-        EXPECT_EQ(MatchPlaceName(QString::fromUtf8(row.placeKey), cityKey), row.expected)
-            << row.name;
-        EXPECT_EQ(MatchPlaceName(QByteArrayView(row.placeKey), cityKey), row.expected)
-            << row.name << " (ASCII key of another name)";
+    for (const FormCase& row : cases) {
+        EXPECT_EQ(IsCompactFormOf(row.form, row.key), row.compact) << row.name;
+        EXPECT_EQ(CompactKey(row.key) == row.form, row.compact) << row.name;
+        EXPECT_EQ(AreInitialsOf(row.form, row.key), row.initials) << row.name;
     }
 }
 

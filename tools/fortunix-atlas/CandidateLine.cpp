@@ -40,7 +40,7 @@ QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& histo
         otherName != atlas::kMainName ? atlas.otherName(otherName) : QString();
     const atlas::Place& place = atlas.place(index);
     QStringList fields{
-        atlas.placeName(index).toString(),
+        atlas.placeName(index),
         place.division != atlas::kNoDivision ? atlas.division(place.division).name : QString(),
         atlas.country(place.country).name,
         QString::number(place.latitude, 'f', 4),

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QResource>
-
 #include "atlas/Atlas.h"
 #include "atlas/BuiltInAtlas.h"
-#include "atlas/PlaceLine.h"
+#include "atlas/BuiltInAtlasQueries.h"
+#include "atlas/BuiltInTables.h"
 #include "atlas/PlaceSearch.h"
 #include "atlas/QStringPrinter.h"
 #include "atlas/SearchKey.h"
@@ -15,33 +14,12 @@
 namespace fortunix::atlas {
 namespace {
 
-constexpr std::size_t kListed = 20;
-
-PlaceQuery Query(const char* city, const char* state, const char* country) {
-    return {QString::fromUtf8(city), QString::fromUtf8(state), QString::fromUtf8(country)};
-}
-
-// "Munich DE (München)": the first place's main name, country code and the other name shown.
-QString FirstPlace(const PlaceLookup& lookup) {
-    if (lookup.places.empty()) {
-        return QStringLiteral("nothing");
-    }
-    const Atlas& atlas = BuiltInAtlas();
-    const RankedPlace& first = lookup.places.front();
-    QString text = atlas.placeName(first.place).toString() + u' ' +
-                   atlas.country(atlas.place(first.place).country).code;
-    if (first.otherName != kMainName) {
-        text += QStringLiteral(" (") + atlas.otherName(first.otherName) + u')';
-    }
-    return text;
-}
-
 struct NamedPlaceCase {
     PlaceQuery query;
     const char* expected;
 };
 
-TEST(OtherNames, PutTheCityMeantFirst) {
+TEST(AtlasOtherNames, PutTheCityMeantFirst) {
     const NamedPlaceCase cases[] = {
         {Query("München", "Bayern", "Germany"), "Munich DE (München)"},
         {Query("Muenchen", "", "Deutschland"), "Munich DE (Muenchen)"},
@@ -86,75 +64,15 @@ TEST(OtherNames, PutTheCityMeantFirst) {
     }
 }
 
-TEST(OtherNames, ShowTheNameFoundBesideTheMainOne) {
-    // Munich lies at 48.13743 N, 11.57549 E: 48°8.2′ and 11°34.5′.
-    const Atlas& atlas = BuiltInAtlas();
-    const RankedPlace first = SearchPlaces(atlas, Query("München", "", "Germany"), 1).front();
-    EXPECT_EQ(DescribePlace(atlas, first.place, first.otherName),
-              QStringLiteral("Munich (München), Bavaria, Germany: 48°08′ N, 11°35′ E"));
-}
-
-struct LookUpCase {
-    const char* name;
-    PlaceQuery query;
-    const char* expected;
-    bool closeSpellings;
-    bool unknownCountry;
-};
-
-TEST(LookUpPlace, SaysWhatItShows) {
-    const LookUpCase cases[] = {
-        {"known country", Query("Paris", "Texas", "USA"), "Paris US", false, false},
-        {"unknown country: city alone, the state unheeded", Query("Paris", "Texas", "Atlantis"),
-         "Paris FR", false, true},
-        {"no country typed", Query("Paris", "Texas", " "), "Paris US", false, false},
-        {"slip, closest spelling first", Query("Lodnon", "England", "UK"), "London GB", true,
-         false},
-        {"slip in a city of another name", Query("Munchn", "", "Deutschland"),
-         "Munich DE (München)", true, false},
-        {"slip and an unknown country", Query("Pariss", "", "Frnace"), "Paris FR", true, true},
-        {"nothing close", Query("Xyzzyville", "", "France"), "nothing", false, false},
-    };
-    for (const LookUpCase& row : cases) {
-        const PlaceLookup lookup = LookUpPlace(BuiltInAtlas(), row.query, kListed);
-        EXPECT_EQ(FirstPlace(lookup), QString::fromUtf8(row.expected)) << row.name;
-        EXPECT_EQ(lookup.closeSpellings, row.closeSpellings) << row.name;
-        EXPECT_EQ(lookup.unknownCountry, row.unknownCountry) << row.name;
-        EXPECT_LE(lookup.places.size(), row.closeSpellings ? kCloseSpellingsListed : kListed);
-    }
-}
-
-struct EditsCase {
-    const char* typed;
-    const char* key;
-    int limit;
-    int expected;
-};
-
-TEST(LetterEdits, CountsInsertionsDeletionsChangesAndSwaps) {
-    const EditsCase cases[] = {
-        {"london", "london", 2, 0},  {"londn", "london", 2, 1},  {"londonn", "london", 2, 1},
-        {"lomdon", "london", 2, 1},  {"lodnon", "london", 2, 1}, {"lindan", "london", 2, 2},
-        {"kitten", "sitting", 3, 3}, {"ca", "abc", 3, 3},  // a swapped pair is not edited again
-        {"paris", "london", 2, 3},   {"a", "abcd", 2, 3},
-    };
-    for (const EditsCase& row : cases) {
-        EXPECT_EQ(
-            LetterEdits(QString::fromLatin1(row.typed), QString::fromLatin1(row.key), row.limit),
-            row.expected)
-            << row.typed << " -> " << row.key;
-    }
-}
-
 // A small atlas with other names in the format of the generated tables.
-Atlas SmallAtlas(QByteArray placeNames, QByteArray placeNameKeys) {
+Atlas SmallAtlas(QByteArray placeNames, QByteArray placeNameKeys,
+                 QByteArrayView countryNames = "DE\tDeutschland|Allemagne\n") {
     Atlas atlas = Atlas::FromTables("FR\tFrance\t\nDE\tGermany\t\n", "",
                                     "Paris\tFR\t\t48.85\t2.35\t2000000\n"
                                     "Hamlet\tFR\t\t1\t1\t10\n"
                                     "Köln\tDE\t\t50.93\t6.95\t960000\n"
                                     "Munich\tDE\t\t48.13\t11.57\t1260000\n");
-    atlas.attachOtherNames(std::move(placeNames), std::move(placeNameKeys),
-                           "DE\tDeutschland|Allemagne\n");
+    atlas.attachOtherNames(std::move(placeNames), std::move(placeNameKeys), countryNames);
     return atlas;
 }
 
@@ -166,14 +84,14 @@ Atlas SmallAtlas() {
 QStringList OtherNamesOf(const Atlas& atlas) {
     QStringList attached;
     for (qsizetype other = 0; other < atlas.otherNameCount(); ++other) {
-        attached.append(atlas.placeName(atlas.otherNamePlace(other)).toString() + u'=' +
+        attached.append(atlas.placeName(atlas.otherNamePlace(other)) + u'=' +
                         atlas.otherName(other) + u'/' +
-                        QString::fromLatin1(atlas.otherNameKey(other)));
+                        QString::fromUtf8(atlas.otherNameKey(other)));
     }
     return attached;
 }
 
-TEST(AtlasTables, AttachOtherNamesLineByLineWithThePlaces) {
+TEST(AtlasOtherNames, AttachLineByLineWithThePlaces) {
     const Atlas atlas = SmallAtlas();
     // An empty name is its key in capitals; a name without a key is left out.
     EXPECT_EQ(OtherNamesOf(atlas),
@@ -182,26 +100,40 @@ TEST(AtlasTables, AttachOtherNamesLineByLineWithThePlaces) {
                            "Munich=Monaco Di Baviera/monaco di baviera"}));
     EXPECT_EQ(atlas.otherNamesOf(2), (std::pair<qsizetype, qsizetype>(2, 4)));
     EXPECT_EQ(atlas.otherNamesOf(1), (std::pair<qsizetype, qsizetype>(2, 2)));
-    EXPECT_EQ(atlas.country(1).names, (QStringList{"de", "germany", "deutschland", "allemagne"}));
+    EXPECT_EQ(atlas.country(1).names,
+              (QByteArrayList{"de", "germany", "deutschland", "allemagne"}));
 
     // Tables of another length belong to other places: none of their names is attached.
     const Atlas older = SmallAtlas("Lutetia\n\nKöln\n", "lutetia\n\nkoeln\n");
     EXPECT_TRUE(OtherNamesOf(older).isEmpty());
     EXPECT_EQ(older.otherNamesOf(0), (std::pair<qsizetype, qsizetype>(0, 0)));
     EXPECT_EQ(older.country(1).names.size(), 4);
+    const Atlas newer = SmallAtlas("Lutetia\n\nKöln\n\nRom", "lutetia\n\nkoeln\n\nrom");
+    EXPECT_TRUE(OtherNamesOf(newer).isEmpty());
+    const Atlas keysOfOther = SmallAtlas("Lutetia\n\nKöln\n\n", "lutetia\n\nkoeln\n\nrom");
+    EXPECT_TRUE(OtherNamesOf(keysOfOther).isEmpty());
 }
 
-TEST(AtlasTables, FindKeysHoldingATextAsWholeWords) {
-    const Atlas atlas = SmallAtlas();
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"hamlet"), (std::vector<qsizetype>{1}));
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"ham"), (std::vector<qsizetype>{}));
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"parishamlet"), (std::vector<qsizetype>{}));
-    EXPECT_EQ(atlas.placesWithKeyHolding(u"munich"), (std::vector<qsizetype>{3}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"cologne"), (std::vector<qsizetype>{3}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"di baviera"), (std::vector<qsizetype>{5}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"lutetia"), (std::vector<qsizetype>{0}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"o"), (std::vector<qsizetype>{}));
-    EXPECT_EQ(atlas.otherNamesWithKeyHolding(u"köln"), (std::vector<qsizetype>{}));
+// The last place's line, and the last country's, count without a line break at their end;
+// and a damaged key (empty, or longer than 255 bytes) leaves out the rest of its line only.
+TEST(AtlasOtherNames, AttachTheLastLinesWithoutALineBreak) {
+    const QByteArray tooLong(256, 'x');
+    const Atlas atlas =
+        SmallAtlas("|Parigi\n\nKöln|Cologne|Kolonia\n|Minga|Monaco",
+                   "lutetia|parigi\n\nkoeln||kolonia\n" + tooLong.first(255) + "|minga|" + tooLong);
+    EXPECT_EQ(
+        OtherNamesOf(atlas),
+        (QStringList{"Paris=Lutetia/lutetia", "Paris=Parigi/parigi", "Köln=Köln/koeln",
+                     "Munich=" + QString(255, u'x').replace(0, 1, u'X') + u'/' + QString(255, u'x'),
+                     "Munich=Minga/minga"}));
+    EXPECT_EQ(atlas.otherNamesOf(3), (std::pair<qsizetype, qsizetype>(3, 5)));
+
+    const Atlas countries =
+        SmallAtlas("\n\n\n\n", "\n\n\n\n", "FR\tFrankreich\nDE\tAlemania|Niemcy");
+    EXPECT_EQ(countries.country(1).names, (QByteArrayList{"de", "germany", "alemania", "niemcy"}));
+    EXPECT_EQ(countries.country(0).names, (QByteArrayList{"fr", "france", "frankreich"}));
+    EXPECT_EQ(countries.otherNameCount(), 0);
+    EXPECT_EQ(countries.otherNamesOf(3), (std::pair<qsizetype, qsizetype>(0, 0)));
 }
 
 // The ae/oe/ue spelling that the tables give umlauted names a second key for.
@@ -217,12 +149,12 @@ QString WithUmlautsWrittenOut(QString name) {
 
 // The keys are made when the tables are generated; they must be the program's own keys of
 // the names, or the names could not be found. And every row must find its place.
-TEST(AtlasTables, BuiltInOtherNamesBearTheProgramsKeysAndAllAttach) {
+TEST(AtlasOtherNames, BuiltInOnesBearTheProgramsKeysAndAllAttach) {
     const Atlas& atlas = BuiltInAtlas();
     qsizetype wrongKeys = 0;
     for (qsizetype other = 0; other < atlas.otherNameCount(); ++other) {
         const QString name = atlas.otherName(other);
-        const QString key = QString::fromLatin1(atlas.otherNameKey(other));
+        const QByteArray key = atlas.otherNameKey(other).toByteArray();
         if (key != PlaceNameKey(name) && key != PlaceNameKey(WithUmlautsWrittenOut(name))) {
             ADD_FAILURE() << name.toStdString() << " has the key " << key.toStdString();
             if (++wrongKeys == 10) {
@@ -230,8 +162,7 @@ TEST(AtlasTables, BuiltInOtherNamesBearTheProgramsKeysAndAllAttach) {
             }
         }
     }
-    const QByteArray keys =
-        QResource(QStringLiteral(":/atlas/place-name-keys.tsv")).uncompressedData();
+    const QByteArray keys = BuiltInTable(u"place-name-keys.tsv");
     qsizetype keysInTable = keys.count('|');
     for (const QByteArray& line : keys.split('\n')) {
         keysInTable += !line.isEmpty() && !line.startsWith('#');

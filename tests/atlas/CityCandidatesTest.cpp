@@ -1,0 +1,88 @@
+#include "atlas/CityCandidates.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "atlas/QStringPrinter.h"
+
+namespace fortunix::atlas {
+namespace {
+
+Atlas SmallAtlas() {
+    Atlas atlas = Atlas::FromTables("DE\tGermany\t\nLV\tLatvia\t\nRU\tRussia\t\n", "",
+                                    "Köln\tDE\t\t50.93\t6.95\t960000\n"
+                                    "Munich\tDE\t\t48.13\t11.57\t1260000\n"
+                                    "Riga\tLV\t\t56.94\t24.1\t742572\n"
+                                    "Тула\tRU\t\t54.2\t37.6\t500000\n"
+                                    "Bad Münster am Stein\tDE\t\t49.81\t7.84\t3000");
+    atlas.attachOtherNames("Köln|Cologne\nMünchen|Munchen\nRyga\n\n\n",
+                           "koeln|cologne\nmunchen|munchen\nryga\n\n\n", "");
+    return atlas;
+}
+
+// "Munich (Munchen) 0": each candidate's main name, the other name it was found by, and the
+// letters it is off.
+QStringList Described(const Atlas& atlas, const std::vector<CityCandidate>& candidates) {
+    QStringList lines;
+    for (const CityCandidate& candidate : candidates) {
+        QString line = atlas.placeName(candidate.place);
+        if (candidate.otherName != kMainName) {
+            line += QStringLiteral(" (") + atlas.otherName(candidate.otherName) + u')';
+        }
+        lines.append(line + u' ' + QString::number(candidate.letterEdits));
+    }
+    return lines;
+}
+
+struct CandidatesCase {
+    const char* name;
+    const char* typed;
+    QStringList expected;
+};
+
+TEST(FindCityCandidates, EachPlaceOnceByItsBestName) {
+    const CandidatesCase cases[] = {
+        {"main name", "Riga", {"Riga 0"}},
+        {"a word inside a name of several", "Münster", {"Bad Münster am Stein 0"}},
+        {"two words inside a name of several", "munster am", {"Bad Münster am Stein 0"}},
+        {"other name", "Cologne", {"Köln (Cologne) 0"}},
+        {"the other name that only spells out the umlaut shows the main name", "Koeln", {"Köln 0"}},
+        {"of two other names alike, the one spelled as typed", "munchen", {"Munich (Munchen) 0"}},
+        {"the same, spelled the other way", "MÜNCHEN", {"Munich (München) 0"}},
+        {"Cyrillic", "тула", {"Тула 0"}},
+        {"part of a word", "Mun", {}},
+    };
+    const Atlas atlas = SmallAtlas();
+    for (const CandidatesCase& row : cases) {
+        EXPECT_EQ(Described(atlas, FindCityCandidates(atlas, QString::fromUtf8(row.typed))),
+                  row.expected)
+            << row.name;
+    }
+}
+
+// A typed city of up to four letters may be one letter off; from five letters, two.
+TEST(FindCloseSpellings, OneLetterOffUpToFourLettersTwoFromFive) {
+    const CandidatesCase cases[] = {
+        {"four letters, one off", "Rigo", {"Riga 1"}},
+        {"four letters, two off", "Roge", {}},
+        {"five letters, two off", "Rogae", {"Riga 2"}},
+        {"five letters, three off", "Rogee", {}},
+        {"four Cyrillic letters (eight bytes), one off", "Тыла", {"Тула 1"}},
+        {"four Cyrillic letters, two off", "Тыло", {}},
+        {"five Cyrillic letters, two off", "Тылаа", {"Тула 2"}},
+        {"closer by another name", "Munchn", {"Munich (München) 1"}},
+        {"closer by the main name", "Kolnn", {"Köln 1"}},
+        {"as close by the main name as by another: the main name", "Rxga", {"Riga 1"}},
+        {"nothing typed", " ", {}},
+    };
+    const Atlas atlas = SmallAtlas();
+    for (const CandidatesCase& row : cases) {
+        EXPECT_EQ(Described(atlas, FindCloseSpellings(atlas, QString::fromUtf8(row.typed))),
+                  row.expected)
+            << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace fortunix::atlas

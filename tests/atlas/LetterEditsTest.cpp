@@ -1,0 +1,66 @@
+#include "atlas/LetterEdits.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+
+namespace fortunix::atlas {
+namespace {
+
+struct EditsCase {
+    const char* name;
+    const char* typed;
+    const char* key;
+    int limit;
+    int expected;  // counted by hand
+};
+
+TEST(LetterEdits, CountsInsertionsDeletionsChangesAndSwaps) {
+    const EditsCase cases[] = {
+        {"same", "london", "london", 2, 0},
+        {"one left out", "londn", "london", 2, 1},
+        {"one too many", "londonn", "london", 2, 1},
+        {"one changed", "lomdon", "london", 2, 1},
+        {"neighbours swapped", "lodnon", "london", 2, 1},
+        {"two changed", "lindan", "london", 2, 2},
+        {"three edits", "kitten", "sitting", 3, 3},
+        {"a swapped pair is not edited again", "ca", "abc", 3, 3},
+        {"beyond the limit", "paris", "london", 2, 3},
+        {"lengths differ by one more than the limit", "a", "abcd", 2, 3},
+        {"lengths differ by the limit", "ab", "abcd", 2, 2},
+        {"key shorter by the limit", "abcd", "ab", 2, 2},
+        {"key shorter by one more than the limit", "abcde", "ab", 2, 3},
+        {"a space is a letter", "new york", "newyork", 2, 1},
+        {"Cyrillic letters count one each", "москва", "масква", 2, 1},
+        {"Cyrillic swap", "мосвка", "москва", 2, 1},
+        {"Cyrillic, lengths differ by the limit", "рига", "ригаaa", 2, 2},
+        {"longer in bytes than in letters by its last letter", "ab", "abcé", 2, 2},
+        {"the ninth letter of two bytes, past eight ASCII", "abcdefg", "abcdefghé", 2, 2},
+        {"a letter twice in the typed key", "ωωα", "ωαα", 2, 1},
+        {"a letter twice, both matched", "ωωα", "ωωα", 2, 0},
+        {"one script for another", "tula", "тула", 2, 3},
+        {"nothing typed", "", "abc", 2, 3},
+    };
+    for (const EditsCase& row : cases) {
+        EXPECT_EQ(LetterEdits(row.typed, row.key, row.limit), row.expected) << row.name;
+    }
+}
+
+// A typed key of 64 letters is compared; one of 65 is too long for the bits of a word.
+TEST(LetterEdits, TypedKeysUpToSixtyFourLetters) {
+    const QByteArray longest(64, 'a');
+    EXPECT_EQ(LetterEdits(longest, longest, 2), 0);
+    EXPECT_EQ(LetterEdits(longest, longest.chopped(1) + 'b', 2), 1);
+    const QByteArray tooLong(65, 'a');
+    EXPECT_EQ(LetterEdits(tooLong, tooLong, 2), 3);
+    // 64 letters of two bytes each: letters count, not bytes.
+    QByteArray greek;
+    for (int i = 0; i < 64; ++i) {
+        greek += "ω";
+    }
+    EXPECT_EQ(LetterEdits(greek, greek, 2), 0);
+    EXPECT_EQ(LetterEdits(greek + "ω", greek + "ω", 2), 3);
+}
+
+}  // namespace
+}  // namespace fortunix::atlas
