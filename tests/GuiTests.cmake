@@ -3,7 +3,9 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 add_executable(fortunix_gui_tests
     support/gui_test_main.cpp
     platform/InstanceLockTest.cpp
+    platform/RunningCopyMarkerTest.cpp
     widgets/PlacementTest.cpp
+    widgets/ProgramStyleTest.cpp
     shell/ModHelpTest.cpp
     shell/ProgramTextsTest.cpp
     shell/SettingsTest.cpp
@@ -13,6 +15,7 @@ add_executable(fortunix_gui_tests
     forms/NagScreenTest.cpp
     forms/AboutBoxTest.cpp
     forms/MainFormTest.cpp
+    forms/CommandButtonColourTest.cpp
     forms/KeyFilterTest.cpp
     forms/InputValidationTest.cpp
     forms/ReadingRequestTest.cpp

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "widgets/ProgramStyle.h"
+
 // One QApplication for every widget test. The platform comes from the environment (CTest
 // sets offscreen), so a manual run can still choose one.
 int main(int argc, char** argv) {
@@ -12,5 +14,6 @@ int main(int argc, char** argv) {
     }
     QStandardPaths::setTestModeEnabled(true);  // never the real user's files
     QApplication application(argc, argv);
+    fortunix::UseProgramStyle();  // the windows look as the program draws them
     return RUN_ALL_TESTS();
 }

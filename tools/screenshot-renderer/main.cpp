@@ -25,6 +25,7 @@
 #include "forms/frmPlaceChoice.h"
 #include "platform/Platform.h"
 #include "shell/UpdateReminder.h"
+#include "widgets/ProgramStyle.h"
 
 namespace fortunix::screenshots {
 
@@ -334,6 +335,7 @@ std::vector<RenderStep> RenderSteps(Shot& shot) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    fortunix::UseProgramStyle();  // drawn as the program draws them
     using namespace fortunix;
     using namespace fortunix::screenshots;
 
