@@ -200,7 +200,8 @@ check_kind() {
     [ "$(registry_value "$key" DisplayVersion)" = "1.30" ] || fail "$kind: wrong version in $key"
     expect_signed "$folder/fortunix.exe" "$folder/fortunix-batch.exe" \
         "$folder/fortunix-atlas.exe" "$folder/uninstall.exe"
-    echo "$kind: installed $(find "$folder" -type f | wc -l) files ($(du -sh "$folder" | cut -f1)) in $default_folder"
+    echo "$kind: installed $(find "$folder" -type f | wc -l) files," \
+        "$(find "$folder" -type f -printf '%s\n' | awk '{ total += $1 } END { print total }') bytes, in $default_folder"
 
     # The tools run from the installation folder with what lies there alone.
     local reading places
@@ -252,8 +253,7 @@ check_kind() {
 
     # An update in place replaces every file.
     wine "$setup" /S "/$kind" || fail "$kind: the update failed"
-    ! grep -q mark "$folder/qt.conf" || fail "$kind: the update left an old file"
-    gone "$folder/.setup-new" && gone "$folder/.setup-old" || fail "$kind: the update left scratch folders"
+    replaced_and_tidy || fail "$kind: the update left an old file or its scratch folders"
 
     uninstall_silently || fail "$kind: the uninstaller failed"
     expect_uninstalled "$kind" "$shortcut"
@@ -321,6 +321,12 @@ check_one_kind_at_a_time() {
     echo "one kind at a time: the other kind refused (4), /Alongside named after its kind"
 }
 
+# The marked installation has been replaced and the scratch folders are gone.
+replaced_and_tidy() {
+    [ -f "$folder/qt.conf" ] && ! grep -q mark "$folder/qt.conf" &&
+        gone "$folder/.setup-new" && gone "$folder/.setup-old"
+}
+
 # The pages, driven from the keyboard: with Fortunix running the installer asks to close it;
 # Cancel ends it with nothing changed, Retry goes on once it is closed.
 check_interactive() {
@@ -359,9 +365,9 @@ check_interactive() {
     # Found by its exact title: "Fortunix Setup", with no space after it.
     wait_until setup_wizard_shown || fail "interactive: Retry did not go on to the pages"
     press "Fortunix Setup" Return # the kind: just for me
-    sleep 1
+    sleep 2
     press "Fortunix Setup" Return # the folder: Install
-    wait_until eval '! grep -q mark "$folder/qt.conf"' || fail "interactive: nothing installed"
+    wait_until replaced_and_tidy || fail "interactive: nothing installed"
     sleep 3 # until the last page is drawn
     screenshot "wine-installer-finish-page"
     # The program's picture on the last page: its sky blue at the bottom left of the window.
@@ -375,7 +381,6 @@ check_interactive() {
     press "Fortunix Setup" Return # Finish, with "Run Fortunix" ticked
     wait "$installer" || fail "interactive: the installer failed"
     wait_until main_window_shown || fail "interactive: Run Fortunix started nothing"
-    ! grep -q mark "$folder/qt.conf" || fail "interactive: the installation left an old file"
     stop_fortunix
     uninstall_silently || fail "interactive: the uninstaller failed"
     expect_uninstalled interactive "$menu/Fortunix.lnk"
