@@ -5,10 +5,17 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 add_library(fortunix_gui_test_main STATIC support/gui_test_main.cpp)
 target_link_libraries(fortunix_gui_test_main PUBLIC GTest::gtest Qt6::Widgets Qt6::Test
                                              PRIVATE fortunix_warnings)
+# The same, with the program's own style over the platform's, for the tests of the windows
+# and of the widget kit, so that they draw as the program does.
+add_library(fortunix_styled_test_main STATIC support/gui_test_main.cpp)
+target_compile_definitions(fortunix_styled_test_main PRIVATE FORTUNIX_TEST_PROGRAM_STYLE)
+target_link_libraries(fortunix_styled_test_main PUBLIC GTest::gtest Qt6::Widgets Qt6::Test
+                                                PRIVATE fortunix_widgets fortunix_warnings)
 
 fortunix_add_tests(fortunix_platform_tests WINDOWS LINKS fortunix_platform SOURCES
     platform/InstanceLockTest.cpp
     platform/ProgramInfoTest.cpp
+    platform/RunningCopyMarkerTest.cpp
 )
 # Takes the single-instance lock in a process of its own, for the instance-lock tests.
 add_executable(fortunix_instance_probe platform/InstanceProbe.cpp)
@@ -17,9 +24,10 @@ add_dependencies(fortunix_platform_tests fortunix_instance_probe)
 target_compile_definitions(fortunix_platform_tests PRIVATE
     FORTUNIX_INSTANCE_PROBE="$<TARGET_FILE:fortunix_instance_probe>")
 
-fortunix_add_tests(fortunix_widgets_tests WINDOWS LINKS fortunix_widgets SOURCES
+fortunix_add_tests(fortunix_widgets_tests STYLED LINKS fortunix_widgets SOURCES
     widgets/PlacementTest.cpp
     widgets/ControlsTest.cpp
+    widgets/ProgramStyleTest.cpp
 )
 
 fortunix_add_tests(fortunix_shell_tests WINDOWS LINKS fortunix_shell fortunix_test_support SOURCES
@@ -32,10 +40,11 @@ fortunix_add_tests(fortunix_shell_tests WINDOWS LINKS fortunix_shell fortunix_te
 )
 
 # The windows, with what they show to a screen reader and to the keyboard (a11y).
-fortunix_add_tests(fortunix_forms_tests WINDOWS LINKS fortunix_forms fortunix_test_support SOURCES
+fortunix_add_tests(fortunix_forms_tests STYLED LINKS fortunix_forms fortunix_test_support SOURCES
     forms/NagScreenTest.cpp
     forms/AboutBoxTest.cpp
     forms/MainFormTest.cpp
+    forms/CommandButtonColourTest.cpp
     forms/KeyFilterTest.cpp
     forms/InputValidationTest.cpp
     forms/ReadingRequestTest.cpp
@@ -52,7 +61,7 @@ fortunix_add_tests(fortunix_forms_tests WINDOWS LINKS fortunix_forms fortunix_te
     a11y/TextContrastTest.cpp
 )
 
-fortunix_add_tests(fortunix_app_tests WINDOWS LINKS fortunix_app fortunix_test_support SOURCES
+fortunix_add_tests(fortunix_app_tests STYLED LINKS fortunix_app fortunix_test_support SOURCES
     app/StartupTest.cpp
     app/ProgramLifeTest.cpp
     app/ProcessEndTest.cpp

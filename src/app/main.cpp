@@ -3,11 +3,16 @@
 #include "app/Startup.h"
 #include "platform/ProgramInfo.h"
 #include "platform/QtPlatform.h"
+#include "platform/RunningCopyMarker.h"
+#include "widgets/ProgramStyle.h"
 
 // Wires the Qt implementations of the platform seams to the program and runs it.
 int main(int argc, char* argv[]) {
+    // First of all, so that an installer started now sees this copy.
+    const fortunix::RunningCopyMarker marker;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(fortunix::kProgramName));
+    fortunix::UseProgramStyle();
 
     fortunix::QtMessageBoxes messages;
     fortunix::QtWebOpener web;

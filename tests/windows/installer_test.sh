@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
-# Installs Fortunix with its Windows installer into a new Wine prefix, as on a fresh computer:
-# silently for the current user, then silently for all users. Each time the installed program
-# must show its main window (under a virtual X server), keep its setting in the registry under
-# its own name, hold its single-instance lock in the user's own folder and refuse a second copy;
-# the silent uninstall must then leave no file, shortcut, registry entry or lock behind.
-#   tests/windows/installer_test.sh Fortunix-<version>-setup.exe
-# With FORTUNIX_SCREENSHOTS=<folder> it also saves a picture of the screen with the main window.
+# Installs Fortunix with its Windows installer into a new Wine prefix, as on a fresh computer,
+# under a virtual X server, and checks what a Windows user meets:
+#   - silent installs for the current user and for all users (the latter through the copy of
+#     the installer that gets administrator rights): the files, the tools beside the program,
+#     the entries, the installed program's main window, setting, lock and refused second copy;
+#   - with Fortunix running, or one of its tools holding its file, a silent install or removal
+#     fails with status 3 and changes nothing; an interactive one asks to close it (Retry and
+#     Cancel) and goes on after Retry;
+#   - /D= chooses the folder, also one with letters outside ASCII;
+#   - one installation at a time: the other kind is refused (status 4) unless /Alongside, and a
+#     second installation is then named after its kind;
+#   - the pages: the title, the program's picture on the last page, "Run Fortunix";
+#   - signatures of the installer, the uninstaller and the programs (when CA_CERT is given);
+#   - the silent uninstall leaves no file, shortcut, registry entry or lock behind.
+#   tests/windows/installer_test.sh Fortunix-<version>-setup.exe [CA_CERT.pem]
+# With FORTUNIX_SCREENSHOTS=<folder> it also saves pictures of the screen.
+# FORTUNIX_INSTALLER_CHECKS (e.g. "chosen_folder interactive") runs a part of the checks.
 set -euo pipefail
-setup="$(realpath "${1:?usage: installer_test.sh SETUP.EXE}")"
-# The program's name and version, from the installer's name: Fortunix-1.30-setup.exe.
-setup_name="$(basename "$setup" -setup.exe)"
-name="${setup_name%%-*}"
-version="${setup_name#*-}"
-title="$name v$version"  # the main window's
+setup="$(realpath "${1:?usage: installer_test.sh SETUP.EXE [CA_CERT.pem]}")"
+ca_cert="${2:+$(realpath "$2")}"
 
 if [ -z "${FORTUNIX_INSTALLER_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" \
-        env FORTUNIX_INSTALLER_DISPLAY=1 "$0" "$setup"
+        env FORTUNIX_INSTALLER_DISPLAY=1 "$0" "$setup" ${ca_cert:+"$ca_cert"}
 fi
 
 work="$(mktemp -d)"
@@ -24,12 +30,18 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml
 # Wine hands WINEQT_* variables to programs as QT_*. Its own font engine draws no text in line
 # edits; FreeType does (a limit of Wine, not of Windows).
 export WINEQT_QPA_PLATFORM="windows:fontengine=freetype"
+# Command lines and paths pass between Linux and Windows in UTF-8.
+export LC_ALL=C.UTF-8
 cleanup() {
+    jobs -p | xargs -r kill 2>/dev/null || true
     wineserver -k 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
 
 # Wine's background services start with the first program and inherit its output: start them
 # with none.
@@ -41,11 +53,25 @@ wineboot -i </dev/null >/dev/null 2>&1
 unix_path() { winepath -u "$1" 2>/dev/null; }
 windows_variable() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 registry_has() { wine reg query "$1" >/dev/null 2>&1; }
+# A text value of the registry. Exported by regedit in UTF-16: reg.exe would write it in the
+# ANSI code page, losing letters outside it.
 registry_value() {
-    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+    local export="$work/export.reg" hive
+    rm -f "$export"
+    case "$1" in
+        HKCU\\*) hive="HKEY_CURRENT_USER${1#HKCU}" ;;
+        HKLM\\*) hive="HKEY_LOCAL_MACHINE${1#HKLM}" ;;
+    esac
+    wine regedit /E "$(winepath -w "$export")" "$hive" >/dev/null 2>&1 || true
+    [ -f "$export" ] || return 0
+    iconv -f UTF-16 -t UTF-8 "$export" | tr -d '\r' |
+        sed -n "s/^\"$2\"=\"\(.*\)\"\$/\1/p" | sed 's/\\\\/\\/g; s/\\"/"/g'
 }
-windows_titled() { xwininfo -root -tree | grep -c "^ *0x[0-9a-f]* \"$1\": (\"" || true; }
+# Top-level windows titled exactly $1, one "WIDTHxHEIGHT+X+Y" line each.
+windows_titled() {
+    xwininfo -root -tree | sed -n "s/^ *0x[0-9a-f]* \"$1\": (.*)  *\([0-9]*x[0-9]*+[0-9-]*+[0-9-]*\) .*/\1/p"
+}
+count_windows() { windows_titled "$1" | wc -l; }
 wait_until() {
     for _ in $(seq 300); do
         if "$@"; then return 0; fi
@@ -53,72 +79,334 @@ wait_until() {
     done
     return 1
 }
-main_window_shown() { [ "$(windows_titled "$title")" -ge 1 ]; }
-message_shown() { [ "$(windows_titled "$name")" -ge 1 ]; }
-installed_files() { [ -e "$folder" ] && find "$folder" -type f | sort; }
+main_window_shown() { [ "$(count_windows "Fortunix v1.30")" -ge 1 ]; }
+message_shown() { [ "$(count_windows "Fortunix")" -ge 1 ]; }
+# The installer's own windows: its message boxes are small, its wizard is not.
+setup_message_shown() { windows_titled "Fortunix Setup" | grep -q 'x[0-2][0-9][0-9]+'; }
+setup_wizard_shown() { windows_titled "Fortunix Setup" | grep -q 'x[3-9][0-9][0-9]+'; }
+no_setup_window() { [ "$(count_windows "Fortunix Setup")" -eq 0 ]; }
 gone() { [ ! -e "$1" ]; }
-
-check_mode() {
-    local mode=$1 hive=$2 folder_windows=$3 menu_windows=$4
-    local key="$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
-    folder="$(unix_path "$folder_windows")"
-    local shortcut
-    shortcut="$(unix_path "$menu_windows")/$name.lnk"
-
-    wine "$setup" /S "/$mode" || fail "$mode: the installer failed"
-    for file in fortunix.exe uninstall.exe qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
-        libstdc++-6.dll plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll; do
-        [ -f "$folder/$file" ] || fail "$mode: $file is not installed in $folder_windows"
-    done
-    [ -f "$shortcut" ] || fail "$mode: no Start-menu entry at $shortcut"
-    [ "$(registry_value "$key" DisplayName)" = "$name" ] || fail "$mode: no entry in $key"
-    [ "$(registry_value "$key" DisplayVersion)" = "$version" ] || fail "$mode: wrong version in $key"
-    local quiet
-    quiet="$(registry_value "$key" QuietUninstallString)"
-    [ -n "$quiet" ] || fail "$mode: no silent uninstall command"
-    echo "$mode: installed $(installed_files | wc -l) files ($(du -sh "$folder" | cut -f1)) in $folder_windows"
-
-    # The installed program, started as the Start menu does.
-    (cd "$folder" && exec wine fortunix.exe >/dev/null 2>&1) &
-    local first=$!
-    wait_until main_window_shown || fail "$mode: the installed program shows no main window"
-    sleep 1
-    kill -0 "$first" 2>/dev/null || fail "$mode: the installed program ended by itself"
-    # The lock of the running copy lies in the user's own folder.
-    [ -f "$lock_folder/fortunix.lock" ] || fail "$mode: no lock at $lock_folder/fortunix.lock"
-    local settings="HKCU\\Software\\$name\\fortunix\\Settings"
-    registry_has "$settings" || fail "$mode: no settings under $settings"
-    ! wine reg query "$settings" 2>/dev/null | grep -q Duration ||
-        fail "$mode: the plain setting name is stored"
-    if [ -n "${FORTUNIX_SCREENSHOTS:-}" ] && command -v import >/dev/null; then
+screenshot() {
+    if [ -n "${FORTUNIX_SCREENSHOTS:-}" ]; then
         mkdir -p "$FORTUNIX_SCREENSHOTS"
-        import -window root "$FORTUNIX_SCREENSHOTS/wine-$mode-main-window.png"
+        sleep 1 # until it is drawn
+        import -window root "$FORTUNIX_SCREENSHOTS/$1.png"
     fi
-    ! message_shown || fail "$mode: a message is shown before a second copy starts"
-    (cd "$folder" && exec wine fortunix.exe >/dev/null 2>&1) &
-    local second=$!
-    wait_until message_shown || fail "$mode: a second copy shows no message"
-    [ "$(windows_titled "$title")" -eq 1 ] || fail "$mode: a second copy opened a window"
-    if [ -n "${FORTUNIX_SCREENSHOTS:-}" ] && command -v import >/dev/null; then
-        sleep 2  # until the message is drawn
-        import -window root "$FORTUNIX_SCREENSHOTS/wine-$mode-second-copy.png"
-    fi
-    wine taskkill /f /im fortunix.exe >/dev/null 2>&1 || true
-    wait "$first" "$second" 2>/dev/null || true
-    echo "$mode: the installed program showed its main window and refused a second copy"
+}
+# Presses keys in the window titled $1.
+press() {
+    local title=$1 id
+    shift
+    id="$(xdotool search --name "^$title\$" | tail -1)"
+    xdotool windowfocus --sync "$id" key "$@"
+}
+# Every file of a folder with its checksum: two equal fingerprints, nothing was changed.
+fingerprint() { (cd "$1" && find . -type f -exec md5sum {} + | sort -k2); }
 
-    # The uninstaller copies itself away and returns at once: wait for it to finish.
-    eval "wine $(printf '%s' "$quiet" | sed 's/\\/\\\\/g')" || fail "$mode: the uninstaller failed"
-    wait_until gone "$folder" || fail "$mode: left behind: $(installed_files | tr '\n' ' ')"
-    wait_until gone "$shortcut" || fail "$mode: the Start-menu entry is left"
-    ! registry_has "$key" || fail "$mode: the Apps & features entry is left"
-    ! registry_has "HKCU\\Software\\$name" || fail "$mode: the settings are left"
-    gone "$lock_folder" || fail "$mode: the single-instance lock is left in $lock_folder"
-    echo "$mode: uninstalled without a trace"
+# The installation of one kind: its folder and Start menu as Linux paths, its registry key.
+use_kind() {
+    kind=$1
+    if [ "$kind" = AllUsers ]; then
+        hive=HKLM
+        menu="$(unix_path "$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs")"
+        default_folder="$(windows_variable ProgramW6432)\\Fortunix"
+    else
+        hive=HKCU
+        menu="$(unix_path "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")"
+        default_folder="$(windows_variable LOCALAPPDATA)\\Programs\\Fortunix"
+    fi
+    key="$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Fortunix"
 }
 
-lock_folder="$(unix_path "$(windows_variable LOCALAPPDATA)\\$name")"
-check_mode CurrentUser HKCU "$(windows_variable LOCALAPPDATA)\\Programs\\$name" \
-    "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
-check_mode AllUsers HKLM "$(windows_variable ProgramW6432)\\$name" \
-    "$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
+# The installed program started as the Start menu does; waits for its main window.
+start_fortunix() {
+    (cd "$folder" && exec wine fortunix.exe >/dev/null 2>&1) &
+    fortunix_job=$!
+    wait_until main_window_shown || fail "$1: the installed program shows no main window"
+}
+stop_fortunix() {
+    wine taskkill /f /im fortunix.exe >/dev/null 2>&1 || true
+    wait "$fortunix_job" 2>/dev/null || true
+    wait_until eval '[ "$(count_windows "Fortunix v1.30")" -eq 0 ]' || fail "Fortunix did not end"
+}
+
+# The entry's silent uninstall command, run as a script would; its exit status.
+uninstall_silently() {
+    local quiet
+    quiet="$(registry_value "$key" QuietUninstallString)"
+    [ -n "$quiet" ] || fail "$kind: no silent uninstall command in $key"
+    local status=0
+    eval "wine $(printf '%s' "$quiet" | sed 's/\\/\\\\/g')" || status=$?
+    return "$status"
+}
+expect_uninstalled() {
+    local what=$1 shortcut=$2
+    wait_until gone "$folder" || fail "$what: left behind: $(find "$folder" | tr '\n' ' ')"
+    wait_until gone "$shortcut" || fail "$what: the Start-menu entry is left"
+    ! registry_has "$key" || fail "$what: the Apps & features entry is left"
+}
+
+# A silent installation (arguments: the installer's) that must fail with `status` and leave the
+# installation as it was: the same files with the same contents, no scratch folder.
+expect_refused_install() {
+    local what=$1 status=$2 before actual=0
+    shift 2
+    before="$(fingerprint "$folder")"
+    wine "$setup" /S "$@" || actual=$?
+    [ "$actual" -eq "$status" ] || fail "$what: the installer ended with $actual, not $status"
+    [ "$(fingerprint "$folder")" = "$before" ] || fail "$what: the installer changed files"
+    for scratch in .setup-new .setup-old; do
+        gone "$folder/$scratch" || fail "$what: the installer left $scratch"
+    done
+}
+expect_refused_uninstall() {
+    local what=$1 before actual=0
+    before="$(fingerprint "$folder")"
+    uninstall_silently || actual=$?
+    [ "$actual" -eq 3 ] || fail "$what: the uninstaller ended with $actual, not 3"
+    [ "$(fingerprint "$folder")" = "$before" ] || fail "$what: the uninstaller changed files"
+    registry_has "$key" || fail "$what: the uninstaller removed the entry"
+}
+
+expect_signed() {
+    [ -n "$ca_cert" ] || return 0
+    for file in "$@"; do
+        osslsigncode verify -CAfile "$ca_cert" -in "$file" 2>&1 | grep -q '^Signature verification: ok' ||
+            fail "no valid signature on $file"
+    done
+}
+
+lock_folder="$(unix_path "$(windows_variable LOCALAPPDATA)\\Fortunix")"
+worked_example=$'2000,1,1,12,0,29,0,0,W,51,30,N,0\r\n'
+
+if [ -n "$ca_cert" ]; then
+    expect_signed "$setup"
+    echo "the installer is signed"
+fi
+
+check_kind() {
+    use_kind "$1"
+    folder="$(unix_path "$default_folder")"
+    local shortcut="$menu/Fortunix.lnk"
+
+    wine "$setup" /S "/$kind" || fail "$kind: the installer failed"
+    for file in fortunix.exe fortunix-batch.exe fortunix-atlas.exe uninstall.exe qt.conf \
+        Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll plugins/platforms/qwindows.dll \
+        plugins/styles/qwindowsvistastyle.dll; do
+        [ -f "$folder/$file" ] || fail "$kind: $file is not installed in $default_folder"
+    done
+    [ -f "$shortcut" ] || fail "$kind: no Start-menu entry at $shortcut"
+    [ "$(registry_value "$key" DisplayName)" = "Fortunix" ] || fail "$kind: no entry in $key"
+    [ "$(registry_value "$key" DisplayVersion)" = "1.30" ] || fail "$kind: wrong version in $key"
+    expect_signed "$folder/fortunix.exe" "$folder/fortunix-batch.exe" \
+        "$folder/fortunix-atlas.exe" "$folder/uninstall.exe"
+    echo "$kind: installed $(find "$folder" -type f | wc -l) files," \
+        "$(find "$folder" -type f -printf '%s\n' | awk '{ total += $1 } END { print total }') bytes, in $default_folder"
+
+    # The tools run from the installation folder with what lies there alone.
+    local reading places
+    reading="$(cd "$folder" && printf '%s' "$worked_example" | env -u WINEPATH wine fortunix-batch.exe 2>&1 | tr -d '\r')"
+    [ "$reading" = "280,223,24,81,21º Gemini" ] || fail "$kind: fortunix-batch.exe wrote '$reading'"
+    places="$(cd "$folder" && env -u WINEPATH wine fortunix-atlas.exe Kathmandu "" Nepal 2>&1)" ||
+        fail "$kind: fortunix-atlas.exe failed: $places"
+    grep -q "^Kathmandu	Bagmati Province	Nepal" <<<"$places" || fail "$kind: fortunix-atlas.exe wrote '$places'"
+    echo "$kind: the installed tools run"
+
+    start_fortunix "$kind"
+    # The lock of the running copy lies in the user's own folder.
+    [ -f "$lock_folder/fortunix.lock" ] || fail "$kind: no lock at $lock_folder/fortunix.lock"
+    local settings="HKCU\\Software\\Fortunix\\fortunix\\Settings"
+    registry_has "$settings" || fail "$kind: no settings under $settings"
+    ! wine reg query "$settings" 2>/dev/null | grep -q Duration ||
+        fail "$kind: the plain setting name is stored"
+    screenshot "wine-$kind-main-window"
+    ! message_shown || fail "$kind: a message is shown before a second copy starts"
+    (cd "$folder" && exec wine fortunix.exe >/dev/null 2>&1) &
+    local second=$!
+    wait_until message_shown || fail "$kind: a second copy shows no message"
+    [ "$(count_windows "Fortunix v1.30")" -eq 1 ] || fail "$kind: a second copy opened a window"
+    screenshot "wine-$kind-second-copy"
+    press Fortunix Return
+    wait "$second" 2>/dev/null || true
+    echo "$kind: the installed program showed its main window and refused a second copy"
+
+    # Over the running program nothing may change. A mark in one installed file shows whether
+    # anything was written.
+    echo "; mark" >>"$folder/qt.conf"
+    expect_refused_install "$kind, Fortunix running" 3 "/$kind"
+    expect_refused_uninstall "$kind, Fortunix running"
+    stop_fortunix
+    echo "$kind: with Fortunix running, the silent installer and uninstaller refused and changed nothing"
+
+    # A tool that runs holds its program file: nothing may change either.
+    mkfifo "$work/input"
+    (cd "$folder" && exec wine fortunix-batch.exe <"$work/input" >/dev/null 2>&1) &
+    local tool=$!
+    exec 3>"$work/input"
+    sleep 3 # until it runs
+    expect_refused_install "$kind, fortunix-batch.exe running" 3 "/$kind"
+    expect_refused_uninstall "$kind, fortunix-batch.exe running"
+    exec 3>&-
+    wait "$tool" || true
+    rm "$work/input"
+    echo "$kind: with a tool running, the silent installer and uninstaller refused and changed nothing"
+
+    # An update in place replaces every file.
+    wine "$setup" /S "/$kind" || fail "$kind: the update failed"
+    replaced_and_tidy || fail "$kind: the update left an old file or its scratch folders"
+
+    uninstall_silently || fail "$kind: the uninstaller failed"
+    expect_uninstalled "$kind" "$shortcut"
+    ! registry_has "HKCU\\Software\\Fortunix" || fail "$kind: the settings are left"
+    gone "$lock_folder" || fail "$kind: the single-instance lock is left in $lock_folder"
+    echo "$kind: uninstalled without a trace"
+}
+
+check_chosen_folder() {
+    use_kind CurrentUser
+    local chosen='C:\Ünïcødé Prögrams\Fortunix'
+    folder="$(unix_path "$chosen")"
+    # As typed in a console: /D= takes the rest of the command line, spaces and all, unquoted.
+    # (Wine would quote an argument with a space in it, so cmd gets the line as it stands.)
+    cp "$setup" "$(unix_path 'C:\')/Fortunix-setup.exe"
+    wine cmd /c "C:\Fortunix-setup.exe /S /CurrentUser /D=$chosen" || fail "/D=: the installer failed"
+    [ -f "$folder/fortunix.exe" ] || fail "/D=: nothing installed in $chosen"
+    gone "$(unix_path "$default_folder")" || fail "/D=: installed in $default_folder all the same"
+    [ "$(registry_value "$key" InstallLocation)" = "$chosen" ] || fail "/D=: wrong InstallLocation"
+    start_fortunix "/D=$chosen"
+    stop_fortunix
+    # Without /D= an update goes where the installation is; with /D= elsewhere it is refused,
+    # as it would leave the first installation's files without an entry.
+    wine "$setup" /S /CurrentUser || fail "/D=: the update failed"
+    gone "$(unix_path "$default_folder")" || fail "/D=: the update went to $default_folder"
+    local status=0
+    wine cmd /c 'C:\Fortunix-setup.exe /S /CurrentUser /D=C:\Elsewhere' || status=$?
+    [ "$status" -eq 4 ] || fail "/D=: a second installation elsewhere ended with $status, not 4"
+    gone "$(unix_path 'C:\Elsewhere')" || fail "/D=: a second installation was made"
+    uninstall_silently || fail "/D=: the uninstaller failed"
+    expect_uninstalled "/D=$chosen" "$menu/Fortunix.lnk"
+    rmdir "$(dirname "$folder")"
+    echo "/D=$chosen: installed there, ran, and uninstalled without a trace"
+}
+
+check_one_kind_at_a_time() {
+    use_kind CurrentUser
+    folder="$(unix_path "$default_folder")"
+    local user_key=$key user_menu=$menu
+    wine "$setup" /S /CurrentUser || fail "both kinds: the installer failed"
+    use_kind AllUsers
+    local status=0
+    wine "$setup" /S /AllUsers || status=$?
+    [ "$status" -eq 4 ] || fail "both kinds: a silent install for all users ended with $status, not 4"
+    gone "$(unix_path "$default_folder")" && ! registry_has "$key" ||
+        fail "both kinds: installed for all users over one for the current user"
+    wine "$setup" /S /AllUsers /Alongside || fail "both kinds: /Alongside failed"
+    [ "$(registry_value "$key" DisplayName)" = "Fortunix (all users)" ] ||
+        fail "both kinds: the second entry is not named after its kind"
+    [ -f "$menu/Fortunix (all users).lnk" ] && [ ! -f "$menu/Fortunix.lnk" ] ||
+        fail "both kinds: the second Start-menu entry is not named after its kind"
+    [ "$(registry_value "$user_key" DisplayName)" = "Fortunix" ] ||
+        fail "both kinds: the first entry changed"
+    # An update of the second keeps its name, and needs no /Alongside any more.
+    wine "$setup" /S /AllUsers || fail "both kinds: updating the second failed"
+    [ "$(registry_value "$key" DisplayName)" = "Fortunix (all users)" ] ||
+        fail "both kinds: the update renamed the second entry"
+    folder="$(unix_path "$default_folder")"
+    uninstall_silently || fail "both kinds: the all-users uninstaller failed"
+    expect_uninstalled "both kinds, all users" "$menu/Fortunix (all users).lnk"
+    key=$user_key
+    folder="$(unix_path "$(windows_variable LOCALAPPDATA)\\Programs\\Fortunix")"
+    uninstall_silently || fail "both kinds: the current-user uninstaller failed"
+    expect_uninstalled "both kinds, current user" "$user_menu/Fortunix.lnk"
+    echo "one kind at a time: the other kind refused (4), /Alongside named after its kind"
+}
+
+# The marked installation has been replaced and the scratch folders are gone.
+replaced_and_tidy() {
+    [ -f "$folder/qt.conf" ] && ! grep -q mark "$folder/qt.conf" &&
+        gone "$folder/.setup-new" && gone "$folder/.setup-old"
+}
+
+# The pages, driven from the keyboard: with Fortunix running the installer asks to close it;
+# Cancel ends it with nothing changed, Retry goes on once it is closed.
+check_interactive() {
+    use_kind CurrentUser
+    folder="$(unix_path "$default_folder")"
+    wine "$setup" /S /CurrentUser || fail "interactive: the first installation failed"
+    echo "; mark" >>"$folder/qt.conf"
+    local before status=0
+    before="$(fingerprint "$folder")"
+    start_fortunix interactive
+
+    wine "$setup" >/dev/null 2>&1 &
+    local installer=$!
+    wait_until setup_message_shown || fail "interactive: no question while Fortunix runs"
+    screenshot "wine-installer-fortunix-running"
+    press "Fortunix Setup" Escape # Cancel
+    wait "$installer" || status=$?
+    [ "$status" -eq 3 ] || fail "interactive: Cancel ended the installer with $status, not 3"
+    [ "$(fingerprint "$folder")" = "$before" ] || fail "interactive: Cancel changed files"
+
+    wine "$folder/uninstall.exe" >/dev/null 2>&1 &
+    local uninstaller=$!
+    wait_until eval '[ "$(count_windows "Fortunix Uninstall")" -ge 1 ]' ||
+        fail "interactive: the uninstaller asked nothing while Fortunix runs"
+    screenshot "wine-uninstaller-fortunix-running"
+    press "Fortunix Uninstall" Escape
+    wait "$uninstaller" || true
+    wait_until eval '[ "$(count_windows "Fortunix Uninstall")" -eq 0 ]' || fail "interactive: the uninstaller stayed"
+    [ "$(fingerprint "$folder")" = "$before" ] || fail "interactive: the cancelled uninstaller changed files"
+
+    wine "$setup" >/dev/null 2>&1 &
+    installer=$!
+    wait_until setup_message_shown || fail "interactive: no question the second time"
+    stop_fortunix
+    press "Fortunix Setup" Return # Retry
+    # Found by its exact title: "Fortunix Setup", with no space after it.
+    wait_until setup_wizard_shown || fail "interactive: Retry did not go on to the pages"
+    press "Fortunix Setup" Return # the kind: just for me
+    sleep 2
+    press "Fortunix Setup" Return # the folder: Install
+    wait_until replaced_and_tidy || fail "interactive: nothing installed"
+    sleep 3 # until the last page is drawn
+    screenshot "wine-installer-finish-page"
+    # The program's picture on the last page: its sky blue at the bottom left of the window.
+    local geometry x y colour
+    geometry="$(windows_titled "Fortunix Setup" | head -1)"
+    x=$(($(sed 's/.*+\([0-9]*\)+[0-9]*$/\1/' <<<"$geometry") + 10))
+    y=$(($(sed 's/.*+\([0-9]*\)$/\1/' <<<"$geometry") + 300))
+    import -window root "$work/finish.png"
+    colour="$(convert "$work/finish.png" -crop "1x1+$x+$y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')"
+    [ "$colour" = "#60D3E8" ] || fail "interactive: the last page shows $colour, not the program's sky blue"
+    press "Fortunix Setup" Return # Finish, with "Run Fortunix" ticked
+    wait "$installer" || fail "interactive: the installer failed"
+    wait_until main_window_shown || fail "interactive: Run Fortunix started nothing"
+    stop_fortunix
+    uninstall_silently || fail "interactive: the uninstaller failed"
+    expect_uninstalled interactive "$menu/Fortunix.lnk"
+
+    # For all users: the copy with administrator rights installs, this one runs the program.
+    use_kind AllUsers
+    folder="$(unix_path "$default_folder")"
+    wine "$setup" /AllUsers >/dev/null 2>&1 &
+    installer=$!
+    wait_until setup_wizard_shown || fail "interactive, all users: no pages"
+    press "Fortunix Setup" Return # the folder: Install
+    wait_until registry_has "$key" || fail "interactive, all users: nothing installed"
+    sleep 3 # until the last page is drawn
+    press "Fortunix Setup" Return # Finish, with "Run Fortunix" ticked
+    wait "$installer" || fail "interactive, all users: the installer failed"
+    wait_until main_window_shown || fail "interactive, all users: Run Fortunix started nothing"
+    [ -f "$folder/fortunix.exe" ] && registry_has "$key" || fail "interactive, all users: not installed"
+    stop_fortunix
+    uninstall_silently || fail "interactive, all users: the uninstaller failed"
+    expect_uninstalled "interactive, all users" "$menu/Fortunix.lnk"
+    echo "interactive: asked to close Fortunix, Cancel changed nothing, Retry installed; title, picture and Run Fortunix as designed"
+}
+
+for check in ${FORTUNIX_INSTALLER_CHECKS:-kind_CurrentUser kind_AllUsers chosen_folder one_kind_at_a_time interactive}; do
+    case "$check" in
+        kind_*) check_kind "${check#kind_}" ;;
+        *) "check_$check" ;;
+    esac
+done

@@ -26,6 +26,7 @@
 #include "shell/UpdateReminder.h"
 #include "support/FakePlatform.h"
 #include "support/ModalWindow.h"
+#include "widgets/ProgramStyle.h"
 
 namespace fortunix::screenshots {
 
@@ -291,6 +292,7 @@ std::vector<RenderStep> RenderSteps(Shot& shot) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    fortunix::UseProgramStyle();  // drawn as the program draws them
     using namespace fortunix;
     using namespace fortunix::screenshots;
 

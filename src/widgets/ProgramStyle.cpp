@@ -1,0 +1,46 @@
+#include "widgets/ProgramStyle.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace fortunix {
+
+namespace {
+
+// A command button whose button colour is not the one the application gives its kind.
+bool HasOwnButtonColour(const QStyleOption* option, const QWidget* widget) {
+    if (qobject_cast<const QPushButton*>(widget) == nullptr) {
+        return false;
+    }
+    const QColor own = option->palette.color(QPalette::Active, QPalette::Button);
+    return own != QApplication::palette(widget).color(QPalette::Active, QPalette::Button);
+}
+
+}  // namespace
+
+ProgramStyle::ProgramStyle(QStyle* platformStyle)
+    : QProxyStyle(platformStyle), paletteStyle_(QStyleFactory::create(QStringLiteral("Fusion"))) {
+    paletteStyle_->setParent(this);
+}
+
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (element == CE_PushButton && HasOwnButtonColour(option, widget)) {
+        paletteStyle_->drawControl(element, option, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void UseProgramStyle() {
+    const QStyle* current = QApplication::style();
+    if (const auto* program = qobject_cast<const ProgramStyle*>(current)) {
+        current = program->baseStyle();
+    }
+    // A copy of the platform's style for the base: setStyle deletes the style it replaces.
+    QApplication::setStyle(new ProgramStyle(QStyleFactory::create(current->name())));
+}
+
+}  // namespace fortunix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace fortunix {
+
+// The style of every window: the platform's own, except for a command button whose background
+// colour differs from the platform's. The Windows styles draw every command button in the
+// theme's colours and ignore the palette; such a button is drawn by the Fusion style instead,
+// which fills it with its palette's colour and keeps the focus frame and the pressed look. Its
+// size and text come from the platform's style as before.
+class ProgramStyle final : public QProxyStyle {
+    Q_OBJECT
+
+  public:
+    // Takes ownership of `platformStyle`.
+    explicit ProgramStyle(QStyle* platformStyle);
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+
+  private:
+    QStyle* paletteStyle_;  // the Fusion style, a child of this one
+};
+
+// Gives the application the program's style over the style it has chosen for the platform.
+void UseProgramStyle();
+
+}  // namespace fortunix
