@@ -4,6 +4,7 @@ add_executable(fortunix_atlas_tests
     atlas/SearchKeyTest.cpp
     atlas/ArcMinutesTest.cpp
     atlas/AtlasTablesTest.cpp
+    atlas/DivisionTablesTest.cpp
     atlas/PlaceSearchTest.cpp
     atlas/OtherNamesTest.cpp
     atlas/BirthZoneTest.cpp
