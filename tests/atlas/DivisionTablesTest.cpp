@@ -98,10 +98,14 @@ TEST(DivisionTables, CitiesLieInTheirDivisions) {
         SCOPED_TRACE(row.place);
         const qsizetype place =
             LargestPlaceNamed(atlas, QString::fromUtf8(row.place), QString::fromUtf8(row.country));
-        ASSERT_GE(place, 0);
+        if (place < 0) {
+            ADD_FAILURE() << "no such place";
+            continue;
+        }
         const quint16 division = atlas.place(place).division;
-        ASSERT_NE(division, kNoDivision);
-        EXPECT_EQ(atlas.division(division).name, QString::fromUtf8(row.division));
+        EXPECT_EQ(
+            division == kNoDivision ? QStringLiteral("no division") : atlas.division(division).name,
+            QString::fromUtf8(row.division));
     }
 }
 
