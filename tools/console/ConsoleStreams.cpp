@@ -18,7 +18,7 @@ namespace {
 std::unique_ptr<ConsoleBuffer> BufferFor(DWORD standardHandle) {
     const HANDLE handle = GetStdHandle(standardHandle);
     DWORD mode = 0;
-    if (handle == INVALID_HANDLE_VALUE || handle == nullptr || !GetConsoleModeW(handle, &mode)) {
+    if (handle == INVALID_HANDLE_VALUE || handle == nullptr || !GetConsoleMode(handle, &mode)) {
         return nullptr;
     }
     return std::make_unique<ConsoleBuffer>([handle](std::u16string_view text) {
