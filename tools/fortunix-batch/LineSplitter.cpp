@@ -68,7 +68,7 @@ void LineSplitter::Finish() {
 void LineSplitter::EndLine() {
     const bool crlf = !line_.empty() && line_.back() == '\r';
     const std::size_t length = line_.size() - (crlf ? 1 : 0);
-    if (!tooLong_ && length == 1 && line_.front() == kControlZ) {
+    if (length == 1 && line_.front() == kControlZ) {
         ended_ = true;
         return;
     }
