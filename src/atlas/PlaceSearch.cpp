@@ -22,6 +22,12 @@ PlaceLookup LookUpPlace(const Atlas& atlas, const PlaceQuery& query, std::size_t
                                        query.country, std::min(limit, kCloseSpellingsListed));
         lookup.closeSpellings = !lookup.places.empty();
     }
+    const std::vector<bool> countries = CountriesNamed(atlas, query.country);
+    const bool countryKnown =
+        std::find(countries.begin(), countries.end(), true) != countries.end();
+    lookup.noneInCountry = countryKnown && !lookup.places.empty() &&
+                           std::none_of(lookup.places.begin(), lookup.places.end(),
+                                        [](const RankedPlace& place) { return place.inCountry; });
     return lookup;
 }
 

@@ -29,6 +29,7 @@ struct PlaceLookup {
     std::vector<RankedPlace> places;
     bool closeSpellings = false;  // no name matched: these are spelled a letter or two off
     bool unknownCountry = false;  // the typed country is none known: places of every country
+    bool noneInCountry = false;   // the typed country is known, but these all lie elsewhere
 };
 
 inline constexpr std::size_t kCloseSpellingsListed = 10;

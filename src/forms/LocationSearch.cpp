@@ -76,7 +76,8 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
     PlaceChoice choice{Sought(fields),
                        {},
                        lookup.closeSpellings,
-                       lookup.unknownCountry ? fields.country.trimmed() : QString()};
+                       lookup.unknownCountry ? fields.country.trimmed() : QString(),
+                       lookup.noneInCountry ? fields.country.trimmed() : QString()};
     std::vector<ChosenPlace> found;
     std::vector<PlaceZoneNote> notes;
     std::vector<std::array<zones::ZoneProposal, 2>> proposals;

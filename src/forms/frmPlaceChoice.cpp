@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "atlas/QuotedExcerpt.h"
 #include "widgets/Appearance.h"
 #include "widgets/Twips.h"
 
@@ -31,28 +32,35 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 }  // namespace
 
 QString PlaceChoicePrompt(const PlaceChoice& choice) {
+    const QString sought = atlas::QuotedExcerpt(choice.sought);
     if (choice.placeLines.isEmpty()) {
         return QStringLiteral(
                    "No place matching \"%1\" was found in the atlas.\n"
                    "You can search the web for its latitude and longitude instead.")
-            .arg(choice.sought);
+            .arg(sought);
     }
     if (choice.closeSpellings) {
         return QStringLiteral("No place matching \"%1\" was found in the atlas. Did you mean:")
-            .arg(choice.sought);
+            .arg(sought);
     }
     return QStringLiteral(
                "Places matching \"%1\", most likely first. "
                "Choose your place of birth:")
-        .arg(choice.sought);
+        .arg(sought);
 }
 
-QString UnknownCountryNote(const PlaceChoice& choice) {
-    if (choice.unknownCountry.isEmpty()) {
-        return {};
+QString CountryNote(const PlaceChoice& choice) {
+    if (!choice.unknownCountry.isEmpty()) {
+        return QStringLiteral("No country named '%1' is known; showing places in every country")
+            .arg(atlas::QuotedExcerpt(choice.unknownCountry));
     }
-    return QStringLiteral("No country named '%1' is known; showing places in every country")
-        .arg(choice.unknownCountry);
+    if (!choice.countryWithoutPlace.isEmpty()) {
+        return QStringLiteral(
+                   "Nothing matching was found in '%1'; showing places in other "
+                   "countries")
+            .arg(atlas::QuotedExcerpt(choice.countryWithoutPlace));
+    }
+    return {};
 }
 
 frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
@@ -68,12 +76,13 @@ frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
     const bool found = !choice.placeLines.isEmpty();
 
     auto* layout = new QVBoxLayout(this);
-    // Why places of every country are listed, before what they are.
-    auto* lblCountry = new QLabel(UnknownCountryNote(choice), this);
+    // Why places of other countries are listed, before what they are.
+    const QString countryNote = CountryNote(choice);
+    auto* lblCountry = new QLabel(countryNote, this);
     lblCountry->setObjectName(QStringLiteral("lblCountry"));
     lblCountry->setWordWrap(true);
-    lblCountry->setVisible(!choice.unknownCountry.isEmpty());
-    if (!choice.unknownCountry.isEmpty()) {
+    lblCountry->setVisible(!countryNote.isEmpty());
+    if (!countryNote.isEmpty()) {
         layout->addWidget(lblCountry);
     }
 

@@ -22,15 +22,19 @@ struct PlaceZoneNote {
 
 // What the place-choice window offers.
 struct PlaceChoice {
-    QString sought;               // what was looked for, "Paris, IDF, France"
-    QStringList placeLines;       // most likely first; may be empty
-    bool closeSpellings = false;  // nothing matched: these names are a letter or two off
-    QString unknownCountry;       // the typed country, when it names no country known
+    QString sought;                    // what was looked for, "Paris, IDF, France"
+    QStringList placeLines;            // most likely first; may be empty
+    bool closeSpellings = false;       // nothing matched: these names are a letter or two off
+    QString unknownCountry;            // the typed country, when it names no country known
+    QString countryWithoutPlace = {};  // the typed country, when known but no place is in it
 };
 
-// The window's texts, from what it offers.
+// The window's texts, from what it offers; what was typed is quoted at most
+// atlas::kQuotedCharacters long.
 QString PlaceChoicePrompt(const PlaceChoice& choice);
-QString UnknownCountryNote(const PlaceChoice& choice);  // empty when the country is known
+// Why places of other countries are listed: empty when the typed country holds them, or none
+// was typed.
+QString CountryNote(const PlaceChoice& choice);
 
 // The places that match the typed city, state and country, most likely first, or else the
 // places of names spelled closest to the city. The user confirms one, asks for a web search

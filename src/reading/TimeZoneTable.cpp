@@ -140,7 +140,11 @@ std::optional<int> ParseUtcOffset(std::string_view text) {
         return std::nullopt;
     }
     const int magnitude = *hours * 60 + *minutes;
-    return text[3] == '-' ? -magnitude : magnitude;
+    const int offset = text[3] == '-' ? -magnitude : magnitude;
+    if (offset < kLeastUtcOffset || offset > kGreatestUtcOffset) {
+        return std::nullopt;
+    }
+    return offset;
 }
 
 }  // namespace fortunix

@@ -44,7 +44,11 @@ inline constexpr std::string_view kTrueMinus = "\xE2\x88\x92";  // U+2212 in UTF
 std::string FormatUtcOffset(int offsetSeconds, std::string_view prefix = "UTC",
                             std::string_view minus = kAsciiMinus);
 
-// Reads "UTC+05:45" or "UTC-03:30" (hours 0..14, minutes 0..59); nothing for any other text.
+// The widest offsets any clock has kept, in minutes east of UT: UTC-12:00 and UTC+14:00.
+inline constexpr int kLeastUtcOffset = -12 * 60;
+inline constexpr int kGreatestUtcOffset = 14 * 60;
+
+// Reads "UTC+05:45" or "UTC-03:30" within those; nothing for any other text.
 std::optional<int> ParseUtcOffset(std::string_view text);
 
 }  // namespace fortunix

@@ -58,6 +58,14 @@ ZoneHistory ZoneHistory::FromTable(QByteArrayView table) {
         if (full) {
             return;
         }
+        if (fields.size() == 3 && fields[0] == "Y") {
+            YearSpan years{};
+            if (atlas::ParseNumber(fields[1], years.first) &&
+                atlas::ParseNumber(fields[2], years.last) && years.first <= years.last) {
+                history.years_ = years;
+            }
+            return;
+        }
         if (fields.size() == 2 && fields[0] == "Z") {
             history.names_.append(QString::fromUtf8(fields[1]));
             history.firstPeriod_.push_back(static_cast<quint32>(history.periods_.size()));

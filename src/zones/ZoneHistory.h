@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -18,6 +19,13 @@ struct ZonePeriod {
     quint16 localMeanTime : 1;  // tz's "LMT": before the zone kept standard time
 };
 static_assert(sizeof(ZonePeriod) == 16, "27,000 periods stay small");
+
+// The years whose clocks a history holds, first and last.
+struct YearSpan {
+    int first;
+    int last;
+    friend bool operator==(const YearSpan&, const YearSpan&) = default;
+};
 
 // The clock history, 1900 to 2050, of every zone the atlas places use (see
 // tools/atlas/build-zones.js); zones are numbered in the order of the table.
@@ -40,6 +48,10 @@ class ZoneHistory {
     // The abbreviation of a period; empty for an index the table does not have.
     QString abbreviation(quint16 index) const { return abbreviations_.value(index); }
 
+    // The years the table says it holds (its line "Y", first, last); nothing when it does not
+    // say. Before and after them a zone's first and last periods are only stretched.
+    std::optional<YearSpan> years() const { return years_; }
+
     // Bytes held by the loaded table, for the memory budget.
     qsizetype memoryBytes() const;
 
@@ -48,6 +60,7 @@ class ZoneHistory {
     std::vector<quint32> firstPeriod_;  // per zone, and one past the last
     QStringList names_;
     QStringList abbreviations_;
+    std::optional<YearSpan> years_;
 };
 
 // The table compiled into the program, read on first use; empty if the resource is missing.

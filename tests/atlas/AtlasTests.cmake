@@ -19,6 +19,7 @@ add_executable(fortunix_atlas_tests
     atlas/LookupQueryTest.cpp
     atlas/PlaceLineTest.cpp
     atlas/ArcMinutesTest.cpp
+    atlas/QuotedExcerptTest.cpp
 )
 target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_atlas fortunix_warnings GTest::gtest_main)

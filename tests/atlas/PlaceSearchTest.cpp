@@ -86,26 +86,39 @@ struct LookUpCase {
     const char* expected;
     bool closeSpellings;
     bool unknownCountry;
+    bool noneInCountry;
 };
 
 TEST(LookUpPlace, SaysWhatItShows) {
     const LookUpCase cases[] = {
-        {"known country", Query("Paris", "Texas", "USA"), "Paris US", false, false},
+        {"known country", Query("Paris", "Texas", "USA"), "Paris US", false, false, false},
         {"unknown country: city alone, the state unheeded", Query("Paris", "Texas", "Atlantis"),
-         "Paris FR", false, true},
-        {"no country typed", Query("Paris", "Texas", " "), "Paris US", false, false},
-        {"slip, closest spelling first", Query("Lodnon", "England", "UK"), "London GB", true,
+         "Paris FR", false, true, false},
+        {"no country typed", Query("Paris", "Texas", " "), "Paris US", false, false, false},
+        {"slip, closest spelling first", Query("Lodnon", "England", "UK"), "London GB", true, false,
          false},
         {"slip in a city of another name", Query("Munchn", "", "Deutschland"),
-         "Munich DE (München)", true, false},
-        {"slip and an unknown country", Query("Pariss", "", "Frnace"), "Paris FR", true, true},
-        {"nothing close", Query("Xyzzyville", "", "France"), "nothing", false, false},
+         "Munich DE (München)", true, false, false},
+        {"slip and an unknown country", Query("Pariss", "", "Frnace"), "Paris FR", true, true,
+         false},
+        {"nothing close", Query("Xyzzyville", "", "France"), "nothing", false, false, false},
+        {"nothing close in a known country", Query("Xyzzyville", "", "Nepal"), "nothing", false,
+         false, false},
+        {"a known country holding none of the places", Query("München", "Bayern", "Nepal"),
+         "Munich DE (München)", false, false, true},
+        {"a known country holding none of the close spellings", Query("Munchn", "", "Nepal"),
+         "Munich DE (München)", true, false, true},
+        {"a code naming a country that holds the place", Query("Kathmandu", "", "NP"),
+         "Kathmandu NP", false, false, false},
+        {"one of two countries a name gives holds the place", Query("Brazzaville", "", "Congo"),
+         "Brazzaville CG", false, false, false},
     };
     for (const LookUpCase& row : cases) {
         const PlaceLookup lookup = LookUpPlace(BuiltInAtlas(), row.query, kListed);
         EXPECT_EQ(FirstPlace(lookup), QString::fromUtf8(row.expected)) << row.name;
         EXPECT_EQ(lookup.closeSpellings, row.closeSpellings) << row.name;
         EXPECT_EQ(lookup.unknownCountry, row.unknownCountry) << row.name;
+        EXPECT_EQ(lookup.noneInCountry, row.noneInCountry) << row.name;
         EXPECT_LE(lookup.places.size(), row.closeSpellings ? kCloseSpellingsListed : kListed);
     }
 }

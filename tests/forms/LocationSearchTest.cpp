@@ -295,6 +295,11 @@ TEST_F(LocationSearchTest, OtherNamesUnknownCountriesAndSlipsAreShownAsSuch) {
         {"Lodnon", "England", "Angleterre", didYouMean,
          "No country named 'Angleterre' is known; showing places in every country",
          "London, England, United Kingdom: 51°31′ N, 0°08′ W"},
+        {"München", "Bayern", "Nepal",
+         "Places matching \"München, Bayern, Nepal\", most likely first. Choose your place of "
+         "birth:",
+         "Nothing matching was found in 'Nepal'; showing places in other countries",
+         "Munich (München), Bavaria, Germany: 48°08′ N, 11°35′ E"},
     };
     frmMain& form = ShownForm();
     for (const Row& row : rows) {
@@ -313,6 +318,37 @@ TEST_F(LocationSearchTest, OtherNamesUnknownCountriesAndSlipsAreShownAsSuch) {
         const bool munich = QString::fromUtf8(row.firstLine).startsWith(u"Munich");
         EXPECT_EQ(ReadCoordinates(form), munich ? "48 8 N 11 35 E" : "51 31 N 0 8 W") << row.city;
     }
+}
+
+// Whatever length was typed, the window quotes at most 60 characters of it, and stays about
+// the height of a short answer instead of growing past the screen.
+TEST_F(LocationSearchTest, ALongEntryIsQuotedShort) {
+    const std::string city(5000, 'x');
+    const std::string country(5000, 'y');
+    const QString ellipsis = QString::fromUtf8("…");
+    frmMain& form = ShownForm();
+    int shortHeight = 0;
+    ASSERT_TRUE(LookUp(form, "Xyzzyville", " ", " ", [&](frmPlaceChoice& w) {
+        shortHeight = w.height();
+        Click(&w, "cmdCancel");
+    }));
+    ASSERT_TRUE(LookUp(form, city.c_str(), " ", " ", [&](frmPlaceChoice& w) {
+        EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(),
+                  "No place matching \"" + QString(60, u'x') + ellipsis +
+                      "\" was found in the atlas.\nYou can search the web for its latitude and "
+                      "longitude instead.");
+        EXPECT_LE(w.height(), 2 * shortHeight);
+        Click(&w, "cmdCancel");
+    }));
+    ASSERT_TRUE(LookUp(form, "Paris", " ", country.c_str(), [&](frmPlaceChoice& w) {
+        EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(),
+                  "Places matching \"Paris, " + QString(53, u'y') + ellipsis +
+                      "\", most likely first. Choose your place of birth:");
+        EXPECT_EQ(Child<QLabel>(&w, "lblCountry")->text(),
+                  "No country named '" + QString(60, u'y') + ellipsis +
+                      "' is known; showing places in every country");
+        Click(&w, "cmdCancel");
+    }));
 }
 
 TEST_F(LocationSearchTest, TheWindowIsModalOverTheMainWindowAndCredited) {

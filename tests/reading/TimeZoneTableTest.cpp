@@ -187,6 +187,9 @@ TEST(ExactOffset, ReadFormattedAndCorrected) {
         {"UTC+00:20", 20, {0, -20}},    // Amsterdam's mean time, rounded
         {"UTC-00:25", -25, {0, 25}},    // Dublin's mean time, rounded
         {"UTC+14:00", 840, {-14, 0}},   // Line Islands
+        {"UTC-12:00", -720, {12, 0}},   // the westernmost offset a clock has kept
+        {"UTC+14:01", std::nullopt, {}}, {"UTC-12:01", std::nullopt, {}},
+        {"UTC+14:59", std::nullopt, {}}, {"UTC-14:00", std::nullopt, {}},
         {"UTC+00:00", 0, {0, 0}},        {"UTC+15:00", std::nullopt, {}},
         {"UTC+05:60", std::nullopt, {}}, {"UTC+5:45", std::nullopt, {}},
         {"UTC 05:45", std::nullopt, {}}, {"GMT+05:45", std::nullopt, {}},

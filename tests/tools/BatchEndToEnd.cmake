@@ -72,6 +72,29 @@ run_batch(control_z "${greenwich}\n2000,1,1,12,0,29,0,0,W,51,30,N,${control_z}\n
 expect_file("output around Ctrl+Z" "${out}" "${reading}${eol}error${eol}${reading}${eol}")
 expect_equal("exit status around Ctrl+Z" "${rc}" "1")
 
+# What Windows editors leave: a UTF-8 byte-order mark at the start (Notepad, "CSV UTF-8") is
+# skipped, and a line of only Ctrl+Z ends the input; nothing after it is read.
+string(ASCII 239 187 191 byte_order_mark)
+run_batch(byte_order_mark "${byte_order_mark}${greenwich}\r\n${greenwich}\r\n")
+expect_file("output after a byte-order mark" "${out}" "${reading}${eol}${reading}${eol}")
+expect_file("standard error after a byte-order mark" "${err}" "")
+expect_equal("exit status after a byte-order mark" "${rc}" "0")
+run_batch(control_z_line "${greenwich}\r\n${control_z}\r\nnot a birth\r\n")
+expect_file("output up to a Ctrl+Z line" "${out}" "${reading}${eol}")
+expect_file("standard error up to a Ctrl+Z line" "${err}" "")
+expect_equal("exit status up to a Ctrl+Z line" "${rc}" "0")
+
+# An offset beyond any clock's, east or west, is refused; the widest ones are read.
+run_batch(offsets "2000,7,2,12,0,UTC+14:00,157,24,W,1,52,N,0\n2000,7,2,12,0,UTC+14:59,157,24,W,1,52,N,0\n2000,7,1,12,0,UTC-12:00,176,29,W,0,12,N,0\n2000,7,1,12,0,UTC-12:01,176,29,W,0,12,N,0\n")
+file(READ "${out}" offset_lines)
+string(REPLACE "\r" "" offset_lines "${offset_lines}")
+if(NOT offset_lines MATCHES "^[0-9]+,[0-9]+,[0-9]+,[0-9]+,[^\n]+\nerror\n[0-9]+,[0-9]+,[0-9]+,[0-9]+,[^\n]+\nerror\n$")
+    message(FATAL_ERROR "offsets at and beyond the widest read as:\n${offset_lines}")
+endif()
+expect_file("standard error of offsets beyond the widest" "${err}"
+    "line 2: zone must be a list position from 0 to 70 or an offset such as UTC+05:45${eol}line 4: zone must be a list position from 0 to 70 or an offset such as UTC+05:45${eol}")
+expect_equal("exit status of offsets beyond the widest" "${rc}" "1")
+
 # A line of exactly 4096 characters, the birth and the spaces that fill it, is read; with CR LF
 # too, the carriage return not counting.
 string(LENGTH "${greenwich}" greenwich_length)
@@ -106,6 +129,11 @@ foreach(part "year,month,day,hour,minute,zone,lonDeg,lonMin,EW,latDeg,latMin,NS,
         message(FATAL_ERROR "--help lacks \"${part}\":\n${out}")
     endif()
 endforeach()
+# /? too, as Windows programs take it.
+execute_process(COMMAND ${EMULATOR} "${BATCH}" /? OUTPUT_VARIABLE help_out ERROR_VARIABLE err
+                RESULT_VARIABLE rc)
+expect_equal("exit status of /?" "${rc}" "0")
+expect_equal("output of /?" "${help_out}" "${out}")
 execute_process(COMMAND ${EMULATOR} "${BATCH}" --verbose OUTPUT_VARIABLE out ERROR_VARIABLE err
                 RESULT_VARIABLE rc)
 expect_equal("exit status of an unknown argument" "${rc}" "2")

@@ -72,11 +72,14 @@ TEST(ReadBatchLine, FieldsReachTheBirthRecord) {
 }
 
 // An exact offset moves every engine to the same universal time: Kathmandu at 12:00 on
-// UTC+05:45 is 06:15 UT, Amsterdam 1935 at 12:00 on UTC+00:20 with summer time is 10:40 UT.
+// UTC+05:45 is 06:15 UT, Amsterdam 1935 at 12:00 on UTC+00:20 with summer time is 10:40 UT;
+// the widest offsets a clock has kept, UTC+14:00 (Kiritimati) and UTC-12:00, are read too.
 TEST(ReadBatchLine, ExactOffsetGivesTheUniversalTimeOfGreenwich) {
     const std::pair<const char*, const char*> pairs[] = {
         {"2000,7,1,12,0,UTC+05:45,85,19,E,27,42,N,0", "2000,7,1,6,15,29,85,19,E,27,42,N,0"},
         {"1935,7,1,12,0,UTC+00:20,4,53,E,52,22,N,1", "1935,7,1,10,40,29,4,53,E,52,22,N,0"},
+        {"2000,7,2,12,0,UTC+14:00,157,24,W,1,52,N,0", "2000,7,1,22,0,29,157,24,W,1,52,N,0"},
+        {"2000,7,1,12,0,UTC-12:00,176,29,W,0,12,N,0", "2000,7,2,0,0,29,176,29,W,0,12,N,0"},
     };
     for (const auto& [exact, greenwich] : pairs) {
         const BatchLineOutcome a = ReadBatchLine(exact, BuiltDegreeSignTable());
@@ -133,6 +136,11 @@ TEST(ReadBatchLine, RefusedLinesSayWhy) {
         {"zone negative", LineWith(5, "-1"), zone},
         {"zone with a point", LineWith(5, "29.0"), zone},
         {"zone offset without minutes", LineWith(5, "UTC+5"), zone},
+        {"zone a minute east of the easternmost clock", LineWith(5, "UTC+14:01"), zone},
+        {"zone a minute west of the westernmost clock", LineWith(5, "UTC-12:01"), zone},
+        {"zone UTC+14:59", LineWith(5, "UTC+14:59"), zone},
+        {"zone UTC-14:59", LineWith(5, "UTC-14:59"), zone},
+        {"zone with seconds", LineWith(5, "UTC+00:19:32"), zone},
         {"longitude 180", LineWith(6, "180"), lonDeg},
         {"longitude minutes 60", LineWith(7, "60"),
          "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},

@@ -33,6 +33,32 @@ TEST(ZoneHistoryTable, SkipsRowsOutOfOrderOrOutsideAZone) {
     EXPECT_EQ(history.findZone(QStringLiteral("Test/Two")), 1);
 }
 
+// The years a table holds come from its line "Y"; a table without one, or with one that
+// cannot be read, says nothing of them. The built-in table is cut at 1900 and 2050 by
+// tools/atlas/build-zones.js.
+TEST(ZoneHistoryTable, SaysWhichYearsItHolds) {
+    const struct {
+        const char* name;
+        const char* table;
+        std::optional<YearSpan> years;
+    } rows[] = {
+        {"a span", "Y\t1900\t2050\nZ\tTest/One\n-\t0\t0\tGMT\n", YearSpan{1900, 2050}},
+        {"one year, after the zones", "Z\tTest/One\n-\t0\t0\tGMT\nY\t2000\t2000",
+         YearSpan{2000, 2000}},
+        {"no span", "Z\tTest/One\n-\t0\t0\tGMT\n", std::nullopt},
+        {"the last year before the first", "Y\t2050\t1900\n", std::nullopt},
+        {"a year that is no number", "Y\t1900\tlater\n", std::nullopt},
+        {"a third year", "Y\t1900\t2050\t2100\n", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const ZoneHistory history = ZoneHistory::FromTable(row.table);
+        EXPECT_EQ(history.years(), row.years) << row.name;
+    }
+    EXPECT_EQ(
+        ZoneHistory::FromTable("Y\t1900\t2050\nZ\tTest/One\n-\t0\t0\tGMT\n").periods(0).size(), 1u);
+    EXPECT_EQ(BuiltInZoneHistory().years(), (YearSpan{1900, 2050}));
+}
+
 // An index the table does not hold (the atlas's "no zone" among them) has no periods and no
 // name, and is never read past the end.
 TEST(ZoneHistoryTable, OnlyTheZonesOfTheTableHavePeriods) {

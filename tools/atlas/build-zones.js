@@ -24,7 +24,8 @@ if (!zoneinfo || !atlasFolder) {
 }
 
 // The birth years the program takes are 1901..2050; the first period starts before.
-const firstInstant = Date.UTC(1900, 0, 1) / 1000;
+const firstYear = 1900;
+const firstInstant = Date.UTC(firstYear, 0, 1) / 1000;
 const lastYear = 2050;
 
 // --- The tz database: its version, its zones and the links between names. ---------------
@@ -201,6 +202,9 @@ function write(fileName, lines) {
 
 write('zone-history.tsv', [
     ...header,
+    '# The line "Y" gives the years whose clocks the table holds, the first and the last; before and',
+    '# after them a zone\'s first and last periods only go on.',
+    `Y\t${firstYear}\t${lastYear}`,
     '# Each zone starts with a line "Z", its name; then one line per period: the start (UT seconds',
     '# since 1970, - for the first), the offset from UT and the summer-time amount in seconds, and',
     '# the abbreviation. Zones are numbered from 0 in this order.',

@@ -5,75 +5,129 @@
 #include "CandidateLine.h"
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/PlaceSearch.h"
+#include "atlas/QuotedExcerpt.h"
 #include "zones/ZoneHistory.h"
 
 namespace fortunix::atlastool {
+
+const char kUsage[] =
+    "Usage: fortunix-atlas CITY STATE COUNTRY [--at YYYY-MM-DDTHH:MM]\n"
+    "       fortunix-atlas --help   (or /?)\n"
+    "\n"
+    "Lists the built-in atlas's places for a birthplace, most likely first, as the\n"
+    "place-choice window lists them. CITY, STATE and COUNTRY are what the main window's\n"
+    "boxes would hold; \"\" for one left empty.\n"
+    "\n"
+    "  --at  the birth moment, local time at the place, in a year that the zone history\n"
+    "        holds (1900 to 2050): adds the time zone kept at that moment\n"
+    "\n"
+    "Output: a header line, then one tab-separated line per place:\n"
+    "  place, division, country, latitude, longitude (decimal degrees, north and east\n"
+    "  positive), timezone, utc_offset, dst, zone_row, matched_name, batch_zone\n"
+    "  A birth there at that moment is read by fortunix-batch with batch_zone as its\n"
+    "  zone and dst as its dst. Notes go to standard error.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  a place matched\n"
+    "  1  no place matched (the closest spellings, when there are any, are listed)\n"
+    "  2  the command line was not understood\n";
 
 namespace {
 
 // As many as the place-choice window lists.
 constexpr std::size_t kPlacesListed = 20;
 
-constexpr int kPlaceFound = 0;
-constexpr int kNoPlace = 1;
-constexpr int kWrongCommandLine = 2;
+void Write(std::ostream& stream, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    stream.write(utf8.constData(), utf8.size());
+}
 
-const char kUsage[] = "usage: fortunix-atlas CITY STATE COUNTRY [--at YYYY-MM-DDTHH:MM]\n";
+void WriteNote(std::ostream& err, const QString& note) {
+    Write(err, QStringLiteral("fortunix-atlas: ") + note + u'\n');
+}
 
-void PrintLine(const QString& line, std::FILE* out) {
-    const QByteArray utf8 = line.toUtf8();
-    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), out);
-    std::fputc('\n', out);
+CommandLineError UsageError() {
+    return CommandLineError{QString::fromUtf8(kUsage)};
 }
 
 }  // namespace
 
-std::variant<AtlasQuery, CommandLineError> ParseArguments(QStringList arguments) {
+std::variant<AtlasQuery, HelpAsked, CommandLineError> ParseArguments(QStringList arguments) {
+    const QString atOption = QStringLiteral("--at");
+    if (!arguments.isEmpty() && arguments.last() == atOption) {
+        return UsageError();  // a trailing --at has no value, whatever comes before it
+    }
+    if (arguments.size() == 1 && (arguments[0] == u"--help" || arguments[0] == u"/?")) {
+        return HelpAsked{};
+    }
     AtlasQuery query;
-    const qsizetype atOption = arguments.indexOf(QStringLiteral("--at"));
-    if (atOption >= 0) {
-        if (atOption + 1 >= arguments.size()) {
-            return CommandLineError{QString::fromLatin1(kUsage)};
-        }
-        query.at = ParseMoment(arguments[atOption + 1]);
+    const qsizetype atIndex = arguments.indexOf(atOption);
+    if (atIndex >= 0) {
+        query.at = ParseMoment(arguments[atIndex + 1]);
         if (!query.at) {
             return CommandLineError{
                 QStringLiteral("fortunix-atlas: --at takes a date and time as 2000-07-01T12:00\n")};
         }
-        arguments.remove(atOption, 2);
+        arguments.remove(atIndex, 2);
     }
     if (arguments.size() != 3) {
-        return CommandLineError{QString::fromLatin1(kUsage)};
+        return UsageError();
     }
     query.place = arguments;
     return query;
 }
 
-int RunAtlasCommand(const QStringList& arguments, std::FILE* out, std::FILE* err) {
-    const std::variant<AtlasQuery, CommandLineError> parsed = ParseArguments(arguments);
+int RunAtlasCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseArguments(arguments);
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        std::fputs(error->message.toUtf8().constData(), err);
+        Write(err, error->message);
+        err.flush();
         return kWrongCommandLine;
+    }
+    if (std::holds_alternative<HelpAsked>(parsed)) {
+        out << kUsage;
+        out.flush();
+        return out ? kPlaceFound : kWrongCommandLine;
     }
     const AtlasQuery& query = std::get<AtlasQuery>(parsed);
 
-    const atlas::Atlas& atlas = atlas::BuiltInAtlas();
     const zones::ZoneHistory& history = zones::BuiltInZoneHistory();
+    const std::optional<zones::YearSpan> years = history.years();
+    if (query.at && years && (query.at->year < years->first || query.at->year > years->last)) {
+        WriteNote(err, QStringLiteral("--at takes a year from %1 to %2, the years whose clocks the "
+                                      "zone history holds")
+                           .arg(years->first)
+                           .arg(years->last));
+        return kWrongCommandLine;
+    }
+
+    const atlas::Atlas& atlas = atlas::BuiltInAtlas();
     const atlas::PlaceLookup lookup =
         atlas::LookUpPlace(atlas, {query.place[0], query.place[1], query.place[2]}, kPlacesListed);
+    const QString country = atlas::QuotedExcerpt(query.place[2].trimmed());
     if (lookup.unknownCountry) {
-        std::fprintf(err,
-                     "fortunix-atlas: no country named '%s' is known; places of every "
-                     "country follow\n",
-                     query.place[2].trimmed().toUtf8().constData());
+        WriteNote(err, QStringLiteral("no country named '%1' is known; places of every country "
+                                      "follow")
+                           .arg(country));
+    }
+    if (lookup.noneInCountry) {
+        WriteNote(err, QStringLiteral("nothing matching was found in '%1'; places of other "
+                                      "countries follow")
+                           .arg(country));
     }
     if (lookup.closeSpellings) {
-        std::fputs("fortunix-atlas: no place matches; the closest spellings follow\n", err);
+        WriteNote(err, QStringLiteral("no place matches; the closest spellings follow"));
     }
-    PrintLine(HeaderLine(), out);
+    if (lookup.places.empty()) {
+        WriteNote(err, QStringLiteral("no place matches \"%1\", and no name is spelled close to it")
+                           .arg(atlas::QuotedExcerpt(query.place[0].trimmed())));
+    }
+    Write(out, HeaderLine() + u'\n');
     for (const atlas::RankedPlace& ranked : lookup.places) {
-        PrintLine(CandidateLine(atlas, history, ranked.place, query.at, ranked.otherName), out);
+        Write(out, CandidateLine(atlas, history, ranked.place, query.at, ranked.otherName) + u'\n');
     }
+    out.flush();
+    err.flush();
     return lookup.places.empty() || lookup.closeSpellings ? kNoPlace : kPlaceFound;
 }
 

@@ -15,15 +15,27 @@ struct ZoneFields {
     QString offset;
     QString dst;
     QString row;
+    QString batchZone;
+
+    void Join(const ZoneFields& later) {
+        offset += u'|' + later.offset;
+        dst += u'|' + later.dst;
+        row += u'|' + later.row;
+        batchZone += u'|' + later.batchZone;
+    }
 };
 
 ZoneFields FieldsOf(const zones::ZoneHistory& history, const zones::ClockOffset& offset) {
     const zones::ZoneProposal proposal =
         zones::ProposeZone(offset, history.abbreviation(offset.abbreviation));
+    const bool exact = proposal.row == zones::kBirthplaceTimeRow;
+    const QString row = QString::number(proposal.row);
+    // The window's entry for an offset no row holds, in whole minutes: "UTC+00:20".
+    const QString exactZone =
+        QString::fromStdString(FormatUtcOffset(proposal.exactOffsetMinutes * 60));
     return {QString::fromStdString(FormatUtcOffset(offset.offset, "")),
             proposal.daylightSaving ? QStringLiteral("1") : QStringLiteral("0"),
-            proposal.row == zones::kBirthplaceTimeRow ? QStringLiteral("exact")
-                                                      : QString::number(proposal.row)};
+            exact ? QStringLiteral("exact") : row, exact ? exactZone : row};
 }
 
 }  // namespace
@@ -31,7 +43,7 @@ ZoneFields FieldsOf(const zones::ZoneHistory& history, const zones::ClockOffset&
 QString HeaderLine() {
     return QStringLiteral(
         "place\tdivision\tcountry\tlatitude\tlongitude\ttimezone\tutc_offset\tdst\tzone_row\t"
-        "matched_name");
+        "matched_name\tbatch_zone");
 }
 
 QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& history, qsizetype index,
@@ -48,19 +60,16 @@ QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& histo
         history.zoneName(place.zone),
     };
     if (!at) {
-        fields << QString() << QString() << QString() << matchedName;
+        fields << QString() << QString() << QString() << matchedName << QString();
         return fields.join(u'\t');
     }
     const zones::BirthZone zone = zones::FindBirthZone(history, {place.zone, place.longitude}, *at);
     // A skipped hour is read with the offset before the change, as the window proposes.
     ZoneFields answer = FieldsOf(history, zone.offsets[0]);
     if (zone.kind == zones::BirthZone::Kind::Repeated) {
-        const ZoneFields later = FieldsOf(history, zone.offsets[1]);
-        answer.offset += u'|' + later.offset;
-        answer.dst += u'|' + later.dst;
-        answer.row += u'|' + later.row;
+        answer.Join(FieldsOf(history, zone.offsets[1]));
     }
-    fields << answer.offset << answer.dst << answer.row << matchedName;
+    fields << answer.offset << answer.dst << answer.row << matchedName << answer.batchZone;
     return fields.join(u'\t');
 }
 

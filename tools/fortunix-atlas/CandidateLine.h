@@ -16,9 +16,11 @@ QString HeaderLine();
 // One candidate: place, division, country, latitude and longitude (signed decimal degrees,
 // four decimals), then the zone name, the UTC offset in force at `at` (local time, "+05:45",
 // seconds added when there are any), the daylight-saving tick and the proposed zone row
-// (0..70 or "exact"), and last the other name by which the place was found ("München" for
-// Munich; empty for the main name). Without `at` the three fields before it are empty; for an
-// hour that the clocks repeated, the two answers are joined by "|".
+// (0..70 or "exact"), then the other name by which the place was found ("München" for
+// Munich; empty for the main name), and last the zone field of a fortunix-batch line for a
+// birth there and then: the row, or for "exact" the offset of the window's entry, summer time
+// excluded and seconds rounded to the minute ("UTC+00:20"). Without `at` the zone fields are
+// empty; for an hour that the clocks repeated, the two answers of each are joined by "|".
 QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& history, qsizetype place,
                       const std::optional<CivilMoment>& at, qsizetype otherName = atlas::kMainName);
 

@@ -5,16 +5,22 @@
 //
 // Prints a header line, then one tab-separated line per candidate (see CandidateLine.h): the
 // places matching the city, or when none does, the closest spellings, as the window offers
-// them; standard error says so, and says when the country is unknown. The exit status is 0
-// when a place matched, 1 when none did, 2 for a wrong command line (AtlasCommand.h).
+// them; standard error says so, and says when the country is unknown or holds none of them.
+// The exit status is 0 when a place matched, 1 when none did, 2 for a wrong command line
+// (AtlasCommand.h).
 
 #include <QCoreApplication>
-#include <cstdio>
+#include <iostream>
 
 #include "AtlasCommand.h"
+#include "ConsoleStreams.h"
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const fortunix::console::ConsoleStreams console;
+    // On Windows the arguments come from the UTF-16 command line (GetCommandLineW), not from
+    // argv in the ANSI code page, as long as argc and argv are handed over untouched.
     QCoreApplication application(argc, argv);
-    return fortunix::atlastool::RunAtlasCommand(QCoreApplication::arguments().mid(1), stdout,
-                                                stderr);
+    return fortunix::atlastool::RunAtlasCommand(QCoreApplication::arguments().mid(1), std::cout,
+                                                std::cerr);
 }

@@ -9,10 +9,17 @@
 #include "BatchLine.h"
 #include "LineSplitter.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace fortunix::batch {
 
 const std::string_view kUsage =
     "Usage: fortunix-batch < births.csv > readings.csv\n"
+    "       fortunix-batch --help   (or /?)\n"
     "\n"
     "Reads one birth per line of standard input and writes its Part of Fortune reading.\n"
     "\n"
@@ -20,10 +27,12 @@ const std::string_view kUsage =
     "  year,month,day,hour,minute,zone,lonDeg,lonMin,EW,latDeg,latMin,NS,dst\n"
     "  year 1901..2050, month 1..12, day 1..31, hour 0..23, minute 0..59,\n"
     "  zone the position 0..70 in the program's time-zone list, or an exact offset\n"
-    "  that no row holds, UTC+05:45 or UTC-03:30,\n"
+    "  that no row holds, UTC+05:45 or UTC-03:30 (from UTC-12:00 to UTC+14:00),\n"
     "  lonDeg 0..179, lonMin 0..59, EW E or W, latDeg 0..89, latMin 0..59, NS N or S,\n"
     "  dst 1 when daylight saving time was in force, else 0.\n"
     "  A line may hold at most 4096 characters; a blank line gives a blank line.\n"
+    "  A UTF-8 byte-order mark at the start is skipped. A line holding only Ctrl+Z\n"
+    "  ends the input (in a Windows console: Ctrl+Z, then Enter).\n"
     "\n"
     "Output, one line per input line:\n"
     "  sun,moon,ascendant,partOfFortune,caption   or   error\n"
@@ -39,6 +48,32 @@ namespace {
 
 // Input is read in pieces of this size, and output is written in blocks of about this size.
 constexpr std::size_t kBlockSize = 1 << 16;
+
+// The descriptor of `input`: it is read directly, so that each piece is handled as it comes,
+// where the C library would wait until its buffer is full.
+int DescriptorOf(std::FILE* input) {
+#ifdef _WIN32
+    return _fileno(input);
+#else
+    return fileno(input);
+#endif
+}
+
+// Reads what is there, up to `size` bytes, waiting only for the first: the count, 0 at the end
+// of the input, or -1 with errno set.
+long long ReadSome(int descriptor, char* buffer, std::size_t size) {
+    while (true) {
+        errno = 0;
+#ifdef _WIN32
+        const long long count = _read(descriptor, buffer, static_cast<unsigned>(size));
+#else
+        const long long count = read(descriptor, buffer, size);
+#endif
+        if (count >= 0 || errno != EINTR) {
+            return count;
+        }
+    }
+}
 
 void WriteBlock(std::ostream& stream, std::string& block) {
     stream.write(block.data(), static_cast<std::streamsize>(block.size()));
@@ -86,18 +121,26 @@ int ReadAllLines(std::FILE* input, std::ostream& out, std::ostream& err) {
     });
 
     static char buffer[kBlockSize];
+    const int descriptor = DescriptorOf(input);
+    bool readFailed = false;
     int readError = 0;
     while (true) {
-        errno = 0;
-        const std::size_t count = std::fread(buffer, 1, sizeof buffer, input);
-        const bool lastPiece = count < sizeof buffer;  // the end of the input, or an error
-        readError = errno;
-        lines.Feed(std::string_view(buffer, count));
-        if (lastPiece) {
+        const long long count = ReadSome(descriptor, buffer, sizeof buffer);
+        if (count <= 0) {
+            readFailed = count < 0;
+            readError = errno;
             break;
         }
+        if (!lines.Feed(std::string_view(buffer, static_cast<std::size_t>(count)))) {
+            break;  // a Ctrl+Z line ended the text
+        }
+        if (count < static_cast<long long>(sizeof buffer)) {
+            // No more input is waiting (a line typed in a console): answer what came so far.
+            WriteBlock(out, output);
+            WriteBlock(err, errors);
+            out.flush();
+        }
     }
-    const bool readFailed = std::ferror(input) != 0;
     if (!readFailed) {
         lines.Finish();
     }
@@ -118,7 +161,7 @@ int ReadAllLines(std::FILE* input, std::ostream& out, std::ostream& err) {
 
 int RunBatchCommand(std::span<const std::string_view> arguments, std::FILE* input,
                     std::ostream& out, std::ostream& err) {
-    if (arguments.size() == 1 && arguments[0] == "--help") {
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "/?")) {
         out << kUsage;
         out.flush();
         return out ? kAllRead : kFailed;

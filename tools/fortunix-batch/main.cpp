@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BatchCommand.h"
+#include "ConsoleStreams.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -14,8 +15,10 @@
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    const fortunix::console::ConsoleStreams console;
 #ifdef _WIN32
-    // Text mode would end the input at a Ctrl+Z byte and lose the lines after it.
+    // Text mode would end the input at any Ctrl+Z byte and lose the lines after it; the lines
+    // are read as bytes, and a line of only Ctrl+Z ends them.
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);

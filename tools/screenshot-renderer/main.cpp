@@ -247,6 +247,13 @@ std::vector<RenderStep> RenderSteps(Shot& shot) {
          [&shot, &form] { return ChoosePlace(shot, form, "München", "Bayern", "Germany"); }},
         {QStringLiteral("place-choice-did-you-mean"),
          [&shot, &form] { return ChoosePlace(shot, form, "Lodnon", "England", "Angleterre"); }},
+        {QStringLiteral("place-choice-none-in-country"),
+         [&shot, &form] { return ChoosePlace(shot, form, "München", "Bayern", "Nepal"); }},
+        {QStringLiteral("place-choice-long-entry"),
+         [&shot, &form] {
+             const std::string city(5000, 'x');
+             return ChoosePlace(shot, form, city.c_str(), " ", " ");
+         }},
         {QStringLiteral("message-update-prompt"),
          [] {
              ShowMessage(nullptr, QString::fromLatin1(kUpdatePromptText), MessageIcon::Information,
