@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "shell/Shutdown.h"
 #include "shell/UpdateReminder.h"
+#include "shell/WindowRegistry.h"
 
 namespace fortunix {
 
@@ -35,9 +36,11 @@ bool RunStartup() {
     Platform& platform = CurrentPlatform();
     if (!platform.lock.TryAcquire()) {
         ShowMessage(nullptr, QString::fromLatin1(kAlreadyRunningText), MessageIcon::Information);
+        platform.frontCall.CallRunningCopy();  // the copy the user meant comes into view
         ExitApplication();
         return false;
     }
+    platform.frontCall.AnswerCalls(windows::BringShownToFront);
     platform.random.SeedFromTimer();
     PromptForUpdate();
     windows::Main().show();

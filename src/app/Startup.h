@@ -6,9 +6,10 @@ namespace fortunix {
 
 inline constexpr char kAlreadyRunningText[] = "Application is already running";
 
-// The start-up sequence: refuses a second copy, seeds the random generator, runs the update
-// reminder, shows the main window and picks the offer in front. False when the program must
-// end at once (another copy runs); no window has then been shown.
+// The start-up sequence: refuses a second copy (and asks the running copy to come to the
+// front), answers later starts, seeds the random generator, runs the update reminder, shows
+// the main window and picks the offer in front. False when the program must end at once
+// (another copy runs); no window has then been shown.
 bool RunStartup();
 
 // Brings one of the main window's two overlapping offer labels to the front, at random.

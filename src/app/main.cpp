@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "platform/ProgramInfo.h"
+#include "platform/QtFrontCall.h"
 #include "platform/QtPlatform.h"
 #include "platform/RunningCopyMarker.h"
 #include "widgets/ProgramStyle.h"
@@ -21,7 +22,8 @@ int main(int argc, char* argv[]) {
     fortunix::QtClock clock;
     fortunix::TimerSeededRandom random;
     fortunix::QtProcessControl process;
-    fortunix::Platform platform{messages, web, settings, lock, clock, random, process};
+    fortunix::QtFrontCall frontCall(fortunix::ExecutableName());
+    fortunix::Platform platform{messages, web, settings, lock, clock, random, process, frontCall};
     fortunix::InstallPlatform(&platform);
 
     // A refused start ends before the event loop, with the status ExitApplication gave.

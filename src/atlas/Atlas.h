@@ -75,6 +75,7 @@ class Atlas {
     // The other names, ordered by place.
     qsizetype otherNameCount() const { return static_cast<qsizetype>(otherKeyStarts_.size()); }
     qsizetype otherNamePlace(qsizetype index) const;
+    // The text of an other name, with runs of spaces as one.
     QString otherName(qsizetype index) const;
     QByteArrayView otherNameKey(qsizetype index) const {
         const auto at = static_cast<std::size_t>(index);

@@ -113,7 +113,8 @@ QString Atlas::otherName(qsizetype index) const {
         }
     }
     if (!name.isEmpty()) {
-        return QString::fromUtf8(name);
+        // The gazetteer leaves two spaces where it dropped a comma ("Kushiro  Hokkaidō").
+        return QString::fromUtf8(name).simplified();
     }
     QString capitalized = QString::fromUtf8(otherNameKey(index));
     for (qsizetype letter = 0; letter < capitalized.size(); ++letter) {

@@ -11,12 +11,16 @@ namespace fortunix::atlas {
 
 namespace {
 
-// An other name of the same text as the main name only spells its ae/oe/ue form ("Köln",
-// key "koeln"): the place was found by its main name.
+// The other name shown beside the main name, or none when it would tell nothing more: an
+// other name of the same text as the main name only spells its ae/oe/ue form ("Köln", key
+// "koeln"), and one that holds the main name's words with words added only repeats it with
+// where the place lies ("Potsdam New York", "Buffalo i New York"), which the line shows anyway.
 qsizetype ShownOtherName(const Atlas& atlas, qsizetype place, qsizetype otherName) {
-    return otherName != kMainName && atlas.otherName(otherName) == atlas.placeName(place)
-               ? kMainName
-               : otherName;
+    if (otherName == kMainName || atlas.otherName(otherName) == atlas.placeName(place) ||
+        MatchPlaceName(atlas.otherNameKey(otherName), atlas.placeKey(place)) != NameMatch::None) {
+        return kMainName;
+    }
+    return otherName;
 }
 
 bool IsSpelledAsTyped(const Atlas& atlas, qsizetype otherName, const QString& typed) {

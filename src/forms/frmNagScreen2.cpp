@@ -22,6 +22,7 @@
 #include "widgets/Appearance.h"
 #include "widgets/Controls.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/OutOfSightAccessible.h"
 #include "widgets/WindowAccessible.h"
 #include "widgets/WindowPlacement.h"
 
@@ -143,8 +144,10 @@ void frmNagScreen2::BuildLayout() {
     cmdSubmit->setAccessibleDescription(
         QStringLiteral("Opens the referral page in your web browser"));
 
-    // Below the frame's visible height: out of sight, reachable only with Tab.
+    // Below the frame's visible height: out of sight, reachable only with Tab. Screen readers
+    // are told so, or they would announce a box that no one can see.
     txtMessage = MultiLineTextBox(Frame2, "txtMessage", {4800, 3600, 1815, 495});
+    AnswerAsOutOfSight(txtMessage);
     txtMessage->setAccessibleName(QStringLiteral("Your message"));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);

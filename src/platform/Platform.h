@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 
 #include "reading/BirthDataRules.h"
 
@@ -68,6 +69,18 @@ class ProcessControl {
     virtual void Terminate(int status) = 0;
 };
 
+// How a later start of the program by the same user reaches the copy that runs: it asks
+// that copy to bring its window to the front. Nothing outside the user's own account can call.
+class FrontCall {
+  public:
+    virtual ~FrontCall() = default;
+    // In the running copy: from now on every call runs `comeToFront`.
+    virtual void AnswerCalls(std::function<void()> comeToFront) = 0;
+    // In a refused start: asks the running copy to come to the front. False when no copy
+    // answered (none runs, or it is not listening yet); waits at most a few seconds.
+    virtual bool CallRunningCopy() = 0;
+};
+
 struct Platform {
     MessageBoxes& messages;
     WebOpener& web;
@@ -76,6 +89,7 @@ struct Platform {
     Clock& clock;
     RandomSource& random;
     ProcessControl& process;
+    FrontCall& frontCall;
 };
 
 // The seams in use. InstallPlatform must run before any window is created.

@@ -1,5 +1,6 @@
 #include "shell/WindowRegistry.h"
 
+#include <QApplication>
 #include <QEvent>
 
 namespace fortunix::windows {
@@ -39,6 +40,24 @@ void ForgetOnClose(QPointer<QWidget>& slot, QWidget* window) {
 
 void RegisterLoaded(QWidget* window) {
     LoadedList().append(window);
+}
+
+void BringShownToFront() {
+    QList<QWidget*> shown;
+    for (QWidget* window : Loaded()) {
+        if (window->isVisible()) {
+            shown.append(window);
+        }
+    }
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr) {
+        shown.removeAll(modal);
+        shown.append(modal);
+    }
+    for (QWidget* window : shown) {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 QList<QWidget*> Loaded() {

@@ -12,6 +12,12 @@ namespace fortunix::windows {
 // Every loaded window, in the order in which they were loaded.
 QList<QWidget*> Loaded();
 
+// Brings the program to the front, as a second start asks: every loaded window on screen
+// (the main window, the result window or the refer-a-friend window), restored when
+// minimized, then a modal window over them (a message, the About box), the last one raised
+// being the active one.
+void BringShownToFront();
+
 // Records a newly loaded window; LoadOnFirstUse does this itself.
 void RegisterLoaded(QWidget* window);
 

@@ -150,6 +150,31 @@ TEST_F(AccessibleNames, PlaceListIsNamedAndReferAFriendIsAWindow) {
               QAccessible::Window);
 }
 
+// The refer-a-friend window's message box lies below its frame, where no one sees it: a
+// screen reader is told it is out of sight, as it is told of a hidden control, and passes
+// over it. The boxes in sight are not; the box can still take the focus with Tab.
+TEST_F(AccessibleNames, MessageBoxOutOfSightIsOutOfSightToScreenReaders) {
+    frmNagScreen2& window = windows::NagScreen();
+    window.show();
+    const struct {
+        const char* control;
+        bool outOfSight;
+    } rows[] = {{"txtName", false},        {"txtEmail", false},  {"txtFriendName", false},
+                {"txtFriendEmail", false}, {"txtMessage", true}, {"cmdSubmit", false}};
+    for (const auto& row : rows) {
+        const QAccessible::State state =
+            QAccessible::queryAccessibleInterface(Child<QWidget>(&window, row.control))->state();
+        EXPECT_EQ(state.invisible, row.outOfSight) << row.control;
+        EXPECT_EQ(state.offscreen, row.outOfSight) << row.control;
+        EXPECT_TRUE(state.focusable) << row.control;
+    }
+    // Moved into its frame's sight, it would be announced again.
+    auto* message = Child<QWidget>(&window, "txtMessage");
+    message->move(message->x(), 0);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(message)->state().invisible);
+    window.hide();
+}
+
 // A link's name says what it is; its description carries the words on screen unless it has
 // its own; pressing it through its interface opens what a click opens.
 TEST_F(AccessibleNames, LinksAreDescribedAndPressedLikeTheyAreClicked) {

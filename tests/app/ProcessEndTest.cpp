@@ -44,7 +44,7 @@ TEST(QtProcessControlDeathTest, TerminateEndsTheRunningProgramWithItsStatus) {
     fakes::FakePlatform fake;
     QtProcessControl process;
     Platform platform{fake.messages, fake.web,    fake.settings, fake.lock,
-                      fake.clock,    fake.random, process};
+                      fake.clock,    fake.random, process,       fake.frontCall};
     InstallPlatform(&platform);
     if (!RunStartup()) {
         std::exit(kStillRunning + 1);

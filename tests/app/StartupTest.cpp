@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QTest>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 #include "forms/Windows.h"
+#include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
+#include "forms/frmNagScreen2.h"
 #include "shell/Settings.h"
 #include "shell/UpdateReminder.h"
 #include "support/FakePlatform.h"
@@ -24,8 +30,14 @@ class Startup : public ::testing::Test {
 
 TEST_F(Startup, SecondCopyIsRefusedWithoutWindowOrSetting) {
     fake.lock.available = false;
+    std::size_t messagesBeforeTheCall = 0;
+    fake.frontCall.onCall = [&] { messagesBeforeTheCall = fake.messages.shown.size(); };
 
     EXPECT_FALSE(RunStartup());
+
+    EXPECT_EQ(fake.frontCall.calls, 1) << "the running copy is called to the front";
+    EXPECT_EQ(messagesBeforeTheCall, 1u) << "after the message";
+    EXPECT_FALSE(fake.frontCall.comeToFront) << "a refused start answers no calls";
 
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.messages.shown[0].text, QStringLiteral("Application is already running"));
@@ -50,6 +62,61 @@ TEST_F(Startup, FirstRunShowsTheMainWindowAloneAndArmsTheReminder) {
     EXPECT_FALSE(windows::IsDisplayLoaded());
     EXPECT_FALSE(windows::IsNagScreenLoaded());
     EXPECT_TRUE(fake.process.statuses.empty());
+}
+
+// A later start calls the running copy: the window the user has on screen comes to the
+// front, restored if it was minimized, and takes the keyboard; a modal window over it comes
+// in front of it.
+TEST_F(Startup, ACallFromALaterStartBringsTheShownWindowToTheFront) {
+    ASSERT_TRUE(RunStartup());
+    EXPECT_EQ(fake.frontCall.calls, 0);
+    ASSERT_TRUE(fake.frontCall.comeToFront);
+    QWidget elsewhere;  // another program's window, in front
+    QDialog modal(&windows::Main());
+    modal.setModal(true);
+    const struct {
+        const char* name;
+        std::function<QWidget*()> show;
+    } rows[] = {
+        {"main window",
+         [] {
+             windows::Main().showMinimized();
+             return static_cast<QWidget*>(&windows::Main());
+         }},
+        {"result window",
+         [] {
+             windows::Main().hide();
+             windows::Display().showMinimized();
+             return static_cast<QWidget*>(&windows::Display());
+         }},
+        {"refer-a-friend window",
+         [] {
+             windows::Display().hide();
+             windows::NagScreen().show();
+             return static_cast<QWidget*>(&windows::NagScreen());
+         }},
+        {"a modal window over the main window",
+         [&modal] {
+             windows::NagScreen().hide();
+             windows::Main().show();
+             modal.show();
+             return static_cast<QWidget*>(&modal);
+         }},
+    };
+    for (const auto& row : rows) {
+        QWidget* expected = row.show();
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere)) << row.name;
+
+        fake.frontCall.comeToFront();
+
+        EXPECT_TRUE(QTest::qWaitForWindowActive(expected)) << row.name;
+        EXPECT_EQ(QApplication::activeWindow(), expected) << row.name;
+        EXPECT_FALSE(expected->isMinimized()) << row.name;
+        EXPECT_TRUE(expected->isVisible()) << row.name;
+    }
+    modal.hide();
 }
 
 TEST_F(Startup, UpdatePromptComesBeforeTheMainWindow) {

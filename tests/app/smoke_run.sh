@@ -20,9 +20,9 @@ name="fortunix-smoke-$$"
 cleanup() {
     for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
     rm -rf "$work"
-    # The killed copies leave their lock file in the user's lock folder.
+    # The killed copies leave their lock file and socket in the user's lock folder.
     home="$(getent passwd "$(id -u)" | cut -d: -f6)"
-    rm -f "/run/user/$(id -u)/$name.lock" "$home/.cache/fortunix-instance/$name.lock"
+    rm -f "/run/user/$(id -u)/$name".{lock,socket} "$home/.cache/fortunix-instance/$name".{lock,socket}
 }
 trap cleanup EXIT
 cp "$program" "$work/$name"

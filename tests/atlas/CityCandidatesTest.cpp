@@ -84,5 +84,37 @@ TEST(FindCloseSpellings, OneLetterOffUpToFourLettersTwoFromFive) {
     }
 }
 
+// Other names as the gazetteer has them: the main name with where the place lies added, two
+// spaces where a comma was dropped.
+TEST(ShownOtherName, LeavesOutTheMainNameWithWordsAddedAndCollapsesSpaces) {
+    Atlas atlas = Atlas::FromTables("US\tUnited States\t\nCA\tCanada\t\n", "",
+                                    "Potsdam\tUS\t\t44.67\t-74.98\t9688\n"
+                                    "Buffalo\tUS\t\t42.89\t-78.88\t258071\n"
+                                    "North Vancouver\tCA\t\t49.32\t-123.07\t48000\n"
+                                    "Linz\tUS\t\t1\t1\t10\n");
+    atlas.attachOtherNames(
+        "Potsdam  New York\nBuffalo i New York|City of Buffalo\n"
+        "Vancouver Utara  British Columbia\nLinzer Land\n",
+        "potsdam new york\nbuffalo i new york|city of buffalo\n"
+        "vancouver utara british columbia\nlinzer land\n",
+        "");
+    const CandidatesCase found[] = {
+        {"the main name with words added after it", "Potsdam New York", {"Potsdam 0"}},
+        {"the same, a word between", "Buffalo i New York", {"Buffalo 0"}},
+        {"the main name with words added before it", "City of Buffalo", {"Buffalo 0"}},
+        {"another name, its run of spaces as one",
+         "Vancouver Utara",
+         {"North Vancouver (Vancouver Utara British Columbia) 0"}},
+        {"the main name inside a longer word is another name", "Linzer", {"Linz (Linzer Land) 0"}},
+    };
+    for (const CandidatesCase& row : found) {
+        EXPECT_EQ(Described(atlas, FindCityCandidates(atlas, QString::fromUtf8(row.typed))),
+                  row.expected)
+            << row.name;
+    }
+    EXPECT_EQ(Described(atlas, FindCloseSpellings(atlas, QStringLiteral("Buffalo New York"))),
+              QStringList{"Buffalo 2"});
+}
+
 }  // namespace
 }  // namespace fortunix::atlas

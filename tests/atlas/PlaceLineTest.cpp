@@ -27,5 +27,28 @@ TEST(DescribePlace, ShowsTheNameFoundBesideTheMainOne) {
               QStringLiteral("Munich (München), Bavaria, Germany: 48°08′ N, 11°35′ E"));
 }
 
+// A line names a place once: an other name that only adds where the place lies is left out,
+// and the gazetteer's double spaces are shown as one. Potsdam lies at 44.66978 N, 74.98131 W
+// (44°40.2′, 74°58.9′), North Vancouver at 49.31636 N, 123.06934 W (49°19.0′, 123°4.2′).
+TEST(DescribePlace, NamesThePlaceOnceWithSingleSpaces) {
+    const Atlas& atlas = BuiltInAtlas();
+    const struct {
+        PlaceQuery query;
+        const char* expected;
+    } rows[] = {
+        {{QStringLiteral("Potsdam New York"), {}, QStringLiteral("United States")},
+         "Potsdam, New York, United States: 44°40′ N, 74°59′ W"},
+        {{QStringLiteral("Vancouver Utara"), {}, QStringLiteral("Canada")},
+         "North Vancouver (Vancouver Utara British Columbia), British Columbia, Canada: "
+         "49°19′ N, 123°04′ W"},
+    };
+    for (const auto& row : rows) {
+        const std::vector<RankedPlace> found = SearchPlaces(atlas, row.query, 1);
+        ASSERT_EQ(found.size(), 1u) << row.expected;
+        EXPECT_EQ(DescribePlace(atlas, found.front().place, found.front().otherName),
+                  QString::fromUtf8(row.expected));
+    }
+}
+
 }  // namespace
 }  // namespace fortunix::atlas

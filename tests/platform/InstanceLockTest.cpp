@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "platform/InstanceLockFolder.h"
+#include "platform/QtFrontCall.h"
 #include "platform/QtPlatform.h"
 
 #ifdef Q_OS_WIN
@@ -125,6 +126,31 @@ TEST_F(InstanceLockFile, PerUserFolderIsTheRuntimeFolderOnlyWhenItIsPrivate) {
 }
 #endif
 
+// Without a copy answering, or without a lock folder, a call finds no one, at once.
+TEST_F(InstanceLockFile, ACallWithNoCopyAnsweringFindsNoOne) {
+    QtFrontCall nobody(scratch.path(), QStringLiteral("fortunix"));
+    EXPECT_FALSE(nobody.CallRunningCopy());
+    EXPECT_EQ(FrontCallAddress(QString(), QStringLiteral("fortunix")), QString());
+    QtFrontCall noFolder(QString(), QStringLiteral("fortunix"));
+    noFolder.AnswerCalls([] {});
+    EXPECT_FALSE(noFolder.CallRunningCopy());
+}
+
+#ifndef Q_OS_WIN
+// The running copy answers on a socket in the user's lock folder, open to the user alone.
+TEST_F(InstanceLockFile, TheRunningCopyAnswersOnASocketOfTheUsersAlone) {
+    const QString address = FrontCallAddress(scratch.path(), QStringLiteral("fortunix"));
+    EXPECT_EQ(address, scratch.filePath(QStringLiteral("fortunix.socket")));
+    QtFrontCall running(scratch.path(), QStringLiteral("fortunix"));
+    running.AnswerCalls([] {});
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(address).constData(), &status), 0);
+    EXPECT_TRUE(S_ISSOCK(status.st_mode));
+    EXPECT_EQ(status.st_uid, ::getuid());
+    EXPECT_EQ(status.st_mode & 077, 0u) << "no one else may connect";
+}
+#endif
+
 // Runs copies of the probe, which takes the same lock as the program, in separate
 // processes. The lock sits in the user's own folder, so every test runs the probe under a
 // name of its own and meets neither a real Fortunix nor another run of this test.
@@ -143,6 +169,7 @@ class InstanceLock : public ::testing::Test {
         }
         for (const QString& name : names) {  // left by a killed copy
             QFile::remove(PerUserLockFolder() + u'/' + name + QStringLiteral(".lock"));
+            QFile::remove(FrontCallAddress(PerUserLockFolder(), name));
         }
     }
 
@@ -173,13 +200,28 @@ class InstanceLock : public ::testing::Test {
 
     QString RunOnce(const QString& program, const QProcessEnvironment& environment =
                                                 QProcessEnvironment::systemEnvironment()) {
+        return RunOnce(program, {}, environment);
+    }
+
+    // Its lines joined by spaces.
+    QString RunOnce(
+        const QString& program, const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QProcess process;
         process.setProcessEnvironment(environment);
-        process.start(program, {});
-        if (!process.waitForFinished(10000)) {
+        process.start(program, arguments);
+        if (!process.waitForFinished(20000)) {
             return QStringLiteral("(no answer)");
         }
-        return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
+        return QString::fromLatin1(process.readAllStandardOutput()).simplified();
+    }
+
+    // The next line a holder writes, waiting at most `milliseconds` for it.
+    static QString NextLine(QProcess* holder, int milliseconds = 10000) {
+        if (!holder->canReadLine() && !holder->waitForReadyRead(milliseconds)) {
+            return QStringLiteral("(nothing)");
+        }
+        return QString::fromLatin1(holder->readLine()).trimmed();
     }
 
     QTemporaryDir scratch;
@@ -222,6 +264,38 @@ TEST_F(InstanceLock, CopyUnderAnotherFileNameIsNotRefused) {
 
     EXPECT_EQ(RunOnce(renamed), QStringLiteral("acquired"));
     EXPECT_EQ(RunOnce(probe), QStringLiteral("refused"));
+}
+
+// A refused start calls the running copy, which comes to the front and says so; every later
+// start does the same.
+TEST_F(InstanceLock, RefusedStartCallsTheRunningCopyToTheFront) {
+    ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
+
+    for (int start = 0; start < 2; ++start) {
+        EXPECT_EQ(RunOnce(probe, {QStringLiteral("call")}), QStringLiteral("refused answered"))
+            << start;
+        EXPECT_EQ(NextLine(holders[0]), QStringLiteral("front")) << start;
+    }
+}
+
+TEST_F(InstanceLock, CopyKilledWithoutCleanUpLeavesTheNextOneReachable) {
+    ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
+    holders[0]->kill();  // its socket file stays behind on Linux
+    ASSERT_TRUE(holders[0]->waitForFinished(5000));
+    ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
+
+    EXPECT_EQ(RunOnce(probe, {QStringLiteral("call")}), QStringLiteral("refused answered"));
+    EXPECT_EQ(NextLine(holders[1]), QStringLiteral("front"));
+}
+
+TEST_F(InstanceLock, CopyUnderAnotherFileNameIsNotCalled) {
+    const QString renamed = CopyOfProbe();
+    ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
+    ASSERT_EQ(StartHolder(renamed), QStringLiteral("acquired"));
+
+    EXPECT_EQ(RunOnce(renamed, {QStringLiteral("call")}), QStringLiteral("refused answered"));
+    EXPECT_EQ(NextLine(holders[1]), QStringLiteral("front"));
+    EXPECT_EQ(NextLine(holders[0], 1000), QStringLiteral("(nothing)"));
 }
 
 TEST_F(InstanceLock, LockIsFreeAgainAfterANormalEnd) {

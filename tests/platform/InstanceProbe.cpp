@@ -1,24 +1,38 @@
 // Takes the program's single-instance lock under this executable's own name and reports
 // the outcome: "acquired" or "refused". With the argument "hold" it keeps the lock until it
-// is killed.
+// is killed, and answers calls from later starts as the program does, with a line "front"
+// for each. With the argument "call", a refused copy then calls the running one and reports
+// "answered" or "unanswered".
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <thread>
 
+#include "platform/QtFrontCall.h"
 #include "platform/QtPlatform.h"
+
+namespace {
+
+void Report(const char* line) {
+    std::puts(line);
+    std::fflush(stdout);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    fortunix::QtInstanceLock lock(fortunix::ExecutableName());
+    const QString name = fortunix::ExecutableName();
+    fortunix::QtInstanceLock lock(name);
+    fortunix::QtFrontCall frontCall(name);
     const bool acquired = lock.TryAcquire();
-    std::puts(acquired ? "acquired" : "refused");
-    std::fflush(stdout);
-    if (acquired && argc > 1 && std::strcmp(argv[1], "hold") == 0) {
-        for (;;) {
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-        }
+    Report(acquired ? "acquired" : "refused");
+    const char* mode = argc > 1 ? argv[1] : "";
+    if (acquired && std::strcmp(mode, "hold") == 0) {
+        frontCall.AnswerCalls([] { Report("front"); });
+        return QCoreApplication::exec();
+    }
+    if (!acquired && std::strcmp(mode, "call") == 0) {
+        Report(frontCall.CallRunningCopy() ? "answered" : "unanswered");
     }
     return acquired ? 0 : 1;
 }

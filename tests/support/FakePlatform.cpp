@@ -38,7 +38,8 @@ FakePlatform::FakePlatform(MessageBoxes* otherMessages)
                lock,
                clock,
                random,
-               process} {
+               process,
+               frontCall} {
     InstallPlatform(&platform);
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -82,6 +84,24 @@ class RecordingProcessControl final : public ProcessControl {
     std::vector<int> statuses;
 };
 
+// Keeps what the running copy would answer with, and counts the calls of refused starts;
+// `onCall` runs at each call, for a test to see what had happened by then.
+class RecordingFrontCall final : public FrontCall {
+  public:
+    void AnswerCalls(std::function<void()> answer) override { comeToFront = std::move(answer); }
+    bool CallRunningCopy() override {
+        ++calls;
+        if (onCall) {
+            onCall();
+        }
+        return answered;
+    }
+    std::function<void()> comeToFront;
+    std::function<void()> onCall;
+    int calls = 0;
+    bool answered = true;
+};
+
 // All the doubles, installed for the lifetime of the object: no browser, no settings file,
 // no real exit. Used by the tests, the benchmarks and the screenshot tool.
 struct FakePlatform {
@@ -92,6 +112,7 @@ struct FakePlatform {
     FixedClock clock;
     ScriptedRandom random;
     RecordingProcessControl process;
+    RecordingFrontCall frontCall;
     Platform platform;
 
     FakePlatform() : FakePlatform(nullptr) {}
