@@ -21,7 +21,10 @@ int main(int argc, char* argv[]) {
     fortunix::QtClock clock;
     fortunix::TimerSeededRandom random;
     fortunix::QtProcessControl process;
-    fortunix::Platform platform{messages, web, settings, lock, clock, random, process};
+    fortunix::QtUserFolders folders;
+    fortunix::QtDocumentDialogs dialogs;
+    fortunix::Platform platform{messages, web,     settings, lock,   clock,
+                                random,   process, folders,  dialogs};
     fortunix::InstallPlatform(&platform);
 
     // A refused start ends before the event loop, with the status ExitApplication gave.
