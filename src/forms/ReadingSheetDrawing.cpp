@@ -25,7 +25,6 @@ constexpr double kOuterRing = 0.97;
 constexpr double kInnerRing = 0.79;
 constexpr double kMarkerLineEnd = 0.70;
 constexpr double kLabelRadii[] = {0.56, 0.40, 0.24};
-constexpr double kLabelsApart = 28;  // degrees: closer labels go on the next radius
 
 // Lengths on the page in the painter's device units.
 class PageUnits {
@@ -67,7 +66,7 @@ void DrawRingText(QPainter& painter, const QPointF& centre, double angleDegrees,
     // Upright along the tangent: the text's baseline turns with the ring.
     const bool lowerHalf = angleDegrees > 180.0;
     painter.rotate(lowerHalf ? 270.0 - angleDegrees : 90.0 - angleDegrees);
-    const QFontMetricsF metrics(painter.font());
+    const QFontMetricsF metrics(painter.font(), painter.device());
     const QRectF box(-metrics.horizontalAdvance(text) / 2, -metrics.height() / 2,
                      metrics.horizontalAdvance(text), metrics.height());
     painter.drawText(box, Qt::AlignCenter, text);
@@ -137,28 +136,42 @@ std::vector<WheelMarker> DrawChartWheel(QPainter& painter, const QRectF& square,
         {QStringLiteral("Part of Fortune"), static_cast<double>(sheet.fortuneDegrees),
          sheet.caption},
     };
-    // Labels in the order of their angles, each stepping inwards while one already placed on
-    // its radius lies too close.
+    // Labels in the order of their angles, each at the first of its places that no label
+    // placed before it covers: on its spoke, going inwards, and beside it above and below.
     std::stable_sort(marked.begin(), marked.end(), [ascendant](const Marked& a, const Marked& b) {
         return WheelAngle(a.longitude, ascendant) < WheelAngle(b.longitude, ascendant);
     });
 
     const QFont nameFont = SheetFont(radiusMm * 0.062 / kMillimetresPerPoint, true);
     const QFont degreeFont = SheetFont(radiusMm * 0.055 / kMillimetresPerPoint);
-    std::vector<std::vector<double>> placedAngles(std::size(kLabelRadii));
+    const QFontMetricsF nameMetrics(nameFont, painter.device());
+    const QFontMetricsF degreeMetrics(degreeFont, painter.device());
     std::vector<WheelMarker> markers;
     for (const Marked& mark : marked) {
-        const double angle = WheelAngle(mark.longitude, ascendant);
-        std::size_t ring = 0;
-        const auto tooClose = [angle](double other) {
-            const double apart = std::fabs(std::remainder(angle - other, 360.0));
-            return apart < kLabelsApart;
+        const double width = std::max(nameMetrics.horizontalAdvance(mark.name),
+                                      degreeMetrics.horizontalAdvance(mark.degree));
+        const double height = nameMetrics.height() + degreeMetrics.height();
+        const auto labelAt = [&](double labelRadius, double shift) {
+            const QPointF middle = At(centre, mark.longitude, ascendant, labelRadius * radius);
+            return QRectF(middle.x() - width / 2, middle.y() - height / 2 + shift * height, width,
+                          height);
         };
-        while (ring + 1 < std::size(kLabelRadii) &&
-               std::any_of(placedAngles[ring].begin(), placedAngles[ring].end(), tooClose)) {
-            ++ring;
+        const auto isFree = [&markers, height](const QRectF& candidate) {
+            const double gap = height / 8;
+            return std::none_of(markers.begin(), markers.end(), [&](const WheelMarker& placed) {
+                return placed.label.adjusted(-gap, -gap, gap, gap).intersects(candidate);
+            });
+        };
+        QRectF label = labelAt(kLabelRadii[0], 0);
+        bool placed = false;
+        for (const double shift : {0.0, 1.0, -1.0}) {
+            for (const double labelRadius : kLabelRadii) {
+                if (!placed && isFree(labelAt(labelRadius, shift))) {
+                    label = labelAt(labelRadius, shift);
+                    placed = true;
+                }
+            }
         }
-        placedAngles[ring].push_back(angle);
 
         const QPointF point = At(centre, mark.longitude, ascendant, kInnerRing * radius);
         painter.setPen(Line(units, std::max(0.2, radiusMm * 0.007)));
@@ -167,15 +180,6 @@ std::vector<WheelMarker> DrawChartWheel(QPainter& painter, const QRectF& square,
         painter.drawEllipse(point, 0.018 * radius, 0.018 * radius);
         painter.setBrush(Qt::NoBrush);
 
-        const QPointF labelCentre =
-            At(centre, mark.longitude, ascendant, kLabelRadii[ring] * radius);
-        const QFontMetricsF nameMetrics(nameFont);
-        const QFontMetricsF degreeMetrics(degreeFont);
-        const double width = std::max(nameMetrics.horizontalAdvance(mark.name),
-                                      degreeMetrics.horizontalAdvance(mark.degree));
-        const double height = nameMetrics.height() + degreeMetrics.height();
-        const QRectF label(labelCentre.x() - width / 2, labelCentre.y() - height / 2, width,
-                           height);
         painter.setFont(nameFont);
         painter.drawText(QRectF(label.left(), label.top(), width, nameMetrics.height()),
                          Qt::AlignCenter, mark.name);
