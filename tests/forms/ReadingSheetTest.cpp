@@ -27,7 +27,11 @@ constexpr double kPi = 3.14159265358979323846;
 ReadingSheet WorkedExampleSheet() {
     BirthFormState form;
     form.fields = {"JOHN", "0", "0", "51", "30", "2000", 0, 0, "12", "0", false, false, false};
-    return {form, {2000, 1, 1, 12, 0}, {280, 223, 24}, 81, QStringLiteral("21\u00BA Gemini"),
+    return {form,
+            {2000, 1, 1, 12, 0},
+            {280, 223, 24},
+            81,
+            QStringLiteral("21\u00BA Gemini"),
             QStringLiteral("Like a child full of inquisitiveness")};
 }
 
@@ -66,8 +70,8 @@ TEST(ReadingSheetDrawing, PutsEachMarkerAtItsLongitude) {
         ASSERT_NE(marker, drawing.markers.end()) << row.name;
         EXPECT_NEAR(AngleFrom(centre, marker->point), row.angle, 0.01) << row.name;
         // On the inner edge of the sign ring, its label within the ring.
-        const double distance = std::hypot(marker->point.x() - centre.x(),
-                                           marker->point.y() - centre.y());
+        const double distance =
+            std::hypot(marker->point.x() - centre.x(), marker->point.y() - centre.y());
         EXPECT_NEAR(distance, 0.79 * drawing.wheel.width() / 2, 1) << row.name;
         for (const QPointF& corner : {marker->label.topLeft(), marker->label.topRight(),
                                       marker->label.bottomLeft(), marker->label.bottomRight()}) {
@@ -152,9 +156,9 @@ TEST_F(ReadingSheetCommands, SaveProposesTheDocumentsFolderAndWritesTheFile) {
     QTest::keyClick(&display, Qt::Key_S, Qt::ControlModifier);
 
     ASSERT_EQ(fake.dialogs.proposedPaths.size(), 1);
-    EXPECT_EQ(fake.dialogs.proposedPaths[0],
-              QDir(fake.folders.documentsFolder)
-                  .filePath("Fortunix reading - JOHN - 2026-12-07.pdf"));
+    EXPECT_EQ(
+        fake.dialogs.proposedPaths[0],
+        QDir(fake.folders.documentsFolder).filePath("Fortunix reading - JOHN - 2026-12-07.pdf"));
     EXPECT_EQ(fake.dialogs.saveTitles[0], "Save Reading as PDF");
     EXPECT_EQ(fake.dialogs.saveFilters[0], "PDF documents (*.pdf)");
     QFile pdf(chosen + ".pdf");
@@ -209,7 +213,8 @@ TEST_F(ReadingSheetCommands, CopyPutsTheTextAndTheWheelOnTheClipboard) {
           "Sun: 10\u00BA Capricorn\n", "Moon: 13\u00BA Scorpio\n", "Ascendant: 24\u00BA Aries\n",
           "Part of Fortune: 21\u00BA Gemini\n", "Like a child full of inquisitiveness",
           "Fortunix 1.30 \u00B7 sheet made on 7 December 2026\n"}) {
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " in " << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected)))
+            << expected << " in " << text.toStdString();
     }
     EXPECT_FALSE(text.contains("Birthplace"));
     ASSERT_TRUE(copied->hasImage());

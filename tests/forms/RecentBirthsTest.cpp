@@ -94,8 +94,7 @@ TEST_F(RecentBirthsTest, ChoosingABirthFillsEveryControlAsItWas) {
         [&form] { Child<QPushButton>(&form, "cmdBrowser")->click(); },
         [](QWidget& window) { Child<QPushButton>(&window, "cmdUsePlace")->click(); });
     ASSERT_TRUE(lookUp.shown);
-    ASSERT_EQ(Child<QComboBox>(&form, "cmbTimeZone")->currentText(),
-              "Birthplace time,UTC+05:45");
+    ASSERT_EQ(Child<QComboBox>(&form, "cmbTimeZone")->currentText(), "Birthplace time,UTC+05:45");
     const QStringList asked = FormValues(form);
     form.cmdRashi_Click();
     windows::Display().close();
@@ -212,7 +211,8 @@ TEST_F(RecentBirthsTest, AnUnusableFileOrFolderGivesOneMessage) {
             QDir(data).filePath(QString::fromLatin1(row.name) == "a folder that cannot be written"
                                     ? "recent-births.json"
                                     : "recent-births.unreadable.json"));
-        EXPECT_TRUE(fake.messages.shown[0].text.startsWith(QString::fromLatin1(row.message).arg(where)))
+        EXPECT_TRUE(
+            fake.messages.shown[0].text.startsWith(QString::fromLatin1(row.message).arg(where)))
             << row.name << ": " << fake.messages.shown[0].text.toStdString();
         EXPECT_EQ(fake.messages.shown[0].icon, MessageIcon::Information) << row.name;
         TearDown();
@@ -221,8 +221,8 @@ TEST_F(RecentBirthsTest, AnUnusableFileOrFolderGivesOneMessage) {
 
 TEST(RecentBirthText, NamesThePlaceOnlyWhenTheAtlasGaveIt) {
     BirthFormState state;
-    state.fields = {"ANN & BOB ", "0", "0", "51", "30", "2000", 11, 30, "9", "5", false, false,
-                    false};
+    state.fields = {"ANN & BOB ", "0", "0", "51",  "30",  "2000", 11,
+                    30,           "9", "5", false, false, false};
     state.city = "Typed City";
     EXPECT_EQ(RecentBirthText(state), "ANN & BOB, 31 December 2000 09:05");
     state.place = AtlasPlaceName{"London", "England", "United Kingdom", "Europe/London", -0.12574};

@@ -30,8 +30,7 @@ BirthFormState WorkedExample() {
 // 1 July 2000, 12:00 at Kathmandu, whose clocks kept UTC+05:45, as the look-up leaves the form.
 BirthFormState Kathmandu() {
     BirthFormState state;
-    state.fields = {"ANN LEE", "85", "19", "27", "42", "2000", 6, 0, "12", "0", true, false,
-                    false};
+    state.fields = {"ANN LEE", "85", "19", "27", "42", "2000", 6, 0, "12", "0", true, false, false};
     state.zoneRow = 71;
     state.birthplaceTimeMinutes = 345;
     state.city = "Kathmandu";

@@ -61,8 +61,7 @@ TEST(AddRecentBirth, ListsTheSameReadingOnce) {
         {"another minute", with([](BirthFormState& s) { s.fields.minuteText = "1"; }), 3},
         {"another zone row", with([](BirthFormState& s) { s.zoneRow = 30; }), 3},
         {"the tick", with([](BirthFormState& s) { s.fields.dst = true; }), 3},
-        {"another birthplace time",
-         with([](BirthFormState& s) {
+        {"another birthplace time", with([](BirthFormState& s) {
              s.zoneRow = 71;
              s.birthplaceTimeMinutes = 345;
          }),

@@ -97,7 +97,7 @@ TEST(DegreeInSign, NamesTheDegreeWithinItsSign) {
     const struct {
         int degrees;
         const char* text;
-    } rows[] = {{0, "0º Aries"},       {29, "29º Aries"},     {30, "0º Taurus"},
+    } rows[] = {{0, "0º Aries"},        {29, "29º Aries"},    {30, "0º Taurus"},
                 {280, "10º Capricorn"}, {359, "29º Pisces"},  {360, "0º Aries"},
                 {-1, "29º Pisces"},     {223, "13º Scorpio"}, {24, "24º Aries"}};
     for (const auto& row : rows) {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ephemeris/BirthFixtures.h"
 #include "ephemeris/Ascendant.h"
+#include "ephemeris/BirthFixtures.h"
 #include "ephemeris/SunPosition.h"
 #include "reading/CurrentReading.h"
 #include "reading/Interpretation.h"
@@ -152,12 +152,21 @@ TEST(ComputeReading, EveryEngineUsesTheSameUniversalTime) {
         {"worked example", {2000, 1, 1, 12, 0}, {0, 0}, false, {2000, 1, 1, 12, 0}},
         {"Kathmandu, UTC+05:45", {2000, 7, 1, 12, 0}, {-5, -45}, false, {2000, 7, 1, 6, 15}},
         {"New York in summer", {2000, 7, 1, 12, 0}, {5, 0}, true, {2000, 7, 1, 16, 0}},
-        {"Tokyo before dawn: the day before", {2000, 1, 1, 5, 0}, {-9, 0}, false,
+        {"Tokyo before dawn: the day before",
+         {2000, 1, 1, 5, 0},
+         {-9, 0},
+         false,
          {1999, 12, 31, 20, 0}},
-        {"Honolulu on New Year's Eve: the next year", {2000, 12, 31, 20, 0}, {10, 0}, false,
+        {"Honolulu on New Year's Eve: the next year",
+         {2000, 12, 31, 20, 0},
+         {10, 0},
+         false,
          {2001, 1, 1, 6, 0}},
-        {"summer time east of Greenwich back over a leap day", {2000, 3, 1, 0, 30}, {-1, 0},
-         true, {2000, 2, 29, 22, 30}},
+        {"summer time east of Greenwich back over a leap day",
+         {2000, 3, 1, 0, 30},
+         {-1, 0},
+         true,
+         {2000, 2, 29, 22, 30}},
     };
     for (const auto& row : rows) {
         BirthRecord birth;

@@ -12,16 +12,16 @@ namespace {
 // A form with every field away from its default, the atlas place included.
 BirthFormState EveryFieldSet() {
     BirthFormState state;
-    state.fields = {"ANN LEE ", "85", "19", "27", " 42", "2050", 11, 30, "23", "59", true, true,
-                    true};
+    state.fields = {"ANN LEE ", "85", "19", "27", " 42", "2050", 11,
+                    30,         "23", "59", true, true,  true};
     state.secondIndex = 59;
     state.zoneRow = 71;
     state.birthplaceTimeMinutes = -210;
     state.city = "Kathmandu";
     state.state = "Bāgmatī";
     state.country = "Nepal";
-    state.place = AtlasPlaceName{"Kathmandu", "Bagmati Province", "Nepal", "Asia/Kathmandu",
-                                 85.3206};
+    state.place =
+        AtlasPlaceName{"Kathmandu", "Bagmati Province", "Nepal", "Asia/Kathmandu", 85.3206};
     state.zoneFollowsPlace = true;
     return state;
 }
