@@ -180,11 +180,24 @@ TEST_F(ReadingSheetCommands, AFailedSaveLeavesNoFile) {
     QFile blocker(root.filePath("blocked"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where a folder should be
     blocker.close();
-    const struct {
+    struct Row {
         const char* name;
         QString path;
-    } rows[] = {{"a folder that is a file", root.filePath("blocked/reading.pdf")},
-                {"a folder that does not exist", root.filePath("missing/reading.pdf")}};
+    };
+    std::vector<Row> rows = {
+        {"a folder that is a file", root.filePath("blocked/reading.pdf")},
+        {"a folder that does not exist", root.filePath("missing/reading.pdf")}};
+    // A folder without write permission, where permissions hold (not for root, who may write
+    // anywhere).
+    root.mkdir("read-only");
+    QFile::setPermissions(root.filePath("read-only"),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser);
+    QFile probe(root.filePath("read-only/probe"));
+    if (!probe.open(QIODevice::WriteOnly)) {
+        rows.push_back({"a folder without write permission", root.filePath("read-only/r.pdf")});
+    }
+    probe.close();
+    probe.remove();
     for (const auto& row : rows) {
         fake.messages.shown.clear();
         fake.dialogs.savePath = row.path;
@@ -197,7 +210,9 @@ TEST_F(ReadingSheetCommands, AFailedSaveLeavesNoFile) {
         EXPECT_TRUE(fake.messages.shown[0].text.endsWith(". No file was written.")) << row.name;
         EXPECT_FALSE(QFile::exists(row.path)) << row.name;
     }
-    EXPECT_EQ(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"blocked"});
+    EXPECT_EQ(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"blocked", "read-only"}));
+    EXPECT_TRUE(QDir(root.filePath("read-only")).isEmpty());
 }
 
 TEST_F(ReadingSheetCommands, CopyPutsTheTextAndTheWheelOnTheClipboard) {
