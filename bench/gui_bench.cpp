@@ -7,14 +7,23 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 
+#include "forms/ReadingExport.h"
 #include "forms/Windows.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
+#include "platform/Platform.h"
+#include "shell/RecentBirthsFile.h"
 #include "support/FakePlatform.h"
 #include "support/LoadedWindows.h"
 
@@ -89,10 +98,88 @@ void BM_ReadingToResultWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadingToResultWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The sheet of the worked example drawn and written as a PDF file, as Save Reading as PDF does;
+// the file's size is reported as pdf_kB.
+void BM_SheetToPdf(benchmark::State& state) {
+    BirthFormState form;
+    form.fields = {"JOHN", "0", "0", "51", "30", "2000", 0, 0, "12", "0", false, false, false};
+    const ReadingSheet sheet{form,
+                             {2000, 1, 1, 12, 0},
+                             {280, 223, 24},
+                             81,
+                             QString::fromUtf8("21\u00BA Gemini"),
+                             QStringLiteral("Like a child full of inquisitiveness asking why the "
+                                            "sky is blue, you meet the world with endless "
+                                            "questions.")};
+    QTemporaryDir folder;
+    const QString path = folder.filePath("reading.pdf");
+    for (auto _ : state) {
+        if (WriteReadingPdf(path, sheet, QDate(2026, 12, 7))) {
+            state.SkipWithError("the PDF could not be written");
+        }
+    }
+    state.counters["pdf_kB"] = static_cast<double>(QFileInfo(path).size()) / 1024;
+}
+BENCHMARK(BM_SheetToPdf)->Unit(benchmark::kMillisecond);
+
+// The main window's File menu, and its Recent Births submenu, from the click to the menu on
+// screen, with `state.range(0)` births kept (0, or the 20 kept at most).
+void BM_FileMenuOpen(benchmark::State& state, const char* menuName) {
+    RecentBirths recent;
+    for (int count = 0; count < state.range(0); ++count) {
+        BirthFormState birth;
+        birth.fields = {"PERSON " + std::to_string(count),
+                        "0",
+                        "0",
+                        "51",
+                        "30",
+                        "2000",
+                        0,
+                        0,
+                        "12",
+                        "0",
+                        false,
+                        false,
+                        false};
+        birth.place = AtlasPlaceName{"London", "England", "United Kingdom", "Europe/London", 0};
+        recent.births.push_back(birth);
+    }
+    RecentBirthsFile(CurrentPlatform().folders.DataFolder()).Save(recent);
+    frmMain& form = windows::Main();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        state.SkipWithError("the main window was not exposed");
+    }
+    QApplication::processEvents();  // the recent births are read
+    auto* menu = form.findChild<QMenu*>(QString::fromLatin1(menuName));
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        menu->popup(form.mapToGlobal(QPoint(10, 10)));
+        const bool exposed = QTest::qWaitForWindowExposed(menu);
+        state.SetIterationTime(SecondsSince(start));
+        if (!exposed) {
+            state.SkipWithError("the menu was not exposed");
+        }
+        menu->hide();
+        QApplication::processEvents();
+    }
+    test_support::UnloadAllWindows();
+}
+BENCHMARK_CAPTURE(BM_FileMenuOpen, file, "mnuFile")
+    ->Arg(0)
+    ->Arg(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FileMenuOpen, recent_births, "mnuRecentBirths")
+    ->Arg(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace fortunix
 
 int main(int argc, char** argv) {
+    QStandardPaths::setTestModeEnabled(true);  // never the real user's files
     QApplication application(argc, argv);
     fortunix::fakes::FakePlatform platform;  // no browser, no settings file, no real exit
     benchmark::Initialize(&argc, argv);

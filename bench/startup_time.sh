@@ -2,7 +2,8 @@
 # From launching the program to its main window mapped on the screen, five times over, under
 # a virtual X server. Private home and runtime folders keep the user's settings out of it.
 #
-#   bench/startup_time.sh build/default/src/fortunix
+#   bench/startup_time.sh build/default/src/fortunix [BIRTHS]
+# With BIRTHS (0..20), the user's recent births hold that many births (each with its place).
 set -euo pipefail
 program="$(realpath "${1:?usage: startup_time.sh path/to/fortunix}")"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,6 +19,22 @@ cp "$program" "$work/$name"
 program="$work/$name"
 export HOME="$work" XDG_CONFIG_HOME="$work/.config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+births="${2:-0}"
+if [ "$births" -gt 0 ]; then
+    mkdir -p "$work/.local/share/Fortunix"
+    python3 - "$births" >"$work/.local/share/Fortunix/recent-births.json" <<'PYTHON'
+import json, sys
+birth = {"name": "", "year": 2000, "month": 1, "day": 1, "hour": 12, "minute": 0, "second": 0,
+         "zoneRow": 29, "daylightSaving": False, "latitudeDegrees": "51",
+         "latitudeMinutes": "30", "south": False, "longitudeDegrees": "0",
+         "longitudeMinutes": "7", "east": False, "city": "London", "state": "England",
+         "country": "United Kingdom", "zoneFollowsPlace": True,
+         "place": {"name": "London", "division": "England", "country": "United Kingdom",
+                   "zone": "Europe/London", "longitude": -0.12574}}
+births = [dict(birth, name="PERSON %d" % n) for n in range(int(sys.argv[1]))]
+print(json.dumps({"remember": True, "births": births}, indent=4))
+PYTHON
+fi
 
 xvfb-run -a bash -c '
     for run in 1 2 3 4 5; do

@@ -37,6 +37,7 @@ fortunix_add_tests(fortunix_shell_tests WINDOWS LINKS fortunix_shell fortunix_te
     shell/UpdateReminderTest.cpp
     shell/ShutdownTest.cpp
     shell/ReferralTest.cpp
+    shell/RecentBirthsFileTest.cpp
 )
 
 # The windows, with what they show to a screen reader and to the keyboard (a11y).
@@ -54,12 +55,35 @@ fortunix_add_tests(fortunix_forms_tests STYLED LINKS fortunix_forms fortunix_tes
     forms/LocationSearchTest.cpp
     forms/PlaceChoiceTextsTest.cpp
     forms/ExitHandOffTest.cpp
+    forms/ReadingSheetTest.cpp
+    forms/RecentBirthsTest.cpp
     a11y/AccessibleNamesTest.cpp
     a11y/KeyboardTest.cpp
     a11y/FocusVisibilityTest.cpp
     a11y/LayoutFitTest.cpp
     a11y/TextContrastTest.cpp
 )
+
+# Reading sheets written by the result window's commands, read back with pdftotext on the
+# build machine (through the emulator for a Windows build: the PDFs are Windows-made).
+add_executable(fortunix_sheet_pdf_writer forms/SheetPdfWriter.cpp)
+target_link_libraries(fortunix_sheet_pdf_writer PRIVATE fortunix_forms fortunix_test_support
+                                                       fortunix_warnings)
+find_program(FORTUNIX_PDFTOTEXT pdftotext)
+find_program(FORTUNIX_PDFINFO pdfinfo)
+if(FORTUNIX_PDFTOTEXT AND FORTUNIX_PDFINFO)
+    add_test(NAME forms.reading_sheet_pdf_holds_every_field
+             COMMAND ${CMAKE_COMMAND} -DWRITER=$<TARGET_FILE:fortunix_sheet_pdf_writer>
+                     "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+                     -DPDFTOTEXT=${FORTUNIX_PDFTOTEXT} -DPDFINFO=${FORTUNIX_PDFINFO}
+                     -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}
+                     -P ${CMAKE_CURRENT_SOURCE_DIR}/forms/SheetPdfText.cmake)
+    set_tests_properties(forms.reading_sheet_pdf_holds_every_field PROPERTIES
+                         ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+else()
+    message(WARNING "pdftotext and pdfinfo (poppler-utils) not found: the reading sheet's PDF "
+                    "text is not tested")
+endif()
 
 fortunix_add_tests(fortunix_app_tests STYLED LINKS fortunix_app fortunix_test_support SOURCES
     app/StartupTest.cpp

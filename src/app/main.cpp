@@ -23,7 +23,10 @@ int main(int argc, char* argv[]) {
     fortunix::TimerSeededRandom random;
     fortunix::QtProcessControl process;
     fortunix::QtFrontCall frontCall(fortunix::ExecutableName());
-    fortunix::Platform platform{messages, web, settings, lock, clock, random, process, frontCall};
+    fortunix::QtUserFolders folders;
+    fortunix::QtDocumentDialogs dialogs;
+    fortunix::Platform platform{messages, web,     settings,  lock,    clock,
+                                random,   process, frontCall, folders, dialogs};
     fortunix::InstallPlatform(&platform);
 
     // A refused start ends before the event loop, with the status ExitApplication gave.

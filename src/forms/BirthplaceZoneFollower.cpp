@@ -33,6 +33,21 @@ void BirthplaceZoneFollower::Follow(const zones::BirthplaceZone& place,
     ShowZoneProposal(proposal);
 }
 
+void BirthplaceZoneFollower::Restore(int row, std::optional<int> birthplaceTimeMinutes, bool dst,
+                                     std::optional<zones::BirthplaceZone> followed) {
+    proposing_ = true;
+    if (birthplaceTimeMinutes) {
+        ShowBirthplaceTime(*birthplaceTimeMinutes);
+    } else {
+        RemoveBirthplaceTime();
+    }
+    controls_.zoneList->setCurrentIndex(row);
+    controls_.dst->setChecked(dst);
+    birthplace_ = followed;
+    zoneFollowsBirthplace_ = followed.has_value();
+    proposing_ = false;
+}
+
 void BirthplaceZoneFollower::BirthMoment_Change() {
     if (zoneFollowsBirthplace_ && !proposing_) {
         ProposeBirthplaceZone();
@@ -61,19 +76,23 @@ void BirthplaceZoneFollower::ProposeBirthplaceZone() {
 void BirthplaceZoneFollower::ShowZoneProposal(const zones::ZoneProposal& proposal) {
     proposing_ = true;
     if (proposal.row == zones::kBirthplaceTimeRow) {
-        const QString text = zones::BirthplaceTimeText(proposal.exactOffsetMinutes);
-        if (birthplaceTimeMinutes_) {
-            controls_.zoneList->setItemText(zones::kBirthplaceTimeRow, text);
-        } else {
-            controls_.zoneList->addItem(text);
-        }
-        birthplaceTimeMinutes_ = proposal.exactOffsetMinutes;
+        ShowBirthplaceTime(proposal.exactOffsetMinutes);
     } else {
         RemoveBirthplaceTime();
     }
     controls_.zoneList->setCurrentIndex(proposal.row);
     controls_.dst->setChecked(proposal.daylightSaving);
     proposing_ = false;
+}
+
+void BirthplaceZoneFollower::ShowBirthplaceTime(int offsetMinutes) {
+    const QString text = zones::BirthplaceTimeText(offsetMinutes);
+    if (birthplaceTimeMinutes_) {
+        controls_.zoneList->setItemText(zones::kBirthplaceTimeRow, text);
+    } else {
+        controls_.zoneList->addItem(text);
+    }
+    birthplaceTimeMinutes_ = offsetMinutes;
 }
 
 void BirthplaceZoneFollower::RemoveBirthplaceTime() {

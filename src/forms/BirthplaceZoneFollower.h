@@ -44,12 +44,26 @@ class BirthplaceZoneFollower : public QObject {
     // The exact offset east of UT, in minutes, of the added entry while the list holds it.
     std::optional<int> BirthplaceTimeMinutes() const { return birthplaceTimeMinutes_; }
 
+    // True while the zone follows the place chosen last.
+    bool FollowsPlace() const { return zoneFollowsBirthplace_ && birthplace_.has_value(); }
+
+    // Stops following, so that filling the form again proposes nothing on the way.
+    void StopFollowing() { zoneFollowsBirthplace_ = false; }
+
+    // Sets the zone list and the tick as a form kept earlier had them: the birthplace-time
+    // entry of `birthplaceTimeMinutes` when there is one, row `row` and the tick; from then on
+    // the zone follows `followed` when it is given.
+    void Restore(int row, std::optional<int> birthplaceTimeMinutes, bool dst,
+                 std::optional<zones::BirthplaceZone> followed);
+
   private:
     void BirthMoment_Change();
     void cmbTimeZone_Click(int index);
     void chkDST_Click();
     void ProposeBirthplaceZone();
     void ShowZoneProposal(const zones::ZoneProposal& proposal);
+    // Adds the birthplace-time entry for the offset, or gives the one there the offset.
+    void ShowBirthplaceTime(int offsetMinutes);
     void RemoveBirthplaceTime();
 
     Controls controls_;

@@ -85,7 +85,11 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
         const atlas::Place& place = places.place(ranked.place);
         choice.placeLines.append(atlas::DescribePlace(places, ranked.place, ranked.otherName));
         const zones::BirthplaceZone zone{place.zone, place.longitude};
-        found.push_back({atlas::RoundToArcMinutes(place.latitude),
+        found.push_back({places.placeName(ranked.place),
+                         place.division != atlas::kNoDivision ? places.division(place.division).name
+                                                              : QString(),
+                         places.country(place.country).name,
+                         atlas::RoundToArcMinutes(place.latitude),
                          atlas::RoundToArcMinutes(place.longitude), zone, std::nullopt});
         if (moment_) {
             PlaceAtMoment atMoment = AtMoment(zone, *moment_);

@@ -17,6 +17,9 @@ namespace fortunix {
 
 // A place chosen in the look-up, as the birth-data form takes it.
 struct ChosenPlace {
+    QString name;      // "Kathmandu"
+    QString division;  // "Bagmati Province"; empty when the atlas names none
+    QString country;   // "Nepal"
     atlas::ArcMinutes latitude{};
     atlas::ArcMinutes longitude{};
     zones::BirthplaceZone zone;  // its time zone, when the atlas knows it

@@ -1,20 +1,27 @@
 #include "forms/frmDisplay.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <string_view>
 
 #include "forms/ExitHandOff.h"
 #include "forms/LinkStrips.h"
+#include "forms/ReadingExport.h"
 #include "forms/SharedMenus.h"
 #include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMain.h"
+#include "platform/Platform.h"
 #include "platform/ProgramInfo.h"
 #include "reading/Interpretation.h"
 #include "shell/IgnoringErrors.h"
@@ -69,6 +76,30 @@ void frmDisplay::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(AddMenuItem(file, "mnuFileBack", "&Back"), &QAction::triggered, this,
             &frmDisplay::cmdOK_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuReadingSep1"));
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence keys;
+        void (frmDisplay::*handler)();
+    } readingItems[] = {
+        {"mnuCopyReading", "&Copy Reading", QKeySequence(Qt::CTRL | Qt::Key_C),
+         &frmDisplay::mnuCopyReading_Click},
+        {"mnuSaveReadingPdf", "Save Reading as &PDF\u2026", QKeySequence(Qt::CTRL | Qt::Key_S),
+         &frmDisplay::mnuSaveReadingPdf_Click},
+        {"mnuPrint", "&Print\u2026", QKeySequence(Qt::CTRL | Qt::Key_P),
+         &frmDisplay::mnuPrint_Click},
+        {"mnuPrintPreview", "Print Pre&view\u2026", QKeySequence(),
+         &frmDisplay::mnuPrintPreview_Click},
+    };
+    for (const auto& item : readingItems) {
+        QAction* action = file->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(item.keys);
+        action->setEnabled(false);  // until a reading is shown
+        connect(action, &QAction::triggered, this, item.handler);
+    }
+    file->addSeparator()->setObjectName(QStringLiteral("mnuReadingSep2"));
     connect(AddMenuItem(file, "mnuExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     AddHelpAndOfferMenus(this, {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});
@@ -101,6 +132,9 @@ void frmDisplay::BuildResultFrame(QWidget* client) {
     ShowResultText(lblPartOfFortuneDesc_,
                    QString::fromUtf8(leo.data(), static_cast<qsizetype>(leo.size())));
     lblPartOfFortuneDesc_->setFont(ProgramFont());
+    // Selectable with the mouse (and copied through its context menu), never a Tab stop.
+    lblPartOfFortuneDesc_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPartOfFortuneDesc_->setFocusPolicy(Qt::NoFocus);
 
     cmdExit_ = ResultButton(frame, "cmdExit", "&Exit", "Exit", 6555);
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
@@ -124,6 +158,76 @@ void frmDisplay::SetPartOfFortune(const QString& caption) {
 
 void frmDisplay::SetInterpretation(const QString& paragraph) {
     ShowResultText(lblPartOfFortuneDesc_, paragraph);
+}
+
+void frmDisplay::SetReading(const ReadingSheet& sheet) {
+    sheet_ = sheet;
+    if (sheet_->paragraph.isEmpty()) {
+        sheet_->paragraph = lblPartOfFortuneDesc_->text();
+    }
+    for (const char* name :
+         {"mnuCopyReading", "mnuSaveReadingPdf", "mnuPrint", "mnuPrintPreview"}) {
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
+    }
+}
+
+void frmDisplay::mnuCopyReading_Click() {
+    if (sheet_) {
+        QGuiApplication::clipboard()->setMimeData(
+            ReadingMimeData(*sheet_, CurrentPlatform().clock.Today()));
+    }
+}
+
+void frmDisplay::mnuSaveReadingPdf_Click() {
+    if (!sheet_) {
+        return;
+    }
+    Platform& platform = CurrentPlatform();
+    const QDate made = platform.clock.Today();
+    const QString proposed =
+        QDir(platform.folders.DocumentsFolder())
+            .filePath(ProposedPdfName(QString::fromStdString(sheet_->form.fields.name), made));
+    QString path = platform.dialogs.AskSavePath(this, QStringLiteral("Save Reading as PDF"),
+                                                proposed, QStringLiteral("PDF documents (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".pdf");
+    }
+    if (const std::optional<QString> failure = WriteReadingPdf(path, *sheet_, made)) {
+        ShowMessage(this,
+                    QStringLiteral("The reading could not be saved as \"%1\": %2. No file was "
+                                   "written.")
+                        .arg(QDir::toNativeSeparators(path), *failure),
+                    MessageIcon::Error);
+    }
+}
+
+void frmDisplay::mnuPrint_Click() {
+    if (!sheet_) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(SheetTitle());
+    if (CurrentPlatform().dialogs.ChoosePrinter(this, printer)) {
+        PrintReadingSheet(printer, *sheet_, CurrentPlatform().clock.Today());
+    }
+}
+
+void frmDisplay::mnuPrintPreview_Click() {
+    if (!sheet_) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(SheetTitle());
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+    preview.setWindowTitle(SheetTitle());
+    const QDate made = CurrentPlatform().clock.Today();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, made](QPrinter* target) { PrintReadingSheet(*target, *sheet_, made); });
+    preview.exec();
 }
 
 void frmDisplay::cmdOK_Click() {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
+
+#include "forms/ReadingSheet.h"
 
 class QLabel;
 class QPushButton;
@@ -20,8 +23,18 @@ class frmDisplay : public QMainWindow {
     // Caption of lblPartOfFortuneDesc: the interpretation paragraph.
     void SetInterpretation(const QString& paragraph);
 
+    // The reading the sheet of this window shows: its commands copy, save and print it. The
+    // paragraph, when the reading has none, is the one the window shows.
+    void SetReading(const ReadingSheet& sheet);
+
     // Back: closes this window and shows the main window alone.
     void cmdOK_Click();
+
+    // The reading sheet: on the clipboard, as a PDF file, on a printer, in a preview.
+    void mnuCopyReading_Click();
+    void mnuSaveReadingPdf_Click();
+    void mnuPrint_Click();
+    void mnuPrintPreview_Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,6 +50,7 @@ class frmDisplay : public QMainWindow {
     QLabel* lblPartOfFortuneDesc_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
+    std::optional<ReadingSheet> sheet_;
 };
 
 }  // namespace fortunix

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <optional>
 #include <string_view>
 
@@ -14,6 +15,8 @@
 #include "forms/BirthplaceZoneFollower.h"
 #include "forms/ExitHandOff.h"
 #include "forms/LocationSearch.h"
+#include "forms/ReadingSheet.h"
+#include "forms/RecentBirthsMenu.h"
 #include "forms/Windows.h"
 #include "forms/frmDisplay.h"
 #include "platform/Platform.h"
@@ -23,6 +26,7 @@
 #include "shell/IgnoringErrors.h"
 #include "shell/modHelp.h"
 #include "widgets/WindowPlacement.h"
+#include "zones/ZoneHistory.h"
 #include "zones/ZoneProposal.h"
 
 namespace fortunix {
@@ -59,6 +63,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     zoneFollower_ = new BirthplaceZoneFollower(
         {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cmbTimeZone_, chkDST_}, this);
     txtName_->setFocus();
+    // Read once the window is up: nothing of it delays the start.
+    QTimer::singleShot(0, recentBirths_, &RecentBirthsMenu::EnsureLoaded);
 }
 
 // Each step runs with errors ignored: one that fails leaves its list as it is.
@@ -153,7 +159,8 @@ void frmMain::cmdRashi_Click() {
         return;
     }
     Zone_Calculation();
-    birthRecord = FillBirthRecord(BirthForm(), zoneState);
+    const BirthFormState form = FormState();
+    birthRecord = FillBirthRecord(form.fields, zoneState);
     const std::optional<std::string_view> paragraph = RunReadingEngines(cboHH_->currentIndex());
 
     frmDisplay& display = windows::Display();
@@ -161,6 +168,12 @@ void frmMain::cmdRashi_Click() {
     if (paragraph) {
         display.SetInterpretation(FromUtf8(*paragraph));
     }
+    // The sheet shows the universal time of the Sun engine's record; the ascendant and Moon
+    // engines count the same instant from the local date.
+    display.SetReading({form, planetEngineState.universal, chartPositions, partOfFortune.degrees,
+                        QString::fromStdString(partOfFortune.caption),
+                        paragraph ? FromUtf8(*paragraph) : QString()});
+    recentBirths_->Remember(form);
     HideExitWindow();
     hide();
     display.show();
@@ -192,6 +205,73 @@ void frmMain::cmdBrowser_Click() {
     });
 }
 
+frmMain::Coordinates frmMain::ShownCoordinates() const {
+    return {txtLatD_->text(),
+            txtLatM_->text(),
+            txtLonD_->text(),
+            txtLonM_->text(),
+            optLat_->button(1)->isChecked(),
+            optLong_->button(0)->isChecked()};
+}
+
+BirthFormState frmMain::FormState() const {
+    BirthFormState state;
+    state.fields = BirthForm();
+    state.secondIndex = cboSS_->currentIndex();
+    state.zoneRow = cmbTimeZone_->currentIndex();
+    state.birthplaceTimeMinutes = zoneFollower_->BirthplaceTimeMinutes();
+    state.city = txtMCity_->text().toStdString();
+    state.state = txtMState_->text().toStdString();
+    state.country = txtMCountry_->text().toStdString();
+    // A place whose coordinates were edited afterwards is no longer the birthplace.
+    if (placeInForm_ && placeInForm_->coordinates == ShownCoordinates()) {
+        state.place = placeInForm_->place;
+        state.zoneFollowsPlace = zoneFollower_->FollowsPlace();
+    }
+    return state;
+}
+
+void frmMain::ShowFormState(const BirthFormState& state) {
+    const BirthFormInput& fields = state.fields;
+    zoneFollower_->StopFollowing();
+    txtName_->setText(QString::fromStdString(fields.name));
+    cboMonth_->setCurrentIndex(fields.monthIndex);
+    cboDate_->setCurrentIndex(fields.dayIndex);
+    cboYear_->setCurrentIndex(cboYear_->findText(QString::fromStdString(fields.yearText)));
+    cboHH_->setCurrentIndex(cboHH_->findText(QString::fromStdString(fields.hourText)));
+    cboMM_->setCurrentIndex(cboMM_->findText(QString::fromStdString(fields.minuteText)));
+    cboSS_->setCurrentIndex(state.secondIndex);
+    const Coordinates coordinates{QString::fromStdString(fields.latDeg),
+                                  QString::fromStdString(fields.latMin),
+                                  QString::fromStdString(fields.lonDeg),
+                                  QString::fromStdString(fields.lonMin),
+                                  fields.south,
+                                  fields.east};
+    txtLatD_->setText(coordinates.latDeg);
+    txtLatM_->setText(coordinates.latMin);
+    optLat_->button(fields.south ? 1 : 0)->setChecked(true);
+    txtLonD_->setText(coordinates.lonDeg);
+    txtLonM_->setText(coordinates.lonMin);
+    optLong_->button(fields.east ? 0 : 1)->setChecked(true);
+    txtMCity_->setText(QString::fromStdString(state.city));
+    txtMState_->setText(QString::fromStdString(state.state));
+    txtMCountry_->setText(QString::fromStdString(state.country));
+
+    std::optional<zones::BirthplaceZone> followed;
+    placeInForm_.reset();
+    if (state.place) {
+        placeInForm_ = PlaceInForm{*state.place, coordinates};
+        const qsizetype zone =
+            state.zoneFollowsPlace
+                ? zones::BuiltInZoneHistory().findZone(QString::fromStdString(state.place->zone))
+                : -1;
+        if (zone >= 0) {
+            followed = zones::BirthplaceZone{static_cast<quint16>(zone), state.place->longitude};
+        }
+    }
+    zoneFollower_->Restore(state.zoneRow, state.birthplaceTimeMinutes, fields.dst, followed);
+}
+
 void frmMain::ShowPlace(const ChosenPlace& place) {
     txtLatD_->setText(QString::number(place.latitude.degrees));
     txtLatM_->setText(QString::number(place.latitude.minutes));
@@ -202,6 +282,11 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     if (place.proposal) {
         zoneFollower_->Follow(place.zone, *place.proposal);
     }
+    const QString zoneName = zones::BuiltInZoneHistory().zoneName(place.zone.zone);
+    placeInForm_ =
+        PlaceInForm{{place.name.toStdString(), place.division.toStdString(),
+                     place.country.toStdString(), zoneName.toStdString(), place.zone.longitude},
+                    ShownCoordinates()};
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

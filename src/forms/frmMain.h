@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 #include "reading/BirthDataRules.h"
+#include "reading/BirthFormState.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -13,6 +16,7 @@ class QPushButton;
 namespace fortunix {
 
 class BirthplaceZoneFollower;
+class RecentBirthsMenu;
 struct ChosenPlace;
 
 // The birth-data form: the program's main window.
@@ -36,6 +40,11 @@ class frmMain : public QMainWindow {
     bool Input_Validation();
     // Writes the correction of the chosen time zone into the current zone state.
     void Zone_Calculation();
+
+    // Every control as it is now, with the atlas place while the coordinates are its own.
+    BirthFormState FormState() const;
+    // Fills every control as `state` has them; asks for no reading.
+    void ShowFormState(const BirthFormState& state);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +89,22 @@ class frmMain : public QMainWindow {
     QPushButton* cmdRashi_ = nullptr;
 
     BirthplaceZoneFollower* zoneFollower_ = nullptr;
+    RecentBirthsMenu* recentBirths_ = nullptr;
+
+    // The coordinates as the boxes and option buttons hold them.
+    struct Coordinates {
+        QString latDeg, latMin, lonDeg, lonMin;
+        bool south = false;
+        bool east = false;
+        friend bool operator==(const Coordinates&, const Coordinates&) = default;
+    };
+    Coordinates ShownCoordinates() const;
+    // The atlas place chosen last and the coordinates it wrote.
+    struct PlaceInForm {
+        AtlasPlaceName place;
+        Coordinates coordinates;
+    };
+    std::optional<PlaceInForm> placeInForm_;
 };
 
 }  // namespace fortunix

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "forms/LinkStrips.h"
+#include "forms/RecentBirthsMenu.h"
 #include "forms/SharedMenus.h"
 #include "forms/frmMain.h"
 #include "shell/ProgramTexts.h"
@@ -59,6 +60,10 @@ void frmMain::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(AddMenuItem(file, "mnuNext", "Get My Part Of Fortune Reading"), &QAction::triggered,
             this, &frmMain::cmdRashi_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuBirthsSep1"));
+    recentBirths_ = new RecentBirthsMenu(
+        this, file, [this](const BirthFormState& state) { ShowFormState(state); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnuBirthsSep2"));
     connect(AddMenuItem(file, "mnuExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     AddHelpAndOfferMenus(this, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});

@@ -6,6 +6,7 @@
 
 #include "reading/BirthDataRules.h"
 
+class QPrinter;
 class QWidget;
 
 namespace fortunix {
@@ -81,6 +82,27 @@ class FrontCall {
     virtual bool CallRunningCopy() = 0;
 };
 
+// Where the program keeps the user's files.
+class UserFolders {
+  public:
+    virtual ~UserFolders() = default;
+    // The per-user folder of the program's own files (the recent births); it may not exist yet.
+    virtual QString DataFolder() = 0;
+    // The user's documents folder, where a saved reading is proposed.
+    virtual QString DocumentsFolder() = 0;
+};
+
+// The dialogs of the desktop that choose where a document goes.
+class DocumentDialogs {
+  public:
+    virtual ~DocumentDialogs() = default;
+    // Asks where to save a file, proposing `proposedPath`; empty when the user cancels.
+    virtual QString AskSavePath(QWidget* parent, const QString& title, const QString& proposedPath,
+                                const QString& filter) = 0;
+    // Lets the user choose the printer and its settings for `printer`; false when cancelled.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
 struct Platform {
     MessageBoxes& messages;
     WebOpener& web;
@@ -90,6 +112,8 @@ struct Platform {
     RandomSource& random;
     ProcessControl& process;
     FrontCall& frontCall;
+    UserFolders& folders;
+    DocumentDialogs& dialogs;
 };
 
 // The seams in use. InstallPlatform must run before any window is created.

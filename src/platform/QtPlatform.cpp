@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -107,6 +110,24 @@ void QtProcessControl::Terminate(int status) {
     if (QCoreApplication::instance() != nullptr && QThread::currentThread()->loopLevel() > 0) {
         QCoreApplication::exit(status);
     }
+}
+
+QString QtUserFolders::DataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString QtUserFolders::DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString QtDocumentDialogs::AskSavePath(QWidget* parent, const QString& title,
+                                       const QString& proposedPath, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, proposedPath, filter);
+}
+
+bool QtDocumentDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString ExecutableName() {

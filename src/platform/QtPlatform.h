@@ -73,6 +73,21 @@ class QtProcessControl final : public ProcessControl {
     int exitStatus_ = 0;
 };
 
+// Qt's standard locations: the application data and documents folders.
+class QtUserFolders final : public UserFolders {
+  public:
+    QString DataFolder() override;
+    QString DocumentsFolder() override;
+};
+
+// The desktop's own file and print dialogs.
+class QtDocumentDialogs final : public DocumentDialogs {
+  public:
+    QString AskSavePath(QWidget* parent, const QString& title, const QString& proposedPath,
+                        const QString& filter) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+};
+
 // The executable's file name without its extension.
 QString ExecutableName();
 

@@ -58,6 +58,7 @@ struct BirthFormInput {
     bool east = false;
     bool south = false;
     bool dst = false;
+    friend bool operator==(const BirthFormInput&, const BirthFormInput&) = default;
 };
 
 // Leading and trailing spaces (code 32 only) removed.

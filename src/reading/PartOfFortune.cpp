@@ -4,6 +4,15 @@
 
 namespace fortunix {
 
+std::string DegreeInSign(int degrees, const DegreeSignTable& signs) {
+    const int reduced = ((degrees % 360) + 360) % 360;
+    std::string text = std::to_string(reduced % kDegreesPerSign);
+    text += kDegreeMark;
+    text += ' ';
+    text += signs[static_cast<std::size_t>(reduced)];
+    return text;
+}
+
 PartOfFortuneResult EvaluatePartOfFortune(int hourIndex, const ChartPositions& chart,
                                           const DegreeSignTable& signs) {
     const int ascendant = chart.ascendant;
@@ -11,16 +20,13 @@ PartOfFortuneResult EvaluatePartOfFortune(int hourIndex, const ChartPositions& c
     const int moon = static_cast<int>(chart.moon);
 
     PartOfFortuneResult result;
-    result.raw = hourIndex < 12 ? (ascendant + moon) - sun : (ascendant + sun) - moon;
+    result.raw =
+        CountsAsBirthByDay(hourIndex) ? (ascendant + moon) - sun : (ascendant + sun) - moon;
     // A zodiac longitude is an angle: -70 is 290, 360 and 720 are 0.
     result.degrees = static_cast<std::int16_t>(((result.raw % 360) + 360) % 360);
 
-    const std::string& sign = signs[static_cast<std::size_t>(result.degrees)];
-    result.caption = std::to_string(result.degrees % kDegreesPerSign);
-    result.caption += kDegreeMark;
-    result.caption += ' ';
-    result.caption += sign;
-    result.paragraph = ParagraphForSignName(sign);
+    result.caption = DegreeInSign(result.degrees, signs);
+    result.paragraph = ParagraphForSignName(signs[static_cast<std::size_t>(result.degrees)]);
     return result;
 }
 

@@ -20,6 +20,17 @@ struct PartOfFortuneResult {
     std::optional<std::string_view> paragraph;
 };
 
+// The reading counts a birth before noon (hour index 0..11) as a birth by day, whose Part of
+// Fortune is ascendant + Moon - Sun, and one from noon on as a birth by night: ascendant +
+// Sun - Moon.
+inline bool CountsAsBirthByDay(int hourIndex) {
+    return hourIndex < 12;
+}
+
+// A whole-degree longitude as the degree within its sign and the sign's name, "10º Capricorn",
+// the sign named through `signs`.
+std::string DegreeInSign(int degrees, const DegreeSignTable& signs);
+
 // The Part of Fortune: ascendant + Moon - Sun before noon (hour index 0..11), ascendant +
 // Sun - Moon from noon on, reduced as an angle into 0..359 and named through `signs`.
 PartOfFortuneResult EvaluatePartOfFortune(int hourIndex, const ChartPositions& chart,

@@ -89,3 +89,28 @@ TEST(ComputePartOfFortune, WritesTheProgramsRecordAndNeedsTheSignTableForThePara
 
 }  // namespace
 }  // namespace fortunix
+
+namespace fortunix {
+namespace {
+
+TEST(DegreeInSign, NamesTheDegreeWithinItsSign) {
+    const struct {
+        int degrees;
+        const char* text;
+    } rows[] = {{0, "0º Aries"},        {29, "29º Aries"},    {30, "0º Taurus"},
+                {280, "10º Capricorn"}, {359, "29º Pisces"},  {360, "0º Aries"},
+                {-1, "29º Pisces"},     {223, "13º Scorpio"}, {24, "24º Aries"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(DegreeInSign(row.degrees, BuiltDegreeSignTable()), row.text) << row.degrees;
+    }
+}
+
+TEST(CountsAsBirthByDay, BeforeNoonOnly) {
+    EXPECT_TRUE(CountsAsBirthByDay(0));
+    EXPECT_TRUE(CountsAsBirthByDay(11));
+    EXPECT_FALSE(CountsAsBirthByDay(12));
+    EXPECT_FALSE(CountsAsBirthByDay(23));
+}
+
+}  // namespace
+}  // namespace fortunix

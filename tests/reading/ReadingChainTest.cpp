@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "ephemeris/Ascendant.h"
 #include "ephemeris/BirthFixtures.h"
+#include "ephemeris/SunPosition.h"
 #include "reading/CurrentReading.h"
 #include "reading/Interpretation.h"
 #include "reading/TimeZoneTable.h"
@@ -134,6 +136,53 @@ TEST(ComputeReading, SweepOverEveryDateOffered) {
         }
     });
     EXPECT_EQ(dates, 54787);  // 150 years, 37 of them leap years
+}
+
+// The reading sheet shows one universal time, the Sun engine's: the ascendant and Moon
+// engines, counting hours from the local date, must mean the same instant. Expected moments
+// worked out by hand.
+TEST(ComputeReading, EveryEngineUsesTheSameUniversalTime) {
+    const struct {
+        const char* name;
+        CivilMoment local;
+        ZoneState zone;
+        bool dst;
+        CivilMoment universal;
+    } rows[] = {
+        {"worked example", {2000, 1, 1, 12, 0}, {0, 0}, false, {2000, 1, 1, 12, 0}},
+        {"Kathmandu, UTC+05:45", {2000, 7, 1, 12, 0}, {-5, -45}, false, {2000, 7, 1, 6, 15}},
+        {"New York in summer", {2000, 7, 1, 12, 0}, {5, 0}, true, {2000, 7, 1, 16, 0}},
+        {"Tokyo before dawn: the day before",
+         {2000, 1, 1, 5, 0},
+         {-9, 0},
+         false,
+         {1999, 12, 31, 20, 0}},
+        {"Honolulu on New Year's Eve: the next year",
+         {2000, 12, 31, 20, 0},
+         {10, 0},
+         false,
+         {2001, 1, 1, 6, 0}},
+        {"summer time east of Greenwich back over a leap day",
+         {2000, 3, 1, 0, 30},
+         {-1, 0},
+         true,
+         {2000, 2, 29, 22, 30}},
+    };
+    for (const auto& row : rows) {
+        BirthRecord birth;
+        birth.year = static_cast<std::int16_t>(row.local.year);
+        birth.month = static_cast<std::int16_t>(row.local.month);
+        birth.day = static_cast<std::int16_t>(row.local.day);
+        birth.hour = static_cast<std::int16_t>(row.local.hour);
+        birth.minute = static_cast<std::int16_t>(row.local.minute);
+        birth.isDst = Flag16(row.dst);
+        EXPECT_EQ(ComputeSunPosition(birth, row.zone).universal, row.universal) << row.name;
+
+        const BirthTimeBase time = ComputeAscendant(birth, row.zone).time;
+        const CivilMoment localMidnight{row.local.year, row.local.month, row.local.day, 0, 0};
+        EXPECT_EQ(AddMinutes(localMidnight, std::llround(time.universalHours * 60)), row.universal)
+            << row.name;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "support/FakePlatform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QPrinter>
 #include <QWidget>
 
 namespace fortunix::fakes {
@@ -31,6 +33,23 @@ float ScriptedRandom::Draw() {
     return value;
 }
 
+QString ScriptedDocumentDialogs::AskSavePath(QWidget*, const QString& title,
+                                             const QString& proposedPath, const QString& filter) {
+    saveTitles.append(title);
+    proposedPaths.append(proposedPath);
+    saveFilters.append(filter);
+    return savePath;
+}
+
+bool ScriptedDocumentDialogs::ChoosePrinter(QWidget*, QPrinter& printer) {
+    ++printerQuestions;
+    if (!printerPdfPath.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printerPdfPath);
+    }
+    return printerAccepted;
+}
+
 FakePlatform::FakePlatform(MessageBoxes* otherMessages)
     : platform{otherMessages != nullptr ? *otherMessages : messages,
                web,
@@ -39,7 +58,9 @@ FakePlatform::FakePlatform(MessageBoxes* otherMessages)
                clock,
                random,
                process,
-               frontCall} {
+               frontCall,
+               folders,
+               dialogs} {
     InstallPlatform(&platform);
 }
 

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -102,8 +103,39 @@ class RecordingFrontCall final : public FrontCall {
     bool answered = true;
 };
 
+// Folders of their own in a temporary folder, removed with the object: the program's data
+// folder (which does not exist until the program makes it) and a documents folder.
+class TemporaryUserFolders final : public UserFolders {
+  public:
+    QString DataFolder() override { return dataFolder; }
+    QString DocumentsFolder() override { return documentsFolder; }
+
+    QTemporaryDir root;
+    QString dataFolder = root.filePath(QStringLiteral("data/Fortunix"));
+    QString documentsFolder = root.filePath(QStringLiteral("Documents"));
+};
+
+// Answers the save dialog with `savePath` (empty: cancelled) and the print dialog with
+// `printerAccepted`, first sending the printer's output to the PDF file `printerPdfPath` when
+// one is given. Records what each dialog was asked.
+class ScriptedDocumentDialogs final : public DocumentDialogs {
+  public:
+    QString AskSavePath(QWidget*, const QString& title, const QString& proposedPath,
+                        const QString& filter) override;
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override;
+
+    QString savePath;
+    bool printerAccepted = false;
+    QString printerPdfPath;
+    QStringList saveTitles;
+    QStringList proposedPaths;
+    QStringList saveFilters;
+    int printerQuestions = 0;
+};
+
 // All the doubles, installed for the lifetime of the object: no browser, no settings file,
-// no real exit. Used by the tests, the benchmarks and the screenshot tool.
+// no real exit, no real file dialog, no file in the user's folders. Used by the tests, the
+// benchmarks and the screenshot tool.
 struct FakePlatform {
     RecordingMessageBoxes messages;
     RecordingWebOpener web;
@@ -113,6 +145,8 @@ struct FakePlatform {
     ScriptedRandom random;
     RecordingProcessControl process;
     RecordingFrontCall frontCall;
+    TemporaryUserFolders folders;
+    ScriptedDocumentDialogs dialogs;
     Platform platform;
 
     FakePlatform() : FakePlatform(nullptr) {}

@@ -191,7 +191,8 @@ check_kind() {
 
     wine "$setup" /S "/$kind" || fail "$kind: the installer failed"
     for file in fortunix.exe fortunix-batch.exe fortunix-atlas.exe uninstall.exe qt.conf \
-        Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll plugins/platforms/qwindows.dll \
+        Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll libstdc++-6.dll \
+        plugins/platforms/qwindows.dll \
         plugins/styles/qwindowsvistastyle.dll; do
         [ -f "$folder/$file" ] || fail "$kind: $file is not installed in $default_folder"
     done

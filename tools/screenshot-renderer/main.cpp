@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -152,8 +153,24 @@ QWidget* UsePlace(frmMain& form, const char* city, const char* state, const char
     return &form;
 }
 
+// A menu of `window` opened below its menu bar, as a click on it opens it.
+QWidget* OpenMenu(QWidget* window, const char* name) {
+    auto* menu = Find<QMenu>(window, name);
+    emit menu->aboutToShow();
+    menu->popup(window->mapToGlobal(QPoint(0, 0)));
+    return menu;
+}
+
+void CloseMenus() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* menu = qobject_cast<QMenu*>(window)) {
+            menu->hide();
+        }
+    }
+}
+
 // The program's windows with their message boxes.
-std::vector<RenderStep> RenderSteps(Shot& shot) {
+std::vector<RenderStep> RenderSteps(Shot& shot, fakes::ScriptedDocumentDialogs& dialogs) {
     frmMain& form = windows::Main();
     return {
         {QStringLiteral("main-window"), [&form] { return static_cast<QWidget*>(&form); }},
@@ -247,8 +264,45 @@ std::vector<RenderStep> RenderSteps(Shot& shot) {
          [&shot, &form] { return ChoosePlace(shot, form, "München", "Bayern", "Germany"); }},
         {QStringLiteral("place-choice-did-you-mean"),
          [&shot, &form] { return ChoosePlace(shot, form, "Lodnon", "England", "Angleterre"); }},
+        {QStringLiteral("result-window-file-menu"),
+         [&form] {
+             // The reading of the Kathmandu birth looked up above.
+             form.cmdRashi_Click();
+             return OpenMenu(&windows::Display(), "mnuFile");
+         }},
+        {QStringLiteral("print-preview"),
+         [&shot] {
+             CloseMenus();
+             test_support::AnswerModalWindow([] { windows::Display().mnuPrintPreview_Click(); },
+                                             [&shot](QWidget& window) {
+                                                 window.resize(900, 1000);
+                                                 shot.Save(&window);
+                                                 test_support::CloseModalWindow(window);
+                                             });
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("message-reading-not-saved"),
+         [&dialogs] {
+             dialogs.savePath = QDir::temp().filePath(
+                 QStringLiteral("no-such-folder/Fortunix reading - JOHN - 2026-01-01.pdf"));
+             windows::Display().mnuSaveReadingPdf_Click();
+             return static_cast<QWidget*>(nullptr);
+         }},
+        {QStringLiteral("main-window-file-menu"),
+         [&form] {
+             windows::Display().cmdOK_Click();
+             return OpenMenu(&form, "mnuFile");
+         }},
+        {QStringLiteral("main-window-recent-births"),
+         [&form] {
+             CloseMenus();
+             return OpenMenu(&form, "mnuRecentBirths");
+         }},
         {QStringLiteral("place-choice-none-in-country"),
-         [&shot, &form] { return ChoosePlace(shot, form, "München", "Bayern", "Nepal"); }},
+         [&shot, &form] {
+             CloseMenus();
+             return ChoosePlace(shot, form, "München", "Bayern", "Nepal");
+         }},
         {QStringLiteral("place-choice-long-entry"),
          [&shot, &form] {
              const std::string city(5000, 'x');
@@ -315,7 +369,7 @@ int main(int argc, char* argv[]) {
     fakes::FakePlatform platform(&messages);
     platform.clock.today = QDate(2026, 1, 1);
 
-    const std::vector<RenderStep> steps = RenderSteps(shot);
+    const std::vector<RenderStep> steps = RenderSteps(shot, platform.dialogs);
     for (const RenderStep& step : steps) {
         shot.stepName = step.name;
         if (QWidget* window = step.run()) {

@@ -1,0 +1,138 @@
+#include "forms/ReadingSheet.h"
+
+#include "atlas/ArcMinutes.h"
+#include "ephemeris/DegreeSignTable.h"
+#include "platform/ProgramInfo.h"
+#include "reading/BirthRecordFilling.h"
+#include "reading/PartOfFortune.h"
+#include "reading/ReadingChain.h"
+#include "zones/ZoneProposal.h"
+
+namespace fortunix {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Position(double degrees) {
+    return FromUtf8(DegreeInSign(static_cast<int>(degrees), BuiltDegreeSignTable()));
+}
+
+// The zone as the list showed it: its row, or the birthplace-time entry.
+QString ZoneText(const BirthFormState& form) {
+    if (form.zoneRow == zones::kBirthplaceTimeRow && form.birthplaceTimeMinutes) {
+        return zones::BirthplaceTimeText(*form.birthplaceTimeMinutes);
+    }
+    if (LookUpZone(form.zoneRow)) {
+        return FromUtf8(kTimeZoneTable[static_cast<std::size_t>(form.zoneRow)].listText);
+    }
+    return QString();
+}
+
+QString Birthplace(const AtlasPlaceName& place) {
+    QStringList parts;
+    for (const std::string& part : {place.name, place.division, place.country}) {
+        if (!part.empty()) {
+            parts.append(QString::fromStdString(part));
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString Coordinates(const BirthFormInput& fields) {
+    const atlas::ArcMinutes latitude{CheckedNumber(fields.latDeg), CheckedNumber(fields.latMin),
+                                     !fields.south};
+    const atlas::ArcMinutes longitude{CheckedNumber(fields.lonDeg), CheckedNumber(fields.lonMin),
+                                      fields.east};
+    return atlas::FormatLatitude(latitude) + QStringLiteral(", ") +
+           atlas::FormatLongitude(longitude);
+}
+
+}  // namespace
+
+QString SheetTitle() {
+    return QString::fromLatin1(kProgramName) + QStringLiteral(" reading");
+}
+
+QString SheetClock(int hour, int minute) {
+    return QStringLiteral("%1:%2")
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'));
+}
+
+QString SheetDate(int year, int month, int day) {
+    return QStringLiteral("%1 %2 %3").arg(day).arg(FromUtf8(MonthName(month))).arg(year);
+}
+
+std::vector<SheetLine> SheetLines(const ReadingSheet& sheet) {
+    const BirthFormInput& fields = sheet.form.fields;
+    const int hour = CheckedNumber(fields.hourText);
+    const int minute = CheckedNumber(fields.minuteText);
+    const CivilMoment& ut = sheet.universal;
+
+    std::vector<SheetLine> lines;
+    lines.push_back(
+        {QStringLiteral("Born"),
+         SheetDate(CheckedNumber(fields.yearText), fields.monthIndex + 1, fields.dayIndex + 1) +
+             QStringLiteral(", ") + SheetClock(hour, minute) + QStringLiteral(" local time")});
+    lines.push_back({QStringLiteral("Time zone"), ZoneText(sheet.form)});
+    lines.push_back({QStringLiteral("Daylight Saving Time"),
+                     fields.dst ? QStringLiteral("ticked") : QStringLiteral("not ticked")});
+    lines.push_back({QStringLiteral("Universal time"), SheetDate(ut.year, ut.month, ut.day) +
+                                                           QStringLiteral(", ") +
+                                                           SheetClock(ut.hour, ut.minute)});
+    if (sheet.form.place) {
+        lines.push_back({QStringLiteral("Birthplace"), Birthplace(*sheet.form.place)});
+    }
+    lines.push_back({QStringLiteral("Latitude, longitude"), Coordinates(fields)});
+    lines.push_back({QStringLiteral("Sun"), Position(sheet.chart.sun)});
+    lines.push_back({QStringLiteral("Moon"), Position(sheet.chart.moon)});
+    lines.push_back({QStringLiteral("Ascendant"), Position(sheet.chart.ascendant)});
+    lines.push_back({QStringLiteral("Counted as"),
+                     CountsAsBirthByDay(hour)
+                         ? QStringLiteral("a birth by day (before noon): ascendant + Moon "
+                                          "\u2212 Sun")
+                         : QStringLiteral("a birth by night (from noon on): ascendant + Sun "
+                                          "\u2212 Moon")});
+    return lines;
+}
+
+QString FortuneLabel() {
+    return QStringLiteral("Part of Fortune");
+}
+
+QString SheetFooter(const QDate& made) {
+    return QString::fromLatin1(kProgramName) + u' ' + QString::fromLatin1(kProgramVersion) +
+           QStringLiteral(" \u00B7 sheet made on ") +
+           SheetDate(made.year(), made.month(), made.day());
+}
+
+QString SheetPlainText(const ReadingSheet& sheet, const QDate& made) {
+    QString text = SheetTitle() + QStringLiteral(": ") +
+                   QString::fromStdString(sheet.form.fields.name) + u'\n' + u'\n';
+    for (const SheetLine& line : SheetLines(sheet)) {
+        text += line.label + QStringLiteral(": ") + line.value + u'\n';
+    }
+    text += u'\n' + FortuneLabel() + QStringLiteral(": ") + sheet.caption + u'\n' + u'\n';
+    text += sheet.paragraph + u'\n' + u'\n';
+    text += SheetFooter(made) + u'\n';
+    return text;
+}
+
+QString ProposedPdfName(const QString& name, const QDate& made) {
+    QString safe;
+    for (const QChar c : name.trimmed()) {
+        const bool forbidden = c.unicode() < 32 || QStringLiteral("\\/:*?\"<>|").contains(c);
+        safe += forbidden ? QChar(u'_') : c;
+    }
+    QString file = SheetTitle();
+    if (!safe.isEmpty()) {
+        file += QStringLiteral(" - ") + safe;
+    }
+    return file + QStringLiteral(" - ") + made.toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".pdf");
+}
+
+}  // namespace fortunix

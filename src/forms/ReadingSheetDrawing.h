@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDate>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+#include "forms/ReadingSheet.h"
+
+class QPainter;
+
+namespace fortunix {
+
+// Where the drawing put one marker of the chart wheel.
+struct WheelMarker {
+    QString name;  // "Sun", "Moon", "Ascendant", "Part of Fortune"
+    double longitude = 0;
+    QPointF point;  // the mark on the inner edge of the sign ring
+    QRectF label;   // its name and degree
+};
+
+// Draws the chart wheel of `sheet` in the circle inscribed in `square` (the painter's device
+// units): the twelve signs as a ring, the horizon with the ascendant on its left end, and the
+// Sun, the Moon, the ascendant and the Part of Fortune marked at their longitudes with their
+// names. Black lines and text only, sized from the square, so that it reads in black and white
+// at any size. Returns where each marker went.
+std::vector<WheelMarker> DrawChartWheel(QPainter& painter, const QRectF& square,
+                                        const ReadingSheet& sheet);
+
+struct SheetDrawing {
+    QRectF wheel;  // the square the wheel was drawn in
+    std::vector<WheelMarker> markers;
+};
+
+// Draws the whole reading sheet on one page whose printable area is `page`, in the painter's
+// device units; text sizes are in points of the device, so the sheet is the same on paper, in
+// a PDF and on screen. The one drawing of the sheet: the preview, the printer, the PDF and the
+// copied picture all use it.
+SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet& sheet,
+                              const QDate& made);
+
+}  // namespace fortunix

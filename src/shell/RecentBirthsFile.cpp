@@ -1,0 +1,241 @@
+#include "shell/RecentBirthsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <utility>
+
+#include "reading/TimeZoneTable.h"
+
+namespace fortunix {
+
+namespace {
+
+const QString kFileName = QStringLiteral("recent-births.json");
+constexpr int kLongestOffsetMinutes = 14 * 60;
+// The birthplace-time entry follows the rows of the zone list.
+constexpr int kBirthplaceTimeRow = kTimeZoneCount;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QJsonObject EncodePlace(const AtlasPlaceName& place) {
+    return {{"name", Text(place.name)},
+            {"division", Text(place.division)},
+            {"country", Text(place.country)},
+            {"zone", Text(place.zone)},
+            {"longitude", place.longitude}};
+}
+
+QJsonObject EncodeBirth(const BirthFormState& state) {
+    const BirthFormInput& fields = state.fields;
+    QJsonObject birth{{"name", Text(fields.name)},
+                      {"year", Text(fields.yearText).toInt()},
+                      {"month", fields.monthIndex + 1},
+                      {"day", fields.dayIndex + 1},
+                      {"hour", Text(fields.hourText).toInt()},
+                      {"minute", Text(fields.minuteText).toInt()},
+                      {"second", state.secondIndex},
+                      {"zoneRow", state.zoneRow},
+                      {"daylightSaving", fields.dst},
+                      {"latitudeDegrees", Text(fields.latDeg)},
+                      {"latitudeMinutes", Text(fields.latMin)},
+                      {"south", fields.south},
+                      {"longitudeDegrees", Text(fields.lonDeg)},
+                      {"longitudeMinutes", Text(fields.lonMin)},
+                      {"east", fields.east},
+                      {"city", Text(state.city)},
+                      {"state", Text(state.state)},
+                      {"country", Text(state.country)},
+                      {"zoneFollowsPlace", state.zoneFollowsPlace}};
+    if (state.birthplaceTimeMinutes) {
+        birth.insert("birthplaceTimeMinutes", *state.birthplaceTimeMinutes);
+    }
+    if (state.place) {
+        birth.insert("place", EncodePlace(*state.place));
+    }
+    return birth;
+}
+
+// Reads the members of one object, remembering whether each was there with its type.
+class Reader {
+  public:
+    explicit Reader(QJsonObject object) : object_(std::move(object)) {}
+
+    std::string Text(const char* key) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        ok_ = ok_ && value.isString();
+        return value.toString().toStdString();
+    }
+    bool Flag(const char* key) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        ok_ = ok_ && value.isBool();
+        return value.toBool();
+    }
+    int Number(const char* key, int lowest, int highest) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        const double number = value.toDouble();
+        ok_ = ok_ && value.isDouble() && number >= lowest && number <= highest &&
+              number == static_cast<int>(number);
+        return static_cast<int>(number);
+    }
+    double Real(const char* key) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        ok_ = ok_ && value.isDouble();
+        return value.toDouble();
+    }
+    bool Has(const char* key) const { return object_.contains(QLatin1String(key)); }
+    QJsonObject Object(const char* key) {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        ok_ = ok_ && value.isObject();
+        return value.toObject();
+    }
+    bool Ok() const { return ok_; }
+
+  private:
+    QJsonObject object_;
+    bool ok_ = true;
+};
+
+std::optional<AtlasPlaceName> DecodePlace(const QJsonObject& object) {
+    Reader read(object);
+    AtlasPlaceName place{read.Text("name"), read.Text("division"), read.Text("country"),
+                         read.Text("zone"), read.Real("longitude")};
+    return read.Ok() ? std::optional(place) : std::nullopt;
+}
+
+std::optional<BirthFormState> DecodeBirth(const QJsonObject& object) {
+    Reader read(object);
+    BirthFormState state;
+    BirthFormInput& fields = state.fields;
+    fields.name = read.Text("name");
+    fields.yearText = std::to_string(read.Number("year", kFirstYear, kLastYear));
+    fields.monthIndex = read.Number("month", 1, 12) - 1;
+    fields.dayIndex = read.Number("day", 1, 31) - 1;
+    fields.hourText = std::to_string(read.Number("hour", 0, 23));
+    fields.minuteText = std::to_string(read.Number("minute", 0, 59));
+    state.secondIndex = read.Number("second", 0, 59);
+    state.zoneRow = read.Number("zoneRow", 0, kBirthplaceTimeRow);
+    fields.dst = read.Flag("daylightSaving");
+    fields.latDeg = read.Text("latitudeDegrees");
+    fields.latMin = read.Text("latitudeMinutes");
+    fields.south = read.Flag("south");
+    fields.lonDeg = read.Text("longitudeDegrees");
+    fields.lonMin = read.Text("longitudeMinutes");
+    fields.east = read.Flag("east");
+    state.city = read.Text("city");
+    state.state = read.Text("state");
+    state.country = read.Text("country");
+    state.zoneFollowsPlace = read.Flag("zoneFollowsPlace");
+    if (read.Has("birthplaceTimeMinutes")) {
+        state.birthplaceTimeMinutes =
+            read.Number("birthplaceTimeMinutes", -kLongestOffsetMinutes, kLongestOffsetMinutes);
+    }
+    if (read.Has("place")) {
+        state.place = DecodePlace(read.Object("place"));
+        if (!state.place) {
+            return std::nullopt;
+        }
+    }
+    // The birthplace-time entry is the row after the list, and only while it has an offset.
+    const bool entryRow = state.zoneRow == kBirthplaceTimeRow;
+    if (!read.Ok() || (entryRow && !state.birthplaceTimeMinutes)) {
+        return std::nullopt;
+    }
+    return state;
+}
+
+}  // namespace
+
+QByteArray EncodeRecentBirths(const RecentBirths& recent) {
+    QJsonArray births;
+    for (const BirthFormState& state : recent.births) {
+        births.append(EncodeBirth(state));
+    }
+    const QJsonObject file{{"remember", recent.remember}, {"births", births}};
+    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+}
+
+std::optional<RecentBirths> DecodeRecentBirths(const QByteArray& json) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject file = document.object();
+    if (!file.value(QStringLiteral("remember")).isBool() ||
+        !file.value(QStringLiteral("births")).isArray()) {
+        return std::nullopt;
+    }
+    RecentBirths recent;
+    recent.remember = file.value(QStringLiteral("remember")).toBool();
+    for (const QJsonValue& value : file.value(QStringLiteral("births")).toArray()) {
+        const std::optional<BirthFormState> state =
+            value.isObject() ? DecodeBirth(value.toObject()) : std::nullopt;
+        if (!state) {
+            return std::nullopt;
+        }
+        recent.births.push_back(*state);
+    }
+    if (recent.births.size() > kRecentBirthsKept) {
+        recent.births.resize(kRecentBirthsKept);
+    }
+    return recent;
+}
+
+RecentBirthsFile::RecentBirthsFile(QString folder) : folder_(std::move(folder)) {}
+
+QString RecentBirthsFile::Path() const {
+    return QDir(folder_).filePath(kFileName);
+}
+
+RecentBirthsFile::Loaded RecentBirthsFile::Load() {
+    const QString path = Path();
+    QFile file(path);
+    if (!QFileInfo::exists(path)) {
+        return {};
+    }
+    std::optional<RecentBirths> recent;
+    if (file.open(QIODevice::ReadOnly)) {
+        recent = DecodeRecentBirths(file.readAll());
+        file.close();
+    }
+    if (recent) {
+        return {*recent, std::nullopt};
+    }
+    const QDir folder(folder_);
+    QString aside = folder.filePath(QStringLiteral("recent-births.unreadable.json"));
+    for (int number = 2; QFileInfo::exists(aside); ++number) {
+        aside = folder.filePath(QStringLiteral("recent-births.unreadable-%1.json").arg(number));
+    }
+    if (QDir().rename(path, aside)) {
+        return {{}, aside};
+    }
+    keepUnreadable_ = true;
+    return {{}, QString()};
+}
+
+std::optional<QString> RecentBirthsFile::Save(const RecentBirths& recent) {
+    if (keepUnreadable_) {
+        return QStringLiteral("the unreadable file could not be moved away");
+    }
+    if (!QDir().mkpath(folder_)) {
+        return QStringLiteral("the folder could not be made");
+    }
+    QSaveFile file(Path());
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    file.write(EncodeRecentBirths(recent));
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace fortunix
