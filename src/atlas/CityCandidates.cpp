@@ -101,13 +101,21 @@ std::vector<CityCandidate> FindCloseSpellings(const Atlas& atlas, QStringView ci
     }
     const LetterEditCounter close(cityKey, limit);
     for (qsizetype place = 0; place < atlas.placeCount(); ++place) {
-        const int edits = close.Edits(atlas.placeKey(place));
+        const quint32 letters = atlas.placeKeyLetters(place);
+        if (close.LacksTooManyLetters(letters)) {
+            continue;  // most keys: known without reading them
+        }
+        const int edits = close.Edits(atlas.placeKey(place), letters);
         if (edits <= limit) {
             found.push_back({place, NameMatch::None, kMainName, edits});
         }
     }
     for (qsizetype other = 0; other < atlas.otherNameCount(); ++other) {
-        const int edits = close.Edits(atlas.otherNameKey(other));
+        const quint32 letters = atlas.otherNameKeyLetters(other);
+        if (close.LacksTooManyLetters(letters)) {
+            continue;
+        }
+        const int edits = close.Edits(atlas.otherNameKey(other), letters);
         if (edits <= limit) {
             found.push_back({atlas.otherNamePlace(other), NameMatch::None, other, edits});
         }
