@@ -110,9 +110,12 @@ std::vector<CityCandidate> FindCloseSpellings(const Atlas& atlas, QStringView ci
             found.push_back({place, NameMatch::None, kMainName, edits});
         }
     }
+    // A slip in Latin letters is no name in another script: for a city typed in ASCII, the
+    // other names with letters beyond it (Москва, Өrket) are not offered. Main names are.
+    const bool typedAscii = IsAscii(cityKey);
     for (qsizetype other = 0; other < atlas.otherNameCount(); ++other) {
         const quint32 letters = atlas.otherNameKeyLetters(other);
-        if (close.LacksTooManyLetters(letters)) {
+        if (close.LacksTooManyLetters(letters) || (typedAscii && (letters & kBeyondAscii) != 0)) {
             continue;
         }
         const int edits = close.Edits(atlas.otherNameKey(other), letters);
