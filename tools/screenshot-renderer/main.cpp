@@ -114,8 +114,8 @@ QWidget* RequestReading(frmMain& form) {
 
 void SetPlace(frmMain& form, const char* city, const char* state, const char* country) {
     Find<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8(city));
-    Find<QLineEdit>(&form, "txtMState")->setText(QString::fromLatin1(state));
-    Find<QLineEdit>(&form, "txtMCountry")->setText(QString::fromLatin1(country));
+    Find<QLineEdit>(&form, "txtMState")->setText(QString::fromUtf8(state));
+    Find<QLineEdit>(&form, "txtMCountry")->setText(QString::fromUtf8(country));
 }
 
 QWidget* LookUpPlace(frmMain& form, const char* city, const char* state, const char* country) {
