@@ -38,7 +38,8 @@ class BirthplaceZoneFollower : public QObject {
     CivilMoment BirthMoment() const;
 
     // From now on the zone follows `place`, starting with `proposal`, what the look-up
-    // proposed for the birth moment (for an hour the clocks repeated, the one the user chose).
+    // proposed for the birth moment (for an hour the clocks repeated, the one the user chose;
+    // the second, once chosen, holds while the moment stays in a repeated hour).
     void Follow(const zones::BirthplaceZone& place, const zones::ZoneProposal& proposal);
 
     // The exact offset east of UT, in minutes, of the added entry while the list holds it.
@@ -70,7 +71,8 @@ class BirthplaceZoneFollower : public QObject {
     std::optional<zones::BirthplaceZone> birthplace_;  // of the place last used
     bool zoneFollowsBirthplace_ = false;
     std::optional<int> birthplaceTimeMinutes_;
-    bool proposing_ = false;  // the follower itself changes the zone controls
+    bool laterOfRepeated_ = false;  // the user chose the second of the hour the clocks repeated
+    bool proposing_ = false;        // the follower itself changes the zone controls
 };
 
 }  // namespace fortunix

@@ -139,6 +139,80 @@ TEST_F(AccessibleNames, DropDownListsExposeTheirChosenEntry) {
     }
 }
 
+// "Show list" (and "Press") opens a drop-down list as Alt+Down does, and closes it when open;
+// other actions do nothing.
+TEST_F(AccessibleNames, DropDownListsOpenAndCloseOnShowList) {
+    frmMain& form = ShownMainWindow();
+    for (const char* control : {"cboMonth", "cmbTimeZone"}) {
+        auto* list = Child<QComboBox>(&form, control);
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(list)->actionInterface();
+        ASSERT_NE(actions, nullptr) << control;
+        EXPECT_EQ(actions->actionNames(), (QStringList{QAccessibleActionInterface::showMenuAction(),
+                                                       QAccessibleActionInterface::pressAction()}))
+            << control;
+        for (const QString& action : {QAccessibleActionInterface::showMenuAction(),
+                                      QAccessibleActionInterface::pressAction()}) {
+            EXPECT_EQ(actions->keyBindingsForAction(action), QStringList{"Alt+Down"}) << control;
+            actions->doAction(action);
+            EXPECT_TRUE(list->view()->isVisible()) << control << " opened by " << action.toStdString();
+            actions->doAction(action);
+            EXPECT_FALSE(list->view()->isVisible()) << control << " closed by " << action.toStdString();
+        }
+        actions->doAction(QAccessibleActionInterface::increaseAction());
+        EXPECT_FALSE(list->view()->isVisible()) << control;
+        EXPECT_TRUE(
+            actions->keyBindingsForAction(QAccessibleActionInterface::increaseAction()).isEmpty())
+            << control;
+    }
+}
+
+// The chosen entry read as text, "March": any part of it by offsets (those outside it held
+// to its ends, an end of -1 its last), one character or word at an offset, and never a
+// selection or a cursor past its start.
+TEST_F(AccessibleNames, DropDownListsGiveTheRangesOfTheirEntry) {
+    auto* list = Child<QComboBox>(&windows::Main(), "cboMonth");
+    list->setCurrentIndex(2);
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(list)->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), 5);
+    const struct {
+        int start, end;
+        const char* expected;
+    } ranges[] = {{0, 5, "March"}, {1, 3, "ar"},  {4, 5, "h"},      {2, 2, ""}, {0, 0, ""},
+                  {3, 99, "ch"},   {-5, 2, "Ma"}, {0, -1, "March"}, {5, 9, ""}, {4, 1, ""}};
+    for (const auto& range : ranges) {
+        EXPECT_EQ(text->text(range.start, range.end), range.expected)
+            << range.start << ".." << range.end;
+    }
+    int start = -1;
+    int end = -1;
+    EXPECT_EQ(text->textAtOffset(2, QAccessible::CharBoundary, &start, &end), "r");
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(end, 3);
+    EXPECT_EQ(text->textAtOffset(4, QAccessible::CharBoundary, &start, &end), "h");
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(end, 5);
+    EXPECT_EQ(text->textAtOffset(3, QAccessible::WordBoundary, &start, &end), "March");
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 5);
+
+    EXPECT_EQ(text->selectionCount(), 0);
+    text->setSelection(0, 1, 3);
+    text->addSelection(0, 5);
+    EXPECT_EQ(text->selectionCount(), 0);
+    start = end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 0);
+    text->setCursorPosition(4);
+    EXPECT_EQ(text->cursorPosition(), 0);
+    start = end = -1;
+    text->attributes(3, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 5) << "one run of attributes over the whole entry";
+}
+
 TEST_F(AccessibleNames, PlaceListIsNamedAndReferAFriendIsAWindow) {
     const frmPlaceChoice choice(
         PlaceChoice{QStringLiteral("Paris"), {QStringLiteral("Paris, France")}, false, QString()});

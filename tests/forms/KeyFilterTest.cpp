@@ -139,6 +139,15 @@ TEST_F(KeyFilters, InputMethodCommitsAreJudgedLikeTypedCharacters) {
         {"txtLonD", "17", "17", nullptr, MessageIcon::Error},
         {"txtLonM", "x", "", kNumbers, MessageIcon::Error},
         {"txtLatD", QStringLiteral("\uFF11"), "", kNumbers, MessageIcon::Error},  // full-width 1
+        // Control characters: Enter and backspace, keys the boxes take, add nothing to the
+        // text and raise nothing; a tab, a line feed or a bell is refused like any other.
+        {"txtName", QStringLiteral("a\rb\bc"), "ABC", nullptr, MessageIcon::Information},
+        {"txtName", QStringLiteral("a\tb"), "AB", kLetters, MessageIcon::Information},
+        {"txtName", QStringLiteral("a\nb"), "AB", kLetters, MessageIcon::Information},
+        {"txtName", QStringLiteral("a\u0007"), "A", kLetters, MessageIcon::Information},
+        {"txtLonD", QStringLiteral("1\b2\r"), "12", kNumbers, MessageIcon::Error},
+        {"txtLatM", QStringLiteral("\b"), "", nullptr, MessageIcon::Error},
+        {"txtLatM", QStringLiteral("3\t\n\u0007"), "3", kNumbers, MessageIcon::Error},
     };
     frmMain& form = ShownMainWindow();
     for (const auto& row : rows) {

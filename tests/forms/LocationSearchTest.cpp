@@ -642,6 +642,65 @@ TEST_F(LocationSearchTest, ARepeatedHourOffersBothAndTheSecondIsStandardTime) {
     }
 }
 
+// New York, 7 November 2021: 01:00 to 01:59 came first on EDT (UTC-4), then on EST (UTC-5).
+// The window says what each of the two answers sets, as the user moves between them.
+TEST_F(LocationSearchTest, EachAnswerOfARepeatedHourSaysWhatItSets) {
+    const QString said = QStringLiteral(
+        "On 7 November 2021 the clocks went back and 01:30 came twice (America/New_York): "
+        "first UTC−04:00 EDT, summer time, then UTC−05:00 EST, standard time. Choose which:\n");
+    const QString setsFirst = QStringLiteral(
+        "Sets the time zone to \"Eastern Standard Time,EST,-5.0\", with Daylight Saving Time "
+        "ticked.");
+    const QString setsSecond = QStringLiteral(
+        "Sets the time zone to \"Eastern Standard Time,EST,-5.0\", Daylight Saving Time not "
+        "ticked.");
+    frmMain& form = ShownForm();
+    SetBirthMoment(form, 2021, 11, 7, 1, 30);
+    ASSERT_TRUE(LookUp(form, "New York", "NY", "USA", [&](frmPlaceChoice& w) {
+        auto* zone = Child<QLabel>(&w, "lblZone");
+        auto* first = Child<QRadioButton>(&w, "optRepeated_0");
+        auto* second = Child<QRadioButton>(&w, "optRepeated_1");
+        EXPECT_EQ(second->text(), QStringLiteral("The second: UTC−05:00 EST, standard time"));
+        EXPECT_TRUE(second->isVisible());
+        EXPECT_EQ(zone->text(), said + setsFirst);
+        second->click();
+        EXPECT_EQ(zone->text(), said + setsSecond);
+        first->click();
+        EXPECT_EQ(zone->text(), said + setsFirst);
+        second->click();
+        Click(&w, "cmdCancel");
+    }));
+}
+
+// The second of a repeated hour, once chosen, holds while the minute is put right within the
+// hour; a moment outside it starts again from the first. Offsets as `zdump -v
+// America/New_York` gives them.
+TEST_F(LocationSearchTest, TheChosenAnswerOfARepeatedHourHoldsWhileTheMinuteChanges) {
+    const QString summer = QStringLiteral("Eastern Standard Time,EST,-5.0 +DST");
+    const QString standard = QStringLiteral("Eastern Standard Time,EST,-5.0");
+    frmMain& form = ShownForm();
+    auto* minute = Child<QComboBox>(&form, "cboMM");
+    auto* hour = Child<QComboBox>(&form, "cboHH");
+    for (const int choice : {0, 1}) {
+        SetBirthMoment(form, 2021, 11, 7, 1, 30);
+        ASSERT_TRUE(LookUp(form, "New York", "NY", "USA", [&](frmPlaceChoice& w) {
+            Child<QRadioButton>(&w, choice == 0 ? "optRepeated_0" : "optRepeated_1")->click();
+            Click(&w, "cmdUsePlace");
+        }));
+        const QString chosen = choice == 0 ? summer : standard;
+        for (const int put : {31, 0, 59}) {  // the first and the last minute repeated
+            minute->setCurrentIndex(put);
+            EXPECT_EQ(ZoneControls(form), chosen) << choice << " at 01:" << put;
+        }
+    }
+    hour->setCurrentIndex(2);  // 02:59, after the change: standard time alone
+    EXPECT_EQ(ZoneControls(form), standard);
+    hour->setCurrentIndex(1);  // back in the repeated hour: the first again
+    EXPECT_EQ(ZoneControls(form), summer);
+    hour->setCurrentIndex(0);  // 00:59, before the change
+    EXPECT_EQ(ZoneControls(form), summer);
+}
+
 // After a place is used the zone follows the birth moment, until the user picks one by hand;
 // the birthplace entry goes when another row is picked.
 TEST_F(LocationSearchTest, TheZoneFollowsTheBirthMomentUntilChosenByHand) {

@@ -119,6 +119,38 @@ TEST_F(RecentBirthsTest, ChoosingABirthFillsEveryControlAsItWas) {
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 
+// New York, 7 November 2021, 01:30, the second time (EST, after the clocks went back): chosen
+// again from the menu, a minute put right within the repeated hour keeps standard time.
+TEST_F(RecentBirthsTest, AChosenBirthKeepsTheSecondOfARepeatedHour) {
+    frmMain& form = StartedMainWindow();
+    Fill(form,
+         BirthInput{
+             .monthIndex = 10, .dayIndex = 6, .year = "2021", .hourIndex = 1, .minuteIndex = 30});
+    Child<QLineEdit>(&form, "txtMCity")->setText("New York");
+    Child<QLineEdit>(&form, "txtMState")->setText("NY");
+    Child<QLineEdit>(&form, "txtMCountry")->setText("USA");
+    const test_support::ModalOutcome lookUp = test_support::AnswerModalWindow(
+        [&form] { Child<QPushButton>(&form, "cmdBrowser")->click(); },
+        [](QWidget& window) {
+            Child<QAbstractButton>(&window, "optRepeated_1")->click();
+            Child<QPushButton>(&window, "cmdUsePlace")->click();
+        });
+    ASSERT_TRUE(lookUp.shown);
+    form.cmdRashi_Click();
+    windows::Display().close();
+    form.show();
+    Reading(form, BirthInput{.name = "BOB"});
+
+    Choose(form, 1);
+    auto* zone = Child<QComboBox>(&form, "cmbTimeZone");
+    auto* dst = Child<QCheckBox>(&form, "chkDST");
+    ASSERT_EQ(zone->currentText(), "Eastern Standard Time,EST,-5.0");
+    ASSERT_FALSE(dst->isChecked());
+    Child<QComboBox>(&form, "cboMM")->setCurrentIndex(45);
+    EXPECT_EQ(zone->currentText(), "Eastern Standard Time,EST,-5.0");
+    EXPECT_FALSE(dst->isChecked()) << "01:45 the second time is standard time";
+}
+
 // The sheet names the atlas place only while the coordinates are the place's own.
 TEST_F(RecentBirthsTest, EditedCoordinatesAreNoLongerThePlace) {
     frmMain& form = StartedMainWindow();

@@ -124,6 +124,53 @@ TEST_F(InstanceLockFile, PerUserFolderIsTheRuntimeFolderOnlyWhenItIsPrivate) {
     ASSERT_EQ(::stat(QFile::encodeName(cacheFolder).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0700u) << "the folder in the cache is the user's alone";
 }
+
+mode_t ModeOf(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
+}
+
+// The folder in the cache, found open to others (an older copy, a umask), is closed to them
+// and used; one that is not the user's own is never used nor changed. Folders here belong to
+// the user running the test: asked for another user, each is someone else's.
+TEST_F(InstanceLockFile, PerUserFolderInTheCacheIsClosedOrRefusedNeverShared) {
+    const unsigned uid = ::getuid();
+    const QString runtimeBase = scratch.filePath(QStringLiteral("run"));
+    const QString otherRuntime = runtimeBase + u'/' + QString::number(uid + 1);
+    const QString home = scratch.filePath(QStringLiteral("home"));
+    const QString cacheFolder = home + QStringLiteral("/.cache/fortunix-instance");
+    ASSERT_TRUE(QDir().mkpath(otherRuntime));
+    ASSERT_EQ(::chmod(QFile::encodeName(otherRuntime).constData(), 0700), 0);
+    ASSERT_TRUE(QDir().mkpath(cacheFolder));
+    ASSERT_EQ(::chmod(QFile::encodeName(cacheFolder).constData(), 0755), 0);
+
+    EXPECT_EQ(ChoosePerUserLockFolder(uid + 1, runtimeBase, home), QString())
+        << "another user's folder";
+    EXPECT_EQ(ModeOf(cacheFolder), 0755u) << "another user's folder is left as it was";
+
+    EXPECT_EQ(ChoosePerUserLockFolder(uid, runtimeBase, home), cacheFolder) << "open to others";
+    EXPECT_EQ(ModeOf(cacheFolder), 0700u) << "closed to others, not given up";
+}
+
+// A link where a folder should be is never followed, though it leads to a private folder of
+// the user's own.
+TEST_F(InstanceLockFile, PerUserFolderIsNeverALink) {
+    const unsigned uid = ::getuid();
+    const QString target = scratch.filePath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkpath(target));
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0700), 0);
+    const QString runtimeBase = scratch.filePath(QStringLiteral("run"));
+    const QString runtime = runtimeBase + u'/' + QString::number(uid);
+    const QString home = scratch.filePath(QStringLiteral("home"));
+    const QString cacheFolder = home + QStringLiteral("/.cache/fortunix-instance");
+    ASSERT_TRUE(QDir().mkpath(runtimeBase));
+    ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/.cache")));
+    ASSERT_TRUE(QFile::link(target, runtime));
+    ASSERT_TRUE(QFile::link(target, cacheFolder));
+
+    EXPECT_EQ(ChoosePerUserLockFolder(uid, runtimeBase, home), QString());
+    EXPECT_EQ(ModeOf(target), 0700u);
+}
 #endif
 
 // Without a copy answering, or without a lock folder, a call finds no one, at once.
