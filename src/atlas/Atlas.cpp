@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "atlas/LetterEdits.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 
@@ -119,6 +120,7 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
     const auto lines = static_cast<std::size_t>(CountByte(places, '\n'));
     atlas.places_.reserve(lines + 1);
     atlas.keyStarts_.reserve(lines + 2);
+    atlas.keyLetters_.reserve(lines + 1);
     atlas.names_.reserve(places.size() / 3);
     atlas.keys_.reserve(places.size() / 3);
 
@@ -144,8 +146,10 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
         place.division = divisionCodes.Find(fields[2]);
         place.nameStart = static_cast<quint32>(atlas.names_.size());
         atlas.names_.append(fields[0]);
-        atlas.keyStarts_.push_back(static_cast<quint32>(atlas.keys_.size()));
+        const qsizetype keyStart = atlas.keys_.size();
+        atlas.keyStarts_.push_back(static_cast<quint32>(keyStart));
         AppendPlaceNameKey(atlas.keys_, fields[0]);
+        atlas.keyLetters_.push_back(KeyLetterBits(QByteArrayView(atlas.keys_).sliced(keyStart)));
         atlas.keys_.append('\n');  // lets a search of the packed keys see where each ends
         atlas.places_.push_back(place);
     });
@@ -166,8 +170,9 @@ QString Atlas::placeName(qsizetype index) const {
 qsizetype Atlas::memoryBytes() const {
     constexpr qsizetype kCharBytes = sizeof(QChar);
     qsizetype bytes = sizeof(Atlas);
-    bytes += static_cast<qsizetype>(places_.capacity() * sizeof(Place) +
-                                    keyStarts_.capacity() * sizeof(quint32));
+    bytes +=
+        static_cast<qsizetype>(places_.capacity() * sizeof(Place) +
+                               (keyStarts_.capacity() + keyLetters_.capacity()) * sizeof(quint32));
     bytes += names_.capacity() + keys_.capacity();
     for (const Country& country : countries_) {
         bytes += qsizetype(sizeof(Country)) +
@@ -177,10 +182,10 @@ qsizetype Atlas::memoryBytes() const {
         }
     }
     bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
-    bytes += static_cast<qsizetype>(
-        (otherKeyStarts_.capacity() + firstOtherNames_.capacity() + otherNameLines_.capacity()) *
-            sizeof(quint32) +
-        otherKeyLengths_.capacity());
+    bytes += static_cast<qsizetype>((otherKeyStarts_.capacity() + otherKeyLetters_.capacity() +
+                                     firstOtherNames_.capacity() + otherNameLines_.capacity()) *
+                                        sizeof(quint32) +
+                                    otherKeyLengths_.capacity());
     for (const Division& division : divisions_) {
         bytes += qsizetype(sizeof(Division)) +
                  (division.code.capacity() + division.name.capacity()) * kCharBytes +

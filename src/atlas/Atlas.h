@@ -58,6 +58,10 @@ class Atlas {
         const auto at = static_cast<std::size_t>(index);
         return {keys_.constData() + keyStarts_[at], keyStarts_[at + 1] - keyStarts_[at] - 1};
     }
+    // KeyLetterBits of the key (atlas/LetterEdits.h), for the search for close spellings.
+    quint32 placeKeyLetters(qsizetype index) const {
+        return keyLetters_[static_cast<std::size_t>(index)];
+    }
 
     qsizetype countryCount() const { return static_cast<qsizetype>(countries_.size()); }
     const Country& country(qsizetype index) const { return countries_[index]; }
@@ -81,6 +85,9 @@ class Atlas {
         const auto at = static_cast<std::size_t>(index);
         return {otherKeysTable_.constData() + otherKeyStarts_[at], otherKeyLengths_[at]};
     }
+    quint32 otherNameKeyLetters(qsizetype index) const {  // KeyLetterBits of the key
+        return otherKeyLetters_[static_cast<std::size_t>(index)];
+    }
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
 
@@ -103,12 +110,14 @@ class Atlas {
     std::vector<Division> divisions_;
     std::vector<Place> places_;
     QByteArray names_;
-    QByteArray keys_;                 // each key followed by a line feed
-    std::vector<quint32> keyStarts_;  // of each place, and the end of the last
-    QByteArray otherNamesTable_;      // the tables as read; other names point into them
+    QByteArray keys_;                  // each key followed by a line feed
+    std::vector<quint32> keyStarts_;   // of each place, and the end of the last
+    std::vector<quint32> keyLetters_;  // KeyLetterBits of each place's key
+    QByteArray otherNamesTable_;       // the tables as read; other names point into them
     QByteArray otherKeysTable_;
     std::vector<quint32> otherKeyStarts_;  // of each other name
     std::vector<quint8> otherKeyLengths_;
+    std::vector<quint32> otherKeyLetters_;
     std::vector<quint32> firstOtherNames_;  // of each place, and one past the last
     std::vector<quint32> otherNameLines_;   // where each place's line of names starts
 };

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "atlas/Atlas.h"
+#include "atlas/LetterEdits.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 
@@ -27,6 +28,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
                              QByteArrayView countryNames) {
     otherKeyStarts_.clear();
     otherKeyLengths_.clear();
+    otherKeyLetters_.clear();
     firstOtherNames_.clear();
     otherNameLines_.clear();
     otherNamesTable_ = std::move(placeNames);
@@ -40,6 +42,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
     }
     otherKeyStarts_.reserve(static_cast<std::size_t>(keyCount));
     otherKeyLengths_.reserve(static_cast<std::size_t>(keyCount));
+    otherKeyLetters_.reserve(static_cast<std::size_t>(keyCount));
     firstOtherNames_.reserve(static_cast<std::size_t>(placeCount()) + 1);
     otherNameLines_.reserve(static_cast<std::size_t>(placeCount()));
 
@@ -60,6 +63,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
             }
             otherKeyStarts_.push_back(OffsetIn(otherKeysTable_, key));
             otherKeyLengths_.push_back(static_cast<quint8>(key.size()));
+            otherKeyLetters_.push_back(KeyLetterBits(key));
         }
     }
     firstOtherNames_.push_back(static_cast<quint32>(otherKeyStarts_.size()));
@@ -67,6 +71,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
         // Tables of another length belong to other places: none of their names is kept.
         otherKeyStarts_ = {};
         otherKeyLengths_ = {};
+        otherKeyLetters_ = {};
         firstOtherNames_ = {};
         otherNameLines_ = {};
         otherNamesTable_ = {};

@@ -101,13 +101,24 @@ std::vector<CityCandidate> FindCloseSpellings(const Atlas& atlas, QStringView ci
     }
     const LetterEditCounter close(cityKey, limit);
     for (qsizetype place = 0; place < atlas.placeCount(); ++place) {
-        const int edits = close.Edits(atlas.placeKey(place));
+        const quint32 letters = atlas.placeKeyLetters(place);
+        if (close.LacksTooManyLetters(letters)) {
+            continue;  // most keys: known without reading them
+        }
+        const int edits = close.Edits(atlas.placeKey(place), letters);
         if (edits <= limit) {
             found.push_back({place, NameMatch::None, kMainName, edits});
         }
     }
+    // A slip in Latin letters is no name in another script: for a city typed in ASCII, the
+    // other names with letters beyond it (Москва, Өrket) are not offered. Main names are.
+    const bool typedAscii = IsAscii(cityKey);
     for (qsizetype other = 0; other < atlas.otherNameCount(); ++other) {
-        const int edits = close.Edits(atlas.otherNameKey(other));
+        const quint32 letters = atlas.otherNameKeyLetters(other);
+        if (close.LacksTooManyLetters(letters) || (typedAscii && (letters & kBeyondAscii) != 0)) {
+            continue;
+        }
+        const int edits = close.Edits(atlas.otherNameKey(other), letters);
         if (edits <= limit) {
             found.push_back({atlas.otherNamePlace(other), NameMatch::None, other, edits});
         }

@@ -8,51 +8,53 @@ namespace fortunix::atlas {
 
 namespace {
 
-// Whether `bits` has more than `count` bits set, for a small count.
-bool MoreBitsThan(quint64 bits, int count) {
-    for (int i = 0; i < count; ++i) {
-        bits &= bits - 1;  // clears the lowest bit set
-    }
-    return bits != 0;
+constexpr int kOtherBits = 31;  // bits 0 to 30
+
+// The bit of the last byte of a letter beyond ASCII: bytes that continue a letter in UTF-8
+// carry its last six bits, which share 31 bits (with the ASCII letters: a key in another
+// script is told from an ASCII one by its letters beyond ASCII, which cost an edit each).
+constexpr quint32 ContinuationBit(unsigned byte) {
+    return quint32(1) << ((byte & 0x3F) % kOtherBits);
 }
 
-constexpr quint64 kOtherLetter = quint64(1) << 63;
-
-// The bit of each byte in LettersOf; none for a space.
-constexpr std::array<quint64, 256> kLetterBits = [] {
-    std::array<quint64, 256> bits{};
-    for (int byte = 0; byte < 256; ++byte) {
+// The bits of each byte in KeyLetterBits; none for a space.
+constexpr std::array<quint32, 256> kLetterBits = [] {
+    std::array<quint32, 256> bits{};
+    for (unsigned byte = 0; byte < 256; ++byte) {
         if (byte >= 'a' && byte <= 'z') {
-            bits[byte] = quint64(1) << (byte - 'a');
+            bits[byte] = quint32(1) << (byte - 'a');
         } else if (byte >= '0' && byte <= '9') {
-            bits[byte] = quint64(1) << (26 + byte - '0');
+            bits[byte] = quint32(1) << (26 + (byte - '0') % 5);
+        } else if (byte >= 0x80 && byte < 0xC0) {
+            bits[byte] = kBeyondAscii | ContinuationBit(byte);
         } else if (byte != ' ') {
-            bits[byte] = kOtherLetter;
+            bits[byte] = kBeyondAscii;
         }
     }
     return bits;
 }();
 
-// One bit for each of a to z and 0 to 9 in a key; any other letter the last bit. A key
-// without that bit holds only ASCII letters and digits, one byte each.
-quint64 LettersOf(QByteArrayView key) {
-    quint64 letters = 0;
-    for (const char* byte = key.data(); byte != key.data() + key.size(); ++byte) {
-        letters |= kLetterBits[static_cast<unsigned char>(*byte)];
+// The bit of one letter of the typed key: that of its last byte, without the last bit. A
+// key that lacks the bit lacks every typed letter that has it, so the bits a key lacks count
+// letters that cost an edit each.
+quint32 LetterBit(char32_t letter) {
+    if (letter < 0x80) {
+        return kLetterBits[letter] & ~kBeyondAscii;
     }
-    return letters;
+    return ContinuationBit(0x80 | (letter & 0x3F));
 }
 
 }  // namespace
 
-LetterEditCounter::LetterEditCounter(QByteArrayView typedKey, int limit)
-    : limit_(limit), letters_(LettersOf(typedKey)) {
+LetterEditCounter::LetterEditCounter(QByteArrayView typedKey, int limit) : limit_(limit) {
     for (qsizetype at = 0; at < typedKey.size(); ++length_) {
         const char32_t letter = NextLetter(typedKey, at);
+        letters_ |= LetterBit(letter);
         if (length_ >= kLongest) {
             continue;
         }
         const quint64 position = quint64(1) << length_;
+        typedAscii_ = typedAscii_ && letter < kAscii;
         if (letter < kAscii) {
             ascii_[letter] |= position;
             continue;
@@ -81,12 +83,28 @@ inline quint64 LetterEditCounter::MatchesOf(char32_t letter) const {
 }
 
 int LetterEditCounter::EditsWithinLength(QByteArrayView key) const {
-    const quint64 keyLetters = LettersOf(key);
-    const bool ascii = (keyLetters & kOtherLetter) == 0;
-    const qsizetype keyLength = ascii ? key.size() : LetterCount(key);
+    // The key's letters (kLetterBits) and their number (LetterCount) in one pass. A typed key
+    // in ASCII lacks every letter beyond it, which the key can only lose or change: an edit
+    // each, so a key with more of them than the limit is passed over on its first bytes.
+    quint32 keyLetters = 0;
+    qsizetype keyLength = !key.isEmpty() && ContinuesLetter(key.front()) ? 1 : 0;
+    int lettersBeyondAscii = 0;
+    for (const char c : key) {
+        const auto byte = static_cast<unsigned char>(c);
+        keyLetters |= kLetterBits[byte];
+        keyLength += ContinuesLetter(c) ? 0 : 1;
+        if (byte >= 0xC0 && typedAscii_ && ++lettersBeyondAscii > limit_) {
+            return limit_ + 1;
+        }
+    }
+    const bool ascii = (keyLetters & kBeyondAscii) == 0;
     if (std::abs(length_ - keyLength) > limit_ || MoreBitsThan(letters_ & ~keyLetters, limit_)) {
         return limit_ + 1;
     }
+    return Distance(key, ascii);
+}
+
+int LetterEditCounter::Distance(QByteArrayView key, bool ascii) const {
     const quint64 lastRow = quint64(1) << (length_ - 1);
     quint64 plus = ~quint64(0);  // where the column steps up by one, and down by one
     quint64 minus = 0;
@@ -119,6 +137,14 @@ int LetterEditCounter::EditsWithinLength(QByteArrayView key) const {
         }
     }
     return std::min(distance, limit_ + 1);
+}
+
+quint32 KeyLetterBits(QByteArrayView key) {
+    quint32 letters = 0;
+    for (const char byte : key) {
+        letters |= kLetterBits[static_cast<unsigned char>(byte)];
+    }
+    return letters;
 }
 
 int LetterEdits(QByteArrayView typedKey, QByteArrayView key, int limit) {

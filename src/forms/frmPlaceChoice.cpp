@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "atlas/PlaceLine.h"
 #include "atlas/QuotedExcerpt.h"
 #include "widgets/Appearance.h"
 #include "widgets/Twips.h"
@@ -29,10 +30,16 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
     return button;
 }
 
+// What was typed, quoted in a sentence: isolated when written right to left ("القاهرة, مصر"),
+// so that the quotation marks and the sentence keep their places around it.
+QString QuotedTyped(const QString& typed) {
+    return atlas::IsolatedName(atlas::QuotedExcerpt(typed));
+}
+
 }  // namespace
 
 QString PlaceChoicePrompt(const PlaceChoice& choice) {
-    const QString sought = atlas::QuotedExcerpt(choice.sought);
+    const QString sought = QuotedTyped(choice.sought);
     if (choice.placeLines.isEmpty()) {
         return QStringLiteral(
                    "No place matching \"%1\" was found in the atlas.\n"
@@ -52,13 +59,13 @@ QString PlaceChoicePrompt(const PlaceChoice& choice) {
 QString CountryNote(const PlaceChoice& choice) {
     if (!choice.unknownCountry.isEmpty()) {
         return QStringLiteral("No country named '%1' is known; showing places in every country")
-            .arg(atlas::QuotedExcerpt(choice.unknownCountry));
+            .arg(QuotedTyped(choice.unknownCountry));
     }
     if (!choice.countryWithoutPlace.isEmpty()) {
         return QStringLiteral(
                    "Nothing matching was found in '%1'; showing places in other "
                    "countries")
-            .arg(atlas::QuotedExcerpt(choice.countryWithoutPlace));
+            .arg(QuotedTyped(choice.countryWithoutPlace));
     }
     return {};
 }

@@ -7,6 +7,7 @@ add_executable(fortunix_atlas_tests
     atlas/SearchKeyTest.cpp
     atlas/AtlasTest.cpp
     atlas/AtlasOtherNamesTest.cpp
+    atlas/OwnScriptNamesTest.cpp
     atlas/AtlasKeyScanTest.cpp
     atlas/NameMatchTest.cpp
     atlas/LetterEditsTest.cpp

@@ -15,9 +15,10 @@ Atlas SmallAtlas() {
                                     "Munich\tDE\t\t48.13\t11.57\t1260000\n"
                                     "Riga\tLV\t\t56.94\t24.1\t742572\n"
                                     "Тула\tRU\t\t54.2\t37.6\t500000\n"
-                                    "Bad Münster am Stein\tDE\t\t49.81\t7.84\t3000");
-    atlas.attachOtherNames("Köln|Cologne\nMünchen|Munchen\nRyga\n\n\n",
-                           "koeln|cologne\nmunchen|munchen\nryga\n\n\n", "");
+                                    "Bad Münster am Stein\tDE\t\t49.81\t7.84\t3000\n"
+                                    "Moscow\tRU\t\t55.75\t37.62\t12000000");
+    atlas.attachOtherNames("Köln|Cologne\nMünchen|Munchen\nRyga\n\n\nМосква|Mǝskwa\n",
+                           "koeln|cologne\nmunchen|munchen\nryga\n\n\nмосква|mǝskwa\n", "");
     return atlas;
 }
 
@@ -81,6 +82,10 @@ TEST(FindCloseSpellings, OneLetterOffUpToFourLettersTwoFromFive) {
         {"closer by the main name", "Kolnn", {"Köln 1"}},
         {"as close by the main name as by another: the main name", "Rxga", {"Riga 1"}},
         {"nothing typed", " ", {}},
+        {"a Cyrillic slip, by the Cyrillic name", "Моксва", {"Moscow (Москва) 1"}},
+        {"a Cyrillic slip in capitals", "МОСКВ", {"Moscow (Москва) 1"}},
+        {"typed in ASCII: no other name beyond it", "Meskwa", {}},
+        {"typed beyond ASCII: such names too", "Mǝskwo", {"Moscow (Mǝskwa) 1"}},
     };
     const Atlas atlas = SmallAtlas();
     for (const CandidatesCase& row : cases) {

@@ -50,5 +50,36 @@ TEST(DescribePlace, NamesThePlaceOnceWithSingleSpaces) {
     }
 }
 
+// Right-to-left names stand between the isolates U+2068 and U+2069; others as they are.
+TEST(IsolatedName, IsolatesNamesWrittenRightToLeft) {
+    const struct {
+        const char* name;
+        const char* expected;
+    } rows[] = {
+        {"القاهرة", "\u2068القاهرة\u2069"},
+        {"ירושלים", "\u2068ירושלים\u2069"},
+        {"Tel Aviv תל אביב", "\u2068Tel Aviv תל אביב\u2069"},  // a right-to-left letter last
+        {"𐤁𐤁", "\u2068𐤁𐤁\u2069"},                              // Phoenician, beyond UTF-16's plane
+        {"Москва", "Москва"},
+        {"東京", "東京"},
+        {"São Paulo", "São Paulo"},
+        {"", ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(IsolatedName(QString::fromUtf8(row.name)), QString::fromUtf8(row.expected))
+            << row.name;
+    }
+}
+
+// The window's line for a place found by its Arabic name. Cairo lies at 30.06263 N,
+// 31.24967 E (30°3.8′, 31°15.0′).
+TEST(DescribePlace, IsolatesANameWrittenRightToLeft) {
+    const Atlas& atlas = BuiltInAtlas();
+    const RankedPlace first =
+        SearchPlaces(atlas, {QStringLiteral("القاهرة"), {}, QStringLiteral("مصر")}, 1).front();
+    EXPECT_EQ(DescribePlace(atlas, first.place, first.otherName),
+              QStringLiteral("Cairo (\u2068القاهرة\u2069), Cairo, Egypt: 30°04′ N, 31°15′ E"));
+}
+
 }  // namespace
 }  // namespace fortunix::atlas

@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <QStringList>
+#include <utility>
 
 #include "atlas/QStringPrinter.h"
 
@@ -75,6 +76,70 @@ TEST(SearchKey, KeysOfUtf8NamesAreThoseOfTheSameText) {
         QByteArray keys;
         AppendPlaceNameKey(keys, bytes);
         EXPECT_EQ(keys, PlaceNameKey(QString::fromUtf8(bytes)));
+    }
+}
+
+// The keys of names in other scripts, worked out by hand from the Unicode character data:
+// case folded, and only the marks that people leave out dropped.
+TEST(SearchKey, FoldsOtherScriptsAsPeopleTypeThem) {
+    const KeyCase cases[] = {
+        {"Cyrillic capitals", "МОСКВА", "москва"},
+        {"Cyrillic yo as ye", "Ёлкино", "елкино"},
+        {"Cyrillic hyphens as spaces", "Ростов-на-Дону", "ростов на дону"},
+        {"Cyrillic short i, as Latin ñ", "Йошкар-Ола", "иошкар ола"},
+        {"Greek capitals", "ΑΘΗΝΑ", "αθηνα"},
+        {"Greek tonos", "Αθήνα", "αθηνα"},
+        {"Greek final sigma", "Αθήνας", "αθηνασ"},
+        {"Greek dialytika with tonos", "Χαϊδάρι", "χαιδαρι"},
+        {"Armenian capitals", "ԵՐԵՎԱՆ", "երեվան"},
+        {"Armenian ech-yiwn ligature", "Երևան", "երեւան"},
+        {"Georgian Mtavruli", "ᲗᲑᲘᲚᲘᲡᲘ", "თბილისი"},
+        {"Georgian Mkhedruli as it is", "თბილისი", "თბილისი"},
+        {"Hebrew points", "יְרוּשָׁלַיִם", "ירושלים"},
+        {"Hebrew dagesh", "תֵּל אָבִיב", "תל אביב"},
+        {"Hebrew geresh as an apostrophe", "ג׳ת", "גת"},
+        {"Hebrew final letters stay", "בת ים", "בת ים"},
+        {"Arabic hamza above alef", "أبو ظبي", "ابو ظبي"},
+        {"Arabic hamza below alef", "إربد", "اربد"},
+        {"Arabic madda", "آمد", "امد"},
+        {"Arabic alef wasla", "ٱلقاهرة", "القاهرة"},
+        {"Arabic short vowels", "القَاهِرَة", "القاهرة"},
+        {"Arabic tatweel", "القـاهرة", "القاهرة"},
+        {"Arabic waw with hamza stays", "مؤتة", "مؤتة"},
+        {"Arabic yeh with hamza stays", "بئر", "بئر"},
+        {"Arabic presentation forms", "ﻟﻨﺩﻮ", "لندو"},
+        {"direction marks dropped", "‏القاهرة‎", "القاهرة"},
+        {"Devanagari vowel signs stay", "मुंबई", "मुंबई"},
+        {"Devanagari virama stays", "दिल्ली", "दिल्ली"},
+        {"Thai vowels and tone marks stay", "เชียงใหม่", "เชียงใหม่"},
+        {"Thai sara am apart", "กำแพง", "กําแพง"},
+        {"kana voicing mark stays", "ガ", "ガ"},
+        {"half-width kana", "ﾄｳｷﾞｮｳ", "トウギョウ"},
+        {"Han as it is", "北京", "北京"},
+        {"Hangul syllables composed", "서울", "서울"},
+        {"full-width Latin", "Ｔｏｋｙｏ", "tokyo"},
+        {"numero sign a word break", "Posten № 3", "posten 3"},
+    };
+    for (const KeyCase& row : cases) {
+        EXPECT_EQ(SearchKey(QString::fromUtf8(row.typed)), QByteArray(row.expected)) << row.name;
+    }
+}
+
+// Letters that differ stay apart: their keys must not meet.
+TEST(SearchKey, KeepsLettersThatDifferApart) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"मुंबई", "मबई"},          // Devanagari without its vowel signs
+        {"कोटा", "कटा"},         // a vowel sign
+        {"เชียงใหม่", "เชยงใหม"},  // Thai vowel and tone mark
+        {"ガ", "カ"},            // voiced and unvoiced kana
+        {"مؤتة", "موتة"},        // waw with hamza, waw
+        {"القاهرة", "القاهره"},  // teh marbuta, heh
+        {"مصرى", "مصري"},        // alef maksura, yeh
+        {"קרית", "כרית"},        // qof, kaf
+    };
+    for (const auto& [first, second] : pairs) {
+        EXPECT_NE(SearchKey(QString::fromUtf8(first)), SearchKey(QString::fromUtf8(second)))
+            << first << " / " << second;
     }
 }
 

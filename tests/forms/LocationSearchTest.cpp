@@ -320,6 +320,47 @@ TEST_F(LocationSearchTest, OtherNamesUnknownCountriesAndSlipsAreShownAsSuch) {
     }
 }
 
+// A birthplace typed in its own script is listed by its main name with the name it was found
+// by; a slip in Cyrillic or Greek is offered under "Did you mean"; what is written right to
+// left is quoted between the isolates U+2068 and U+2069. Moscow lies at 55.75222 N,
+// 37.61556 E (55°45.1′, 37°36.9′), Athens at 37.98376 N, 23.72784 E (37°59.0′, 23°43.7′),
+// Cairo at 30.06263 N, 31.24967 E (30°3.8′, 31°15.0′).
+TEST_F(LocationSearchTest, PlacesInTheirOwnScriptAndSlipsInThem) {
+    struct Row {
+        const char *city, *country;
+        const char* prompt;
+        const char* firstLine;
+        const char* coordinates;
+    };
+    const Row rows[] = {
+        {"Москва", "Россия",
+         "Places matching \"Москва, Россия\", most likely first. Choose your place of birth:",
+         "Moscow (Москва), Moscow, Russia: 55°45′ N, 37°37′ E", "55 45 N 37 37 E"},
+        {"Моксва", "Россия",
+         "No place matching \"Моксва, Россия\" was found in the atlas. Did you mean:",
+         "Moscow (Москва), Moscow, Russia: 55°45′ N, 37°37′ E", "55 45 N 37 37 E"},
+        {"Αθνήα", "Ελλάδα",
+         "No place matching \"Αθνήα, Ελλάδα\" was found in the atlas. Did you mean:",
+         "Athens (Αθήνα), Attica, Greece: 37°59′ N, 23°44′ E", "37 59 N 23 44 E"},
+        {"القاهرة", "مصر",
+         "Places matching \"\u2068القاهرة, مصر\u2069\", most likely first. Choose your place of "
+         "birth:",
+         "Cairo (\u2068القاهرة\u2069), Cairo, Egypt: 30°04′ N, 31°15′ E", "30 4 N 31 15 E"},
+    };
+    frmMain& form = ShownForm();
+    for (const Row& row : rows) {
+        WriteCoordinates(form, kTypedBefore);
+        const bool opened = LookUp(form, row.city, " ", row.country, [&](frmPlaceChoice& w) {
+            EXPECT_EQ(Child<QLabel>(&w, "lblPrompt")->text(), QString::fromUtf8(row.prompt));
+            EXPECT_TRUE(Child<QLabel>(&w, "lblCountry")->isHidden()) << row.city;
+            EXPECT_EQ(ListedPlaces(w).value(0), QString::fromUtf8(row.firstLine));
+            Click(&w, "cmdUsePlace");
+        });
+        ASSERT_TRUE(opened) << row.city;
+        EXPECT_EQ(ReadCoordinates(form), row.coordinates) << row.city;
+    }
+}
+
 // Whatever length was typed, the window quotes at most 60 characters of it, and stays about
 // the height of a short answer instead of growing past the screen.
 TEST_F(LocationSearchTest, ALongEntryIsQuotedShort) {

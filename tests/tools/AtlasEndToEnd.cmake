@@ -151,6 +151,32 @@ expect_equal("a long unknown country" err "fortunix-atlas: no country named '${q
 run(names "${ATLAS}" Łódź "" Polska)
 expect_contains("a name outside ASCII" out "${header}Łódź\tŁódź Voivodeship\tPoland\t")
 
+# A birthplace typed in its own script, with the country in its own script, and the name it
+# was found by printed as typed; right to left too. (Cyrillic and Arabic lie outside the code
+# page of a Western Windows: they arrive only by the wide command line.)
+run(cyrillic "${ATLAS}" Москва "" Россия)
+expect_status("Cyrillic" 0)
+expect_contains("Cyrillic" out "${header}Moscow\tMoscow\tRussia\t55.7522\t37.6156\tEurope/Moscow\t\t\t\tМосква\t\n")
+expect_equal("Cyrillic" err "")
+run(arabic "${ATLAS}" القاهرة "" مصر)
+expect_status("Arabic" 0)
+expect_contains("Arabic" out "${header}Cairo\tCairo\tEgypt\t30.0626\t31.2497\tAfrica/Cairo\t\t\t\tالقاهرة\t\n")
+run(japanese "${ATLAS}" 東京 "" 日本)
+expect_contains("Japanese" out "${header}Tokyo\tTokyo\tJapan\t35.6895\t139.6917\tAsia/Tokyo\t\t\t\t東京\t\n")
+
+# Slips in Cyrillic and Greek: the closest spelling, by the name that is close.
+run(cyrillic_slip "${ATLAS}" Моксва "" Россия)
+expect_status("a Cyrillic slip" 1)
+expect_contains("a Cyrillic slip" out "${header}Moscow\tMoscow\tRussia\t55.7522\t37.6156\tEurope/Moscow\t\t\t\tМосква\t\n")
+expect_equal("a Cyrillic slip" err "fortunix-atlas: no place matches; the closest spellings follow\n")
+run(greek_slip "${ATLAS}" Αθνήα "" Ελλάδα)
+expect_status("a Greek slip" 1)
+expect_contains("a Greek slip" out "${header}Athens\tAttica\tGreece\t37.9838\t23.7278\tEurope/Athens\t\t\t\tΑθήνα\t\n")
+
+# A country in its own script that holds no match is quoted as typed.
+run(elsewhere_own_script "${ATLAS}" München Bayern Ελλάδα)
+expect_equal("a country in Greek without the place" err "fortunix-atlas: nothing matching was found in 'Ελλάδα'; places of other countries follow\n")
+
 # The batch zone and the tick that the atlas proposes read the birth in fortunix-batch:
 # Amsterdam kept +00:19:32 and summer time on 1 July 1935, so 12:00 there is 10:40 UT (the
 # window's entry rounds the offset to +00:20): the Sun, Moon and ascendant of 10:40 at

@@ -2,7 +2,7 @@
 # fortunix-batch.exe and fortunix-atlas.exe as a Windows user runs them in a console:
 #   - written to the console, "21º" and "München" show as those characters, on standard
 #     output and on standard error, while the other stream goes to a file in UTF-8 bytes;
-#   - arguments outside ASCII arrive whole;
+#   - arguments outside ASCII arrive whole, in Cyrillic and Greek too (the wide command line);
 #   - a line of only Ctrl+Z ends the input although the other end stays open.
 # The console is read back through a pseudo-terminal: run under `script`, a console program
 # gets from Wine 8 a real Windows console, kept by Wine's conhost in its terminal mode (no
@@ -76,6 +76,18 @@ expect_shown "$screen" "$note" "fortunix-atlas's errors to the console, its outp
 grep -qaxF "$(printf 'Munich\tBavaria\tGermany\t48.1374\t11.5755\tEurope/Berlin\t\t\t\tMünchen\t\r')" \
     "$work/out" || fail "standard output in a file holds $(head -c 400 "$work/out" | od -c | head -8)"
 echo "fortunix-atlas: a file receives UTF-8 while the console shows characters"
+
+# A birthplace in Cyrillic, outside the ANSI code page: it arrives by the wide command line,
+# and the console shows the name it was found by; a Greek slip is offered with its note.
+screen="$(shown "$(q "$wine_run") $(q "$atlas") Москва '' Россия")"
+expect_shown "$screen" "Moscow Moscow Russia 55.7522 37.6156 Europe/Moscow Москва" \
+    "fortunix-atlas given a city and country in Cyrillic"
+screen="$(shown "$(q "$wine_run") $(q "$atlas") Αθνήα '' Ελλάδα")"
+expect_shown "$screen" "fortunix-atlas: no place matches; the closest spellings follow" \
+    "fortunix-atlas given a Greek slip, its note"
+expect_shown "$screen" "Athens Attica Greece 37.9838 23.7278 Europe/Athens Αθήνα" \
+    "fortunix-atlas given a Greek slip"
+echo "fortunix-atlas: Москва and a Greek slip arrive whole and are shown on the console"
 
 # A line of only Ctrl+Z ends the input while the writer is still there, as typed input ends
 # (the writer would wait a minute).

@@ -93,11 +93,15 @@ screenshot() {
         import -window root "$FORTUNIX_SCREENSHOTS/$1.png"
     fi
 }
-# Presses keys in the window titled $1.
+# Presses keys in the window titled $1, once it is shown: a window exists before it is mapped
+# (with many fonts installed, Wine takes a while to draw a message box), and an unmapped one
+# cannot take the focus.
+shown_window() { xdotool search --onlyvisible --name "^$1\$" | tail -1; }
 press() {
     local title=$1 id
     shift
-    id="$(xdotool search --name "^$title\$" | tail -1)"
+    wait_until eval '[ -n "$(shown_window "$title")" ]' || fail "no window titled $title is shown"
+    id="$(shown_window "$title")"
     xdotool windowfocus --sync "$id" key "$@"
 }
 # Every file of a folder with its checksum: two equal fingerprints, nothing was changed.

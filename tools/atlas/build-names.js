@@ -32,9 +32,10 @@ function digraphSpelling(text) {
     return /[äöüÄÖÜ]/.test(composed) ? composed.replace(/[äöüÄÖÜ]/g, (u) => umlauts[u]) : null;
 }
 
-// A key that a Latin keyboard can type: letters a to z, digits and single spaces.
-function isTypable(key) {
-    return /^[a-z0-9]+( [a-z0-9]+)*$/.test(key) && /[a-z].*[a-z]/.test(key);
+// A key that names something: two letters at least, in any script. A single letter (a
+// Chinese one-character abbreviation, a stray initial) would match too much.
+function hasTwoLetters(key) {
+    return [...key].filter((c) => /\p{L}/u.test(c)).length >= 2;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -45,7 +46,7 @@ const counts = {
     link: 0,
     code: 0,
     transliteration: 0,
-    notTypable: 0,
+    fewLetters: 0,
     sameAsMainName: 0,
     sameSpelling: 0,
     kept: 0,
@@ -69,10 +70,11 @@ function usableName(name, mainName) {
     // LA, HCMC) is what people write.
     if (/^[A-Z]{2,4}$/.test(name) && name !== initialsOf(mainName)) return { dropped: 'code' };
     const bare = name.replace(/\s*[([][^)\]]*[)\]]\s*/g, ' ').trim();
-    if (/[\t|]|^#/.test(bare) || !isTypable(placeNameKey(bare))) return { dropped: 'notTypable' };
-    // Proper names have a capital somewhere; names without one are the gazetteer's machine
-    // transliterations of other scripts ("mu ni hei", "mwnykh").
-    if (!/\p{Lu}/u.test(bare)) return { dropped: 'transliteration' };
+    if (/[\t|]|^#/.test(bare) || !hasTwoLetters(placeNameKey(bare))) return { dropped: 'fewLetters' };
+    // Proper names in Latin letters have a capital somewhere; names without one are the
+    // gazetteer's machine transliterations of other scripts ("mu ni hei", "mwnykh"). Names in
+    // other scripts are kept as written: Georgian has no capitals in running text.
+    if (/\p{Script=Latin}/u.test(bare) && !/\p{Lu}/u.test(bare)) return { dropped: 'transliteration' };
     if (bare !== name) counts.bracketsDropped++;
     return { name: bare };
 }
@@ -189,13 +191,15 @@ function placeNameLines() {
 // ---------------------------------------------------------------------------------------------
 // Country names in other languages.
 
-// Every language of the package written in the Latin alphabet: the main European languages
-// and the own language of most countries that write with it.
-const latinLanguages = [
-    'af', 'az', 'br', 'bs', 'ca', 'cs', 'cy', 'da', 'de', 'es', 'et', 'eu', 'fi', 'fr', 'ga',
-    'gl', 'ha', 'hr', 'hu', 'id', 'is', 'it', 'lt', 'lv', 'ms', 'mt', 'nb', 'nl', 'nn', 'no',
-    'pl', 'pt', 'ro', 'sk', 'sl', 'so', 'sq', 'sv', 'sw', 'tk', 'tr', 'uz', 'vi',
-];
+// Every language of the package, in whichever script it is written ("Россия", "日本").
+function packageLanguages() {
+    const folder = path.join(path.dirname(require.resolve('i18n-iso-countries/package.json')), 'langs');
+    return fs
+        .readdirSync(folder)
+        .filter((file) => file.endsWith('.json'))
+        .map((file) => file.slice(0, -'.json'.length))
+        .sort();
+}
 
 // The countries' own names in the usual romanisation, where their own script is not Latin.
 const romanisedOwnNames = {
@@ -239,13 +243,13 @@ function countryNameRows() {
     const candidates = new Map(); // key -> {codes, name}
     const offer = (code, name) => {
         const key = compactKey(name);
-        if (!isTypable(searchKey(name)) || known.has(key)) return;
+        if (!hasTwoLetters(searchKey(name)) || known.has(key)) return;
         const entry = candidates.get(key) || { codes: new Set(), names: [] };
         entry.codes.add(code);
         entry.names.push(name);
         candidates.set(key, entry);
     };
-    for (const language of latinLanguages) {
+    for (const language of packageLanguages()) {
         countries.registerLocale(require(`i18n-iso-countries/langs/${language}.json`));
         for (const [code, names] of Object.entries(countries.getNames(language, { select: 'all' }))) {
             names.forEach((name) => offer(code, name));

@@ -114,8 +114,8 @@ QWidget* RequestReading(frmMain& form) {
 
 void SetPlace(frmMain& form, const char* city, const char* state, const char* country) {
     Find<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8(city));
-    Find<QLineEdit>(&form, "txtMState")->setText(QString::fromLatin1(state));
-    Find<QLineEdit>(&form, "txtMCountry")->setText(QString::fromLatin1(country));
+    Find<QLineEdit>(&form, "txtMState")->setText(QString::fromUtf8(state));
+    Find<QLineEdit>(&form, "txtMCountry")->setText(QString::fromUtf8(country));
 }
 
 QWidget* LookUpPlace(frmMain& form, const char* city, const char* state, const char* country) {
@@ -308,6 +308,14 @@ std::vector<RenderStep> RenderSteps(Shot& shot, fakes::ScriptedDocumentDialogs& 
              const std::string city(5000, 'x');
              return ChoosePlace(shot, form, city.c_str(), " ", " ");
          }},
+        {QStringLiteral("place-choice-own-script"),
+         [&shot, &form] { return ChoosePlace(shot, form, "Москва", " ", "Россия"); }},
+        {QStringLiteral("place-choice-right-to-left"),
+         [&shot, &form] { return ChoosePlace(shot, form, "القاهرة", " ", "مصر"); }},
+        {QStringLiteral("place-choice-did-you-mean-greek"),
+         [&shot, &form] { return ChoosePlace(shot, form, "Αθνήα", " ", "Ελλάδα"); }},
+        {QStringLiteral("place-choice-japanese"),
+         [&shot, &form] { return ChoosePlace(shot, form, "東京", " ", "日本"); }},
         {QStringLiteral("message-update-prompt"),
          [] {
              ShowMessage(nullptr, QString::fromLatin1(kUpdatePromptText), MessageIcon::Information,
