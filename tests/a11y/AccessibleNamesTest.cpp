@@ -155,9 +155,11 @@ TEST_F(AccessibleNames, DropDownListsOpenAndCloseOnShowList) {
                                       QAccessibleActionInterface::pressAction()}) {
             EXPECT_EQ(actions->keyBindingsForAction(action), QStringList{"Alt+Down"}) << control;
             actions->doAction(action);
-            EXPECT_TRUE(list->view()->isVisible()) << control << " opened by " << action.toStdString();
+            EXPECT_TRUE(list->view()->isVisible())
+                << control << " opened by " << action.toStdString();
             actions->doAction(action);
-            EXPECT_FALSE(list->view()->isVisible()) << control << " closed by " << action.toStdString();
+            EXPECT_FALSE(list->view()->isVisible())
+                << control << " closed by " << action.toStdString();
         }
         actions->doAction(QAccessibleActionInterface::increaseAction());
         EXPECT_FALSE(list->view()->isVisible()) << control;
