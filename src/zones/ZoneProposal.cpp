@@ -128,11 +128,6 @@ ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone, bool
     return ProposeZone(offset, history.abbreviation(offset.abbreviation));
 }
 
-ZoneProposal ProposeForMoment(const ZoneHistory& history, const BirthplaceZone& place,
-                              const CivilMoment& local, bool laterOfRepeated) {
-    return ProposeZone(history, FindBirthZone(history, place, local), laterOfRepeated);
-}
-
 QString BirthplaceTimeText(int offsetMinutes) {
     return QStringLiteral("Birthplace time,") +
            QString::fromStdString(FormatUtcOffset(offsetMinutes * 60));

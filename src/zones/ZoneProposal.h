@@ -34,10 +34,6 @@ ZoneProposal ProposeZone(const ClockOffset& offset, QStringView abbreviation);
 ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone,
                          bool laterOfRepeated = false);
 
-// The same for a birth moment at a birthplace, its zone found anew: for a moment that changed.
-ZoneProposal ProposeForMoment(const ZoneHistory& history, const BirthplaceZone& place,
-                              const CivilMoment& local, bool laterOfRepeated = false);
-
 // The correction that a proposal sets: the row's, or the birthplace entry's exact one.
 ZoneState CorrectionOf(const ZoneProposal& proposal);
 

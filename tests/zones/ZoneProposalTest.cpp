@@ -200,7 +200,6 @@ TEST_P(BirthProposals, RowAndTick) {
     const qsizetype zone = history.findZone(QString::fromLatin1(c.zone));
     ASSERT_GE(zone, 0) << c.zone;
     const BirthplaceZone place{static_cast<quint16>(zone), c.longitude};
-    EXPECT_EQ(ProposeForMoment(history, place, c.local, c.laterOfRepeated), c.expected);
     EXPECT_EQ(ProposeZone(history, FindBirthZone(history, place, c.local), c.laterOfRepeated),
               c.expected);
 }
