@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <future>
 #include <mutex>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -44,6 +45,24 @@ Outcome RunWith(std::vector<std::string_view> arguments, const std::string& inpu
     run.out = out.str();
     run.err = err.str();
     return run;
+}
+
+// An input read without arguments, and what the command must make of it.
+struct InputRow {
+    const char* name;
+    std::string input;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+void ExpectOutcomes(std::span<const InputRow> rows) {
+    for (const InputRow& row : rows) {
+        const Outcome run = RunWith({}, row.input);
+        EXPECT_EQ(run.status, row.status) << row.name;
+        EXPECT_EQ(run.out, row.out) << row.name;
+        EXPECT_EQ(run.err, row.err) << row.name;
+    }
 }
 
 // Only --help alone is understood; any other argument, the last one too, is refused before
@@ -105,14 +124,7 @@ TEST(RunBatchCommand, LinesAtTheLengthLimit) {
         return line;
     };
     const std::string reading = std::string(kGreenwichReading) + "\n";
-    struct Row {
-        const char* name;
-        std::string input;
-        int status;
-        std::string out;
-        std::string err;
-    };
-    const Row rows[] = {
+    const InputRow rows[] = {
         {"4096 characters", padded(4096) + "\n", kAllRead, reading, ""},
         {"4096 characters and CR LF", padded(4096) + "\r\n", kAllRead, reading, ""},
         {"4096 characters, the last line without a newline",
@@ -123,12 +135,7 @@ TEST(RunBatchCommand, LinesAtTheLengthLimit) {
          std::string(kGreenwichNoon) + "\n" + padded(4097), kSomeRefused, reading + "error\n",
          "line 2: longer than 4096 characters\n"},
     };
-    for (const Row& row : rows) {
-        const Outcome run = RunWith({}, row.input);
-        EXPECT_EQ(run.status, row.status) << row.name;
-        EXPECT_EQ(run.out, row.out) << row.name;
-        EXPECT_EQ(run.err, row.err) << row.name;
-    }
+    ExpectOutcomes(rows);
 }
 
 // What Windows editors and consoles leave in a file: a byte-order mark at the start is no
@@ -136,14 +143,7 @@ TEST(RunBatchCommand, LinesAtTheLengthLimit) {
 TEST(RunBatchCommand, ByteOrderMarkAndControlZLine) {
     const std::string birth(kGreenwichNoon);
     const std::string reading = std::string(kGreenwichReading) + "\n";
-    struct Row {
-        const char* name;
-        std::string input;
-        int status;
-        std::string out;
-        std::string err;
-    };
-    const Row rows[] = {
+    const InputRow rows[] = {
         {"Notepad's byte-order mark", "\xEF\xBB\xBF" + birth + "\r\n" + birth + "\r\n", kAllRead,
          reading + reading, ""},
         {"a mark on a later line is refused", birth + "\n\xEF\xBB\xBF" + birth + "\n", kSomeRefused,
@@ -155,12 +155,7 @@ TEST(RunBatchCommand, ByteOrderMarkAndControlZLine) {
         {"Ctrl+Z inside a line is refused", birth + "\x1A\n" + birth + "\n", kSomeRefused,
          "error\n" + reading, "line 1: dst must be 0 or 1\n"},
     };
-    for (const Row& row : rows) {
-        const Outcome run = RunWith({}, row.input);
-        EXPECT_EQ(run.status, row.status) << row.name;
-        EXPECT_EQ(run.out, row.out) << row.name;
-        EXPECT_EQ(run.err, row.err) << row.name;
-    }
+    ExpectOutcomes(rows);
 }
 
 // An output stream that another thread can wait on.
