@@ -16,7 +16,7 @@ namespace fortunix {
 // user chose in the look-up: until the user picks a zone or ticks the box by hand, every
 // change of the birth date or time sets the zone that the place's clocks kept at that moment.
 // A zone that no row of the list holds (Nepal's +5:45) is shown as an entry added after the
-// 71 rows, for as long as it is proposed.
+// rows (kBirthplaceTimeRow), for as long as it is proposed.
 class BirthplaceZoneFollower : public QObject {
     Q_OBJECT
 

@@ -68,6 +68,14 @@ void RecentBirthsMenu::EnsureLoaded() {
                                    "remembered until it is moved away.")
                         .arg(Native(file_.Path())),
                     MessageIcon::Information);
+    } else if (loaded.unreadableEntries > 0) {
+        ShowMessage(window_,
+                    QStringLiteral("%1 of the recent births could not be read. The list has been "
+                                   "set aside as \"%2\", and the births that could be read are "
+                                   "kept.")
+                        .arg(loaded.unreadableEntries)
+                        .arg(Native(*loaded.setAsidePath)),
+                    MessageIcon::Information);
     } else {
         ShowMessage(window_,
                     QStringLiteral("The list of recent births could not be read. It has been "

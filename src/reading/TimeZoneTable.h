@@ -19,6 +19,8 @@ struct TimeZoneRow {
 
 inline constexpr int kTimeZoneCount = 71;
 inline constexpr int kDefaultTimeZoneIndex = 29;  // "Greenwich Mean Time,GMT,0.0"
+// The list position of the entry added after the rows for an offset no row holds.
+inline constexpr int kBirthplaceTimeRow = kTimeZoneCount;
 
 // The zone list, in the order the main window shows it; index = list position.
 extern const std::array<TimeZoneRow, kTimeZoneCount> kTimeZoneTable;

@@ -4,12 +4,12 @@
 #include <QStringView>
 
 #include "reading/Records.h"
+#include "reading/TimeZoneTable.h"
 #include "zones/BirthZone.h"
 
 namespace fortunix::zones {
 
-// The list position of the entry added after the 71 rows for an offset no row holds.
-inline constexpr int kBirthplaceTimeRow = 71;
+using fortunix::kBirthplaceTimeRow;
 
 // What choosing a birthplace sets in the zone list and the daylight-saving box.
 struct ZoneProposal {
