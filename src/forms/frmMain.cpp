@@ -205,13 +205,16 @@ void frmMain::cmdBrowser_Click() {
     });
 }
 
-frmMain::Coordinates frmMain::ShownCoordinates() const {
+frmMain::PlaceBoxes frmMain::ShownPlaceBoxes() const {
     return {txtLatD_->text(),
             txtLatM_->text(),
             txtLonD_->text(),
             txtLonM_->text(),
             optLat_->button(1)->isChecked(),
-            optLong_->button(0)->isChecked()};
+            optLong_->button(0)->isChecked(),
+            txtMCity_->text(),
+            txtMState_->text(),
+            txtMCountry_->text()};
 }
 
 BirthFormState frmMain::FormState() const {
@@ -223,8 +226,8 @@ BirthFormState frmMain::FormState() const {
     state.city = txtMCity_->text().toStdString();
     state.state = txtMState_->text().toStdString();
     state.country = txtMCountry_->text().toStdString();
-    // A place whose coordinates were edited afterwards is no longer the birthplace.
-    if (placeInForm_ && placeInForm_->coordinates == ShownCoordinates()) {
+    // A place whose coordinates or names were edited afterwards is no longer the birthplace.
+    if (placeInForm_ && placeInForm_->boxes == ShownPlaceBoxes()) {
         state.place = placeInForm_->place;
         state.zoneFollowsPlace = zoneFollower_->FollowsPlace();
     }
@@ -241,17 +244,11 @@ void frmMain::ShowFormState(const BirthFormState& state) {
     cboHH_->setCurrentIndex(cboHH_->findText(QString::fromStdString(fields.hourText)));
     cboMM_->setCurrentIndex(cboMM_->findText(QString::fromStdString(fields.minuteText)));
     cboSS_->setCurrentIndex(state.secondIndex);
-    const Coordinates coordinates{QString::fromStdString(fields.latDeg),
-                                  QString::fromStdString(fields.latMin),
-                                  QString::fromStdString(fields.lonDeg),
-                                  QString::fromStdString(fields.lonMin),
-                                  fields.south,
-                                  fields.east};
-    txtLatD_->setText(coordinates.latDeg);
-    txtLatM_->setText(coordinates.latMin);
+    txtLatD_->setText(QString::fromStdString(fields.latDeg));
+    txtLatM_->setText(QString::fromStdString(fields.latMin));
     optLat_->button(fields.south ? 1 : 0)->setChecked(true);
-    txtLonD_->setText(coordinates.lonDeg);
-    txtLonM_->setText(coordinates.lonMin);
+    txtLonD_->setText(QString::fromStdString(fields.lonDeg));
+    txtLonM_->setText(QString::fromStdString(fields.lonMin));
     optLong_->button(fields.east ? 0 : 1)->setChecked(true);
     txtMCity_->setText(QString::fromStdString(state.city));
     txtMState_->setText(QString::fromStdString(state.state));
@@ -260,7 +257,7 @@ void frmMain::ShowFormState(const BirthFormState& state) {
     std::optional<zones::BirthplaceZone> followed;
     placeInForm_.reset();
     if (state.place) {
-        placeInForm_ = PlaceInForm{*state.place, coordinates};
+        placeInForm_ = PlaceInForm{*state.place, ShownPlaceBoxes()};
         const qsizetype zone =
             state.zoneFollowsPlace
                 ? zones::BuiltInZoneHistory().findZone(QString::fromStdString(state.place->zone))
@@ -279,6 +276,13 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     txtLonD_->setText(QString::number(place.longitude.degrees));
     txtLonM_->setText(QString::number(place.longitude.minutes));
     optLong_->button(place.longitude.positive ? 0 : 1)->setChecked(true);  // East : West
+    // The boxes name the place the coordinates are of, not a slip the look-up forgave; a
+    // place without a division leaves State as typed.
+    txtMCity_->setText(place.name);
+    if (!place.division.isEmpty()) {
+        txtMState_->setText(place.division);
+    }
+    txtMCountry_->setText(place.country);
     if (place.proposal) {
         zoneFollower_->Follow(place.zone, *place.proposal);
     }
@@ -286,7 +290,7 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     placeInForm_ =
         PlaceInForm{{place.name.toStdString(), place.division.toStdString(),
                      place.country.toStdString(), zoneName.toStdString(), place.zone.longitude},
-                    ShownCoordinates()};
+                    ShownPlaceBoxes()};
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

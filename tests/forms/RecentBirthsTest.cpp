@@ -167,6 +167,9 @@ TEST_F(RecentBirthsTest, EditedCoordinatesAreNoLongerThePlace) {
     Child<QLineEdit>(&form, "txtLatM")->setText("42");
     Child<QRadioButton>(&form, "optLong_1")->setChecked(true);
     EXPECT_FALSE(form.FormState().place.has_value());
+    Child<QRadioButton>(&form, "optLong_0")->setChecked(true);
+    Child<QLineEdit>(&form, "txtMCity")->setText("London");
+    EXPECT_FALSE(form.FormState().place.has_value());
 }
 
 TEST_F(RecentBirthsTest, KeepsTheLastTwentyNewestFirstEachReadingOnce) {
@@ -222,6 +225,12 @@ TEST_F(RecentBirthsTest, AnUnusableFileOrFolderGivesOneMessage) {
         {"a corrupt file", [&] { WriteFile("{\"births\": [{\"name\": "); },
          "The list of recent births could not be read. It has been set aside as \"%1\", and "
          "the list starts empty."},
+        {"a file with one entry the form refuses",
+         [&] {
+             WriteFile(EncodeRecentBirths({{BirthFormState{}}, true}));
+         },
+         "1 of the recent births could not be read. The list has been set aside as \"%1\", "
+         "and the births that could be read are kept."},
         {"a file that cannot be opened",
          [&] { QDir().mkpath(QDir(data).filePath("recent-births.json")); },
          "The list of recent births could not be read. It has been set aside as \"%1\", and "
