@@ -1,5 +1,6 @@
 #include "reading/TimeZoneTable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -103,6 +104,7 @@ ZoneState ZoneStateForOffset(int offsetMinutes) {
 }
 
 std::string FormatUtcOffset(int offsetSeconds, std::string_view prefix, std::string_view minus) {
+    offsetSeconds = std::clamp(offsetSeconds, kLeastUtcOffset * 60, kGreatestUtcOffset * 60);
     const int magnitude = std::abs(offsetSeconds);
     std::string text(prefix);
     text += offsetSeconds < 0 ? minus : "+";

@@ -42,7 +42,8 @@ inline constexpr std::string_view kTrueMinus = "\xE2\x88\x92";  // U+2212 in UTF
 
 // An offset east of UT in seconds as hours and minutes, and seconds when there are any:
 // `prefix`, the sign ("+" for zero, never minus), "HH:MM" and maybe ":SS". With the defaults
-// "UTC+05:45", "UTC-03:30", "UTC+00:00"; with no prefix and the true minus "−03:30:52".
+// "UTC+05:45", "UTC-03:30", "UTC+00:00"; with no prefix and the true minus "−03:30:52". An
+// offset beyond any clock's (kLeastUtcOffset..kGreatestUtcOffset) is written as the nearer end.
 std::string FormatUtcOffset(int offsetSeconds, std::string_view prefix = "UTC",
                             std::string_view minus = kAsciiMinus);
 
