@@ -142,14 +142,14 @@ bool frmMain::Input_Validation() {
     return false;
 }
 
+// A position outside the list leaves the zone state as it was.
 void frmMain::Zone_Calculation() {
-    const int index = cmbTimeZone_->currentIndex();
-    const std::optional<int> birthplaceTime = zoneFollower_->BirthplaceTimeMinutes();
-    if (index == zones::kBirthplaceTimeRow && birthplaceTime) {
-        zoneState = ZoneStateForOffset(*birthplaceTime);
-        return;
+    // The list holds the birthplace-time entry only while it has its offset.
+    const zones::ZoneProposal shown{cmbTimeZone_->currentIndex(), chkDST_->isChecked(),
+                                    zoneFollower_->BirthplaceTimeMinutes().value_or(0)};
+    if (const std::optional<ZoneState> correction = zones::CorrectionOf(shown)) {
+        zoneState = *correction;
     }
-    ApplyZoneSelection(index, zoneState);
 }
 
 // The engines are arithmetic over checked input and fail on none of it, so the request

@@ -92,12 +92,6 @@ std::optional<ZoneState> LookUpZone(int index) {
     return kTimeZoneTable[static_cast<std::size_t>(index)].correction;
 }
 
-void ApplyZoneSelection(int index, ZoneState& zone) {
-    if (const auto correction = LookUpZone(index)) {
-        zone = *correction;
-    }
-}
-
 ZoneState ZoneStateForOffset(int offsetMinutes) {
     const int correction = -offsetMinutes;  // both parts keep the sign of the whole
     return {static_cast<std::int16_t>(correction / 60), static_cast<std::int16_t>(correction % 60)};

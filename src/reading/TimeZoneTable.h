@@ -28,10 +28,6 @@ extern const std::array<TimeZoneRow, kTimeZoneCount> kTimeZoneTable;
 // The correction of list position `index`, or nothing for a position outside the table.
 std::optional<ZoneState> LookUpZone(int index);
 
-// Zone_Calculation: writes the correction of `index` into `zone`; a position outside the
-// table leaves `zone` as it was.
-void ApplyZoneSelection(int index, ZoneState& zone);
-
 // The correction of an exact offset east of UT in whole minutes, one that no row may hold:
 // UTC+05:45 (345) gives hours -5 and minutes -45.
 ZoneState ZoneStateForOffset(int offsetMinutes);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 #include "reading/Records.h"
 #include "reading/TimeZoneTable.h"
@@ -34,8 +35,9 @@ ZoneProposal ProposeZone(const ClockOffset& offset, QStringView abbreviation);
 ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone,
                          bool laterOfRepeated = false);
 
-// The correction that a proposal sets: the row's, or the birthplace entry's exact one.
-ZoneState CorrectionOf(const ZoneProposal& proposal);
+// The correction that a proposal, or the zone list as shown, sets: the row's, or the
+// birthplace entry's exact one; nothing for a position outside the list.
+std::optional<ZoneState> CorrectionOf(const ZoneProposal& proposal);
 
 // "Birthplace time,UTC+05:45": the text of the added entry.
 QString BirthplaceTimeText(int offsetMinutes);
