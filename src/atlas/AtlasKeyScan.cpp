@@ -112,15 +112,15 @@ std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed, qsizetype coun
 
 std::vector<qsizetype> Atlas::placesWithKeyHolding(QByteArrayView key) const {
     return ItemsWithKeyHolding(
-        keys_, placeCount(),
-        [this](qsizetype index) { return qsizetype(keyStarts_[std::size_t(index)]); },
+        view_.keys, placeCount(),
+        [this](qsizetype index) { return qsizetype(view_.keyStarts[std::size_t(index)]); },
         [this](qsizetype index) { return placeKey(index).size(); }, key);
 }
 
 std::vector<qsizetype> Atlas::otherNamesWithKeyHolding(QByteArrayView key) const {
     return ItemsWithKeyHolding(
-        otherKeysTable_, otherNameCount(),
-        [this](qsizetype index) { return qsizetype(otherKeyStarts_[std::size_t(index)]); },
+        view_.otherKeys, otherNameCount(),
+        [this](qsizetype index) { return qsizetype(view_.otherKeyStarts[std::size_t(index)]); },
         [this](qsizetype index) { return otherNameKey(index).size(); }, key);
 }
 
