@@ -6,6 +6,7 @@ add_executable(fortunix_atlas_tests
     atlas/KeyLettersTest.cpp
     atlas/SearchKeyTest.cpp
     atlas/AtlasTest.cpp
+    atlas/AtlasImageTest.cpp
     atlas/AtlasOtherNamesTest.cpp
     atlas/OwnScriptNamesTest.cpp
     atlas/AtlasKeyScanTest.cpp
