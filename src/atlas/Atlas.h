@@ -144,7 +144,14 @@ class Atlas {
         ImageColumn<quint32> otherKeyLetters;
         ImageColumn<quint32> firstOtherNames;
         ImageColumn<quint32> otherNameLines;
+        ImageColumn<quint32> placeWordStarts;  // Atlas::SortedWordStarts of the keys
+        ImageColumn<quint32> otherWordStarts;
     };
+
+    // Where the words of the packed keys `packed` start (a letter or digit after any other
+    // byte, or at the start), sorted by the bytes from there to the end of `packed`
+    // (AtlasKeyScan.cpp).
+    static std::vector<quint32> SortedWordStarts(QByteArrayView packed);
 
     // Writes the image of the tables built so far and points the view at it.
     void publish();

@@ -13,7 +13,8 @@
 //   "FXATLAS" and a zero byte, the format (u32), the number of tables (u32), then for each table
 //   where it starts and how many bytes it takes (u32 each); then the tables.
 //
-// A place is a record of kPlaceBytes; the countries and divisions, a few thousand short rows,
+// A place is a record of kPlaceBytes; the words of the keys are the offsets of
+// Atlas::SortedWordStarts; the countries and divisions, a few thousand short rows,
 // are text: "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks
 // the header, that each table lies within the image and that their lengths agree; offsets into
 // the names and keys are checked where they are read, so that a damaged image never makes a
@@ -41,6 +42,8 @@ enum Table : quint32 {
     kOtherNameLines,
     kCountries,
     kDivisions,
+    kPlaceWordStarts,
+    kOtherWordStarts,
     kTableCount
 };
 
@@ -122,6 +125,8 @@ QByteArray Atlas::writeImage() const {
     tables[kOtherKeyLetters] = Column(otherKeyLetters_);
     tables[kFirstOtherNames] = Column(firstOtherNames_);
     tables[kOtherNameLines] = Column(otherNameLines_);
+    tables[kPlaceWordStarts] = Column(SortedWordStarts(keys_));
+    tables[kOtherWordStarts] = Column(SortedWordStarts(otherKeysTable_));
     for (const Country& country : countries_) {
         tables[kCountries] += country.code.toUtf8() + '\t' + country.name.toUtf8() + '\t' +
                               country.names.join('|') + '\n';
@@ -192,6 +197,8 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
     view.otherKeyLetters = ColumnOf<quint32>(tables[kOtherKeyLetters]);
     view.firstOtherNames = ColumnOf<quint32>(tables[kFirstOtherNames]);
     view.otherNameLines = ColumnOf<quint32>(tables[kOtherNameLines]);
+    view.placeWordStarts = ColumnOf<quint32>(tables[kPlaceWordStarts]);
+    view.otherWordStarts = ColumnOf<quint32>(tables[kOtherWordStarts]);
 
     const auto places = std::size_t(view.places.size() / kPlaceBytes);
     const std::size_t others = view.otherKeyStarts.size();
@@ -201,7 +208,9 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
         HoldsWhole<quint32>(tables[kKeyLetters]) && HoldsWhole<quint32>(tables[kOtherKeyStarts]) &&
         HoldsWhole<quint32>(tables[kOtherKeyLetters]) &&
         HoldsWhole<quint32>(tables[kFirstOtherNames]) &&
-        HoldsWhole<quint32>(tables[kOtherNameLines]) && view.keyStarts.size() == places + 1 &&
+        HoldsWhole<quint32>(tables[kOtherNameLines]) &&
+        HoldsWhole<quint32>(tables[kPlaceWordStarts]) &&
+        HoldsWhole<quint32>(tables[kOtherWordStarts]) && view.keyStarts.size() == places + 1 &&
         view.keyLetters.size() == places && view.otherKeyLengths.size() == others &&
         view.otherKeyLetters.size() == others &&
         (withOthers

@@ -94,7 +94,7 @@ TEST(AtlasImage, RefusesAnImageCutShortAtAnyLength) {
         EXPECT_TRUE(Refusal(cut).startsWith(u"The atlas image is cut short: it takes ")) << length;
     }
     EXPECT_EQ(Refusal(image.first(20)),
-              u"The atlas image is cut short: it takes 128 bytes, and only 20 are there.");
+              u"The atlas image is cut short: it takes 144 bytes, and only 20 are there.");
     EXPECT_EQ(Refusal(image), QString());
 }
 
