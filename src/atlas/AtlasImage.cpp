@@ -93,6 +93,11 @@ bool HoldsWhole(QByteArrayView table) {
     return table.size() % qsizetype(sizeof(Value)) == 0;
 }
 
+// Bytes of the image as a QByteArray, without a copy: the image outlives the atlas's tables.
+QByteArray Unowned(QByteArrayView bytes) {
+    return QByteArray::fromRawData(bytes.data(), bytes.size());
+}
+
 QString CutShort(qsizetype needed, qsizetype size) {
     return QStringLiteral("The atlas image is cut short: it takes %1 bytes, and only %2 are there.")
         .arg(needed)
@@ -226,7 +231,7 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
                         {}};
         ListItems names(fields.size() > 2 ? fields[2] : QByteArrayView());
         for (QByteArrayView name; names.Next(name);) {
-            country.names.append(name.toByteArray());
+            country.names.append(Unowned(name));
         }
         atlas.countries_.push_back(std::move(country));
     });
@@ -236,7 +241,7 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
             return at < fields.size() ? fields[at] : QByteArrayView();
         };
         atlas.divisions_.push_back({QString::fromUtf8(field(0)), QString::fromUtf8(field(1)),
-                                    field(2).toByteArray(), field(3).toByteArray()});
+                                    Unowned(field(2)), Unowned(field(3))});
     });
     if (places != 0 && atlas.countries_.empty()) {
         return QStringLiteral("The atlas image is damaged: it holds places but no countries.");
