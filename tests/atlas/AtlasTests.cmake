@@ -6,6 +6,7 @@ add_executable(fortunix_atlas_tests
     atlas/KeyLettersTest.cpp
     atlas/SearchKeyTest.cpp
     atlas/AtlasTest.cpp
+    atlas/AtlasImageTest.cpp
     atlas/AtlasOtherNamesTest.cpp
     atlas/OwnScriptNamesTest.cpp
     atlas/AtlasKeyScanTest.cpp
@@ -23,6 +24,8 @@ add_executable(fortunix_atlas_tests
     atlas/QuotedExcerptTest.cpp
 )
 target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_atlas fortunix_warnings GTest::gtest_main)
+target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_atlas_image fortunix_warnings
+                                                   GTest::gtest_main)
+fortunix_add_atlas_tables(fortunix_atlas_tests)
 gtest_discover_tests(fortunix_atlas_tests DISCOVERY_TIMEOUT 60)
 

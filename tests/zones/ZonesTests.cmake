@@ -9,4 +9,5 @@ add_executable(fortunix_zones_tests
 target_include_directories(fortunix_zones_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(fortunix_zones_tests PRIVATE fortunix_zones fortunix_warnings
                                                    GTest::gtest_main)
+fortunix_add_atlas_tables(fortunix_zones_tests)  # the places' zones are checked against them
 gtest_discover_tests(fortunix_zones_tests DISCOVERY_TIMEOUT 60)
