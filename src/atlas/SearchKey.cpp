@@ -351,6 +351,9 @@ void ForEachWord(QByteArrayView key, WordHandler word) {
 // Whether a key may hold an abbreviation: a word starting "st", "mt" or "ft". Few do, and this
 // look at the bytes spares the others a word-by-word comparison.
 bool MayHoldAbbreviation(QByteArrayView key) {
+    if (key.size() < 2) {
+        return false;  // an empty key may have no bytes at all to point into
+    }
     const char* const first = key.data();
     const char* const end = first + key.size();
     for (const char* t = first + 1; t < end; ++t) {
