@@ -6,7 +6,7 @@
 #include "atlas/BuiltInTables.h"
 #include "atlas/PlaceSearch.h"
 #include "atlas/QStringPrinter.h"
-#include "atlas/SearchKey.h"
+#include "atlas/PlaceNameKey.h"
 
 // Places found by the names people use for them. The expected places are the cities meant,
 // by their gazetteer name and country; the other names shown are the names typed.
