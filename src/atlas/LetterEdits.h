@@ -10,11 +10,6 @@
 
 namespace fortunix::atlas {
 
-// The letters to insert, delete, change or swap with a neighbour to turn the typed key into
-// the other ("londn" -> "london": 1), or `limit` + 1 when more than `limit` are needed or the
-// typed key is longer than 64 letters. Keys are UTF-8; a letter is a code point, in any script.
-int LetterEdits(QByteArrayView typedKey, QByteArrayView key, int limit);
-
 // The last of KeyLetterBits: the key holds letters beyond ASCII, of more than a byte each.
 inline constexpr quint32 kBeyondAscii = quint32(1) << 31;
 
@@ -26,7 +21,10 @@ inline bool MoreBitsThan(quint32 bits, int count) {
     return bits != 0;
 }
 
-// The same from one typed key to many keys, as the search for close spellings compares it
+// The letters to insert, delete, change or swap with a neighbour to turn a typed key into
+// another ("londn" -> "london": 1), or `limit` + 1 when more than `limit` are needed or the
+// typed key is longer than 64 letters. Keys are UTF-8; a letter is a code point, in any script.
+// Counted from one typed key to many keys, as the search for close spellings compares it
 // with every name in the atlas. The optimal string alignment distance (insertions, deletions,
 // changes and swaps of neighbours) is computed a column of up to 64 cells at a time in the
 // bits of machine words (Hyyrö's bit-vector algorithm). Every letter of the typed key that a
