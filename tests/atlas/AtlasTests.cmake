@@ -5,7 +5,6 @@ add_executable(fortunix_atlas_tests
     atlas/BuiltInTablesTest.cpp
     atlas/KeyLettersTest.cpp
     atlas/SearchKeyTest.cpp
-    atlas/PlaceNameKeyTest.cpp
     atlas/AtlasTest.cpp
     atlas/AtlasOtherNamesTest.cpp
     atlas/OwnScriptNamesTest.cpp

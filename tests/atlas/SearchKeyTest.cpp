@@ -144,5 +144,19 @@ TEST(SearchKey, KeepsLettersThatDifferApart) {
     }
 }
 
+TEST(SearchKey, PlaceNamesWriteOutTheUsualAbbreviations) {
+    // clang-format off
+    const KeyCase cases[] = {
+        {"saint", "St. Louis", "saint louis"}, {"already long", "Saint Louis", "saint louis"},
+        {"sainte", "Ste-Foy", "sainte foy"},   {"mount", "Mt Vernon", "mount vernon"},
+        {"fort", "Ft. Worth", "fort worth"},   {"not inside a word", "Stanford", "stanford"},
+        {"nothing typed", "", ""},             {"one letter", "t", "t"},
+    };
+    // clang-format on
+    for (const KeyCase& row : cases) {
+        EXPECT_EQ(PlaceNameKey(QString::fromUtf8(row.typed)), QByteArray(row.expected)) << row.name;
+    }
+}
+
 }  // namespace
 }  // namespace fortunix::atlas
