@@ -69,18 +69,25 @@ void BM_FullReading(benchmark::State& state) {
 }
 BENCHMARK(BM_FullReading)->Repetitions(9)->ReportAggregatesOnly(true);
 
-// The yardstick of BM_FullReading: forty sines and cosines of arguments that change at every
-// call, about as many as a reading takes, spread over the angles the engines meet (up to
-// about a thousand radians). A reading should take at most 1.5 times as long.
+// The yardstick of BM_FullReading: forty sines and cosines, about as many as a reading takes,
+// of arguments that change unpredictably at every call, as the engines' do: angles drawn over
+// the range the Moon's series meets (up to some 8,000 radians either way). A reading should
+// take at most 1.5 times as long.
 void BM_FortySinesAndCosines(benchmark::State& state) {
-    double angle = 0.5;
+    std::vector<double> angles(4096);
+    std::uint32_t draw = 12345;
+    for (double& angle : angles) {
+        draw = draw * 1664525u + 1013904223u;  // a fixed linear congruential sequence
+        angle = (static_cast<double>(draw) / 4294967296.0 - 0.5) * 16000;
+    }
+    std::size_t next = 0;
     for (auto _ : state) {
         double sum = 0;
         for (int i = 0; i < 20; ++i) {
-            sum += std::sin(angle + 0.37 * i) + std::cos(angle - 0.61 * i);
+            sum += std::sin(angles[next]) + std::cos(angles[next + 1]);
+            next = (next + 2) % angles.size();
         }
         benchmark::DoNotOptimize(sum);
-        angle = angle < 1000 ? angle + 7.3 : 0.5;
     }
 }
 BENCHMARK(BM_FortySinesAndCosines)->Repetitions(9)->ReportAggregatesOnly(true);
