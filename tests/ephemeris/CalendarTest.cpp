@@ -55,7 +55,8 @@ TEST(DayNumberJ2000, AgreesWithJulianDayNumberOverTheYearsOffered) {
     // Both count days; noon of any date lies DayNumber - 2451545 days from the epoch.
     for (int year = 1901; year <= 2050; year += 7) {
         for (int month = 1; month <= 12; ++month) {
-            EXPECT_EQ(DayNumberJ2000({year, month, 28, 12, 0}), DayNumber(month, 28, year) - 2451545)
+            EXPECT_EQ(DayNumberJ2000({year, month, 28, 12, 0}),
+                      DayNumber(month, 28, year) - 2451545)
                 << year << "-" << month;
         }
     }
