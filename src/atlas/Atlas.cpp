@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "atlas/LetterEdits.h"
+#include "atlas/NameMatch.h"
+#include "atlas/PlaceNameKey.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 

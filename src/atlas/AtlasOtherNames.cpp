@@ -4,6 +4,7 @@
 
 #include "atlas/Atlas.h"
 #include "atlas/LetterEdits.h"
+#include "atlas/NameMatch.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 
