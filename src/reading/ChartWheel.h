@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace fortunix {
 
 // The geometry of a chart wheel drawn as charts are: the ascendant on the left end of the
@@ -20,5 +22,30 @@ struct WheelPoint {
 
 // Where `longitude` lies at `radius` from the centre.
 WheelPoint WheelPosition(double longitude, double ascendant, double radius);
+
+// A label to place inside the wheel: the wheel angle of its marker (as WheelAngle gives it)
+// and its size, in the units of the radius.
+struct WheelLabel {
+    double angle = 0;
+    double width = 0;
+    double height = 0;
+};
+
+// Where a label went: its box, relative to the centre in the units of the radius (y down),
+// and whether it lies on its marker's spoke or was moved beside it.
+struct PlacedLabel {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    bool onSpoke = true;
+};
+
+// Places `labels` in their order, each wholly inside the circle of radius `limit` and at least
+// `gap` from every label placed before it: at the first free place, nearest first, from its
+// own spoke as far out as it fits, to places further in and places turned away from the spoke
+// on either side.
+std::vector<PlacedLabel> PlaceWheelLabels(const std::vector<WheelLabel>& labels, double limit,
+                                          double gap);
 
 }  // namespace fortunix

@@ -1,19 +1,22 @@
 #include <QBuffer>
-#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <cmath>
+#include <random>
 
 #include "forms/FormTestSupport.h"
 #include "forms/ReadingExport.h"
 #include "forms/ReadingSheetDrawing.h"
+#include "platform/ProgramInfo.h"
 #include "support/ModalWindow.h"
 
 namespace fortunix::formtests {
@@ -59,15 +62,16 @@ TEST(ReadingSheetDrawing, PutsEachMarkerAtItsLongitude) {
         const char* name;
         double angle;
     } expected[] = {{"Ascendant", 180}, {"Sun", 76}, {"Moon", 19}, {"Part of Fortune", 237}};
-    ASSERT_EQ(drawing.markers.size(), std::size(expected));
+    const std::vector<WheelMarker>& markers = drawing.drawn.markers;
+    ASSERT_EQ(markers.size(), std::size(expected));
     const QPointF centre = drawing.wheel.center();
     // A wheel of at least 8 cm on A4 (4724 dots at 1200 dpi), inside the page.
     EXPECT_GE(drawing.wheel.width(), 80 / 25.4 * 1200);
     EXPECT_TRUE(QRectF(0, 0, writer.width(), writer.height()).contains(drawing.wheel));
     for (const auto& row : expected) {
-        const auto marker = std::find_if(drawing.markers.begin(), drawing.markers.end(),
+        const auto marker = std::find_if(markers.begin(), markers.end(),
                                          [&](const WheelMarker& m) { return m.name == row.name; });
-        ASSERT_NE(marker, drawing.markers.end()) << row.name;
+        ASSERT_NE(marker, markers.end()) << row.name;
         EXPECT_NEAR(AngleFrom(centre, marker->point), row.angle, 0.01) << row.name;
         // On the inner edge of the sign ring, its label within the ring.
         const double distance =
@@ -91,7 +95,7 @@ TEST(ReadingSheetDrawing, KeepsTheLabelsOfCloseMarkersApart) {
         QImage picture(side, side, QImage::Format_RGB32);
         QPainter painter(&picture);
         const std::vector<WheelMarker> markers =
-            DrawChartWheel(painter, QRectF(0, 0, side, side), sheet);
+            DrawChartWheel(painter, QRectF(0, 0, side, side), sheet).markers;
         ASSERT_EQ(markers.size(), 4u);
         for (std::size_t a = 0; a < markers.size(); ++a) {
             for (std::size_t b = a + 1; b < markers.size(); ++b) {
@@ -100,6 +104,136 @@ TEST(ReadingSheetDrawing, KeepsTheLabelsOfCloseMarkersApart) {
                     << " at " << side;
             }
         }
+    }
+}
+
+// The worked example's sheet with other positions, its Part of Fortune worded by hand.
+ReadingSheet SheetWith(int sun, int moon, int ascendant, int fortune) {
+    ReadingSheet sheet = WorkedExampleSheet();
+    sheet.chart = {static_cast<double>(sun), static_cast<double>(moon),
+                   static_cast<std::int16_t>(ascendant)};
+    sheet.fortuneDegrees = fortune;
+    sheet.caption = QStringLiteral("29\u00BA Sagittarius");  // the widest caption
+    return sheet;
+}
+
+WheelDrawing DrawnWheel(const ReadingSheet& sheet, int side) {
+    QImage picture(side, side, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    return DrawChartWheel(painter, QRectF(0, 0, side, side), sheet);
+}
+
+double AngleBetween(double a, double b) {
+    const double difference = std::fmod(std::abs(a - b), 360.0);
+    return std::min(difference, 360 - difference);
+}
+
+// Labels apart, inside the ring, each on its spoke or joined to it by a short leader.
+void ExpectLabelsInPlace(const ReadingSheet& sheet, int side, const std::string& arrangement) {
+    const WheelDrawing drawing = DrawnWheel(sheet, side);
+    const QPointF centre(side / 2.0, side / 2.0);
+    const double radius = side / 2.0;
+    const auto& markers = drawing.markers;
+    ASSERT_EQ(markers.size(), 4u) << arrangement;
+    for (std::size_t a = 0; a < markers.size(); ++a) {
+        const WheelMarker& marker = markers[a];
+        const std::string what = arrangement + ", " + marker.name.toStdString();
+        for (std::size_t b = a + 1; b < markers.size(); ++b) {
+            EXPECT_FALSE(marker.label.intersects(markers[b].label))
+                << what << " over " << markers[b].name.toStdString();
+        }
+        for (const QPointF& corner : {marker.label.topLeft(), marker.label.topRight(),
+                                      marker.label.bottomLeft(), marker.label.bottomRight()}) {
+            EXPECT_LT(QLineF(centre, corner).length(), 0.79 * radius) << what;
+        }
+        const double spoke = AngleFrom(centre, marker.point);
+        if (marker.leader.isNull()) {
+            EXPECT_LT(AngleBetween(AngleFrom(centre, marker.label.center()), spoke), 0.5) << what;
+        } else {
+            EXPECT_LT(AngleBetween(AngleFrom(centre, marker.leader.p1()), spoke), 0.5) << what;
+            EXPECT_TRUE(marker.label.adjusted(-1, -1, 1, 1).contains(marker.leader.p2())) << what;
+            EXPECT_LT(marker.leader.length(), 0.5 * radius) << what;
+        }
+    }
+}
+
+TEST(ReadingSheetDrawing, LabelsNeverMeetNorCrossTheRing) {
+    // clang-format off
+    const struct { const char* arrangement; int sun, moon, ascendant, fortune; } births[] = {
+        {"Kathmandu, 15 August 1985 06:30 (Moon by ascendant + Moon - Sun)", 142, 124, 156, 138},
+        {"London, 6 January 2000 18:14 GMT, new moon", 285, 285, 130, 130},
+        {"London, the Moon a degree behind", 285, 284, 130, 131},
+    };
+    // clang-format on
+    for (const auto& birth : births) {
+        for (const int side : {300, 800, 2400}) {
+            ExpectLabelsInPlace(SheetWith(birth.sun, birth.moon, birth.ascendant, birth.fortune),
+                                side, birth.arrangement + (" at " + std::to_string(side)));
+        }
+    }
+    std::mt19937 draw(20261207);
+    std::uniform_int_distribution<int> degree(0, 359);
+    std::uniform_int_distribution<int> near(0, 10);
+    for (int round = 0; round < 600; ++round) {
+        const int base = degree(draw);
+        const int crowded[4] = {base, (base + near(draw)) % 360, (base + near(draw)) % 360,
+                                (base + near(draw)) % 360};
+        const int spread[4] = {degree(draw), degree(draw), degree(draw), degree(draw)};
+        const int ascendant = degree(draw);
+        // All four within 10 degrees; four anywhere; the Sun on the Moon and the Part of
+        // Fortune on the ascendant's spoke.
+        const ReadingSheet sheets[] = {SheetWith(crowded[0], crowded[1], crowded[2], crowded[3]),
+                                       SheetWith(spread[0], spread[1], spread[2], spread[3]),
+                                       SheetWith(spread[0], spread[0], ascendant, ascendant)};
+        for (const ReadingSheet& sheet : sheets) {
+            ExpectLabelsInPlace(sheet, 400,
+                                "Sun " + std::to_string(sheet.chart.sun) + ", Moon " +
+                                    std::to_string(sheet.chart.moon) + ", ascendant " +
+                                    std::to_string(sheet.chart.ascendant) + ", fortune " +
+                                    std::to_string(sheet.fortuneDegrees));
+            if (HasFailure()) {
+                return;
+            }
+        }
+    }
+}
+
+// With the markers far apart (the worked example: 76, 19, 180 and 237 degrees round the
+// wheel), each label stands on its own spoke, as far out as the ring lets it.
+TEST(ReadingSheetDrawing, ALoneLabelSitsOnItsOwnSpoke) {
+    const int side = 1000;
+    const QPointF centre(side / 2.0, side / 2.0);
+    for (const WheelMarker& marker : DrawnWheel(WorkedExampleSheet(), side).markers) {
+        EXPECT_TRUE(marker.leader.isNull()) << marker.name.toStdString();
+        EXPECT_LT(
+            AngleBetween(AngleFrom(centre, marker.label.center()), AngleFrom(centre, marker.point)),
+            0.5)
+            << marker.name.toStdString();
+        double farthest = 0;
+        for (const QPointF& corner : {marker.label.topLeft(), marker.label.topRight(),
+                                      marker.label.bottomLeft(), marker.label.bottomRight()}) {
+            farthest = std::max(farthest, QLineF(centre, corner).length());
+        }
+        EXPECT_GT(farthest, 0.6 * side / 2) << marker.name.toStdString();
+    }
+}
+
+// Each sign's name in the middle of its sign (the ascendant 24 degrees into Aries puts Aries'
+// middle at 180 + 15 - 24 = 171 degrees), along the ring and never upside down.
+TEST(ReadingSheetDrawing, SignNamesReadLeftToRight) {
+    const int side = 1000;
+    const QPointF centre(side / 2.0, side / 2.0);
+    const std::vector<WheelSignName> names = DrawnWheel(WorkedExampleSheet(), side).signNames;
+    ASSERT_EQ(names.size(), 12u);
+    for (std::size_t sign = 0; sign < names.size(); ++sign) {
+        const double angle = AngleFrom(centre, names[sign].centre);
+        EXPECT_LT(AngleBetween(angle, 171.0 + 30.0 * static_cast<double>(sign)), 0.01)
+            << names[sign].name.toStdString();
+        // The baseline runs along the tangent, and to the right rather than to the left.
+        const double radians = names[sign].rotation * kPi / 180;
+        EXPECT_GT(std::cos(radians), 0.05) << names[sign].name.toStdString();
+        EXPECT_LT(AngleBetween(std::fmod(names[sign].rotation + angle + 360, 180.0), 90), 0.01)
+            << names[sign].name.toStdString();
     }
 }
 
@@ -118,6 +252,54 @@ TEST(ReadingSheetTexts, ProposeAFileNameEveryFolderTakes) {
     for (const auto& row : rows) {
         EXPECT_EQ(ProposedPdfName(QString::fromLatin1(row.name), made), row.file) << row.name;
     }
+    // Long names cut to 60 characters, never inside a character outside the BMP.
+    const QString sixty(60, u'N');
+    // clang-format off
+    const struct { const char* what; QString name; QString kept; } longNames[] = {
+        {"300 letters", QString(300, u'N'), sixty},
+        {"a space at the cut", sixty.left(59) + QStringLiteral(" ABC"), sixty.left(59)},
+        {"an emoji across the cut", sixty.left(59) + QStringLiteral("\U0001F600B"), sixty.left(59)},
+    };
+    // clang-format on
+    for (const auto& row : longNames) {
+        EXPECT_EQ(ProposedPdfName(row.name, made),
+                  "Fortunix reading - " + row.kept + " - 2026-12-07.pdf")
+            << row.what;
+    }
+}
+
+TEST(ReadingSheetTexts, ThePdfSuffixIsAddedOnceInAnyCase) {
+    // clang-format off
+    const struct { const char* chosen; const char* written; } rows[] = {
+        {"/d/noext", "/d/noext.pdf"}, {"/d/a.PDF", "/d/a.PDF"}, {"/d/a.pdf.txt", "/d/a.pdf.txt.pdf"}};
+    // clang-format on
+    for (const auto& row : rows) {
+        EXPECT_EQ(PdfPathFor(QString::fromLatin1(row.chosen)), row.written) << row.chosen;
+    }
+}
+
+// The zone's row with its offset as people write it; the formula named by the clock's side
+// of noon, never calling noon night.
+TEST(ReadingSheetTexts, ZoneOffsetAndFormulaLines) {
+    // clang-format off
+    const struct { int zoneRow; const char* hour; const char* zone; const char* formula; } rows[] = {
+        {29, "12", "Greenwich Mean Time,GMT,0.0 (UTC+00:00)", "born from noon on: ascendant + Sun \u2212 Moon"},
+        {34, "11", "Indian Time, IST, +5.3 (UTC+05:30)", "born before noon: ascendant + Moon \u2212 Sun"},
+        {50, "23", "Newfoundland Standard Time,NST,-3.5 (UTC-03:30)", "born from noon on: ascendant + Sun \u2212 Moon"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        ReadingSheet sheet = WorkedExampleSheet();
+        sheet.form.zoneRow = row.zoneRow;
+        sheet.form.fields.hourText = row.hour;
+        QStringList lines;
+        for (const SheetLine& line : SheetLines(sheet)) {
+            lines.append(line.label + ": " + line.value);
+        }
+        EXPECT_TRUE(lines.contains(QStringLiteral("Time zone: ") + row.zone)) << Joined(lines);
+        EXPECT_TRUE(lines.contains(QStringLiteral("Formula: ") + QString::fromUtf8(row.formula)))
+            << Joined(lines);
+    }
 }
 
 TEST(ReadingSheetTexts, LetterWhereItIsTheUsualPaper) {
@@ -127,6 +309,9 @@ TEST(ReadingSheetTexts, LetterWhereItIsTheUsualPaper) {
     EXPECT_EQ(PaperForTerritory(QLocale::UnitedKingdom), QPageSize::A4);
     EXPECT_EQ(PaperForTerritory(QLocale::Nepal), QPageSize::A4);
     EXPECT_EQ(PaperForTerritory(QLocale::AnyTerritory), QPageSize::A4);
+    // The user's own choice comes before the country's usual paper.
+    EXPECT_EQ(SheetPaper(QPageSize(QPageSize::A4), QLocale::UnitedStates).id(), QPageSize::A4);
+    EXPECT_EQ(SheetPaper(std::nullopt, QLocale::UnitedStates).id(), QPageSize::Letter);
 }
 
 // The items of the sheet wait for a reading, then carry their keys; the paragraph can be
@@ -217,19 +402,23 @@ TEST_F(ReadingSheetCommands, AFailedSaveLeavesNoFile) {
 
 TEST_F(ReadingSheetCommands, CopyPutsTheTextAndTheWheelOnTheClipboard) {
     frmDisplay& display = ShownReading();
-    QGuiApplication::clipboard()->clear();
     Child<QAction>(&display, "mnuCopyReading")->trigger();
-    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    const QMimeData* copied = fake.clipboard.held.get();
     ASSERT_NE(copied, nullptr);
     const QString text = copied->text();
-    for (const char* expected :
-         {"Fortunix reading: JOHN\n", "Born: 1 January 2000, 12:00 local time\n",
-          "Time zone: Greenwich Mean Time,GMT,0.0\n", "Universal time: 1 January 2000, 12:00\n",
-          "Sun: 10\u00BA Capricorn\n", "Moon: 13\u00BA Scorpio\n", "Ascendant: 24\u00BA Aries\n",
-          "Part of Fortune: 21\u00BA Gemini\n", "Like a child full of inquisitiveness",
-          "Fortunix 1.30 \u00B7 sheet made on 7 December 2026\n"}) {
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected)))
-            << expected << " in " << text.toStdString();
+    const QString footer = QStringLiteral("%1 %2 \u00B7 sheet made on 7 December 2026\n")
+                               .arg(kProgramName, kProgramVersion);
+    for (const QString& expected :
+         {QStringLiteral("Fortunix reading: JOHN\n"),
+          QStringLiteral("Born: 1 January 2000, 12:00 local time\n"),
+          QStringLiteral("Time zone: Greenwich Mean Time,GMT,0.0 (UTC+00:00)\n"),
+          QStringLiteral("Universal time: 1 January 2000, 12:00\n"),
+          QStringLiteral("Sun: 10\u00BA Capricorn\n"), QStringLiteral("Moon: 13\u00BA Scorpio\n"),
+          QStringLiteral("Ascendant: 24\u00BA Aries\n"),
+          QStringLiteral("Part of Fortune: 21\u00BA Gemini\n"),
+          QStringLiteral("Like a child full of inquisitiveness"), footer}) {
+        EXPECT_TRUE(text.contains(expected))
+            << expected.toStdString() << " in " << text.toStdString();
     }
     EXPECT_FALSE(text.contains("Birthplace"));
     ASSERT_TRUE(copied->hasImage());
@@ -243,6 +432,137 @@ TEST_F(ReadingSheetCommands, CopyPutsTheTextAndTheWheelOnTheClipboard) {
         }
     }
     EXPECT_GT(dark, 5000);
+}
+
+// Ctrl+C copies the words selected in the paragraph, and the reading when none are.
+TEST_F(ReadingSheetCommands, CtrlCCopiesTheSelectionFirst) {
+    frmDisplay& display = ShownReading();
+    auto* paragraph = Child<QLabel>(&display, "lblPartOfFortuneDesc");
+    paragraph->setSelection(7, 5);  // "Like a child": "child"
+    QTest::keyClick(&display, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_NE(fake.clipboard.held, nullptr);
+    EXPECT_EQ(fake.clipboard.held->text(), "child");
+    EXPECT_FALSE(fake.clipboard.held->hasImage());
+
+    paragraph->setSelection(0, 0);
+    QTest::keyClick(&display, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_NE(fake.clipboard.held, nullptr);
+    EXPECT_TRUE(fake.clipboard.held->text().startsWith("Fortunix reading: JOHN\n"));
+}
+
+// The paragraph's context menu: Copy, for a selection only, and Select All.
+TEST_F(ReadingSheetCommands, TheParagraphHasItsContextMenu) {
+    frmDisplay& display = ShownReading();
+    auto* paragraph = Child<QLabel>(&display, "lblPartOfFortuneDesc");
+    const auto openMenu = [paragraph] {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                paragraph->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(paragraph, &click);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    const auto item = [](QMenu* menu, const char* name) {
+        return menu->findChild<QAction*>(QString::fromLatin1(name));
+    };
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+        captions.append(action->text());
+    }
+    EXPECT_EQ(captions, (QStringList{"&Copy", "Select &All"}));
+    EXPECT_FALSE(item(menu, "mnuParagraphCopy")->isEnabled());
+    item(menu, "mnuParagraphSelectAll")->trigger();
+    menu->close();
+    EXPECT_EQ(paragraph->selectedText(), paragraph->text());
+
+    menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(item(menu, "mnuParagraphCopy")->isEnabled());
+    item(menu, "mnuParagraphCopy")->trigger();
+    menu->close();
+    ASSERT_NE(fake.clipboard.held, nullptr);
+    EXPECT_EQ(fake.clipboard.held->text(), paragraph->text());
+}
+
+// A name typed without ".pdf" is saved with it: a file of that name is not replaced unasked.
+TEST_F(ReadingSheetCommands, SaveAsksBeforeReplacingTheFileItWrites) {
+    frmDisplay& display = ShownReading();
+    const QDir documents(fake.folders.documentsFolder);
+    documents.mkpath(".");
+    QFile earlier(documents.filePath("noext.pdf"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+    const QString question = "\"" + QDir::toNativeSeparators(earlier.fileName()) +
+                             "\" already exists. Do you want to replace it?";
+    fake.dialogs.savePath = documents.filePath("noext");
+    // clang-format off
+    const struct { MessageAnswer answer; const char* start; } rows[] = {
+        {MessageAnswer::No, "earlier"}, {MessageAnswer::Yes, "%PDF-"}};
+    // clang-format on
+    for (const auto& row : rows) {
+        fake.messages.shown.clear();
+        fake.messages.answers = {row.answer};
+        display.mnuSaveReadingPdf_Click();
+        ExpectOneMessage(question, MessageIcon::Information, row.start);
+        EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::YesNo);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.read(5), QByteArray(row.start).left(5)) << row.start;
+        earlier.close();
+    }
+    // Typed with ".pdf", the name is the one the dialog already asked about.
+    fake.messages.shown.clear();
+    fake.dialogs.savePath = earlier.fileName();
+    display.mnuSaveReadingPdf_Click();
+    EXPECT_TRUE(fake.messages.shown.empty());
+}
+
+TEST_F(ReadingSheetCommands, SaveProposesTheHomeFolderWithoutDocuments) {
+    frmDisplay& display = ShownReading();
+    ASSERT_FALSE(QFileInfo::exists(fake.folders.documentsFolder));
+    display.mnuSaveReadingPdf_Click();
+    ASSERT_EQ(fake.dialogs.proposedPaths.size(), 1);
+    EXPECT_EQ(fake.dialogs.proposedPaths[0],
+              QDir(fake.folders.HomeFolder()).filePath("Fortunix reading - JOHN - 2026-12-07.pdf"));
+}
+
+// The PDF is on the paper the user chose for the system.
+TEST_F(ReadingSheetCommands, SaveUsesTheSystemsPaper) {
+    frmDisplay& display = ShownReading();
+    QDir().mkpath(fake.folders.documentsFolder);
+    fake.dialogs.savePath = QDir(fake.folders.documentsFolder).filePath("legal.pdf");
+    fake.paper.paper = QPageSize(QPageSize::Legal);
+    display.mnuSaveReadingPdf_Click();
+    QFile pdf(fake.dialogs.savePath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    // Legal is 8.5 by 14 inches: 612 by 1008 points.
+    const QRegularExpression legal(R"(/MediaBox \[0 0 612(\.0*)? 1008(\.0*)?\])");
+    EXPECT_TRUE(legal.match(QString::fromLatin1(pdf.readAll())).hasMatch());
+}
+
+// Nothing printed says why, and offers the PDF instead.
+TEST_F(ReadingSheetCommands, PrintWithoutAPrinterOffersThePdf) {
+    frmDisplay& display = ShownReading();
+    const QString offer = " Do you want to save it as a PDF file instead?";
+    // clang-format off
+    const struct { bool installed; const char* printerPath; QString message; } rows[] = {
+        {false, "", "No printer is installed." + offer},
+        {true, "missing/folder/printed.pdf", "The reading could not be printed." + offer},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        fake.messages.shown.clear();
+        fake.messages.answers = {MessageAnswer::Yes};
+        fake.dialogs.proposedPaths.clear();
+        fake.dialogs.printerInstalled = row.installed;
+        fake.dialogs.printerAccepted = true;
+        fake.dialogs.printerPdfPath = fake.folders.root.filePath(row.printerPath);
+        QTest::keyClick(&display, Qt::Key_P, Qt::ControlModifier);
+        ExpectOneMessage(row.message, MessageIcon::Error, row.printerPath);
+        EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(fake.dialogs.proposedPaths.size(), 1) << "the save dialog follows a Yes";
+    }
+    EXPECT_EQ(fake.dialogs.printerQuestions, 1);
 }
 
 TEST_F(ReadingSheetCommands, PrintGoesToTheChosenPrinterOnly) {
