@@ -99,12 +99,6 @@ WheelSignName DrawRingText(QPainter& painter, const QPointF& centre, double angl
     return {text, point, rotation};
 }
 
-// The point of `box` nearest to `point`.
-QPointF NearestPoint(const QRectF& box, const QPointF& point) {
-    return {std::clamp(point.x(), box.left(), box.right()),
-            std::clamp(point.y(), box.top(), box.bottom())};
-}
-
 }  // namespace
 
 WheelDrawing DrawChartWheel(QPainter& painter, const QRectF& square, const ReadingSheet& sheet) {
@@ -169,7 +163,8 @@ WheelDrawing DrawChartWheel(QPainter& painter, const QRectF& square, const Readi
                          (nameMetrics.height() + degreeMetrics.height()) / radius});
     }
     const double gap = kLabelGapOfHeight * (nameMetrics.height() + degreeMetrics.height()) / radius;
-    const std::vector<PlacedLabel> places = PlaceWheelLabels(sizes, kLabelLimit, gap);
+    const std::vector<PlacedLabel> places =
+        PlaceWheelLabels(sizes, kLabelLimit, kMarkerLineEnd, gap);
 
     for (std::size_t index = 0; index < marked.size(); ++index) {
         const SheetMarker& mark = marked[index];
@@ -184,8 +179,9 @@ WheelDrawing DrawChartWheel(QPainter& painter, const QRectF& square, const Readi
         painter.drawEllipse(point, kMarkerDot * radius, kMarkerDot * radius);
         painter.setBrush(Qt::NoBrush);
         QLineF leader;
-        if (!place.onSpoke) {
-            leader = QLineF(lineEnd, NearestPoint(label, lineEnd));
+        if (place.leaderEnd) {
+            leader =
+                QLineF(lineEnd, centre + QPointF(place.leaderEnd->x, place.leaderEnd->y) * radius);
             painter.setPen(lineOf(kLeaderLine, kThinnestLine));
             painter.drawLine(leader);
         }
@@ -271,7 +267,7 @@ SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const Readi
     const double wheelSide = std::clamp(footerTop - units.Mm(8) - paragraphHeight - units.Mm(4) - y,
                                         0.0, std::min(area.width(), units.Mm(110)));
     const QRectF wheel(area.center().x() - wheelSide / 2, y, wheelSide, wheelSide);
-    const SheetDrawing drawing{wheel, DrawChartWheel(painter, wheel, sheet)};
+    const SheetDrawing drawing{DrawChartWheel(painter, wheel, sheet), wheel};
     y += wheelSide + units.Mm(4);
 
     write(paragraphFont, QRectF(area.left(), y, area.width(), paragraphHeight + units.Mm(1)),

@@ -19,7 +19,7 @@ struct WheelMarker {
     double longitude = 0;
     QPointF point;  // the mark on the inner edge of the sign ring
     QRectF label;   // its name and degree
-    QLineF leader;  // from its marker's line to a label moved off the spoke; null on the spoke
+    QLineF leader;  // from its marker's line to a label moved from its first place, else null
 };
 
 // Where the drawing wrote a sign's name along the ring.
@@ -41,9 +41,8 @@ struct WheelDrawing {
 // at any size. No label covers another or the ring. Returns where each marker and name went.
 WheelDrawing DrawChartWheel(QPainter& painter, const QRectF& square, const ReadingSheet& sheet);
 
-struct SheetDrawing {
+struct SheetDrawing : WheelDrawing {
     QRectF wheel;  // the square the wheel was drawn in
-    WheelDrawing drawn;
 };
 
 // Draws the whole reading sheet on one page whose printable area is `page`, in the painter's

@@ -14,6 +14,9 @@ namespace {
 // by this part of the label's height.
 constexpr double kTurnStepDegrees = 2.0;
 constexpr double kInwardStepOfHeight = 0.5;
+// A leader longer than this (in the units of the radius) no longer leads the eye: a label
+// rather sits over another's leader than so far away.
+constexpr double kLongestLeader = 0.4;
 
 // The distance from the centre, along the direction at `angle`, at which the farthest corner of
 // a box of `width` by `height` centred there touches the circle of radius `limit`; nothing when
@@ -34,10 +37,40 @@ struct Candidate {
     double distance;  // from the label's first place
 };
 
-PlacedLabel BoxAround(double angle, double distance, const WheelLabel& label, bool onSpoke) {
+PlacedLabel BoxAround(double angle, double distance, const WheelLabel& label) {
     const double radians = angle * kDegToRad;
     return {distance * std::cos(radians) - label.width / 2,
-            -distance * std::sin(radians) - label.height / 2, label.width, label.height, onSpoke};
+            -distance * std::sin(radians) - label.height / 2, label.width, label.height,
+            std::nullopt};
+}
+
+// Whether the segment from `from` to `to` passes through `box` (Liang and Barsky's clipping).
+bool Crosses(const WheelPoint& from, const WheelPoint& to, const PlacedLabel& box) {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double steps[4] = {-dx, dx, -dy, dy};
+    const double room[4] = {from.x - box.left, box.left + box.width - from.x, from.y - box.top,
+                            box.top + box.height - from.y};
+    double enter = 0;
+    double leave = 1;
+    for (int side = 0; side < 4; ++side) {
+        if (steps[side] == 0) {
+            if (room[side] < 0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = room[side] / steps[side];
+        if (steps[side] < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+        if (enter > leave) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool Apart(const PlacedLabel& a, const PlacedLabel& b, double gap) {
@@ -59,38 +92,60 @@ WheelPoint WheelPosition(double longitude, double ascendant, double radius) {
 }
 
 std::vector<PlacedLabel> PlaceWheelLabels(const std::vector<WheelLabel>& labels, double limit,
-                                          double gap) {
+                                          double spokeEnd, double gap) {
     std::vector<PlacedLabel> placed;
+    std::vector<WheelPoint> leaderStarts;
     for (const WheelLabel& label : labels) {
+        const double radians = label.angle * kDegToRad;
+        const WheelPoint start{spokeEnd * std::cos(radians), -spokeEnd * std::sin(radians)};
         const double first = FarthestFit(label.angle, label.width, label.height, limit).value_or(0);
-        const PlacedLabel firstBox = BoxAround(label.angle, first, label, true);
+        const PlacedLabel firstBox = BoxAround(label.angle, first, label);
         std::vector<Candidate> candidates;
         for (double turn = 0; turn <= 180; turn += kTurnStepDegrees) {
-            for (const double side : {1.0, -1.0}) {
-                if (turn == 0 && side < 0) {
-                    continue;
-                }
-                const double angle = label.angle + side * turn;
+            for (const double angle : {label.angle + turn, label.angle - turn}) {
                 const std::optional<double> farthest =
                     FarthestFit(angle, label.width, label.height, limit);
                 for (double distance = farthest.value_or(-1); distance >= 0;
                      distance -= kInwardStepOfHeight * label.height) {
-                    const PlacedLabel box = BoxAround(angle, distance, label, turn == 0);
-                    candidates.push_back(
-                        {box, std::hypot(box.left - firstBox.left, box.top - firstBox.top)});
+                    PlacedLabel box = BoxAround(angle, distance, label);
+                    const double moved =
+                        std::hypot(box.left - firstBox.left, box.top - firstBox.top);
+                    if (moved > 0) {
+                        box.leaderEnd = {std::clamp(start.x, box.left, box.left + box.width),
+                                         std::clamp(start.y, box.top, box.top + box.height)};
+                    }
+                    candidates.push_back({box, moved});
                 }
             }
         }
         std::stable_sort(
             candidates.begin(), candidates.end(),
             [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
-        const auto free =
-            std::find_if(candidates.begin(), candidates.end(), [&](const Candidate& c) {
-                return std::all_of(placed.begin(), placed.end(), [&](const PlacedLabel& other) {
-                    return Apart(c.box, other, gap);
-                });
-            });
+        // Free of the other labels, and where possible of their leaders too.
+        const auto isFree = [&](const Candidate& candidate, bool leadersToo) {
+            const PlacedLabel& box = candidate.box;
+            for (std::size_t other = 0; other < placed.size(); ++other) {
+                const PlacedLabel& there = placed[other];
+                if (!Apart(box, there, gap) ||
+                    (leadersToo && box.leaderEnd &&
+                     (std::hypot(box.leaderEnd->x - start.x, box.leaderEnd->y - start.y) >
+                          kLongestLeader ||
+                      Crosses(start, *box.leaderEnd, there))) ||
+                    (leadersToo && there.leaderEnd &&
+                     Crosses(leaderStarts[other], *there.leaderEnd, box))) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        auto free = std::find_if(candidates.begin(), candidates.end(),
+                                 [&](const Candidate& c) { return isFree(c, true); });
+        if (free == candidates.end()) {
+            free = std::find_if(candidates.begin(), candidates.end(),
+                                [&](const Candidate& c) { return isFree(c, false); });
+        }
         placed.push_back(free != candidates.end() ? free->box : firstBox);
+        leaderStarts.push_back(start);
     }
     return placed;
 }

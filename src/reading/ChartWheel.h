@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 namespace fortunix {
@@ -32,20 +33,21 @@ struct WheelLabel {
 };
 
 // Where a label went: its box, relative to the centre in the units of the radius (y down),
-// and whether it lies on its marker's spoke or was moved beside it.
+// and, when it had to leave its first place, the end of its leader line on the box.
 struct PlacedLabel {
     double left = 0;
     double top = 0;
     double width = 0;
     double height = 0;
-    bool onSpoke = true;
+    std::optional<WheelPoint> leaderEnd;
 };
 
 // Places `labels` in their order, each wholly inside the circle of radius `limit` and at least
 // `gap` from every label placed before it: at the first free place, nearest first, from its
 // own spoke as far out as it fits, to places further in and places turned away from the spoke
-// on either side.
+// on either side. A moved label's leader runs from its spoke at `spokeEnd` from the centre to
+// the nearest point of its box, and crosses no other label.
 std::vector<PlacedLabel> PlaceWheelLabels(const std::vector<WheelLabel>& labels, double limit,
-                                          double gap);
+                                          double spokeEnd, double gap);
 
 }  // namespace fortunix
