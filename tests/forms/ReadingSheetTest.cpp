@@ -401,7 +401,9 @@ TEST_F(ReadingSheetCommands, TheParagraphsSelectionIsCopiedFirst) {
         QContextMenuEvent click(QContextMenuEvent::Mouse, at, paragraph->mapToGlobal(at));
         QApplication::sendEvent(paragraph, &click);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        EXPECT_NE(menu, nullptr);
+        if (menu == nullptr) {
+            throw std::runtime_error("no context menu");
+        }
         QAction* item = menu->findChild<QAction*>(QString::fromLatin1(name));
         menu->close();
         return item;
@@ -435,9 +437,10 @@ TEST_F(ReadingSheetCommands, SaveAsksBeforeReplacingTheFileItWrites) {
         fake.messages.shown.clear();
         fake.messages.answers = {answer};
         display.mnuSaveReadingPdf_Click();
-        ExpectOneMessage("\"" + QDir::toNativeSeparators(earlier.fileName()) +
-                             "\" already exists. Do you want to replace it?",
-                         MessageIcon::Information, "replace");
+        ASSERT_NO_FATAL_FAILURE(
+            ExpectOneMessage("\"" + QDir::toNativeSeparators(earlier.fileName()) +
+                                 "\" already exists. Do you want to replace it?",
+                             MessageIcon::Information, "replace"));
         EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::YesNo);
         ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
         EXPECT_EQ(earlier.peek(7) == "earlier", answer == MessageAnswer::No);
@@ -477,7 +480,7 @@ TEST_F(ReadingSheetCommands, PrintWithoutAPrinterOffersThePdf) {
         fake.dialogs.printerAccepted = true;
         fake.dialogs.printerPdfPath = fake.folders.root.filePath(row.printerPath);
         QTest::keyClick(&display, Qt::Key_P, Qt::ControlModifier);
-        ExpectOneMessage(row.message, MessageIcon::Error, row.printerPath);
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMessage(row.message, MessageIcon::Error, row.printerPath));
         EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::YesNo);
         EXPECT_EQ(fake.dialogs.proposedPaths.size(), 1);
     }
