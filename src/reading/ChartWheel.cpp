@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
+#include <tuple>
 
 #include "ephemeris/Calendar.h"
 
@@ -93,14 +95,15 @@ WheelPoint WheelPosition(double longitude, double ascendant, double radius) {
 
 std::vector<PlacedLabel> PlaceWheelLabels(const std::vector<WheelLabel>& labels, double limit,
                                           double spokeEnd, double gap) {
-    std::vector<PlacedLabel> placed;
-    std::vector<WheelPoint> leaderStarts;
+    // Each label's places, nearest to its first place first, and where its leader starts.
+    std::vector<std::vector<Candidate>> places;
+    std::vector<WheelPoint> starts;
     for (const WheelLabel& label : labels) {
         const double radians = label.angle * kDegToRad;
         const WheelPoint start{spokeEnd * std::cos(radians), -spokeEnd * std::sin(radians)};
         const double first = FarthestFit(label.angle, label.width, label.height, limit).value_or(0);
         const PlacedLabel firstBox = BoxAround(label.angle, first, label);
-        std::vector<Candidate> candidates;
+        std::vector<Candidate> candidates{{firstBox, 0}};
         for (double turn = 0; turn <= 180; turn += kTurnStepDegrees) {
             for (const double angle : {label.angle + turn, label.angle - turn}) {
                 const std::optional<double> farthest =
@@ -113,41 +116,74 @@ std::vector<PlacedLabel> PlaceWheelLabels(const std::vector<WheelLabel>& labels,
                     if (moved > 0) {
                         box.leaderEnd = {std::clamp(start.x, box.left, box.left + box.width),
                                          std::clamp(start.y, box.top, box.top + box.height)};
+                        candidates.push_back({box, moved});
                     }
-                    candidates.push_back({box, moved});
                 }
             }
         }
         std::stable_sort(
             candidates.begin(), candidates.end(),
             [](const Candidate& a, const Candidate& b) { return a.distance < b.distance; });
-        // Free of the other labels, and where possible of their leaders too.
-        const auto isFree = [&](const Candidate& candidate, bool leadersToo) {
-            const PlacedLabel& box = candidate.box;
-            for (std::size_t other = 0; other < placed.size(); ++other) {
-                const PlacedLabel& there = placed[other];
-                if (!Apart(box, there, gap) ||
-                    (leadersToo && box.leaderEnd &&
-                     (std::hypot(box.leaderEnd->x - start.x, box.leaderEnd->y - start.y) >
-                          kLongestLeader ||
-                      Crosses(start, *box.leaderEnd, there))) ||
-                    (leadersToo && there.leaderEnd &&
-                     Crosses(leaderStarts[other], *there.leaderEnd, box))) {
-                    return false;
-                }
-            }
-            return true;
-        };
-        auto free = std::find_if(candidates.begin(), candidates.end(),
-                                 [&](const Candidate& c) { return isFree(c, true); });
-        if (free == candidates.end()) {
-            free = std::find_if(candidates.begin(), candidates.end(),
-                                [&](const Candidate& c) { return isFree(c, false); });
-        }
-        placed.push_back(free != candidates.end() ? free->box : firstBox);
-        leaderStarts.push_back(start);
+        places.push_back(std::move(candidates));
+        starts.push_back(start);
     }
-    return placed;
+
+    // Placed in one order, each label at its first free place: free of the labels placed
+    // before, and where possible of their leaders too, with a leader of its own that crosses
+    // none and stays short. Counts the labels that could not have the latter.
+    struct Arrangement {
+        std::vector<PlacedLabel> placed;
+        int awkward = 0;
+        double moved = 0;
+    };
+    const auto arrange = [&](const std::vector<std::size_t>& order) {
+        Arrangement result{std::vector<PlacedLabel>(labels.size()), 0, 0};
+        std::vector<std::size_t> done;
+        for (const std::size_t index : order) {
+            const WheelPoint& start = starts[index];
+            const auto isFree = [&](const Candidate& candidate, bool leadersToo) {
+                const PlacedLabel& box = candidate.box;
+                return std::all_of(done.begin(), done.end(), [&](std::size_t other) {
+                    const PlacedLabel& there = result.placed[other];
+                    if (!Apart(box, there, gap)) {
+                        return false;
+                    }
+                    return !leadersToo ||
+                           !((box.leaderEnd &&
+                              (std::hypot(box.leaderEnd->x - start.x, box.leaderEnd->y - start.y) >
+                                   kLongestLeader ||
+                               Crosses(start, *box.leaderEnd, there))) ||
+                             (there.leaderEnd && Crosses(starts[other], *there.leaderEnd, box)));
+                });
+            };
+            const std::vector<Candidate>& candidates = places[index];
+            auto free = std::find_if(candidates.begin(), candidates.end(),
+                                     [&](const Candidate& c) { return isFree(c, true); });
+            if (free == candidates.end()) {
+                ++result.awkward;
+                free = std::find_if(candidates.begin(), candidates.end(),
+                                    [&](const Candidate& c) { return isFree(c, false); });
+            }
+            const Candidate& chosen = free != candidates.end() ? *free : candidates.front();
+            result.placed[index] = chosen.box;
+            result.moved += chosen.distance;
+            done.push_back(index);
+        }
+        return result;
+    };
+
+    // Of every order, the one with the fewest awkward leaders, then the least moving; the
+    // given order wins a tie.
+    std::vector<std::size_t> order(labels.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    Arrangement best = arrange(order);
+    while (std::next_permutation(order.begin(), order.end())) {
+        Arrangement tried = arrange(order);
+        if (std::tie(tried.awkward, tried.moved) < std::tie(best.awkward, best.moved)) {
+            best = std::move(tried);
+        }
+    }
+    return best.placed;
 }
 
 }  // namespace fortunix

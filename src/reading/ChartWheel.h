@@ -42,11 +42,12 @@ struct PlacedLabel {
     std::optional<WheelPoint> leaderEnd;
 };
 
-// Places `labels` in their order, each wholly inside the circle of radius `limit` and at least
-// `gap` from every label placed before it: at the first free place, nearest first, from its
-// own spoke as far out as it fits, to places further in and places turned away from the spoke
-// on either side. A moved label's leader runs from its spoke at `spokeEnd` from the centre to
-// the nearest point of its box, and crosses no other label.
+// Places `labels`, each wholly inside the circle of radius `limit` and at least `gap` from the
+// others: at its first free place, nearest first, from its own spoke as far out as it fits, to
+// places further in and places turned away from the spoke on either side. A moved label's
+// leader runs from its spoke at `spokeEnd` from the centre to the nearest point of its box; of
+// the orders the labels can be placed in, the one whose leaders cross fewest labels and stay
+// short wins, then the one that moves them least.
 std::vector<PlacedLabel> PlaceWheelLabels(const std::vector<WheelLabel>& labels, double limit,
                                           double spokeEnd, double gap);
 

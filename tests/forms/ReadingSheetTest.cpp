@@ -169,7 +169,7 @@ TEST(ReadingSheetDrawing, LabelsNeverMeetNorCrossTheRing) {
     std::mt19937 draw(20261207);
     std::uniform_int_distribution<int> degree(0, 359);
     std::uniform_int_distribution<int> near(0, 10);
-    for (int round = 0; round < 600 && !HasFailure(); ++round) {
+    for (int round = 0; round < 400 && !HasFailure(); ++round) {
         const int a = degree(draw), b = degree(draw), c = degree(draw), d = degree(draw);
         for (const ReadingSheet& sheet :
              {SheetWith(a, (a + near(draw)) % 360, (a + near(draw)) % 360, (a + near(draw)) % 360),
