@@ -20,7 +20,7 @@ namespace {
 // Parts of the wheel as fractions of its radius.
 constexpr double kOuterRing = 0.97;       // the sign ring's outer circle
 constexpr double kInnerRing = 0.79;       // its inner circle, where the markers sit
-constexpr double kSignNameRing = 0.8875;  // the baseline's middle of the sign names, a little
+constexpr double kSignNameRing = 0.8875;  // the middle of the sign names' text, a little
                                           // outside the ring's middle to look centred
 constexpr double kLongTick = 0.045;       // every 10 degrees, inwards from the inner circle
 constexpr double kShortTick = 0.025;      // every 5 degrees
