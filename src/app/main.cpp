@@ -25,8 +25,10 @@ int main(int argc, char* argv[]) {
     fortunix::QtFrontCall frontCall(fortunix::ExecutableName());
     fortunix::QtUserFolders folders;
     fortunix::QtDocumentDialogs dialogs;
-    fortunix::Platform platform{messages, web,     settings,  lock,    clock,
-                                random,   process, frontCall, folders, dialogs};
+    fortunix::QtClipboard clipboard;
+    fortunix::LocalePaper paper;
+    fortunix::Platform platform{messages, web,       settings, lock,    clock,     random,
+                                process,  frontCall, folders,  dialogs, clipboard, paper};
     fortunix::InstallPlatform(&platform);
 
     // A refused start ends before the event loop, with the status ExitApplication gave.

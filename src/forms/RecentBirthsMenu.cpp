@@ -42,7 +42,7 @@ RecentBirthsMenu::RecentBirthsMenu(QWidget* window, QMenu* fileMenu,
     submenu_->menuAction()->setObjectName(QStringLiteral("mnuRecentBirthsMenu"));
     connect(submenu_, &QMenu::aboutToShow, this, &RecentBirthsMenu::mnuRecentBirths_Show);
 
-    remember_ = AddMenuItem(fileMenu, "mnuRememberBirths", "Remember Births");
+    remember_ = AddMenuItem(fileMenu, "mnuRememberBirths", "&Remember Births");
     remember_->setCheckable(true);
     remember_->setChecked(true);
     connect(remember_, &QAction::triggered, this, &RecentBirthsMenu::mnuRememberBirths_Click);
@@ -107,7 +107,7 @@ void RecentBirthsMenu::mnuRecentBirths_Show() {
     if (!recent_.births.empty()) {
         submenu_->addSeparator();
     }
-    QAction* clear = AddMenuItem(submenu_, "mnuClearRecentBirths", "Clear Recent Births");
+    QAction* clear = AddMenuItem(submenu_, "mnuClearRecentBirths", "&Clear Recent Births");
     clear->setEnabled(!recent_.births.empty());
     connect(clear, &QAction::triggered, this, &RecentBirthsMenu::mnuClearRecentBirths_Click);
 }

@@ -25,6 +25,7 @@
 #include "reading/TimeZoneTable.h"
 #include "shell/IgnoringErrors.h"
 #include "shell/modHelp.h"
+#include "widgets/Utf8Text.h"
 #include "widgets/WindowPlacement.h"
 #include "zones/ZoneHistory.h"
 #include "zones/ZoneProposal.h"
@@ -35,10 +36,6 @@ namespace {
 
 constexpr int kClientWidth = 6540;
 constexpr int kClientHeight = 7440;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void FillNumbers(QComboBox* list, int first, int last) {
     for (int number = first; number <= last; ++number) {

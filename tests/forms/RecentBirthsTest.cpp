@@ -107,7 +107,7 @@ TEST_F(RecentBirthsTest, ChoosingABirthFillsEveryControlAsItWas) {
 
     EXPECT_EQ(SubmenuItems(form),
               (QStringList{"BOB, 1 January 2000 03:00", "ANN LEE, 1 July 2000 12:00, Kathmandu",
-                           "-", "Clear Recent Births"}));
+                           "-", "&Clear Recent Births"}));
     Choose(form, 1);
     EXPECT_EQ(FormValues(form), asked);
     EXPECT_TRUE(form.isVisible());
@@ -195,7 +195,7 @@ TEST_F(RecentBirthsTest, ClearingAndNotRememberingEmptyTheFile) {
     SubmenuItems(form);
     Child<QAction>(&form, "mnuClearRecentBirths")->trigger();
     EXPECT_EQ(InFile(), (RecentBirths{{}, true}));
-    EXPECT_EQ(SubmenuItems(form), QStringList{"Clear Recent Births"});
+    EXPECT_EQ(SubmenuItems(form), QStringList{"&Clear Recent Births"});
     EXPECT_FALSE(Child<QAction>(&form, "mnuClearRecentBirths")->isEnabled());
 
     Reading(form, BirthInput{});
