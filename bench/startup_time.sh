@@ -49,6 +49,8 @@ xvfb-run -a bash -c '
         start=$(date +%s%N)
         /usr/bin/time -f "%M" -o "$peak" "$@" & pid=$!
         until xwininfo -name "$title" 2>/dev/null | grep -q "IsViewable"; do
+            # A program that ended without a window (no display, a refused start) ends the run.
+            kill -0 "$pid" 2>/dev/null || { echo "$title ended without its window" >&2; exit 1; }
             sleep 0.002
         done
         end=$(date +%s%N)
@@ -58,10 +60,10 @@ xvfb-run -a bash -c '
     }
     ratio() { awk -v a="$1" -v b="$2" "BEGIN { printf \"%.2f\", a / b }"; }
     for run in 1 2 3 4 5; do
-        program_ms=$(shown "$1" "$3/program.peak" "$0")
+        program_ms=$(shown "$1" "$3/program.peak" "$0") || exit 1
         line="launch to main window shown: $program_ms ms"
         if [ -n "$2" ]; then
-            reference_ms=$(shown "Minimal $$" "$3/reference.peak" "$2" "Minimal $$")
+            reference_ms=$(shown "Minimal $$" "$3/reference.peak" "$2" "Minimal $$") || exit 1
             program_kb=$(tail -1 "$3/program.peak")
             reference_kb=$(tail -1 "$3/reference.peak")
             line="$line; minimal window $reference_ms ms ($(ratio "$program_ms" "$reference_ms") ×)"
