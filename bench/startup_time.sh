@@ -40,7 +40,9 @@ PYTHON
 fi
 
 reference="${3:+$(realpath "$3")}"
-xvfb-run -a bash -c '
+# -noreset: the server would otherwise start over whenever its last client leaves, and refuse
+# a program that connects meanwhile.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     # Starts the command after $1 and $2 and prints the ms from launch to its window named $1
     # mapped; its peak memory goes to the file $2.
     shown() {
