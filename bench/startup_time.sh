@@ -40,7 +40,9 @@ PYTHON
 fi
 
 reference="${3:+$(realpath "$3")}"
-xvfb-run -a bash -c '
+# -noreset: the server would otherwise start over whenever its last client leaves, and refuse
+# a program that connects meanwhile.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     # Starts the command after $1 and $2 and prints the ms from launch to its window named $1
     # mapped; its peak memory goes to the file $2.
     shown() {
@@ -49,6 +51,8 @@ xvfb-run -a bash -c '
         start=$(date +%s%N)
         /usr/bin/time -f "%M" -o "$peak" "$@" & pid=$!
         until xwininfo -name "$title" 2>/dev/null | grep -q "IsViewable"; do
+            # A program that ended without a window (no display, a refused start) ends the run.
+            kill -0 "$pid" 2>/dev/null || { echo "$title ended without its window" >&2; exit 1; }
             sleep 0.002
         done
         end=$(date +%s%N)
@@ -58,10 +62,10 @@ xvfb-run -a bash -c '
     }
     ratio() { awk -v a="$1" -v b="$2" "BEGIN { printf \"%.2f\", a / b }"; }
     for run in 1 2 3 4 5; do
-        program_ms=$(shown "$1" "$3/program.peak" "$0")
+        program_ms=$(shown "$1" "$3/program.peak" "$0") || exit 1
         line="launch to main window shown: $program_ms ms"
         if [ -n "$2" ]; then
-            reference_ms=$(shown "Minimal $$" "$3/reference.peak" "$2" "Minimal $$")
+            reference_ms=$(shown "Minimal $$" "$3/reference.peak" "$2" "Minimal $$") || exit 1
             program_kb=$(tail -1 "$3/program.peak")
             reference_kb=$(tail -1 "$3/reference.peak")
             line="$line; minimal window $reference_ms ms ($(ratio "$program_ms" "$reference_ms") ×)"
