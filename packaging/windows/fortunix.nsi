@@ -804,9 +804,11 @@ Section "Uninstall"
     ; The current user's settings: one key per executable name under the program's folder.
     DeleteRegKey HKCU "${SETTINGS_KEY}\fortunix"
     DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
-    ; The current user's single-instance lock, left behind by a copy that was ended by force.
+    ; The current user's single-instance lock and the folder where later starts call the
+    ; running copy, left behind by a copy that was ended by force.
     SetShellVarContext current
     Delete "$LOCALAPPDATA\${PRODUCT}\fortunix.lock"
+    RMDir /r "$LOCALAPPDATA\${PRODUCT}\fortunix.calls"
     RMDir "$LOCALAPPDATA\${PRODUCT}"
     ; The recent births of the user who runs the removal, when asked: the list, the copies of
     ; an unreadable one set aside, a copy cut short. Other users' stay in their own folders.

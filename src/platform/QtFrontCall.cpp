@@ -48,7 +48,12 @@ QtFrontCall::QtFrontCall(const QString& executableName)
 QtFrontCall::QtFrontCall(const QString& lockFolder, const QString& executableName)
     : address_(FrontCallAddress(lockFolder, executableName)) {}
 
-QtFrontCall::~QtFrontCall() = default;
+QtFrontCall::~QtFrontCall() {
+    if (watcher_) {
+        watcher_.reset();
+        QDir().rmdir(address_);  // only when empty: a start still waiting keeps its call
+    }
+}
 
 void QtFrontCall::AnswerCalls(std::function<void()> comeToFront) {
     if (address_.isEmpty() || !QDir().mkpath(address_)) {

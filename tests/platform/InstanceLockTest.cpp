@@ -192,6 +192,11 @@ TEST_F(InstanceLockFile, AnUnansweredCallIsWithdrawn) {
     QtFrontCall caller(scratch.path(), QStringLiteral("fortunix"));
     EXPECT_FALSE(caller.CallRunningCopy());
     EXPECT_EQ(QDir(address).entryList(QDir::Files | QDir::Hidden), QStringList());
+    {
+        QtFrontCall answerer(scratch.path(), QStringLiteral("fortunix"));
+        answerer.AnswerCalls([] {});
+    }
+    EXPECT_FALSE(QDir(address).exists()) << "the copy that answered leaves no call folder";
 }
 
 // Runs copies of the probe, which takes the same lock as the program, in separate
