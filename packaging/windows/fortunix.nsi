@@ -25,6 +25,9 @@ Unicode true
 Target amd64-unicode  ; a 64-bit installer for a 64-bit program
 !pragma warning disable 9100 ; no LegalCopyright in the version information: the program claims none
 SetCompressor /SOLID lzma
+; The program and fortunix-atlas carry the same atlas image: a window that reaches from one copy
+; to the other stores the second for a few bytes.
+SetCompressorDictSize 64
 ManifestDPIAware true
 ; The installer runs as the user who starts it, so that an installation for that user needs no
 ; administrator and "Run Fortunix" on the last page starts the program as that user. An
