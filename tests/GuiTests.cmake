@@ -57,6 +57,7 @@ fortunix_add_tests(fortunix_forms_tests STYLED LINKS fortunix_forms fortunix_tes
     forms/ExitHandOffTest.cpp
     forms/ReadingSheetTest.cpp
     forms/RecentBirthsTest.cpp
+    forms/LanguageTest.cpp
     a11y/AccessibleNamesTest.cpp
     a11y/KeyboardTest.cpp
     a11y/FocusVisibilityTest.cpp

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "forms/ProgramLanguage.h"
 #include "platform/ProgramInfo.h"
 #include "platform/QtFrontCall.h"
 #include "platform/QtPlatform.h"
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     fortunix::Platform platform{messages, web,     settings,  lock,    clock,
                                 random,   process, frontCall, folders, dialogs};
     fortunix::InstallPlatform(&platform);
+    // Before the first message box or window; the saved choice follows once the lock is held.
+    fortunix::UseLanguage(fortunix::SystemLanguage());
 
     // A refused start ends before the event loop, with the status ExitApplication gave.
     if (!fortunix::RunStartup() || process.TerminationRequested()) {

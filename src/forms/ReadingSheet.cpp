@@ -1,5 +1,7 @@
 #include "forms/ReadingSheet.h"
 
+#include <QCoreApplication>
+
 #include "atlas/ArcMinutes.h"
 #include "ephemeris/DegreeSignTable.h"
 #include "platform/ProgramInfo.h"
@@ -100,7 +102,7 @@ std::vector<SheetLine> SheetLines(const ReadingSheet& sheet) {
 }
 
 QString FortuneLabel() {
-    return QStringLiteral("Part of Fortune");
+    return QCoreApplication::translate("ReadingSheet", "Part of Fortune");
 }
 
 QString SheetFooter(const QDate& made) {

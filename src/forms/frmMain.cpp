@@ -16,6 +16,7 @@
 #include "forms/ExitHandOff.h"
 #include "forms/LocationSearch.h"
 #include "forms/ReadingSheet.h"
+#include "forms/ReadingTexts.h"
 #include "forms/RecentBirthsMenu.h"
 #include "forms/Windows.h"
 #include "forms/frmDisplay.h"
@@ -75,8 +76,8 @@ void frmMain::Form_Load() {
         }
     });
     IgnoringErrors([this] {
-        for (const TimeZoneRow& row : kTimeZoneTable) {
-            cmbTimeZone_->addItem(FromUtf8(row.listText));
+        for (int row = 0; row < kTimeZoneCount; ++row) {
+            cmbTimeZone_->addItem(TimeZoneListText(row));
         }
     });
     IgnoringErrors([this] {
@@ -164,15 +165,16 @@ void frmMain::cmdRashi_Click() {
     const std::optional<std::string_view> paragraph = RunReadingEngines(cboHH_->currentIndex());
 
     frmDisplay& display = windows::Display();
-    display.SetPartOfFortune(QString::fromStdString(partOfFortune.caption));
+    const int sign = SignIndexOfDegree(partOfFortune.degrees);
+    display.SetPartOfFortune(DegreeInSignCaption(partOfFortune.degrees));
     if (paragraph) {
-        display.SetInterpretation(FromUtf8(*paragraph));
+        display.SetInterpretation(InterpretationParagraphText(sign));
     }
     // The sheet shows the universal time of the Sun engine's record; the ascendant and Moon
     // engines count the same instant from the local date.
     display.SetReading({form, planetEngineState.universal, chartPositions, partOfFortune.degrees,
-                        QString::fromStdString(partOfFortune.caption),
-                        paragraph ? FromUtf8(*paragraph) : QString()});
+                        DegreeInSignCaption(partOfFortune.degrees),
+                        paragraph ? InterpretationParagraphText(sign) : QString()});
     recentBirths_->Remember(form);
     HideExitWindow();
     hide();
@@ -287,6 +289,15 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
         PlaceInForm{{place.name.toStdString(), place.division.toStdString(),
                      place.country.toStdString(), zoneName.toStdString(), place.zone.longitude},
                     ShownCoordinates()};
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        for (int row = 0; row < cmbTimeZone_->count(); ++row) {
+            cmbTimeZone_->setItemText(row, TimeZoneListText(row));
+        }
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -47,6 +47,7 @@ class frmMain : public QMainWindow {
     void ShowFormState(const BirthFormState& state);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 
+#include "forms/LanguageMenu.h"
 #include "forms/LinkStrips.h"
 #include "forms/RecentBirthsMenu.h"
 #include "forms/SharedMenus.h"
@@ -64,6 +65,7 @@ void frmMain::BuildMenus() {
     recentBirths_ = new RecentBirthsMenu(
         this, file, [this](const BirthFormState& state) { ShowFormState(state); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuBirthsSep2"));
+    file->addMenu(new LanguageMenu(this));
     connect(AddMenuItem(file, "mnuExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     AddHelpAndOfferMenus(this, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
