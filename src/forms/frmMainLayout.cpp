@@ -15,6 +15,7 @@
 
 #include "forms/LanguageMenu.h"
 #include "forms/LinkStrips.h"
+#include "forms/NameLetters.h"
 #include "forms/RecentBirthsMenu.h"
 #include "forms/SharedMenus.h"
 #include "forms/frmMain.h"
@@ -103,7 +104,7 @@ void frmMain::BuildInputPanel(QWidget* client) {
     Label(panel, "lblCountry", QStringLiteral("Country"), {840, 4080, 690, 195}, caption);
 
     txtName_ = TextBox(panel, "txtName", {2040, 240, 3615, 285}, kInputColours);
-    new KeyPressFilter(txtName_, FilterNameKey);
+    new KeyPressFilter(txtName_, FilterNameKeyInUse);
 
     cboMonth_ = DropDownList(panel, "cboMonth", {2040, 600, 1695, 315}, kInputColours);
     cboDate_ = DropDownList(panel, "cboDate", {3900, 600, 735, 315}, kInputColours);

@@ -1,6 +1,9 @@
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 
 #include "forms/FormTestSupport.h"
+#include "forms/NameLetters.h"
 #include "forms/ProgramLanguage.h"
 #include "forms/ReadingTexts.h"
 #include "reading/TimeZoneTable.h"
@@ -32,6 +35,41 @@ TEST(LanguageChoice, SavedChoiceFirstThenTheSystemsPreferencesThenEnglish) {
     }
 }
 
+TEST(NameLetters, EnglishAsDesignedOtherLanguagesTakeEveryScript) {
+    const std::optional<RuleFailure> none;
+    const RuleFailure refused{messages::kOnlyLetters, MessageIcon::Information, BirthField::None};
+    // clang-format off
+    const struct { const char* name; const char* language; char32_t typed; char32_t kept; bool refusedRow; } rows[] = {
+        {"English capitalises a-z",        "en", U'a',     U'A',     false},
+        {"English refuses an accent",      "en", U'é',     0,        true},
+        {"English refuses Cyrillic",       "en", U'м',     0,        true},
+        {"accent capitalised",             "fr", U'é',     U'É',     false},
+        {"Cyrillic capitalised",           "ru", U'м',     U'М',     false},
+        {"Turkish dotted capital I",       "tr", U'i',     U'İ',     false},
+        {"dotted I only in Turkish",       "de", U'i',     U'I',     false},
+        {"script without case kept",       "ja", U'山',    U'山',    false},
+        {"Arabic letter kept",             "ar", U'م',     U'م',     false},
+        {"Arabic vowel mark kept",         "ar", 0x064E,   0x064E,   false},
+        {"Devanagari vowel sign kept",     "de", 0x093F,   0x093F,   false},
+        {"joiner kept",                    "ar", 0x200C,   0x200C,   false},
+        {"letter beyond U+FFFF kept",      "zh_CN", 0x20BB7, 0x20BB7, false},
+        {"space kept",                     "ru", U' ',     U' ',     false},
+        {"backspace kept",                 "ja", 8,        8,        false},
+        {"Latin digit refused",            "de", U'7',     0,        true},
+        {"Arabic-Indic digit refused",     "ar", 0x0663,   0,        true},
+        {"hyphen refused",                 "fr", U'-',     0,        true},
+        {"ideographic full stop refused",  "ja", 0x3002,   0,        true},
+        {"enclosing mark refused",         "de", 0x20DD,   0,        true},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        const KeyVerdict verdict =
+            FilterNameKeyIn(QString::fromLatin1(row.language), static_cast<int>(row.typed));
+        EXPECT_EQ(verdict.code, static_cast<int>(row.kept)) << row.name;
+        EXPECT_EQ(verdict.message, row.refusedRow ? std::optional(refused) : none) << row.name;
+    }
+}
+
 class Language : public FormTest {
   protected:
     void TearDown() override {
@@ -42,6 +80,38 @@ class Language : public FormTest {
     // The Language submenu's item for `name` (mnuLanguage_de, mnuLanguageSystem ...).
     static void Choose(frmMain& form, const char* name) { Child<QAction>(&form, name)->trigger(); }
 };
+
+// The main window's name box applies the rule of the language in use, to typed keys and to
+// what an input method commits, a letter beyond U+FFFF counting as one.
+TEST_F(Language, NameBoxTakesTheLettersOfTheLanguageInUse) {
+    // clang-format off
+    const struct { const char* language; QString committed; QString shown; bool message; } rows[] = {
+        {"en", QStringLiteral("ann"),              QStringLiteral("ANN"),              false},
+        {"en", QStringLiteral("z\U00020BB7"),      QStringLiteral("Z"),                true},
+        {"de", QStringLiteral("jürgen"),           QStringLiteral("JÜRGEN"),           false},
+        {"ja", QStringLiteral("\U00020BB7野 7"),   QStringLiteral("\U00020BB7野 "),    true},
+    };
+    // clang-format on
+    frmMain& form = ShownMainWindow();
+    auto* box = Child<QLineEdit>(&form, "txtName");
+    for (const auto& row : rows) {
+        UseLanguage(QString::fromLatin1(row.language));
+        box->clear();
+        fake.messages.shown.clear();
+        QInputMethodEvent commit;
+        commit.setCommitString(row.committed);
+        QApplication::sendEvent(box, &commit);
+        EXPECT_EQ(box->text(), row.shown) << row.language;
+        EXPECT_EQ(fake.messages.shown.size(), row.message ? 1u : 0u) << row.language;
+    }
+    UseLanguage(QStringLiteral("ru"));
+    box->clear();
+    for (const QChar letter : QStringLiteral("анна")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QApplication::sendEvent(box, &press);
+    }
+    EXPECT_EQ(box->text(), QStringLiteral("АННА"));
+}
 
 TEST_F(Language, CaptionKeepsItsFormWithTheSignInTheLanguage) {
     // clang-format off
