@@ -64,6 +64,10 @@ fortunix_add_tests(fortunix_forms_tests STYLED LINKS fortunix_forms fortunix_tes
     a11y/LayoutFitTest.cpp
     a11y/TextContrastTest.cpp
 )
+# The layout checks again at 200 %, where the fonts are drawn in twice the pixels.
+add_test(NAME LayoutFit.At200Percent COMMAND fortunix_forms_tests --gtest_filter=LayoutFit.*)
+set_tests_properties(LayoutFit.At200Percent PROPERTIES
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 
 # Reading sheets written by the result window's commands, read back with pdftotext on the
 # build machine (through the emulator for a Windows build: the PDFs are Windows-made).

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>التوقيت الصيفي المركزي (أمريكا الشمالية),CDT,-5.0</translation>
+        <translation>التوقيت الصيفي المركزي,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>التوقيت القياسي المركزي (أمريكا الشمالية),CST,-6.0</translation>
+        <translation>التوقيت القياسي المركزي,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>التوقيت الحربي المركزي (أمريكا الشمالية),CWT,-5.0</translation>
+        <translation>التوقيت الحربي المركزي,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>التوقيت الصيفي الشرقي (أمريكا الشمالية),EDT,-4.0</translation>
+        <translation>التوقيت الصيفي الشرقي,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>التوقيت القياسي الشرقي (أمريكا الشمالية),EST,-5.0</translation>
+        <translation>التوقيت القياسي الشرقي,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>التوقيت الحربي الشرقي (أمريكا الشمالية),EWT,-4.0</translation>
+        <translation>التوقيت الحربي الشرقي,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -285,15 +285,15 @@
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>التوقيت الصيفي الجبلي (أمريكا الشمالية),MDT,-6.0</translation>
+        <translation>التوقيت الصيفي الجبلي,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation>التوقيت القياسي الجبلي (أمريكا الشمالية),MST,-7.0</translation>
+        <translation>التوقيت القياسي الجبلي,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation>التوقيت الحربي الجبلي (أمريكا الشمالية),MWT,-6.0</translation>
+        <translation>التوقيت الحربي الجبلي,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Central-Sommerzeit (Nordamerika),CDT,-5.0</translation>
+        <translation>Central-Sommerzeit,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>Central-Normalzeit (Nordamerika),CST,-6.0</translation>
+        <translation>Central-Normalzeit,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>Central-Kriegszeit (Nordamerika),CWT,-5.0</translation>
+        <translation>Central-Kriegszeit,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Eastern-Sommerzeit (Nordamerika),EDT,-4.0</translation>
+        <translation>Eastern-Sommerzeit,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Eastern-Normalzeit (Nordamerika),EST,-5.0</translation>
+        <translation>Eastern-Normalzeit,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Eastern-Kriegszeit (Nordamerika),EWT,-4.0</translation>
+        <translation>Eastern-Kriegszeit,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -285,15 +285,15 @@
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>Mountain-Sommerzeit (Nordamerika),MDT,-6.0</translation>
+        <translation>Mountain-Sommerzeit,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation>Mountain-Normalzeit (Nordamerika),MST,-7.0</translation>
+        <translation>Mountain-Normalzeit,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation>Mountain-Kriegszeit (Nordamerika),MWT,-6.0</translation>
+        <translation>Mountain-Kriegszeit,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>
@@ -325,15 +325,15 @@
     </message>
     <message>
         <source>Pacific Daylight Time,PDT,-7.0</source>
-        <translation>Pazifik-Sommerzeit (Nordamerika),PDT,-7.0</translation>
+        <translation>Pazifik-Sommerzeit,PDT,-7.0</translation>
     </message>
     <message>
         <source>Pacific Standard Time,PST,-8.0</source>
-        <translation>Pazifik-Normalzeit (Nordamerika),PST,-8.0</translation>
+        <translation>Pazifik-Normalzeit,PST,-8.0</translation>
     </message>
     <message>
         <source>Pacific War Time,PWT,-7.0</source>
-        <translation>Pazifik-Kriegszeit (Nordamerika),PWT,-7.0</translation>
+        <translation>Pazifik-Kriegszeit,PWT,-7.0</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SAD,+10.5</source>

@@ -113,7 +113,7 @@
     <name>TimeZone</name>
     <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
-        <translation>Horario de verano de Alaska/Hawái,AHDT,-9.0</translation>
+        <translation>Hora de verano de Alaska/Hawái,AHDT,-9.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii Standard Time,AHST,-10.0</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Australian Central Daylight Time,ACDT,+10.5</source>
-        <translation>Horario de verano de Australia central,ACDT,+10.5</translation>
+        <translation>Hora de verano de Australia central,ACDT,+10.5</translation>
     </message>
     <message>
         <source>Australian Central Standard Time,ACST,+9.5</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
-        <translation>Horario de verano de Australia oriental,AEDT,+11.0</translation>
+        <translation>Hora de verano de Australia oriental,AEDT,+11.0</translation>
     </message>
     <message>
         <source>Australian Eastern Standard Time,AEST,+10.0</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Australian Western Daylight Time,AWDT,+9.0</source>
-        <translation>Horario de verano de Australia occidental,AWDT,+9.0</translation>
+        <translation>Hora de verano de Australia occidental,AWDT,+9.0</translation>
     </message>
     <message>
         <source>Australian Western Standard Time,AWST,+8.0</source>
@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>British Double Summer Time,BDST,+2.0</source>
-        <translation>Doble horario de verano británico,BDST,+2.0</translation>
+        <translation>Doble hora de verano británico,BDST,+2.0</translation>
     </message>
     <message>
         <source>British Summer Time,BST,+1.0</source>
-        <translation>Horario de verano británico,BST,+1.0</translation>
+        <translation>Hora de verano británico,BST,+1.0</translation>
     </message>
     <message>
         <source>British War Time,BWT,+2.0</source>
@@ -185,11 +185,11 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Horario de verano central (Norteamérica),CDT,-5.0</translation>
+        <translation>Hora de verano central,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
-        <translation>Horario de verano de Europa central,CED,+2.0</translation>
+        <translation>Hora de verano de Europa central,CED,+2.0</translation>
     </message>
     <message>
         <source>Central European Time,CET,+1.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>Hora estándar central (Norteamérica),CST,-6.0</translation>
+        <translation>Hora estándar central,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>Hora de guerra central (Norteamérica),CWT,-5.0</translation>
+        <translation>Hora de guerra central,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,11 +209,11 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Horario de verano del este (Norteamérica),EDT,-4.0</translation>
+        <translation>Hora de verano del este,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
-        <translation>Horario de verano de Europa oriental,EED,+3.0</translation>
+        <translation>Hora de verano de Europa oriental,EED,+3.0</translation>
     </message>
     <message>
         <source>Eastern European Time,EET,+2.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Hora estándar del este (Norteamérica),EST,-5.0</translation>
+        <translation>Hora estándar del este,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Hora de guerra del este (Norteamérica),EWT,-4.0</translation>
+        <translation>Hora de guerra del este,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Hawaiian Daylight Time,HDT,-9.5</source>
-        <translation>Horario de verano de Hawái,HDT,-9.5</translation>
+        <translation>Hora de verano de Hawái,HDT,-9.5</translation>
     </message>
     <message>
         <source>Hawaiian Standard Time,HST,-10.5</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Int'l Date Line East,IDLE,+12.0</source>
-        <translation>Línea internacional de cambio de fecha, este,IDLE,+12.0</translation>
+        <translation>Línea de cambio de fecha, este,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int'l Date Line West,IDLW,-12.0</source>
-        <translation>Línea internacional de cambio de fecha, oeste,IDLW,-12.0</translation>
+        <translation>Línea de cambio de fecha, oeste,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Middle European Daylight Time,MED,+2.0</source>
-        <translation>Horario de verano de Europa media,MED,+2.0</translation>
+        <translation>Hora de verano de Europa media,MED,+2.0</translation>
     </message>
     <message>
         <source>Middle European Time,MET,+1.0</source>
@@ -285,19 +285,19 @@
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>Horario de verano de las Montañas Rocosas,MDT,-6.0</translation>
+        <translation>Hora de verano de la Montaña,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation>Hora estándar de las Montañas Rocosas,MST,-7.0</translation>
+        <translation>Hora estándar de la Montaña,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation>Hora de guerra de las Montañas Rocosas,MWT,-6.0</translation>
+        <translation>Hora de guerra de la Montaña,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>
-        <translation>Horario de verano de Nueva Zelanda,NZST,+13.0</translation>
+        <translation>Hora de verano de Nueva Zelanda,NZST,+13.0</translation>
     </message>
     <message>
         <source>New Zealand Std Time,NZT,+12.0</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>New Zealand Summer Time,NZS,+12.5</source>
-        <translation>Horario de verano de Nueva Zelanda,NZS,+12.5</translation>
+        <translation>Hora de verano de Nueva Zelanda,NZS,+12.5</translation>
     </message>
     <message>
         <source>New Zealand Time,NZ,+11.5</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Pacific Daylight Time,PDT,-7.0</source>
-        <translation>Horario de verano del Pacífico,PDT,-7.0</translation>
+        <translation>Hora de verano del Pacífico,PDT,-7.0</translation>
     </message>
     <message>
         <source>Pacific Standard Time,PST,-8.0</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>South Australia Daylight Time,SAD,+10.5</source>
-        <translation>Horario de verano de Australia Meridional,SAD,+10.5</translation>
+        <translation>Hora de verano de Australia Meridional,SAD,+10.5</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SDT,+10.5</source>
-        <translation>Horario de verano de Australia Meridional,SDT,+10.5</translation>
+        <translation>Hora de verano de Australia Meridional,SDT,+10.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAST,+9.5</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Yukon Daylight Time,YDT,-8.0</source>
-        <translation>Horario de verano del Yukón,YDT,-8.0</translation>
+        <translation>Hora de verano del Yukón,YDT,-8.0</translation>
     </message>
     <message>
         <source>Yukon Standard Time,YST,-9.0</source>

@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Alaska/Hawaii War Time,AHWT,-9.0</source>
-        <translation>Heure de guerre de l'Alaska/Hawaï,AHWT,-9.0</translation>
+        <translation>Heure de guerre Alaska/Hawaï,AHWT,-9.0</translation>
     </message>
     <message>
         <source>Atlantic Standard Time,AST,-4.0</source>
@@ -133,27 +133,27 @@
     </message>
     <message>
         <source>Australian Central Daylight Time,ACDT,+10.5</source>
-        <translation>Heure d'été du centre de l'Australie,ACDT,+10.5</translation>
+        <translation>Heure d'été du Centre australien,ACDT,+10.5</translation>
     </message>
     <message>
         <source>Australian Central Standard Time,ACST,+9.5</source>
-        <translation>Heure normale du centre de l'Australie,ACST,+9.5</translation>
+        <translation>Heure normale du Centre australien,ACST,+9.5</translation>
     </message>
     <message>
         <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
-        <translation>Heure d'été de l'est de l'Australie,AEDT,+11.0</translation>
+        <translation>Heure d'été de l'Est australien,AEDT,+11.0</translation>
     </message>
     <message>
         <source>Australian Eastern Standard Time,AEST,+10.0</source>
-        <translation>Heure normale de l'est de l'Australie,AEST,+10.0</translation>
+        <translation>Heure normale de l'Est australien,AEST,+10.0</translation>
     </message>
     <message>
         <source>Australian Western Daylight Time,AWDT,+9.0</source>
-        <translation>Heure d'été de l'ouest de l'Australie,AWDT,+9.0</translation>
+        <translation>Heure d'été de l'Ouest australien,AWDT,+9.0</translation>
     </message>
     <message>
         <source>Australian Western Standard Time,AWST,+8.0</source>
-        <translation>Heure normale de l'ouest de l'Australie,AWST,+8.0</translation>
+        <translation>Heure normale de l'Ouest australien,AWST,+8.0</translation>
     </message>
     <message>
         <source>Azores Time, AT, -2.0</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Heure d'été du Centre (Amérique du Nord),CDT,-5.0</translation>
+        <translation>Heure d'été du Centre,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>Heure normale du Centre (Amérique du Nord),CST,-6.0</translation>
+        <translation>Heure normale du Centre,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>Heure de guerre du Centre (Amérique du Nord),CWT,-5.0</translation>
+        <translation>Heure de guerre du Centre,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Heure d'été de l'Est (Amérique du Nord),EDT,-4.0</translation>
+        <translation>Heure d'été de l'Est,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Heure normale de l'Est (Amérique du Nord),EST,-5.0</translation>
+        <translation>Heure normale de l'Est,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Heure de guerre de l'Est (Amérique du Nord),EWT,-4.0</translation>
+        <translation>Heure de guerre de l'Est,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Int'l Date Line East,IDLE,+12.0</source>
-        <translation>Ligne de changement de date, est,IDLE,+12.0</translation>
+        <translation>Ligne de date, est,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int'l Date Line West,IDLW,-12.0</source>
-        <translation>Ligne de changement de date, ouest,IDLW,-12.0</translation>
+        <translation>Ligne de date, ouest,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Ora legale centrale (Nord America),CDT,-5.0</translation>
+        <translation>Ora legale centrale,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>Ora solare centrale (Nord America),CST,-6.0</translation>
+        <translation>Ora solare centrale,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>Ora di guerra centrale (Nord America),CWT,-5.0</translation>
+        <translation>Ora di guerra centrale,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Ora legale orientale (Nord America),EDT,-4.0</translation>
+        <translation>Ora legale orientale,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Ora solare orientale (Nord America),EST,-5.0</translation>
+        <translation>Ora solare orientale,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Ora di guerra orientale (Nord America),EWT,-4.0</translation>
+        <translation>Ora di guerra orientale,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Int'l Date Line East,IDLE,+12.0</source>
-        <translation>Linea internazionale del cambio di data, est,IDLE,+12.0</translation>
+        <translation>Linea del cambio di data, est,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int'l Date Line West,IDLW,-12.0</source>
-        <translation>Linea internazionale del cambio di data, ovest,IDLW,-12.0</translation>
+        <translation>Linea del cambio di data, ovest,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
@@ -285,15 +285,15 @@
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>Ora legale delle Montagne Rocciose,MDT,-6.0</translation>
+        <translation>Ora legale delle Montagne,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation>Ora solare delle Montagne Rocciose,MST,-7.0</translation>
+        <translation>Ora solare delle Montagne,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation>Ora di guerra delle Montagne Rocciose,MWT,-6.0</translation>
+        <translation>Ora di guerra delle Montagne,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>

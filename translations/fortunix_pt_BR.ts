@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Horário de verão central (América do Norte),CDT,-5.0</translation>
+        <translation>Horário de verão central,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>Hora padrão central (América do Norte),CST,-6.0</translation>
+        <translation>Hora padrão central,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>Hora de guerra central (América do Norte),CWT,-5.0</translation>
+        <translation>Hora de guerra central,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Horário de verão do leste (América do Norte),EDT,-4.0</translation>
+        <translation>Horário de verão do leste,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Hora padrão do leste (América do Norte),EST,-5.0</translation>
+        <translation>Hora padrão do leste,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Hora de guerra do leste (América do Norte),EWT,-4.0</translation>
+        <translation>Hora de guerra do leste,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Int'l Date Line East,IDLE,+12.0</source>
-        <translation>Linha Internacional de Data, leste,IDLE,+12.0</translation>
+        <translation>Linha de Data, leste,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int'l Date Line West,IDLW,-12.0</source>
-        <translation>Linha Internacional de Data, oeste,IDLW,-12.0</translation>
+        <translation>Linha de Data, oeste,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
@@ -285,15 +285,15 @@
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>Horário de verão das Montanhas Rochosas,MDT,-6.0</translation>
+        <translation>Horário de verão das Montanhas,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation>Hora padrão das Montanhas Rochosas,MST,-7.0</translation>
+        <translation>Hora padrão das Montanhas,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation>Hora de guerra das Montanhas Rochosas,MWT,-6.0</translation>
+        <translation>Hora de guerra das Montanhas,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>

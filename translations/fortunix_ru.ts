@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Alaska/Hawaii Standard Time,AHST,-10.0</source>
-        <translation>Стандартное время Аляски/Гавайев,AHST,-10.0</translation>
+        <translation>Время Аляски/Гавайев,AHST,-10.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii War Time,AHWT,-9.0</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Atlantic Standard Time,AST,-4.0</source>
-        <translation>Атлантическое стандартное время,AST,-4.0</translation>
+        <translation>Атлантическое время,AST,-4.0</translation>
     </message>
     <message>
         <source>Atlantic War Time,AWT,-3.0</source>
@@ -133,27 +133,27 @@
     </message>
     <message>
         <source>Australian Central Daylight Time,ACDT,+10.5</source>
-        <translation>Летнее время Центральной Австралии,ACDT,+10.5</translation>
+        <translation>Летнее время Центр. Австралии,ACDT,+10.5</translation>
     </message>
     <message>
         <source>Australian Central Standard Time,ACST,+9.5</source>
-        <translation>Стандартное время Центральной Австралии,ACST,+9.5</translation>
+        <translation>Центральноавстралийское время,ACST,+9.5</translation>
     </message>
     <message>
         <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
-        <translation>Летнее время Восточной Австралии,AEDT,+11.0</translation>
+        <translation>Летнее время Вост. Австралии,AEDT,+11.0</translation>
     </message>
     <message>
         <source>Australian Eastern Standard Time,AEST,+10.0</source>
-        <translation>Стандартное время Восточной Австралии,AEST,+10.0</translation>
+        <translation>Восточноавстралийское время,AEST,+10.0</translation>
     </message>
     <message>
         <source>Australian Western Daylight Time,AWDT,+9.0</source>
-        <translation>Летнее время Западной Австралии,AWDT,+9.0</translation>
+        <translation>Летнее время Зап. Австралии,AWDT,+9.0</translation>
     </message>
     <message>
         <source>Australian Western Standard Time,AWST,+8.0</source>
-        <translation>Стандартное время Западной Австралии,AWST,+8.0</translation>
+        <translation>Западноавстралийское время,AWST,+8.0</translation>
     </message>
     <message>
         <source>Azores Time, AT, -2.0</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Bering Standard Time,BET,-11.0</source>
-        <translation>Стандартное время Берингова моря,BET,-11.0</translation>
+        <translation>Берингово время,BET,-11.0</translation>
     </message>
     <message>
         <source>Brazil Zone 2,BZT2,-3.0</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Центральное летнее время (Северная Америка),CDT,-5.0</translation>
+        <translation>Центральное летнее время,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>Центральное стандартное время (Северная Америка),CST,-6.0</translation>
+        <translation>Центральное время,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>Центральное военное время (Северная Америка),CWT,-5.0</translation>
+        <translation>Центральное военное время,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Восточное летнее время (Северная Америка),EDT,-4.0</translation>
+        <translation>Восточное летнее время,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Восточное стандартное время (Северная Америка),EST,-5.0</translation>
+        <translation>Восточное время,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Восточное военное время (Северная Америка),EWT,-4.0</translation>
+        <translation>Восточное военное время,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -285,15 +285,15 @@
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>Горное летнее время (Северная Америка),MDT,-6.0</translation>
+        <translation>Горное летнее время,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation>Горное стандартное время (Северная Америка),MST,-7.0</translation>
+        <translation>Горное время,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation>Горное военное время (Северная Америка),MWT,-6.0</translation>
+        <translation>Горное военное время,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>New Zealand Std Time,NZT,+12.0</source>
-        <translation>Стандартное время Новой Зеландии,NZT,+12.0</translation>
+        <translation>Новозеландское время,NZT,+12.0</translation>
     </message>
     <message>
         <source>New Zealand Summer Time,NZS,+12.5</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Newfoundland Standard Time,NST,-3.5</source>
-        <translation>Стандартное время Ньюфаундленда,NST,-3.5</translation>
+        <translation>Время Ньюфаундленда,NST,-3.5</translation>
     </message>
     <message>
         <source>Nome Time, NT, -11.0</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Pacific Standard Time,PST,-8.0</source>
-        <translation>Тихоокеанское стандартное время,PST,-8.0</translation>
+        <translation>Тихоокеанское время,PST,-8.0</translation>
     </message>
     <message>
         <source>Pacific War Time,PWT,-7.0</source>
@@ -345,11 +345,11 @@
     </message>
     <message>
         <source>South Australia Standard Time,SAST,+9.5</source>
-        <translation>Стандартное время Южной Австралии,SAST,+9.5</translation>
+        <translation>Южноавстралийское время,SAST,+9.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAT,+9.5</source>
-        <translation>Стандартное время Южной Австралии,SAT,+9.5</translation>
+        <translation>Южноавстралийское время,SAT,+9.5</translation>
     </message>
     <message>
         <source>South Sumatra Time,SST,+7.0</source>

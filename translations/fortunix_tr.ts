@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Merkezi Yaz Saati (Kuzey Amerika),CDT,-5.0</translation>
+        <translation>Merkezi Yaz Saati,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
-        <translation>Merkezi Standart Saati (Kuzey Amerika),CST,-6.0</translation>
+        <translation>Merkezi Standart Saati,CST,-6.0</translation>
     </message>
     <message>
         <source>Central War Time,CWT,-5.0</source>
-        <translation>Merkezi Savaş Saati (Kuzey Amerika),CWT,-5.0</translation>
+        <translation>Merkezi Savaş Saati,CWT,-5.0</translation>
     </message>
     <message>
         <source>China Coast Time,CCT,+8.0</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Doğu Yaz Saati (Kuzey Amerika),EDT,-4.0</translation>
+        <translation>Doğu Yaz Saati,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Doğu Standart Saati (Kuzey Amerika),EST,-5.0</translation>
+        <translation>Doğu Standart Saati,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Doğu Savaş Saati (Kuzey Amerika),EWT,-4.0</translation>
+        <translation>Doğu Savaş Saati,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -285,15 +285,15 @@
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>Dağ Yaz Saati (Kuzey Amerika),MDT,-6.0</translation>
+        <translation>Dağ Yaz Saati,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
-        <translation>Dağ Standart Saati (Kuzey Amerika),MST,-7.0</translation>
+        <translation>Dağ Standart Saati,MST,-7.0</translation>
     </message>
     <message>
         <source>Mountain War Time,MWT,-6.0</source>
-        <translation>Dağ Savaş Saati (Kuzey Amerika),MWT,-6.0</translation>
+        <translation>Dağ Savaş Saati,MWT,-6.0</translation>
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>

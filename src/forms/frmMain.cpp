@@ -58,6 +58,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     BuildOfferStrip(client);
     SetTabOrder();
     NameControls();
+    FitZoneListToLanguage();
     FixWindowSize(this);
 
     Form_Load();
@@ -293,6 +294,7 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
 
 void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
+        FitZoneListToLanguage();
         for (int row = 0; row < cmbTimeZone_->count(); ++row) {
             cmbTimeZone_->setItemText(row, TimeZoneListText(row));
         }

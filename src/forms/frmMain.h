@@ -59,6 +59,7 @@ class frmMain : public QMainWindow {
     void BuildOfferStrip(QWidget* client);
     void SetTabOrder();
     void NameControls();
+    void FitZoneListToLanguage();
 
     void Form_Load();
     // The birth data as the controls hold it, for the checks and the reading.

@@ -16,6 +16,7 @@
 #include "forms/LanguageMenu.h"
 #include "forms/LinkStrips.h"
 #include "forms/NameLetters.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/RecentBirthsMenu.h"
 #include "forms/SharedMenus.h"
 #include "forms/frmMain.h"
@@ -23,6 +24,7 @@
 #include "widgets/Appearance.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyPressFilter.h"
+#include "widgets/Twips.h"
 
 namespace fortunix {
 
@@ -35,6 +37,13 @@ const QColor kCaptionBlack{0, 0, 0};
 const ControlColours kInputColours{kMintGreen, kVioletText};
 const ControlColours kSkyInputColours{kSkyBlue, kVioletText};
 const ControlColours kCoordinateColours{kSkyBlue, kNavyText};
+
+// The zone frame and its list as designed. Zone names in other languages run longer than the
+// English ones: there both reach further right, to the panel's margin, rather than cut the
+// names short.
+constexpr TwipsBox kZoneFrameBox{840, 1320, 4815, 1095};
+constexpr TwipsBox kZoneListBox{120, 600, 4335, 315};
+constexpr int kZoneWidening = 765;
 
 // A caption that a font broader than Verdana makes wider than its box grows to the right,
 // into the free space beside it, rather than lose its last letter.
@@ -114,12 +123,11 @@ void frmMain::BuildInputPanel(QWidget* client) {
     cboSS_ = DropDownList(panel, "cboSS", {3900, 960, 735, 315}, kInputColours);
 
     const ControlColours frame{kMintGreen, std::nullopt};
-    QGroupBox* zone =
-        Frame(panel, "fraZone", QStringLiteral("Zone"), {840, 1320, 4815, 1095}, frame);
+    QGroupBox* zone = Frame(panel, "fraZone", QStringLiteral("Zone"), kZoneFrameBox, frame);
     chkDST_ = CheckBox(zone, "chkDST", QStringLiteral("Daylight Saving Time"),
                        {2040, 240, 2415, 375}, kInputColours);
     chkDST_->setFont(ProgramFont(8.25, /*bold=*/true));
-    cmbTimeZone_ = DropDownList(zone, "cmbTimeZone", {120, 600, 4335, 315}, kSkyInputColours);
+    cmbTimeZone_ = DropDownList(zone, "cmbTimeZone", kZoneListBox, kSkyInputColours);
 
     QGroupBox* latitude =
         Frame(panel, "fraLatitude", QStringLiteral("Latitude"), {840, 2475, 2415, 855}, frame);
@@ -167,6 +175,15 @@ void frmMain::BuildInputPanel(QWidget* client) {
     cmdRashi_->setFont(ProgramFont(8.25, /*bold=*/true));
     connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+}
+
+void frmMain::FitZoneListToLanguage() {
+    const int widening = LanguageInUse() == QLatin1String(kEnglish) ? 0 : kZoneWidening;
+    const auto place = [widening](QWidget* control, const TwipsBox& box) {
+        control->setGeometry(TwipsRect(box.left, box.top, box.width + widening, box.height));
+    };
+    place(cmbTimeZone_->parentWidget(), kZoneFrameBox);
+    place(cmbTimeZone_, kZoneListBox);
 }
 
 void frmMain::BuildOfferStrip(QWidget* client) {
