@@ -64,6 +64,16 @@ fortunix_add_tests(fortunix_forms_tests STYLED LINKS fortunix_forms fortunix_tes
     a11y/LayoutFitTest.cpp
     a11y/TextContrastTest.cpp
 )
+# Every .ts file complete against lupdate's extraction from the code as it is.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+add_test(NAME translations.every_text_translated_in_every_language
+         COMMAND ${CMAKE_COMMAND} -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+                 -DSOURCES_LIST=${PROJECT_BINARY_DIR}/translations/lupdate-sources.lst
+                 -DTS_DIR=${PROJECT_SOURCE_DIR}/translations
+                 -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/translations-check
+                 "-DOPTIONS=${FORTUNIX_LUPDATE_OPTIONS}"
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/translations/TranslationsComplete.cmake)
+
 # The layout checks again at 200 %, where the fonts are drawn in twice the pixels.
 add_test(NAME LayoutFit.At200Percent COMMAND fortunix_forms_tests --gtest_filter=LayoutFit.*)
 set_tests_properties(LayoutFit.At200Percent PROPERTIES
