@@ -64,6 +64,8 @@ fortunix_add_tests(fortunix_forms_tests STYLED LINKS fortunix_forms fortunix_tes
     a11y/LayoutFitTest.cpp
     a11y/TextContrastTest.cpp
 )
+target_compile_definitions(fortunix_forms_tests PRIVATE
+    FORTUNIX_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/translations")
 # Every .ts file complete against lupdate's extraction from the code as it is.
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 add_test(NAME translations.every_text_translated_in_every_language

@@ -1,6 +1,9 @@
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include "forms/FormTestSupport.h"
 #include "forms/NameLetters.h"
@@ -67,6 +70,45 @@ TEST(NameLetters, EnglishAsDesignedOtherLanguagesTakeEveryScript) {
             FilterNameKeyIn(QString::fromLatin1(row.language), static_cast<int>(row.typed));
         EXPECT_EQ(verdict.code, static_cast<int>(row.kept)) << row.name;
         EXPECT_EQ(verdict.message, row.refusedRow ? std::optional(refused) : none) << row.name;
+    }
+}
+
+// A translation that drops or adds a placeholder shows the wrong value or a stray "%2": every
+// translation of every language keeps exactly the placeholders of its English text.
+TEST(TranslationSources, EveryTranslationKeepsThePlaceholdersOfItsText) {
+    const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    const auto placeholders = [&placeholder](const QString& text) {
+        QStringList found;
+        for (const QRegularExpressionMatch& match : placeholder.globalMatch(text)) {
+            found.append(match.captured());
+        }
+        found.sort();
+        return found;
+    };
+    for (const ProgramLanguage& language : TranslatedLanguages()) {
+        QFile file(QStringLiteral(FORTUNIX_TRANSLATIONS_DIR "/fortunix_%1.ts")
+                       .arg(QString::fromLatin1(language.code)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << language.code;
+        QXmlStreamReader ts(&file);
+        QString source;
+        int messages = 0;
+        while (!ts.atEnd()) {
+            if (ts.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (ts.name() == u"source") {
+                source = ts.readElementText();
+            } else if (ts.name() == u"translation") {
+                const QString translation = ts.readElementText();
+                EXPECT_FALSE(translation.isEmpty())
+                    << language.code << ": " << source.toStdString();
+                EXPECT_EQ(placeholders(translation), placeholders(source))
+                    << language.code << ": " << source.toStdString();
+                ++messages;
+            }
+        }
+        EXPECT_FALSE(ts.hasError()) << language.code;
+        EXPECT_GT(messages, 0) << language.code;
     }
 }
 
