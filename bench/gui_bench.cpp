@@ -146,7 +146,7 @@ void BM_SheetToPdf(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.filePath("reading.pdf");
     for (auto _ : state) {
-        if (WriteReadingPdf(path, sheet, QDate(2026, 12, 7))) {
+        if (WriteReadingPdf(path, sheet, QDate(2026, 12, 7), QPageSize(QPageSize::A4))) {
             state.SkipWithError("the PDF could not be written");
         }
     }

@@ -14,6 +14,7 @@ target_link_libraries(fortunix_styled_test_main PUBLIC GTest::gtest Qt6::Widgets
 
 fortunix_add_tests(fortunix_platform_tests WINDOWS LINKS fortunix_platform SOURCES
     platform/InstanceLockTest.cpp
+    platform/PaperSizesTest.cpp
     platform/ProgramInfoTest.cpp
     platform/RunningCopyMarkerTest.cpp
 )
@@ -94,6 +95,7 @@ if(FORTUNIX_PDFTOTEXT AND FORTUNIX_PDFINFO)
                      "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
                      -DPDFTOTEXT=${FORTUNIX_PDFTOTEXT} -DPDFINFO=${FORTUNIX_PDFINFO}
                      -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}
+                     "-DPROGRAM=${PROJECT_NAME} ${PROJECT_VERSION}"
                      -P ${CMAKE_CURRENT_SOURCE_DIR}/forms/SheetPdfText.cmake)
     set_tests_properties(forms.reading_sheet_pdf_holds_every_field PROPERTIES
                          ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

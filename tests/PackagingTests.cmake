@@ -10,5 +10,6 @@ add_test(NAME packaging.metainfo_validates
 add_test(NAME packaging.deb_installs_runs_and_uninstalls
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging/deb_package_test.sh ${PROJECT_BINARY_DIR}
                  "${PROJECT_NAME} v${PROJECT_VERSION}")
+# Skipped (77) while the user's own Fortunix runs: the installed copy cannot start beside it.
 set_tests_properties(packaging.deb_installs_runs_and_uninstalls PROPERTIES
-                     TIMEOUT 180 RESOURCE_LOCK system_package)
+                     TIMEOUT 180 RESOURCE_LOCK system_package SKIP_RETURN_CODE 77)

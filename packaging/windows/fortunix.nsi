@@ -1,19 +1,25 @@
 ; The Windows installer of Fortunix: Fortunix-<version>-setup.exe.
 ; Installs for the current user (the default; no administrator rights) or for all users of the
 ; computer, adds a Start-menu entry and an entry in Apps & features, and its uninstaller removes
-; exactly the files it installed, the entries and the current user's settings.
+; exactly the files it installed, the entries and the current user's settings; the user's
+; recent births only when asked to.
 ;   /S                      silent
-;   /AllUsers, /CurrentUser the kind of installation (the first page's choice)
-;   /D=<folder>             the installation folder; last on the command line, unquoted
+;   /AllUsers, /CurrentUser the kind of installation (the first page's choice; without either,
+;                           the kind that is installed)
+;   /D=<folder>             the installation folder; last on the command line, unquoted or
+;                           quoted as Windows quotes arguments (/D="C:\A Folder\Fortunix")
 ;   /Alongside              install even when Fortunix is installed the other way already
-;   uninstall.exe [/S]      removal; the entry's commands name the kind of installation
-; Exit statuses: 0 done; 1 cancelled by the user; 2 failed; 3 Fortunix or one of its files is
-; in use; 4 Fortunix is installed the other way, or of this kind in another folder; 5 the
-; administrator rights for an all-users installation were refused. Whatever the reason, an
+;   uninstall.exe [/S] [/RemoveUserData]
+;                           removal; the entry's commands name the kind of installation;
+;                           /RemoveUserData also removes the recent births of the user who runs
+;                           it (the first page offers it, unticked)
+; Exit statuses: 0 done; 1 cancelled by the user; 2 failed, or /D= without a full path; 3
+; Fortunix or one of its files is in use; 4 Fortunix is installed the other way, or of this kind
+; in another folder; 5 the administrator rights for an all-users installation were refused. Whatever the reason, an
 ; installation or removal that fails changes nothing.
 ; Built by packaging/windows/BuildInstaller.cmake, which defines PRODUCT (the program's name),
-; VERSION, VENDOR, FILES (the macros over the installed tree), ICON, WIZARD_BITMAP, RUNNING_MUTEX
-; and OUTFILE.
+; VERSION, VENDOR, FILES (the macros over the installed tree), INSTALLED_KB (their size), ICON,
+; WIZARD_BITMAP, RUNNING_MUTEX and OUTFILE.
 
 Unicode true
 Target amd64-unicode  ; a 64-bit installer for a 64-bit program
@@ -63,10 +69,13 @@ Var NewFiles        ; where the new files are written first
 Var Failed          ; the first file that could not be opened or moved; empty if none
 Var AllUsersButton
 Var CurrentUserButton
+Var RemoveUserData  ; 1 when the uninstaller also removes the user's recent births
+Var RemoveUserDataBox
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\fortunix.exe"
 
 Page custom ModePageShow ModePageLeave
@@ -77,10 +86,13 @@ Page custom ModePageShow ModePageLeave
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW PageShow
 !insertmacro MUI_PAGE_FINISH
-!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.PageShow
-!insertmacro MUI_UNPAGE_CONFIRM
+UninstPage custom un.ConfirmPageShow un.ConfirmPageLeave
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW un.PageShow
 !insertmacro MUI_UNPAGE_INSTFILES
+; A last page of its own: once done, the progress page takes the title back with the space
+; that the Modern UI puts after it, after any function of the page has run.
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.PageShow
+!insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "English"
 
 ; FORTUNIX_EXTRACT_FILES, FORTUNIX_FOR_EACH_FILE and FORTUNIX_FOR_EACH_FOLDER, over the
@@ -330,6 +342,18 @@ Function .onInit
         StrCpy $Elevated 1
         Call RequireAdministrator
     ${EndIf}
+    ; Without a choice on the command line, the kind that is installed, when only one is.
+    ${If} $ModeGiven != 1
+        ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+        ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+        ${If} $R1 != ""
+        ${AndIf} $R2 == ""
+            StrCpy $Mode "AllUsers"
+        ${EndIf}
+    ${EndIf}
+    ${If} $INSTDIR == ""
+        Call ReadQuotedFolder
+    ${EndIf}
     ${If} $INSTDIR != ""
         StrCpy $FolderGiven 1
     ${EndIf}
@@ -354,6 +378,39 @@ Function .onInit
             Quit
         ${EndIf}
     ${EndIf}
+FunctionEnd
+
+; A /D= that the installer's own reading leaves out: quoted as Windows quotes an argument,
+; /D="C:\A Folder" or "/D=C:\A Folder". Windows' own parsing of the command line gives the
+; folder; one that is not a full path ends the installer with a message.
+Function ReadQuotedFolder
+    System::Call 'kernel32::GetCommandLineW() p .R1'
+    System::Call 'shell32::CommandLineToArgvW(p R1, *i .R2) p .R3'
+    StrCpy $R0 ""
+    IntOp $R2 $R2 - 1
+    ${For} $R4 1 $R2
+        IntOp $R5 $R4 * 8  ; the size of a pointer in this 64-bit installer
+        IntPtrOp $R5 $R3 + $R5
+        System::Call "*$R5(p .R6)"
+        System::Call 'kernel32::lstrcpynW(w .R7, p R6, i ${NSIS_MAX_STRLEN})'
+        StrCpy $R8 $R7 3
+        ${If} $R8 S== "/D="
+            StrCpy $R0 $R7 "" 3
+        ${EndIf}
+    ${Next}
+    System::Call 'kernel32::LocalFree(p R3)'
+    ${If} $R0 == ""
+        Return
+    ${EndIf}
+    StrCpy $R8 $R0 2 1
+    StrCpy $R9 $R0 2
+    ${If} $R8 != ":\"
+    ${AndIf} $R9 != "\\"
+        MessageBox MB_OK|MB_ICONSTOP "The installation folder after /D= is not a full path:$\r$\n$R0$\r$\n$\r$\nWrite /D= last on the command line, followed by the folder's full path, for example:$\r$\n/D=C:\Program Files\${PRODUCT}" /SD IDOK
+        SetErrorLevel ${EXIT_FAILED}
+        Quit
+    ${EndIf}
+    StrCpy $INSTDIR $R0
 FunctionEnd
 
 Function .onInstFailed
@@ -578,6 +635,9 @@ Function InstallThroughAdministratorCopy
 FunctionEnd
 
 Section "Fortunix"
+    ; What the files take once installed: they are written by a function, where NSIS counts
+    ; nothing.
+    AddSize ${INSTALLED_KB}
     ; Asked again: the program may have been started since the installer was.
     Call WaitUntilFortunixIsClosed
     ${If} $R0 != 0
@@ -624,6 +684,11 @@ Function un.onInit
         StrCpy $Mode "CurrentUser"
     ${EndIf}
     ClearErrors
+    ${GetOptions} $R0 "/RemoveUserData" $R1
+    ${IfNot} ${Errors}
+        StrCpy $RemoveUserData 1
+    ${EndIf}
+    ClearErrors
     ${GetOptions} $R0 "/Elevated" $R1
     ${IfNot} ${Errors}
         StrCpy $Elevated 1
@@ -635,6 +700,9 @@ Function un.onInit
         StrCpy $R1 "/AllUsers /Elevated"
         ${If} ${Silent}
             StrCpy $R1 "$R1 /S"
+        ${EndIf}
+        ${If} $RemoveUserData == 1
+            StrCpy $R1 "$R1 /RemoveUserData"
         ${EndIf}
         Push "$R1 _?=$INSTDIR"
         Call un.RunWithAdministratorRights
@@ -651,6 +719,36 @@ Function un.onInit
     ${If} $R0 != 0
         SetErrorLevel ${EXIT_IN_USE}
         Quit
+    ${EndIf}
+FunctionEnd
+
+; The first page: where Fortunix is removed from, and the offer to remove the user's recent
+; births too, unticked: they are the user's own, and a later installation lists them again.
+Function un.ConfirmPageShow
+    !insertmacro MUI_HEADER_TEXT "Uninstall ${PRODUCT}" "Remove ${PRODUCT} from your computer."
+    nsDialogs::Create 1018
+    Pop $R0
+    ${NSD_CreateLabel} 0 0 100% 12u "${PRODUCT} will be removed from this folder:"
+    Pop $R0
+    ${NSD_CreateText} 0 14u 100% 12u "$INSTDIR"
+    Pop $R0
+    SendMessage $R0 ${EM_SETREADONLY} 1 0
+    ${NSD_CreateCheckBox} 0 40u 100% 10u "Also remove my recent births"
+    Pop $RemoveUserDataBox
+    ${If} $RemoveUserData == 1
+        ${NSD_Check} $RemoveUserDataBox
+    ${EndIf}
+    ${NSD_CreateLabel} 12u 52u 95% 36u "The names and birth data of your last readings, kept for you alone. Left in place, a later installation of ${PRODUCT} lists them again."
+    Pop $R0
+    Call un.PageShow
+    nsDialogs::Show
+FunctionEnd
+
+Function un.ConfirmPageLeave
+    ${NSD_GetState} $RemoveUserDataBox $R0
+    StrCpy $RemoveUserData 0
+    ${If} $R0 == ${BST_CHECKED}
+        StrCpy $RemoveUserData 1
     ${EndIf}
 FunctionEnd
 
@@ -710,6 +808,12 @@ Section "Uninstall"
     SetShellVarContext current
     Delete "$LOCALAPPDATA\${PRODUCT}\fortunix.lock"
     RMDir "$LOCALAPPDATA\${PRODUCT}"
+    ; The recent births of the user who runs the removal, when asked: the list, the copies of
+    ; an unreadable one set aside, a copy cut short. Other users' stay in their own folders.
+    ${If} $RemoveUserData == 1
+        Delete "$APPDATA\${PRODUCT}\recent-births*"
+        RMDir "$APPDATA\${PRODUCT}"
+    ${EndIf}
 
     ; This uninstaller. Run where it lies (_?=), it cannot delete itself: a copy of it in the
     ; temporary folder does so once this process has ended.

@@ -26,8 +26,10 @@ int main(int argc, char* argv[]) {
     fortunix::QtFrontCall frontCall(fortunix::ExecutableName());
     fortunix::QtUserFolders folders;
     fortunix::QtDocumentDialogs dialogs;
-    fortunix::Platform platform{messages, web,     settings,  lock,    clock,
-                                random,   process, frontCall, folders, dialogs};
+    fortunix::QtClipboard clipboard;
+    fortunix::LocalePaper paper;
+    fortunix::Platform platform{messages, web,       settings, lock,    clock,     random,
+                                process,  frontCall, folders,  dialogs, clipboard, paper};
     fortunix::InstallPlatform(&platform);
     // Before the first message box or window; the saved choice follows once the lock is held.
     fortunix::UseLanguage(fortunix::SystemLanguage());

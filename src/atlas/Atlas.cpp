@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "atlas/LetterEdits.h"
+#include "atlas/NameMatch.h"
+#include "atlas/PlaceNameKey.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 
@@ -157,19 +159,15 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
 
     atlas.names_.squeeze();
     atlas.keys_.squeeze();
+    atlas.publish();
     return atlas;
 }
 
-QString Atlas::placeName(qsizetype index) const {
-    const auto at = static_cast<std::size_t>(index);
-    const qsizetype end = at + 1 < places_.size() ? places_[at + 1].nameStart : names_.size();
-    return QString::fromUtf8(
-        QByteArrayView(names_).sliced(places_[at].nameStart).first(end - places_[at].nameStart));
-}
-
 qsizetype Atlas::memoryBytes() const {
+    // The image (mapped, or the atlas's own), the tables it was written from, and the
+    // countries and divisions read out of it.
     constexpr qsizetype kCharBytes = sizeof(QChar);
-    qsizetype bytes = sizeof(Atlas);
+    qsizetype bytes = sizeof(Atlas) + image_.size();
     bytes +=
         static_cast<qsizetype>(places_.capacity() * sizeof(Place) +
                                (keyStarts_.capacity() + keyLetters_.capacity()) * sizeof(quint32));

@@ -4,7 +4,9 @@
 #include <QByteArrayList>
 #include <QByteArrayView>
 #include <QString>
+#include <QtEndian>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace fortunix::atlas {
@@ -27,6 +29,23 @@ struct Division {
     QByteArray codeKey;  // compact search key of the code: "ny", "11", "eng"
 };
 
+// Values of one kind side by side in an atlas image (AtlasImage.cpp), read wherever they
+// stand: an image built into the program is not aligned for them.
+template <typename Value>
+class ImageColumn {
+  public:
+    ImageColumn() = default;
+    ImageColumn(const char* data, std::size_t count) : data_(data), count_(count) {}
+    std::size_t size() const { return count_; }
+    Value operator[](std::size_t index) const {
+        return qFromLittleEndian<Value>(data_ + index * sizeof(Value));
+    }
+
+  private:
+    const char* data_ = nullptr;
+    std::size_t count_ = 0;
+};
+
 struct Place {
     double latitude;   // degrees, north positive
     double longitude;  // degrees, east positive
@@ -45,22 +64,30 @@ struct Place {
 // Places have other names, as people know them: "München" or "Muenchen" for Munich. Their
 // texts and search keys stay in the tables as read, one line per place of bar-separated
 // names; an empty name is its key with capital initials ("Roma" for "roma").
+//
+// The searches read all of this from an atlas image (AtlasImage.cpp): the tables as the
+// searches use them, one after another in one block of bytes. The data build writes the image
+// of the built-in atlas (tools/atlas-image), which the program maps rather than reads, so that
+// a search touches only the pages it reads; an atlas built from tables writes its own.
 class Atlas {
   public:
     // Lines starting with '#' are comments; rows that cannot be read are skipped.
     static Atlas FromTables(QByteArrayView countries, QByteArrayView divisions,
                             QByteArrayView places);
 
-    qsizetype placeCount() const { return static_cast<qsizetype>(places_.size()); }
-    const Place& place(qsizetype index) const { return places_[index]; }
+    // The atlas in an image that `image` holds, which must outlive it; or why the image
+    // cannot be read: cut short, of another kind or format, or tables that do not agree.
+    static std::variant<Atlas, QString> FromImage(QByteArrayView image);
+    // The image that this atlas reads.
+    QByteArrayView image() const { return image_; }
+
+    qsizetype placeCount() const { return static_cast<qsizetype>(view_.keyLetters.size()); }
+    Place place(qsizetype index) const;
     QString placeName(qsizetype index) const;
-    QByteArrayView placeKey(qsizetype index) const {  // PlaceNameKey of the name
-        const auto at = static_cast<std::size_t>(index);
-        return {keys_.constData() + keyStarts_[at], keyStarts_[at + 1] - keyStarts_[at] - 1};
-    }
+    QByteArrayView placeKey(qsizetype index) const;  // PlaceNameKey of the name
     // KeyLetterBits of the key (atlas/LetterEdits.h), for the search for close spellings.
     quint32 placeKeyLetters(qsizetype index) const {
-        return keyLetters_[static_cast<std::size_t>(index)];
+        return view_.keyLetters[static_cast<std::size_t>(index)];
     }
 
     qsizetype countryCount() const { return static_cast<qsizetype>(countries_.size()); }
@@ -77,16 +104,13 @@ class Atlas {
                           QByteArrayView countryNames);
 
     // The other names, ordered by place.
-    qsizetype otherNameCount() const { return static_cast<qsizetype>(otherKeyStarts_.size()); }
+    qsizetype otherNameCount() const { return static_cast<qsizetype>(view_.otherKeyStarts.size()); }
     qsizetype otherNamePlace(qsizetype index) const;
     // The text of an other name, with runs of spaces as one.
     QString otherName(qsizetype index) const;
-    QByteArrayView otherNameKey(qsizetype index) const {
-        const auto at = static_cast<std::size_t>(index);
-        return {otherKeysTable_.constData() + otherKeyStarts_[at], otherKeyLengths_[at]};
-    }
+    QByteArrayView otherNameKey(qsizetype index) const;
     quint32 otherNameKeyLetters(qsizetype index) const {  // KeyLetterBits of the key
-        return otherKeyLetters_[static_cast<std::size_t>(index)];
+        return view_.otherKeyLetters[static_cast<std::size_t>(index)];
     }
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
@@ -106,8 +130,42 @@ class Atlas {
     qsizetype memoryBytes() const;
 
   private:
+    // The image's tables, as the searches read them.
+    struct Tables {
+        QByteArrayView places;  // records of 32 bytes (AtlasImage.cpp)
+        QByteArrayView names;
+        QByteArrayView keys;
+        ImageColumn<quint32> keyStarts;
+        ImageColumn<quint32> keyLetters;
+        QByteArrayView otherNames;
+        QByteArrayView otherKeys;
+        ImageColumn<quint32> otherKeyStarts;
+        ImageColumn<quint8> otherKeyLengths;
+        ImageColumn<quint32> otherKeyLetters;
+        ImageColumn<quint32> firstOtherNames;
+        ImageColumn<quint32> otherNameLines;
+        ImageColumn<quint32> placeWordStarts;  // Atlas::SortedWordStarts of the keys
+        ImageColumn<quint32> otherWordStarts;
+    };
+
+    // Where the words of the packed keys `packed` start (a letter or digit after any other
+    // byte, or at the start), sorted by the bytes from there to the end of `packed`
+    // (AtlasKeyScan.cpp).
+    static std::vector<quint32> SortedWordStarts(QByteArrayView packed);
+
+    // Writes the image of the tables built so far and points the view at it.
+    void publish();
+    QByteArray writeImage() const;
+
+    QByteArrayView image_;
+    QByteArray ownImage_;  // for an atlas built from tables: its image
+    Tables view_;
+
+    // Countries and divisions, a few thousand, are read out of the image at once.
     std::vector<Country> countries_;
     std::vector<Division> divisions_;
+    // The tables as built from text tables, from which the image is written; empty for an
+    // atlas read from an image.
     std::vector<Place> places_;
     QByteArray names_;
     QByteArray keys_;                  // each key followed by a line feed

@@ -4,8 +4,11 @@
 
 #include "atlas/Atlas.h"
 
-// The keys lie packed one after another, each ending in a line break or bar, so one pass of
-// a fast substring search over all of them replaces a comparison per key. Only hits of whole
+// The keys lie packed one after another, each ending in a line break or bar. The atlas image
+// holds the offsets of their words sorted by the text from each on (Atlas::SortedWordStarts),
+// so that the occurrences of a key that begins a word are found by a binary search among them,
+// reading a few pages of the keys rather than all of them; a key that begins otherwise gets
+// one pass of a fast substring search over all the keys. Only hits of whole
 // words count: every way a typed city can match a name begins and ends at word boundaries.
 // Keys are UTF-8, of main and other names alike: a search of their bytes finds their letters.
 
@@ -86,41 +89,97 @@ qsizetype ItemHolding(qsizetype count, qsizetype from, qsizetype at, qsizetype l
     return at + length <= keyStart(low - 1) + keyLength(low - 1) ? low - 1 : -1;
 }
 
+// Whether `suffix` comes before `key` in byte order; a suffix that `key` begins is not before it.
+bool SuffixBefore(QByteArrayView suffix, QByteArrayView key) {
+    const auto common = static_cast<std::size_t>(std::min(suffix.size(), key.size()));
+    const int order = std::memcmp(suffix.data(), key.data(), common);
+    return order < 0 || (order == 0 && suffix.size() < key.size());
+}
+
+// Calls `hit` with the offset of each occurrence of `key` in `packed` that begins a word, in
+// any order: found in `wordStarts`, the words' offsets in the order of the text from them on,
+// where the occurrences lie side by side. Keys that begin with another byte than a word's are
+// searched in the whole of `packed`.
+template <typename Hit>
+void ForEachWordOccurrence(QByteArrayView packed, const ImageColumn<quint32>& wordStarts,
+                           QByteArrayView key, Hit hit) {
+    if (key.isEmpty() || !IsWordByte(key.front())) {
+        ForEachOccurrence(packed, key, hit);
+        return;
+    }
+    const auto startOf = [&](std::size_t index) {  // within `packed`, even in a damaged image
+        return std::min<qsizetype>(wordStarts[index], packed.size());
+    };
+    const auto suffix = [&](std::size_t index) { return packed.sliced(startOf(index)); };
+    std::size_t low = 0;
+    std::size_t high = wordStarts.size();
+    while (low < high) {  // the first word whose text is not before `key`
+        const std::size_t middle = low + (high - low) / 2;
+        if (SuffixBefore(suffix(middle), key)) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    for (; low < wordStarts.size() && suffix(low).startsWith(key); ++low) {
+        hit(startOf(low));
+    }
+}
+
 // The items (places, or other names) whose key holds `key` as whole words, in ascending
 // order, each once: their keys lie in `packed` at keyStart(item), keyLength(item) bytes long.
 template <typename KeyStart, typename KeyLength>
-std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed, qsizetype count,
+std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed,
+                                           const ImageColumn<quint32>& wordStarts, qsizetype count,
                                            KeyStart keyStart, KeyLength keyLength,
                                            QByteArrayView key) {
-    std::vector<qsizetype> found;
-    ForEachOccurrence(packed, key, [&](qsizetype at) {
+    std::vector<qsizetype> hits;
+    ForEachWordOccurrence(packed, wordStarts, key, [&](qsizetype at) {
         const qsizetype end = at + key.size();
         if ((at > 0 && IsWordByte(packed[at - 1])) ||
             (end < packed.size() && IsWordByte(packed[end]))) {
             return;  // not whole words
         }
+        hits.push_back(at);
+    });
+    std::sort(hits.begin(), hits.end());
+    std::vector<qsizetype> found;
+    for (const qsizetype at : hits) {
         const qsizetype from = found.empty() ? 0 : found.back();
         const qsizetype item = ItemHolding(count, from, at, key.size(), keyStart, keyLength);
         if (item >= 0 && (found.empty() || found.back() != item)) {
             found.push_back(item);
         }
-    });
+    }
     return found;
 }
 
 }  // namespace
 
+std::vector<quint32> Atlas::SortedWordStarts(QByteArrayView packed) {
+    std::vector<quint32> starts;
+    for (qsizetype at = 0; at < packed.size(); ++at) {
+        if (IsWordByte(packed[at]) && (at == 0 || !IsWordByte(packed[at - 1]))) {
+            starts.push_back(static_cast<quint32>(at));
+        }
+    }
+    std::sort(starts.begin(), starts.end(), [packed](quint32 a, quint32 b) {
+        return SuffixBefore(packed.sliced(a), packed.sliced(b));
+    });
+    return starts;
+}
+
 std::vector<qsizetype> Atlas::placesWithKeyHolding(QByteArrayView key) const {
     return ItemsWithKeyHolding(
-        keys_, placeCount(),
-        [this](qsizetype index) { return qsizetype(keyStarts_[std::size_t(index)]); },
+        view_.keys, view_.placeWordStarts, placeCount(),
+        [this](qsizetype index) { return qsizetype(view_.keyStarts[std::size_t(index)]); },
         [this](qsizetype index) { return placeKey(index).size(); }, key);
 }
 
 std::vector<qsizetype> Atlas::otherNamesWithKeyHolding(QByteArrayView key) const {
     return ItemsWithKeyHolding(
-        otherKeysTable_, otherNameCount(),
-        [this](qsizetype index) { return qsizetype(otherKeyStarts_[std::size_t(index)]); },
+        view_.otherKeys, view_.otherWordStarts, otherNameCount(),
+        [this](qsizetype index) { return qsizetype(view_.otherKeyStarts[std::size_t(index)]); },
         [this](qsizetype index) { return otherNameKey(index).size(); }, key);
 }
 

@@ -4,6 +4,7 @@
 
 #include "atlas/Atlas.h"
 #include "atlas/LetterEdits.h"
+#include "atlas/NameMatch.h"
 #include "atlas/SearchKey.h"
 #include "atlas/TableRows.h"
 
@@ -96,23 +97,35 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
             }
         }
     });
+    publish();
 }
 
 qsizetype Atlas::otherNamePlace(qsizetype index) const {
-    const auto after = std::upper_bound(firstOtherNames_.begin(), firstOtherNames_.end(),
-                                        static_cast<quint32>(index));
-    return (after - firstOtherNames_.begin()) - 1;
+    // The last place whose first other name is at or before `index`.
+    const ImageColumn<quint32>& first = view_.firstOtherNames;
+    std::size_t low = 0;
+    std::size_t high = first.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (first[middle] <= static_cast<quint32>(index)) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return std::max<qsizetype>(qsizetype(low) - 1, 0);
 }
 
 QString Atlas::otherName(qsizetype index) const {
     // The name stands in its place's line as the key stands in the keys' line.
     const qsizetype place = otherNamePlace(index);
     const auto at = static_cast<std::size_t>(place);
-    QByteArrayView line = QByteArrayView(otherNamesTable_).sliced(otherNameLines_[at]);
+    QByteArrayView line = view_.otherNames.sliced(
+        std::min<qsizetype>(view_.otherNameLines[at], view_.otherNames.size()));
     TableLines(line).Next(line);
     ListItems names(line);
     QByteArrayView name;
-    for (qsizetype item = firstOtherNames_[at]; item <= index; ++item) {
+    for (qsizetype item = view_.firstOtherNames[at]; item <= index; ++item) {
         if (!names.Next(name)) {
             name = {};
         }
@@ -131,11 +144,12 @@ QString Atlas::otherName(qsizetype index) const {
 }
 
 std::pair<qsizetype, qsizetype> Atlas::otherNamesOf(qsizetype place) const {
-    if (place < 0 || static_cast<std::size_t>(place) + 1 >= firstOtherNames_.size()) {
+    if (place < 0 || static_cast<std::size_t>(place) + 1 >= view_.firstOtherNames.size()) {
         return {0, 0};
     }
     const auto at = static_cast<std::size_t>(place);
-    return {firstOtherNames_[at], firstOtherNames_[at + 1]};
+    const qsizetype last = std::min<qsizetype>(view_.firstOtherNames[at + 1], otherNameCount());
+    return {std::min<qsizetype>(view_.firstOtherNames[at], last), last};
 }
 
 }  // namespace fortunix::atlas

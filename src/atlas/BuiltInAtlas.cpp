@@ -1,8 +1,14 @@
 #include "atlas/BuiltInAtlas.h"
 
+#include <QResource>
+#include <QtGlobal>
 #include <memory>
+#include <variant>
 
-#include "atlas/BuiltInTables.h"
+// Outside any namespace, as Qt requires: links the image's resource into the program.
+static void InitAtlasImage() {
+    Q_INIT_RESOURCE(atlas_image);
+}
 
 namespace fortunix::atlas {
 
@@ -16,12 +22,19 @@ std::unique_ptr<Atlas>& LoadedAtlas() {
 }  // namespace
 
 Atlas LoadBuiltInAtlas() {
-    Atlas atlas = Atlas::FromTables(BuiltInTable(u"countries.tsv"), BuiltInTable(u"divisions.tsv"),
-                                    BuiltInTable(u"places.tsv"));
-    atlas.attachOtherNames(BuiltInTable(u"place-names.tsv"), BuiltInTable(u"place-name-keys.tsv"),
-                           BuiltInTable(u"country-names.tsv"));
-    atlas.attachZones(BuiltInTable(u"place-zones.tsv"));
-    return atlas;
+    InitAtlasImage();
+    // Uncompressed in the program's read-only data: its bytes are the program's own, mapped
+    // by the system, and stay where they are for as long as the program runs.
+    const QResource resource(QStringLiteral(":/atlas/atlas.image"));
+    std::variant<Atlas, QString> read = Atlas::FromImage(
+        resource.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size())
+            : QByteArrayView());
+    if (const QString* refused = std::get_if<QString>(&read)) {
+        qWarning("%s", qUtf8Printable(*refused));
+        return Atlas();
+    }
+    return std::move(std::get<Atlas>(read));
 }
 
 const Atlas& BuiltInAtlas() {

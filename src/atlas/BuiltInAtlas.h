@@ -4,12 +4,13 @@
 
 namespace fortunix::atlas {
 
-// The atlas compiled into the program. It is read on first use, not at start-up; a missing
-// or damaged resource gives an empty atlas, in which nothing is ever found.
+// The atlas compiled into the program, as an image (Atlas::FromImage) that is ready without
+// any reading; a missing or damaged image gives an empty atlas, in which nothing is ever
+// found, and a warning that says what is wrong with it.
 const Atlas& BuiltInAtlas();
 bool IsBuiltInAtlasLoaded();
 
-// A fresh copy read from the resources, each call anew.
+// A fresh atlas over the image, each call anew.
 Atlas LoadBuiltInAtlas();
 
 }  // namespace fortunix::atlas

@@ -5,7 +5,7 @@
 
 #include "atlas/KeyLetters.h"
 #include "atlas/LetterEdits.h"
-#include "atlas/SearchKey.h"
+#include "atlas/PlaceNameKey.h"
 
 namespace fortunix::atlas {
 

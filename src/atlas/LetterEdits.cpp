@@ -147,8 +147,4 @@ quint32 KeyLetterBits(QByteArrayView key) {
     return letters;
 }
 
-int LetterEdits(QByteArrayView typedKey, QByteArrayView key, int limit) {
-    return LetterEditCounter(typedKey, limit).Edits(key);
-}
-
 }  // namespace fortunix::atlas

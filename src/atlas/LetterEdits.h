@@ -10,16 +10,6 @@
 
 namespace fortunix::atlas {
 
-// The letters to insert, delete, change or swap with a neighbour to turn the typed key into
-// the other ("londn" -> "london": 1), or `limit` + 1 when more than `limit` are needed or the
-// typed key is longer than 64 letters. Keys are UTF-8; a letter is a code point, in any script.
-int LetterEdits(QByteArrayView typedKey, QByteArrayView key, int limit);
-
-// The same from one typed key to many keys, as the search for close spellings compares it
-// with every name in the atlas. The optimal string alignment distance (insertions, deletions,
-// changes and swaps of neighbours) is computed a column of up to 64 cells at a time in the
-// bits of machine words (Hyyrö's bit-vector algorithm). Every letter of the typed key that a
-// key lacks costs at least one edit, so most keys are passed over on their letters alone.
 // The last of KeyLetterBits: the key holds letters beyond ASCII, of more than a byte each.
 inline constexpr quint32 kBeyondAscii = quint32(1) << 31;
 
@@ -31,6 +21,14 @@ inline bool MoreBitsThan(quint32 bits, int count) {
     return bits != 0;
 }
 
+// The letters to insert, delete, change or swap with a neighbour to turn a typed key into
+// another ("londn" -> "london": 1), or `limit` + 1 when more than `limit` are needed or the
+// typed key is longer than 64 letters. Keys are UTF-8; a letter is a code point, in any script.
+// Counted from one typed key to many keys, as the search for close spellings compares it
+// with every name in the atlas. The optimal string alignment distance (insertions, deletions,
+// changes and swaps of neighbours) is computed a column of up to 64 cells at a time in the
+// bits of machine words (Hyyrö's bit-vector algorithm). Every letter of the typed key that a
+// key lacks costs at least one edit, so most keys are passed over on their letters alone.
 class LetterEditCounter {
   public:
     static constexpr qsizetype kLongest = 64;  // letters of a typed key
@@ -49,31 +47,30 @@ class LetterEditCounter {
         if (LacksTooManyLetters(keyLetterBits)) {
             return limit_ + 1;
         }
-        if ((keyLetterBits & kBeyondAscii) != 0) {
-            return Edits(key);
-        }
-        if (length_ == 0 || length_ > kLongest || key.size() < length_ - limit_ ||
-            key.size() > length_ + limit_) {
+        const bool ascii = (keyLetterBits & kBeyondAscii) == 0;
+        if (!MayBeWithinLimit(key, ascii)) {
             return limit_ + 1;
         }
-        return Distance(key, true);
+        return ascii ? Distance(key, true) : EditsWithinLength(key);
     }
 
     // The distance from the typed key to `key`, or the limit + 1 when it is more.
     int Edits(QByteArrayView key) const {
-        // A key has no more letters than bytes, and too many when more bytes than the typed
-        // letters and the limit are ASCII: most keys are passed over on their first bytes, here
-        // where the search calls this for every key.
-        const qsizetype mostLetters = length_ + limit_;
-        if (length_ == 0 || length_ > kLongest || key.size() < length_ - limit_ ||
-            (key.size() > mostLetters && IsAscii(key.first(mostLetters + 1)))) {
-            return limit_ + 1;
-        }
-        return EditsWithinLength(key);
+        return MayBeWithinLimit(key, false) ? EditsWithinLength(key) : limit_ + 1;
     }
 
   private:
     static constexpr char32_t kAscii = 128;
+
+    // Whether the length of `key` leaves it within the limit (`ascii`: the key is known to be
+    // all ASCII). A key has no more letters than bytes, and too many when more bytes than the
+    // typed letters and the limit are ASCII: most keys are passed over on their first bytes,
+    // here where the search calls this for every key.
+    bool MayBeWithinLimit(QByteArrayView key, bool ascii) const {
+        const qsizetype mostLetters = length_ + limit_;
+        return length_ != 0 && length_ <= kLongest && key.size() >= length_ - limit_ &&
+               (key.size() <= mostLetters || !(ascii || IsAscii(key.first(mostLetters + 1))));
+    }
 
     int EditsWithinLength(QByteArrayView key) const;
     // The distance itself, for a key of about the typed length: `ascii` when it is all ASCII.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "atlas/CityCandidates.h"
+#include "atlas/NameMatch.h"
 #include "atlas/PlaceRanking.h"
 #include "atlas/SearchKey.h"
 

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "atlas/KeyLetters.h"
+
 namespace fortunix::atlas {
 
 namespace {
@@ -42,6 +44,49 @@ NameMatch MatchPlaceName(QByteArrayView placeKey, QByteArrayView cityKey) {
         }
     }
     return NameMatch::None;
+}
+
+QByteArray CompactKey(QByteArrayView key) {
+    QByteArray compact;
+    compact.reserve(key.size());
+    for (const char byte : key) {
+        if (byte != ' ') {
+            compact.append(byte);
+        }
+    }
+    return compact;
+}
+
+bool IsCompactFormOf(QByteArrayView compact, QByteArrayView key) {
+    qsizetype at = 0;
+    for (const char byte : key) {
+        if (byte != ' ' && (at == compact.size() || compact[at++] != byte)) {
+            return false;
+        }
+    }
+    return at == compact.size();
+}
+
+bool AreInitialsOf(QByteArrayView initials, QByteArrayView key) {
+    // Word by word, up to the first that does not fit: divisions are compared by the thousand.
+    qsizetype matched = 0;
+    for (qsizetype at = 0; at < key.size();) {
+        if (key[at] == ' ') {
+            ++at;
+            continue;
+        }
+        const qsizetype wordStart = at;
+        NextLetter(key, at);
+        const QByteArrayView initial = key.sliced(wordStart, at - wordStart);
+        if (!initials.sliced(matched).startsWith(initial)) {
+            return false;
+        }
+        matched += initial.size();
+        while (at < key.size() && key[at] != ' ') {
+            ++at;
+        }
+    }
+    return matched == initials.size();
 }
 
 }  // namespace fortunix::atlas

@@ -50,6 +50,7 @@ void Atlas::attachZones(QByteArrayView placeZones) {
             places_[place++].zone = run.zone;
         }
     }
+    publish();
 }
 
 }  // namespace fortunix::atlas

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "atlas/KeyLetters.h"
+#include "atlas/NameMatch.h"
 #include "atlas/SearchKey.h"
 
 namespace fortunix::atlas {

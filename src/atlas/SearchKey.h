@@ -19,23 +19,8 @@ namespace fortunix::atlas {
 // for every other script. Their letters are read with atlas/KeyLetters.h.
 QByteArray SearchKey(QStringView text);
 
-// The search key of a place name, with the usual abbreviations written out ("St. Louis" and
-// "Saint Louis" both -> "saint louis"), applied alike to typed cities and atlas names.
-QByteArray PlaceNameKey(QStringView text);
-
-// Appends the PlaceNameKey of a name written in UTF-8, as the atlas tables hold it, to `keys`:
-// the atlas packs the keys of all its places one after another so, without a string for each.
-void AppendPlaceNameKey(QByteArray& keys, QByteArrayView utf8Name);
-
-// A search key without its spaces ("n y" -> "ny"), for codes and run-together names.
-QByteArray CompactKey(QByteArrayView key);
-
-// Whether `compact` is the search key without its spaces ("iledefrance" for "ile de france"),
-// found without building it.
-bool IsCompactFormOf(QByteArrayView compact, QByteArrayView key);
-
-// Whether `initials` are the first letters of the words of the search key ("nsw" for
-// "new south wales"), found without building them.
-bool AreInitialsOf(QByteArrayView initials, QByteArrayView key);
+// Appends the SearchKey of a text written in UTF-8 to `keys`, sparing Latin text the
+// conversion to UTF-16.
+void AppendSearchKey(QByteArray& keys, QByteArrayView utf8);
 
 }  // namespace fortunix::atlas

@@ -16,23 +16,6 @@ double RemoveWholeTurns(double degrees) {
     return remainder;
 }
 
-double DayNumber(int month, int day, int year) {
-    const double m = 12.0 * (year + 4800) + month - 3;
-    double j = (2.0 * (m - 12.0 * Int(m / 12.0)) + 7.0 + 365.0 * m) / 12.0;
-    j = Int(j) + day + Int(m / 48.0) - 32083.0;
-    if (j > 2299171.0) {
-        j = j + Int(m / 4800.0) - Int(m / 1200.0) + 38.0;
-    }
-    return j;
-}
-
-double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
-    const double y = year;
-    const double m = month;
-    return 367.0 * y - Int(7.0 * (y + Int((m + 9.0) / 12.0)) / 4.0) + Int(275.0 * m / 9.0) + day -
-           730531.5 + (hour + minute / 60.0) / 24.0;
-}
-
 double Atan2(double y, double x) {
     const double signY = (y > 0) - (y < 0);
     if (x > 0) {
@@ -56,11 +39,28 @@ std::chrono::sys_days DateOf(const CivilMoment& moment) {
 }
 
 long long MinutesSince1970(const CivilMoment& moment) {
-    return DateOf(moment).time_since_epoch().count() * kMinutesPerDay + moment.hour * 60LL +
-           moment.minute;
+    return DaysSince1970(moment) * kMinutesPerDay + moment.hour * 60LL + moment.minute;
 }
 
+constexpr long long kDayNumberOf1970 = 2440588;       // 1970-01-01, Julian day number
+constexpr double kDaysFrom1970ToJ2000 = 10957 + 0.5;  // to 2000-01-01 12:00
+
 }  // namespace
+
+long long DaysSince1970(const CivilMoment& moment) {
+    return DateOf(moment).time_since_epoch().count();
+}
+
+double DayNumber(int month, int day, int year) {
+    return static_cast<double>(kDayNumberOf1970 + DaysSince1970({year, month, day}));
+}
+
+double DayNumberJ2000(const CivilMoment& universal) {
+    // A whole number of days less a half is exact, so the clock time's fraction is rounded
+    // once, as when the days were counted from the epoch's own day number.
+    return (static_cast<double>(DaysSince1970(universal)) - kDaysFrom1970ToJ2000) +
+           (universal.hour + universal.minute / 60.0) / 24.0;
+}
 
 CivilMoment AddMinutes(const CivilMoment& moment, long long minutes) {
     const long long total = MinutesSince1970(moment) + minutes;

@@ -21,14 +21,6 @@ inline double Int(double x) {
 // multiple of 360 is a multiple of the last place of `degrees`, so no step rounds.
 double RemoveWholeTurns(double degrees);
 
-// Julian day number (an integral value) of a civil date, Gregorian after the 1582 reform
-// and Julian before it.
-double DayNumber(int month, int day, int year);
-
-// Days since 2000-01-01 12:00 universal time of a universal date and time. No century
-// leap-year term: exact from 1900-03-01 to 2100-02-28.
-double DayNumberJ2000(int year, int month, int day, int hour, int minute);
-
 // Angle of the point (x, y) in radians, -pi..pi; 0 for the origin. For x < 0 and y = 0
 // it yields 0, not pi; callers normalise their results and never meet that case.
 double Atan2(double y, double x);
@@ -45,6 +37,17 @@ struct CivilMoment {
     int minute = 0;
     friend bool operator==(const CivilMoment&, const CivilMoment&) = default;
 };
+
+// Days from 1970-01-01 to the date of `moment`: the program's one day count, which the day
+// numbers of the engines and the seconds of the zone history are read from.
+long long DaysSince1970(const CivilMoment& moment);
+
+// Julian day number (an integral value) of a civil date, as the ascendant and Moon engines
+// count: the day count above from its own epoch, Julian day 2440588.
+double DayNumber(int month, int day, int year);
+
+// Days since 2000-01-01 12:00 of a universal moment, with the fraction of its clock time.
+double DayNumberJ2000(const CivilMoment& universal);
 
 // `moment` moved by a signed number of minutes, carrying across days, months and years.
 CivilMoment AddMinutes(const CivilMoment& moment, long long minutes);

@@ -43,13 +43,19 @@ double LunarLongitude(double centuries, LunarChartState& state) {
     state.latitudeArgument = (93.2720993 + 483202.0175273 * t) * kDegToRad;
     state.eccentricityFactor = 1 - 0.002516 * t - 0.0000074 * t * t;
 
+    // Read into locals once: `state` could change under each call of sin, as far as the
+    // compiler knows, and would be read again from memory for every term.
+    const double d = state.elongation;
+    const double m = state.sunAnomaly;
+    const double mPrime = state.moonAnomaly;
+    const double f = state.latitudeArgument;
+    const double e = state.eccentricityFactor;
     double sum = 0;
     for (const LongitudeTerm& term : kLongitudeTerms) {
-        const double argument = term.d * state.elongation + term.m * state.sunAnomaly +
-                                term.mPrime * state.moonAnomaly + term.f * state.latitudeArgument;
+        const double argument = term.d * d + term.m * m + term.mPrime * mPrime + term.f * f;
         double value = term.coefficient * std::sin(argument);
         if (term.timesE) {
-            value = value * state.eccentricityFactor;
+            value = value * e;
         }
         sum = sum + value;
     }

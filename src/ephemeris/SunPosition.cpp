@@ -196,8 +196,7 @@ PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& 
     const CivilMoment moment =
         AddMinutes(local, daylightSavingMinutes + zone.hours * 60LL + zone.minutes);
     state.universal = moment;
-    state.dayNumber =
-        DayNumberJ2000(moment.year, moment.month, moment.day, moment.hour, moment.minute);
+    state.dayNumber = DayNumberJ2000(moment);
     state.elements = *OrbitalElements(static_cast<int>(Body::Sun), state.dayNumber);
     state.longitude = GeocentricLongitude(Body::Sun, state.dayNumber);
     // A longitude of exactly 360 is the same point as 0.

@@ -7,19 +7,6 @@
 
 namespace fortunix {
 
-namespace {
-
-// Whether `proposal` is what the second of the hour that `found` repeated sets, and not what
-// the first sets: the user chose the later of the two.
-bool IsLaterOfRepeated(const zones::BirthZone& found, const zones::ZoneProposal& proposal) {
-    const zones::ZoneHistory& history = zones::BuiltInZoneHistory();
-    return found.kind == zones::BirthZone::Kind::Repeated &&
-           proposal == zones::ProposeZone(history, found, true) &&
-           proposal != zones::ProposeZone(history, found, false);
-}
-
-}  // namespace
-
 BirthplaceZoneFollower::BirthplaceZoneFollower(const Controls& controls, QObject* parent)
     : QObject(parent), controls_(controls) {
     for (QComboBox* list :
@@ -41,10 +28,7 @@ CivilMoment BirthplaceZoneFollower::BirthMoment() const {
 
 void BirthplaceZoneFollower::Follow(const zones::BirthplaceZone& place,
                                     const zones::ZoneProposal& proposal) {
-    birthplace_ = place;
-    zoneFollowsBirthplace_ = true;
-    laterOfRepeated_ = IsLaterOfRepeated(
-        zones::FindBirthZone(zones::BuiltInZoneHistory(), place, BirthMoment()), proposal);
+    following_.Follow(zones::BuiltInZoneHistory(), place, BirthMoment(), proposal);
     ShowZoneProposal(proposal);
 }
 
@@ -58,41 +42,34 @@ void BirthplaceZoneFollower::Restore(int row, std::optional<int> birthplaceTimeM
     }
     controls_.zoneList->setCurrentIndex(row);
     controls_.dst->setChecked(dst);
-    birthplace_ = followed;
-    zoneFollowsBirthplace_ = followed.has_value();
-    laterOfRepeated_ =
-        followed && IsLaterOfRepeated(
-                        zones::FindBirthZone(zones::BuiltInZoneHistory(), *followed, BirthMoment()),
-                        {row, dst, birthplaceTimeMinutes.value_or(0)});
+    if (followed) {
+        following_.Follow(zones::BuiltInZoneHistory(), *followed, BirthMoment(),
+                          {row, dst, birthplaceTimeMinutes.value_or(0)});
+    } else {
+        following_.Stop();
+    }
     proposing_ = false;
 }
 
 void BirthplaceZoneFollower::BirthMoment_Change() {
-    if (zoneFollowsBirthplace_ && !proposing_) {
-        ProposeBirthplaceZone();
+    if (proposing_) {
+        return;
+    }
+    if (const std::optional<zones::ZoneProposal> proposal =
+            following_.ProposalAt(zones::BuiltInZoneHistory(), BirthMoment())) {
+        ShowZoneProposal(*proposal);
     }
 }
 
 void BirthplaceZoneFollower::cmbTimeZone_Click(int index) {
-    zoneFollowsBirthplace_ = false;
+    following_.Stop();
     if (index != zones::kBirthplaceTimeRow) {
         RemoveBirthplaceTime();
     }
 }
 
 void BirthplaceZoneFollower::chkDST_Click() {
-    zoneFollowsBirthplace_ = false;
-}
-
-void BirthplaceZoneFollower::ProposeBirthplaceZone() {
-    if (birthplace_) {
-        // A new moment starts from the first of a repeated hour, unless the user chose the
-        // second and the moment still lies in one (the minute put right).
-        const zones::ZoneHistory& history = zones::BuiltInZoneHistory();
-        const zones::BirthZone found = zones::FindBirthZone(history, *birthplace_, BirthMoment());
-        laterOfRepeated_ = laterOfRepeated_ && found.kind == zones::BirthZone::Kind::Repeated;
-        ShowZoneProposal(zones::ProposeZone(history, found, laterOfRepeated_));
-    }
+    following_.Stop();
 }
 
 void BirthplaceZoneFollower::ShowZoneProposal(const zones::ZoneProposal& proposal) {

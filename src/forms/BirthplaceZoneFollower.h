@@ -5,6 +5,7 @@
 
 #include "ephemeris/Calendar.h"
 #include "zones/BirthZone.h"
+#include "zones/ZoneFollowing.h"
 #include "zones/ZoneProposal.h"
 
 class QCheckBox;
@@ -13,10 +14,10 @@ class QComboBox;
 namespace fortunix {
 
 // Keeps the main window's zone list and daylight-saving box in step with the birthplace the
-// user chose in the look-up: until the user picks a zone or ticks the box by hand, every
-// change of the birth date or time sets the zone that the place's clocks kept at that moment.
-// A zone that no row of the list holds (Nepal's +5:45) is shown as an entry added after the
-// 71 rows, for as long as it is proposed.
+// user chose in the look-up, as zones::ZoneFollowing decides: until the user picks a zone or
+// ticks the box by hand, every change of the birth date or time sets the zone that the place's
+// clocks kept at that moment. A zone that no row of the list holds (Nepal's +5:45) is shown as
+// an entry added after the rows (kBirthplaceTimeRow), for as long as it is proposed.
 class BirthplaceZoneFollower : public QObject {
     Q_OBJECT
 
@@ -46,10 +47,10 @@ class BirthplaceZoneFollower : public QObject {
     std::optional<int> BirthplaceTimeMinutes() const { return birthplaceTimeMinutes_; }
 
     // True while the zone follows the place chosen last.
-    bool FollowsPlace() const { return zoneFollowsBirthplace_ && birthplace_.has_value(); }
+    bool FollowsPlace() const { return following_.Follows(); }
 
     // Stops following, so that filling the form again proposes nothing on the way.
-    void StopFollowing() { zoneFollowsBirthplace_ = false; }
+    void StopFollowing() { following_.Stop(); }
 
     // Sets the zone list and the tick as a form kept earlier had them: the birthplace-time
     // entry of `birthplaceTimeMinutes` when there is one, row `row` and the tick; from then on
@@ -61,18 +62,15 @@ class BirthplaceZoneFollower : public QObject {
     void BirthMoment_Change();
     void cmbTimeZone_Click(int index);
     void chkDST_Click();
-    void ProposeBirthplaceZone();
     void ShowZoneProposal(const zones::ZoneProposal& proposal);
     // Adds the birthplace-time entry for the offset, or gives the one there the offset.
     void ShowBirthplaceTime(int offsetMinutes);
     void RemoveBirthplaceTime();
 
     Controls controls_;
-    std::optional<zones::BirthplaceZone> birthplace_;  // of the place last used
-    bool zoneFollowsBirthplace_ = false;
+    zones::ZoneFollowing following_;
     std::optional<int> birthplaceTimeMinutes_;
-    bool laterOfRepeated_ = false;  // the user chose the second of the hour the clocks repeated
-    bool proposing_ = false;        // the follower itself changes the zone controls
+    bool proposing_ = false;  // the follower itself changes the zone controls
 };
 
 }  // namespace fortunix

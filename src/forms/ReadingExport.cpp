@@ -6,7 +6,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <cmath>
 
+#include "forms/PageMeasures.h"
 #include "forms/ReadingSheetDrawing.h"
 #include "platform/ProgramInfo.h"
 
@@ -17,7 +19,6 @@ namespace {
 // Fine enough that no line or letter shows steps; the page stays vector art and text.
 constexpr int kPdfResolution = 1200;
 constexpr int kPictureDotsPerInch = 200;
-constexpr double kInchesPerMetre = 39.37007874;
 
 }  // namespace
 
@@ -43,8 +44,12 @@ QPageSize::PageSizeId PaperForTerritory(QLocale::Territory territory) {
     }
 }
 
+QPageSize SheetPaper(const std::optional<QPageSize>& usersPaper, QLocale::Territory territory) {
+    return usersPaper ? *usersPaper : QPageSize(PaperForTerritory(territory));
+}
+
 std::optional<QString> WriteReadingPdf(const QString& path, const ReadingSheet& sheet,
-                                       const QDate& made) {
+                                       const QDate& made, const QPageSize& paper) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
@@ -52,7 +57,7 @@ std::optional<QString> WriteReadingPdf(const QString& path, const ReadingSheet& 
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
-        writer.setPageSize(QPageSize(PaperForTerritory(QLocale::system().territory())));
+        writer.setPageSize(paper);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setTitle(SheetTitle() + QStringLiteral(" - ") +
                         QString::fromStdString(sheet.form.fields.name));
@@ -73,20 +78,20 @@ std::optional<QString> WriteReadingPdf(const QString& path, const ReadingSheet& 
     return std::nullopt;
 }
 
-void PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet, const QDate& made) {
+bool PrintReadingSheet(QPrinter& printer, const ReadingSheet& sheet, const QDate& made) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return;
+        return false;
     }
     // The paper's whole page, less the margins the printer cannot print on.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     DrawReadingSheet(painter, QRectF(QPointF(0, 0), page.size()), sheet, made);
-    painter.end();
+    return painter.end();
 }
 
 QImage ChartWheelPicture(const ReadingSheet& sheet, int pixels) {
     QImage picture(pixels, pixels, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(kPictureDotsPerInch * kInchesPerMetre);
+    const int dotsPerMetre = static_cast<int>(std::lround(kPictureDotsPerInch * kInchesPerMetre));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(Qt::white);

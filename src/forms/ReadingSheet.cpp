@@ -8,29 +8,38 @@
 #include "reading/BirthRecordFilling.h"
 #include "reading/PartOfFortune.h"
 #include "reading/ReadingChain.h"
+#include "widgets/Utf8Text.h"
 #include "zones/ZoneProposal.h"
 
 namespace fortunix {
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Position(double degrees) {
     return FromUtf8(DegreeInSign(static_cast<int>(degrees), BuiltDegreeSignTable()));
 }
 
-// The zone as the list showed it: its row, or the birthplace-time entry.
+// The zone as the list showed it: the birthplace-time entry, or its row followed by the offset
+// as people write it, "Indian Time, IST, +5.3 (UTC+05:30)".
 QString ZoneText(const BirthFormState& form) {
     if (form.zoneRow == zones::kBirthplaceTimeRow && form.birthplaceTimeMinutes) {
         return zones::BirthplaceTimeText(*form.birthplaceTimeMinutes);
     }
-    if (LookUpZone(form.zoneRow)) {
-        return FromUtf8(kTimeZoneTable[static_cast<std::size_t>(form.zoneRow)].listText);
+    if (const std::optional<ZoneState> correction = LookUpZone(form.zoneRow)) {
+        // The correction is what the engines add to local time: the offset turned around.
+        const int offsetSeconds = -(correction->hours * 60 + correction->minutes) * 60;
+        return FromUtf8(kTimeZoneTable[static_cast<std::size_t>(form.zoneRow)].listText) +
+               QStringLiteral(" (") + QString::fromStdString(FormatUtcOffset(offsetSeconds)) + u')';
     }
     return QString();
+}
+
+// The three positions of the chart, named as the sheet's lines name them.
+std::vector<SheetMarker> ChartPositionsOf(const ChartPositions& chart) {
+    return {{QStringLiteral("Sun"), chart.sun, Position(chart.sun)},
+            {QStringLiteral("Moon"), chart.moon, Position(chart.moon)},
+            {QStringLiteral("Ascendant"), static_cast<double>(chart.ascendant),
+             Position(chart.ascendant)}};
 }
 
 QString Birthplace(const AtlasPlaceName& place) {
@@ -89,16 +98,21 @@ std::vector<SheetLine> SheetLines(const ReadingSheet& sheet) {
         lines.push_back({QStringLiteral("Birthplace"), Birthplace(*sheet.form.place)});
     }
     lines.push_back({QStringLiteral("Latitude, longitude"), Coordinates(fields)});
-    lines.push_back({QStringLiteral("Sun"), Position(sheet.chart.sun)});
-    lines.push_back({QStringLiteral("Moon"), Position(sheet.chart.moon)});
-    lines.push_back({QStringLiteral("Ascendant"), Position(sheet.chart.ascendant)});
-    lines.push_back({QStringLiteral("Counted as"),
+    for (const SheetMarker& position : ChartPositionsOf(sheet.chart)) {
+        lines.push_back({position.name, position.degree});
+    }
+    // The rule is the clock's noon, not the Sun's: the words say which side of it the birth was.
+    lines.push_back({QStringLiteral("Formula"),
                      CountsAsBirthByDay(hour)
-                         ? QStringLiteral("a birth by day (before noon): ascendant + Moon "
-                                          "\u2212 Sun")
-                         : QStringLiteral("a birth by night (from noon on): ascendant + Sun "
-                                          "\u2212 Moon")});
+                         ? QStringLiteral("born before noon: ascendant + Moon \u2212 Sun")
+                         : QStringLiteral("born from noon on: ascendant + Sun \u2212 Moon")});
     return lines;
+}
+
+std::vector<SheetMarker> SheetMarkers(const ReadingSheet& sheet) {
+    std::vector<SheetMarker> markers = ChartPositionsOf(sheet.chart);
+    markers.push_back({FortuneLabel(), static_cast<double>(sheet.fortuneDegrees), sheet.caption});
+    return markers;
 }
 
 QString FortuneLabel() {
@@ -129,12 +143,22 @@ QString ProposedPdfName(const QString& name, const QDate& made) {
         const bool forbidden = c.unicode() < 32 || QStringLiteral("\\/:*?\"<>|").contains(c);
         safe += forbidden ? QChar(u'_') : c;
     }
+    if (safe.size() > kProposedNameLength) {
+        // Never between the two halves of a character outside the Basic Multilingual Plane.
+        const bool splitsPair = safe.at(kProposedNameLength - 1).isHighSurrogate();
+        safe = safe.left(kProposedNameLength - (splitsPair ? 1 : 0)).trimmed();
+    }
     QString file = SheetTitle();
     if (!safe.isEmpty()) {
         file += QStringLiteral(" - ") + safe;
     }
     return file + QStringLiteral(" - ") + made.toString(QStringLiteral("yyyy-MM-dd")) +
            QStringLiteral(".pdf");
+}
+
+QString PdfPathFor(const QString& chosen) {
+    const QString suffix = QStringLiteral(".pdf");
+    return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
 }
 
 }  // namespace fortunix

@@ -21,6 +21,15 @@ struct ReadingSheet {
     QString paragraph;  // the interpretation the result window shows
 };
 
+// What the chart wheel marks, by name: "Sun", "Moon", "Ascendant" and "Part of Fortune" (the
+// same words as the sheet's lines), and the longitude and the degree in its sign of each.
+struct SheetMarker {
+    QString name;
+    double longitude = 0;
+    QString degree;  // "22º Leo"
+};
+std::vector<SheetMarker> SheetMarkers(const ReadingSheet& sheet);
+
 // One line of the sheet: what it tells and its value.
 struct SheetLine {
     QString label;
@@ -30,8 +39,9 @@ struct SheetLine {
 // The sheet's title and the file names: "Fortunix reading".
 QString SheetTitle();
 
-// The lines under the name, in the sheet's order: the birth, its zone and universal time, the
-// birthplace, the three positions and whether the birth counted as by day or by night.
+// The lines under the name, in the sheet's order: the birth, its zone (with its offset from
+// UTC) and universal time, the birthplace, the three positions and the formula the birth's
+// clock time chose.
 std::vector<SheetLine> SheetLines(const ReadingSheet& sheet);
 
 // "Part of Fortune".
@@ -48,7 +58,14 @@ QString SheetClock(int hour, int minute);
 QString SheetPlainText(const ReadingSheet& sheet, const QDate& made);
 
 // The file name proposed for a saved sheet: "Fortunix reading - ANN - 2026-12-07.pdf", with the
-// characters no file name may hold replaced; without a name, "Fortunix reading - 2026-12-07.pdf".
+// characters no file name may hold replaced and the name cut to kProposedNameLength characters
+// (a long name would pass the limits of some systems); without a name,
+// "Fortunix reading - 2026-12-07.pdf".
+inline constexpr int kProposedNameLength = 60;
 QString ProposedPdfName(const QString& name, const QDate& made);
+
+// The file a save writes for the name chosen: the name itself when it ends in ".pdf" (in any
+// case), else the name with ".pdf" added.
+QString PdfPathFor(const QString& chosen);
 
 }  // namespace fortunix

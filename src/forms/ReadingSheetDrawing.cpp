@@ -6,24 +6,45 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ephemeris/Calendar.h"
 #include "ephemeris/DegreeSignTable.h"
+#include "forms/PageMeasures.h"
 #include "reading/ChartWheel.h"
-#include "reading/PartOfFortune.h"
-#include "reading/ReadingChain.h"
 #include "widgets/Appearance.h"
+#include "widgets/Utf8Text.h"
 
 namespace fortunix {
 
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kMillimetresPerPoint = kMillimetresPerInch / 72.0;
-
 // Parts of the wheel as fractions of its radius.
-constexpr double kOuterRing = 0.97;
-constexpr double kInnerRing = 0.79;
-constexpr double kMarkerLineEnd = 0.70;
-constexpr double kLabelRadii[] = {0.56, 0.40, 0.24};
+constexpr double kOuterRing = 0.97;       // the sign ring's outer circle
+constexpr double kInnerRing = 0.79;       // its inner circle, where the markers sit
+constexpr double kSignNameRing = 0.8875;  // the middle of the sign names' text, a little
+                                          // outside the ring's middle to look centred
+constexpr double kLongTick = 0.045;       // every 10 degrees, inwards from the inner circle
+constexpr double kShortTick = 0.025;      // every 5 degrees
+constexpr double kMarkerLineEnd = 0.70;   // each marker's line runs from the ring to here
+constexpr double kLabelLimit = 0.68;      // the labels stay inside this circle, clear of the lines
+constexpr double kMarkerDot = 0.018;      // the radius of a marker's dot
+
+// Sizes of the wheel's text and lines per millimetre of its radius, the sign names in points
+// and the rest in millimetres: a wheel of 5 cm radius writes sign names of 7.5 points and
+// marker names 3.1 mm high.
+constexpr double kSignNamePointsPerMm = 0.15;
+constexpr double kMarkerNameHeight = 0.062;
+constexpr double kMarkerDegreeHeight = 0.055;
+constexpr double kRingLine = 0.006;
+constexpr double kTickLine = 0.003;
+constexpr double kHorizonLine = 0.004;
+constexpr double kMarkerLine = 0.007;
+constexpr double kLeaderLine = 0.003;
+// The thinnest lines in millimetres, so that a small wheel still prints them.
+constexpr double kThinnestLine = 0.1;
+constexpr double kThinnestRing = 0.2;
+
+// The space kept between two labels, as a part of a label's height.
+constexpr double kLabelGapOfHeight = 0.125;
 
 // Lengths on the page in the painter's device units.
 class PageUnits {
@@ -55,141 +76,127 @@ QPointF At(const QPointF& centre, double longitude, double ascendant, double rad
     return centre + QPointF(point.x, point.y);
 }
 
-// A sign's name written along the ring, its foot towards the centre, never upside down.
-void DrawRingText(QPainter& painter, const QPointF& centre, double angleDegrees, double radius,
-                  const QString& text) {
+// The rotation that writes along the ring at `angleDegrees` (counter-clockwise from three
+// o'clock) with the baseline on the tangent and never upside down: the text reads left to right
+// wherever it stands, its foot towards the centre in the upper half.
+double RingTextRotation(double angleDegrees) {
+    return angleDegrees > 180.0 ? 270.0 - angleDegrees : 90.0 - angleDegrees;
+}
+
+WheelSignName DrawRingText(QPainter& painter, const QPointF& centre, double angleDegrees,
+                           double radius, const QString& text) {
     const double radians = angleDegrees * kDegToRad;
     const QPointF point = centre + QPointF(radius * std::cos(radians), -radius * std::sin(radians));
+    const double rotation = RingTextRotation(angleDegrees);
     painter.save();
     painter.translate(point);
-    // Upright along the tangent: the text's baseline turns with the ring.
-    const bool lowerHalf = angleDegrees > 180.0;
-    painter.rotate(lowerHalf ? 270.0 - angleDegrees : 90.0 - angleDegrees);
+    painter.rotate(rotation);
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QRectF box(-metrics.horizontalAdvance(text) / 2, -metrics.height() / 2,
                      metrics.horizontalAdvance(text), metrics.height());
     painter.drawText(box, Qt::AlignCenter, text);
     painter.restore();
+    return {text, point, rotation};
 }
-
-struct Marked {
-    QString name;
-    double longitude;
-    QString degree;
-};
 
 }  // namespace
 
-std::vector<WheelMarker> DrawChartWheel(QPainter& painter, const QRectF& square,
-                                        const ReadingSheet& sheet) {
+WheelDrawing DrawChartWheel(QPainter& painter, const QRectF& square, const ReadingSheet& sheet) {
     const PageUnits units(painter);
     const double radius = std::min(square.width(), square.height()) / 2;
     const QPointF centre = square.center();
     const double ascendant = sheet.chart.ascendant;
     const double radiusMm = units.ToMm(radius);
+    const auto lineOf = [&](double ratio, double thinnest) {
+        return Line(units, std::max(thinnest, radiusMm * ratio));
+    };
+    WheelDrawing drawing;
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
 
     // The ring of signs with a tick every 5 degrees, longer every 10.
-    painter.setPen(Line(units, std::max(0.2, radiusMm * 0.006)));
+    painter.setPen(lineOf(kRingLine, kThinnestRing));
     painter.drawEllipse(centre, kOuterRing * radius, kOuterRing * radius);
     painter.drawEllipse(centre, kInnerRing * radius, kInnerRing * radius);
-    painter.setPen(Line(units, std::max(0.1, radiusMm * 0.003)));
+    painter.setPen(lineOf(kTickLine, kThinnestLine));
     for (int degree = 0; degree < 360; degree += 5) {
-        const double length = (degree % 10 == 0 ? 0.045 : 0.025) * radius;
+        const double length = (degree % 10 == 0 ? kLongTick : kShortTick) * radius;
         painter.drawLine(At(centre, degree, ascendant, kInnerRing * radius),
                          At(centre, degree, ascendant, kInnerRing * radius + length));
     }
-    painter.setPen(Line(units, std::max(0.2, radiusMm * 0.006)));
-    painter.setFont(SheetFont(radiusMm * 0.15));  // points: 7.5 for a wheel of 10 cm
+    painter.setPen(lineOf(kRingLine, kThinnestRing));
+    painter.setFont(SheetFont(radiusMm * kSignNamePointsPerMm));
     for (int sign = 0; sign < kSignCount; ++sign) {
         const double start = sign * kDegreesPerSign;
         painter.drawLine(At(centre, start, ascendant, kInnerRing * radius),
                          At(centre, start, ascendant, kOuterRing * radius));
-        const QString name = QString::fromLatin1(kSignNames[static_cast<std::size_t>(sign)].data(),
-                                                 static_cast<qsizetype>(kSignNames[sign].size()));
-        DrawRingText(painter, centre, WheelAngle(start + kDegreesPerSign / 2.0, ascendant),
-                     (kOuterRing + kInnerRing + 0.015) / 2 * radius, name);
+        drawing.signNames.push_back(DrawRingText(
+            painter, centre, WheelAngle(start + kDegreesPerSign / 2.0, ascendant),
+            kSignNameRing * radius, FromUtf8(kSignNames[static_cast<std::size_t>(sign)])));
     }
 
     // The horizon: the ascendant on the left, the descendant on the right.
-    QPen horizon = Line(units, std::max(0.1, radiusMm * 0.004));
+    QPen horizon = lineOf(kHorizonLine, kThinnestLine);
     horizon.setStyle(Qt::DashLine);
     painter.setPen(horizon);
     painter.drawLine(At(centre, ascendant, ascendant, kInnerRing * radius),
                      At(centre, ascendant + 180, ascendant, kInnerRing * radius));
 
-    const auto text = [](std::string_view utf8) {
-        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    };
-    const DegreeSignTable& signs = BuiltDegreeSignTable();
-    std::vector<Marked> marked = {
-        {QStringLiteral("Ascendant"), ascendant,
-         text(DegreeInSign(static_cast<int>(ascendant), signs))},
-        {QStringLiteral("Sun"), sheet.chart.sun,
-         text(DegreeInSign(static_cast<int>(sheet.chart.sun), signs))},
-        {QStringLiteral("Moon"), sheet.chart.moon,
-         text(DegreeInSign(static_cast<int>(sheet.chart.moon), signs))},
-        {QStringLiteral("Part of Fortune"), static_cast<double>(sheet.fortuneDegrees),
-         sheet.caption},
-    };
-    // Labels in the order of their angles, each at the first of its places that no label
-    // placed before it covers: on its spoke, going inwards, and beside it above and below.
-    std::stable_sort(marked.begin(), marked.end(), [ascendant](const Marked& a, const Marked& b) {
-        return WheelAngle(a.longitude, ascendant) < WheelAngle(b.longitude, ascendant);
-    });
-
-    const QFont nameFont = SheetFont(radiusMm * 0.062 / kMillimetresPerPoint, true);
-    const QFont degreeFont = SheetFont(radiusMm * 0.055 / kMillimetresPerPoint);
+    // Labels in the order of their angles, each where PlaceWheelLabels finds it room.
+    std::vector<SheetMarker> marked = SheetMarkers(sheet);
+    std::stable_sort(
+        marked.begin(), marked.end(), [ascendant](const SheetMarker& a, const SheetMarker& b) {
+            return WheelAngle(a.longitude, ascendant) < WheelAngle(b.longitude, ascendant);
+        });
+    const QFont nameFont = SheetFont(radiusMm * kMarkerNameHeight / kMillimetresPerPoint, true);
+    const QFont degreeFont = SheetFont(radiusMm * kMarkerDegreeHeight / kMillimetresPerPoint);
     const QFontMetricsF nameMetrics(nameFont, painter.device());
     const QFontMetricsF degreeMetrics(degreeFont, painter.device());
-    std::vector<WheelMarker> markers;
-    for (const Marked& mark : marked) {
-        const double width = std::max(nameMetrics.horizontalAdvance(mark.name),
-                                      degreeMetrics.horizontalAdvance(mark.degree));
-        const double height = nameMetrics.height() + degreeMetrics.height();
-        const auto labelAt = [&](double labelRadius, double shift) {
-            const QPointF middle = At(centre, mark.longitude, ascendant, labelRadius * radius);
-            return QRectF(middle.x() - width / 2, middle.y() - height / 2 + shift * height, width,
-                          height);
-        };
-        const auto isFree = [&markers, height](const QRectF& candidate) {
-            const double gap = height / 8;
-            return std::none_of(markers.begin(), markers.end(), [&](const WheelMarker& placed) {
-                return placed.label.adjusted(-gap, -gap, gap, gap).intersects(candidate);
-            });
-        };
-        QRectF label = labelAt(kLabelRadii[0], 0);
-        bool placed = false;
-        for (const double shift : {0.0, 1.0, -1.0}) {
-            for (const double labelRadius : kLabelRadii) {
-                if (!placed && isFree(labelAt(labelRadius, shift))) {
-                    label = labelAt(labelRadius, shift);
-                    placed = true;
-                }
-            }
+    std::vector<WheelLabel> sizes;
+    for (const SheetMarker& mark : marked) {
+        sizes.push_back({WheelAngle(mark.longitude, ascendant),
+                         std::max(nameMetrics.horizontalAdvance(mark.name),
+                                  degreeMetrics.horizontalAdvance(mark.degree)) /
+                             radius,
+                         (nameMetrics.height() + degreeMetrics.height()) / radius});
+    }
+    const double gap = kLabelGapOfHeight * (nameMetrics.height() + degreeMetrics.height()) / radius;
+    const std::vector<PlacedLabel> places =
+        PlaceWheelLabels(sizes, kLabelLimit, kMarkerLineEnd, gap);
+
+    for (std::size_t index = 0; index < marked.size(); ++index) {
+        const SheetMarker& mark = marked[index];
+        const PlacedLabel& place = places[index];
+        const QRectF label(centre + QPointF(place.left, place.top) * radius,
+                           QSizeF(place.width, place.height) * radius);
+        const QPointF point = At(centre, mark.longitude, ascendant, kInnerRing * radius);
+        const QPointF lineEnd = At(centre, mark.longitude, ascendant, kMarkerLineEnd * radius);
+        painter.setPen(lineOf(kMarkerLine, kThinnestRing));
+        painter.drawLine(point, lineEnd);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(point, kMarkerDot * radius, kMarkerDot * radius);
+        painter.setBrush(Qt::NoBrush);
+        QLineF leader;
+        if (place.leaderEnd) {
+            leader =
+                QLineF(lineEnd, centre + QPointF(place.leaderEnd->x, place.leaderEnd->y) * radius);
+            painter.setPen(lineOf(kLeaderLine, kThinnestLine));
+            painter.drawLine(leader);
         }
 
-        const QPointF point = At(centre, mark.longitude, ascendant, kInnerRing * radius);
-        painter.setPen(Line(units, std::max(0.2, radiusMm * 0.007)));
-        painter.drawLine(point, At(centre, mark.longitude, ascendant, kMarkerLineEnd * radius));
-        painter.setBrush(Qt::black);
-        painter.drawEllipse(point, 0.018 * radius, 0.018 * radius);
-        painter.setBrush(Qt::NoBrush);
-
         painter.setFont(nameFont);
-        painter.drawText(QRectF(label.left(), label.top(), width, nameMetrics.height()),
+        painter.drawText(QRectF(label.left(), label.top(), label.width(), nameMetrics.height()),
                          Qt::AlignCenter, mark.name);
         painter.setFont(degreeFont);
-        painter.drawText(
-            QRectF(label.left(), label.top() + nameMetrics.height(), width, degreeMetrics.height()),
-            Qt::AlignCenter, mark.degree);
-        markers.push_back({mark.name, mark.longitude, point, label});
+        painter.drawText(QRectF(label.left(), label.top() + nameMetrics.height(), label.width(),
+                                degreeMetrics.height()),
+                         Qt::AlignCenter, mark.degree);
+        drawing.markers.push_back({mark.name, mark.longitude, point, label, leader});
     }
     painter.restore();
-    return markers;
+    return drawing;
 }
 
 SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const ReadingSheet& sheet,
@@ -200,7 +207,7 @@ SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const Readi
     painter.setPen(Qt::black);
     double y = area.top();
 
-    // Text of one style from `y` down, wrapped within `width`; returns its height.
+    // Text of one style in `box`, placed by `flags`; returns the height it took.
     const auto write = [&painter](const QFont& font, const QRectF& box, int flags,
                                   const QString& text) {
         painter.setFont(font);
@@ -260,7 +267,7 @@ SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const Readi
     const double wheelSide = std::clamp(footerTop - units.Mm(8) - paragraphHeight - units.Mm(4) - y,
                                         0.0, std::min(area.width(), units.Mm(110)));
     const QRectF wheel(area.center().x() - wheelSide / 2, y, wheelSide, wheelSide);
-    SheetDrawing drawing{wheel, DrawChartWheel(painter, wheel, sheet)};
+    const SheetDrawing drawing{DrawChartWheel(painter, wheel, sheet), wheel};
     y += wheelSide + units.Mm(4);
 
     write(paragraphFont, QRectF(area.left(), y, area.width(), paragraphHeight + units.Mm(1)),

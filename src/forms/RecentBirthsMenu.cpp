@@ -42,7 +42,7 @@ RecentBirthsMenu::RecentBirthsMenu(QWidget* window, QMenu* fileMenu,
     submenu_->menuAction()->setObjectName(QStringLiteral("mnuRecentBirthsMenu"));
     connect(submenu_, &QMenu::aboutToShow, this, &RecentBirthsMenu::mnuRecentBirths_Show);
 
-    remember_ = AddMenuItem(fileMenu, "mnuRememberBirths", "Remember Births");
+    remember_ = AddMenuItem(fileMenu, "mnuRememberBirths", "&Remember Births");
     remember_->setCheckable(true);
     remember_->setChecked(true);
     connect(remember_, &QAction::triggered, this, &RecentBirthsMenu::mnuRememberBirths_Click);
@@ -67,6 +67,14 @@ void RecentBirthsMenu::EnsureLoaded() {
                                    "moved aside. It is left as it is, and births are not "
                                    "remembered until it is moved away.")
                         .arg(Native(file_.Path())),
+                    MessageIcon::Information);
+    } else if (loaded.unreadableEntries > 0) {
+        ShowMessage(window_,
+                    QStringLiteral("%1 of the recent births could not be read. The list has been "
+                                   "set aside as \"%2\", and the births that could be read are "
+                                   "kept.")
+                        .arg(loaded.unreadableEntries)
+                        .arg(Native(*loaded.setAsidePath)),
                     MessageIcon::Information);
     } else {
         ShowMessage(window_,
@@ -99,7 +107,7 @@ void RecentBirthsMenu::mnuRecentBirths_Show() {
     if (!recent_.births.empty()) {
         submenu_->addSeparator();
     }
-    QAction* clear = AddMenuItem(submenu_, "mnuClearRecentBirths", "Clear Recent Births");
+    QAction* clear = AddMenuItem(submenu_, "mnuClearRecentBirths", "&Clear Recent Births");
     clear->setEnabled(!recent_.births.empty());
     connect(clear, &QAction::triggered, this, &RecentBirthsMenu::mnuClearRecentBirths_Click);
 }

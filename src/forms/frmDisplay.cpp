@@ -1,14 +1,15 @@
 #include "forms/frmDisplay.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include "shell/IgnoringErrors.h"
 #include "widgets/Appearance.h"
 #include "widgets/Controls.h"
+#include "widgets/Utf8Text.h"
 #include "widgets/WindowPlacement.h"
 
 namespace fortunix {
@@ -85,7 +87,7 @@ void frmDisplay::BuildMenus() {
     } readingItems[] = {
         {"mnuCopyReading", "&Copy Reading", QKeySequence(Qt::CTRL | Qt::Key_C),
          &frmDisplay::mnuCopyReading_Click},
-        {"mnuSaveReadingPdf", "Save Reading as &PDF\u2026", QKeySequence(Qt::CTRL | Qt::Key_S),
+        {"mnuSaveReadingPdf", "&Save Reading as PDF\u2026", QKeySequence(Qt::CTRL | Qt::Key_S),
          &frmDisplay::mnuSaveReadingPdf_Click},
         {"mnuPrint", "&Print\u2026", QKeySequence(Qt::CTRL | Qt::Key_P),
          &frmDisplay::mnuPrint_Click},
@@ -129,12 +131,14 @@ void frmDisplay::BuildResultFrame(QWidget* client) {
     lblPartOfFortuneDesc_ = Paragraph(frame, "lblPartOfFortuneDesc", QString(),
                                       {240, 840, 7575, 1815}, {std::nullopt, kParagraphBlack});
     lblPartOfFortuneDesc_->setAccessibleName(QStringLiteral("Interpretation"));
-    ShowResultText(lblPartOfFortuneDesc_,
-                   QString::fromUtf8(leo.data(), static_cast<qsizetype>(leo.size())));
+    ShowResultText(lblPartOfFortuneDesc_, FromUtf8(leo));
     lblPartOfFortuneDesc_->setFont(ProgramFont());
     // Selectable with the mouse (and copied through its context menu), never a Tab stop.
     lblPartOfFortuneDesc_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblPartOfFortuneDesc_->setFocusPolicy(Qt::NoFocus);
+    lblPartOfFortuneDesc_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lblPartOfFortuneDesc_, &QWidget::customContextMenuRequested, this,
+            &frmDisplay::ShowParagraphMenu);
 
     cmdExit_ = ResultButton(frame, "cmdExit", "&Exit", "Exit", 6555);
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
@@ -173,9 +177,31 @@ void frmDisplay::SetReading(const ReadingSheet& sheet) {
 
 void frmDisplay::mnuCopyReading_Click() {
     if (sheet_) {
-        QGuiApplication::clipboard()->setMimeData(
-            ReadingMimeData(*sheet_, CurrentPlatform().clock.Today()));
+        CurrentPlatform().clipboard.Put(ReadingMimeData(*sheet_, CurrentPlatform().clock.Today()));
     }
+}
+
+void frmDisplay::CopyParagraphSelection() {
+    auto* selection = new QMimeData;
+    selection->setText(lblPartOfFortuneDesc_->selectedText());
+    CurrentPlatform().clipboard.Put(selection);
+}
+
+void frmDisplay::ShowParagraphMenu(const QPoint& at) {
+    // Built here rather than by the label, so that Copy goes through the program's clipboard.
+    auto* menu = new QMenu(lblPartOfFortuneDesc_);
+    menu->setObjectName(QStringLiteral("mnuParagraph"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = AddMenuItem(menu, "mnuParagraphCopy", "&Copy");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(lblPartOfFortuneDesc_->hasSelectedText());
+    connect(copy, &QAction::triggered, this, &frmDisplay::CopyParagraphSelection);
+    connect(AddMenuItem(menu, "mnuParagraphSelectAll", "Select &All"), &QAction::triggered, this,
+            [this] {
+                lblPartOfFortuneDesc_->setSelection(
+                    0, static_cast<int>(lblPartOfFortuneDesc_->text().size()));
+            });
+    menu->popup(lblPartOfFortuneDesc_->mapToGlobal(at));
 }
 
 void frmDisplay::mnuSaveReadingPdf_Click() {
@@ -184,18 +210,28 @@ void frmDisplay::mnuSaveReadingPdf_Click() {
     }
     Platform& platform = CurrentPlatform();
     const QDate made = platform.clock.Today();
-    const QString proposed =
-        QDir(platform.folders.DocumentsFolder())
-            .filePath(ProposedPdfName(QString::fromStdString(sheet_->form.fields.name), made));
-    QString path = platform.dialogs.AskSavePath(this, QStringLiteral("Save Reading as PDF"),
-                                                proposed, QStringLiteral("PDF documents (*.pdf)"));
-    if (path.isEmpty()) {
+    const QString documents = platform.folders.DocumentsFolder();
+    const QString folder = QFileInfo(documents).isDir() ? documents : platform.folders.HomeFolder();
+    const QString proposed = QDir(folder).filePath(
+        ProposedPdfName(QString::fromStdString(sheet_->form.fields.name), made));
+    const QString chosen =
+        platform.dialogs.AskSavePath(this, QStringLiteral("Save Reading as PDF"), proposed,
+                                     QStringLiteral("PDF documents (*.pdf)"));
+    if (chosen.isEmpty()) {
         return;
     }
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".pdf");
+    // The dialog asked about the name as typed; a file under the name with ".pdf" added it
+    // never saw.
+    const QString path = PdfPathFor(chosen);
+    if (path != chosen && QFileInfo::exists(path) &&
+        ShowMessage(this,
+                    QStringLiteral("\"%1\" already exists. Do you want to replace it?")
+                        .arg(QDir::toNativeSeparators(path)),
+                    MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return;
     }
-    if (const std::optional<QString> failure = WriteReadingPdf(path, *sheet_, made)) {
+    const QPageSize paper = SheetPaper(platform.paper.UsersPaper(), QLocale::system().territory());
+    if (const std::optional<QString> failure = WriteReadingPdf(path, *sheet_, made, paper)) {
         ShowMessage(this,
                     QStringLiteral("The reading could not be saved as \"%1\": %2. No file was "
                                    "written.")
@@ -208,10 +244,23 @@ void frmDisplay::mnuPrint_Click() {
     if (!sheet_) {
         return;
     }
+    Platform& platform = CurrentPlatform();
+    if (!platform.dialogs.HasPrinter()) {
+        OfferPdfInstead(QStringLiteral("No printer is installed."));
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(SheetTitle());
-    if (CurrentPlatform().dialogs.ChoosePrinter(this, printer)) {
-        PrintReadingSheet(printer, *sheet_, CurrentPlatform().clock.Today());
+    if (platform.dialogs.ChoosePrinter(this, printer) &&
+        !PrintReadingSheet(printer, *sheet_, platform.clock.Today())) {
+        OfferPdfInstead(QStringLiteral("The reading could not be printed."));
+    }
+}
+
+void frmDisplay::OfferPdfInstead(const QString& reason) {
+    if (ShowMessage(this, reason + QStringLiteral(" Do you want to save it as a PDF file instead?"),
+                    MessageIcon::Error, MessageButtons::YesNo) == MessageAnswer::Yes) {
+        mnuSaveReadingPdf_Click();
     }
 }
 
@@ -241,10 +290,26 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool frmDisplay::event(QEvent* event) {
+    // With words of the paragraph selected, Ctrl+C is theirs rather than Copy Reading's: the
+    // key then comes as a key press instead of the menu's shortcut.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+        lblPartOfFortuneDesc_->hasSelectedText()) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
 void frmDisplay::keyPressEvent(QKeyEvent* event) {
     // Exit is also the cancel button: Esc chooses it wherever the focus is.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         cmdExit_->click();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy) && lblPartOfFortuneDesc_->hasSelectedText()) {
+        CopyParagraphSelection();
         return;
     }
     QMainWindow::keyPressEvent(event);

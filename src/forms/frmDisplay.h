@@ -30,17 +30,24 @@ class frmDisplay : public QMainWindow {
     // Back: closes this window and shows the main window alone.
     void cmdOK_Click();
 
-    // The reading sheet: on the clipboard, as a PDF file, on a printer, in a preview.
+    // The reading sheet: on the clipboard, as a PDF file, on a printer, in a preview. Ctrl+C
+    // copies the words selected in the paragraph when there are any, else the reading.
     void mnuCopyReading_Click();
     void mnuSaveReadingPdf_Click();
     void mnuPrint_Click();
     void mnuPrintPreview_Click();
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void CopyParagraphSelection();
+    void ShowParagraphMenu(const QPoint& at);
+    // Says why nothing was printed and offers to save the reading as a PDF file.
+    void OfferPdfInstead(const QString& reason);
+
     void BuildMenus();
     void BuildBanner(QWidget* client);
     void BuildResultFrame(QWidget* client);

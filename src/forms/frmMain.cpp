@@ -26,6 +26,7 @@
 #include "reading/TimeZoneTable.h"
 #include "shell/IgnoringErrors.h"
 #include "shell/modHelp.h"
+#include "widgets/Utf8Text.h"
 #include "widgets/WindowPlacement.h"
 #include "zones/ZoneHistory.h"
 #include "zones/ZoneProposal.h"
@@ -36,10 +37,6 @@ namespace {
 
 constexpr int kClientWidth = 6540;
 constexpr int kClientHeight = 7440;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void FillNumbers(QComboBox* list, int first, int last) {
     for (int number = first; number <= last; ++number) {
@@ -144,14 +141,14 @@ bool frmMain::Input_Validation() {
     return false;
 }
 
+// A position outside the list leaves the zone state as it was.
 void frmMain::Zone_Calculation() {
-    const int index = cmbTimeZone_->currentIndex();
-    const std::optional<int> birthplaceTime = zoneFollower_->BirthplaceTimeMinutes();
-    if (index == zones::kBirthplaceTimeRow && birthplaceTime) {
-        zoneState = ZoneStateForOffset(*birthplaceTime);
-        return;
+    // The list holds the birthplace-time entry only while it has its offset.
+    const zones::ZoneProposal shown{cmbTimeZone_->currentIndex(), chkDST_->isChecked(),
+                                    zoneFollower_->BirthplaceTimeMinutes().value_or(0)};
+    if (const std::optional<ZoneState> correction = zones::CorrectionOf(shown)) {
+        zoneState = *correction;
     }
-    ApplyZoneSelection(index, zoneState);
 }
 
 // The engines are arithmetic over checked input and fail on none of it, so the request
@@ -208,13 +205,16 @@ void frmMain::cmdBrowser_Click() {
     });
 }
 
-frmMain::Coordinates frmMain::ShownCoordinates() const {
+frmMain::PlaceBoxes frmMain::ShownPlaceBoxes() const {
     return {txtLatD_->text(),
             txtLatM_->text(),
             txtLonD_->text(),
             txtLonM_->text(),
             optLat_->button(1)->isChecked(),
-            optLong_->button(0)->isChecked()};
+            optLong_->button(0)->isChecked(),
+            txtMCity_->text(),
+            txtMState_->text(),
+            txtMCountry_->text()};
 }
 
 BirthFormState frmMain::FormState() const {
@@ -226,8 +226,8 @@ BirthFormState frmMain::FormState() const {
     state.city = txtMCity_->text().toStdString();
     state.state = txtMState_->text().toStdString();
     state.country = txtMCountry_->text().toStdString();
-    // A place whose coordinates were edited afterwards is no longer the birthplace.
-    if (placeInForm_ && placeInForm_->coordinates == ShownCoordinates()) {
+    // A place whose coordinates or names were edited afterwards is no longer the birthplace.
+    if (placeInForm_ && placeInForm_->boxes == ShownPlaceBoxes()) {
         state.place = placeInForm_->place;
         state.zoneFollowsPlace = zoneFollower_->FollowsPlace();
     }
@@ -244,17 +244,11 @@ void frmMain::ShowFormState(const BirthFormState& state) {
     cboHH_->setCurrentIndex(cboHH_->findText(QString::fromStdString(fields.hourText)));
     cboMM_->setCurrentIndex(cboMM_->findText(QString::fromStdString(fields.minuteText)));
     cboSS_->setCurrentIndex(state.secondIndex);
-    const Coordinates coordinates{QString::fromStdString(fields.latDeg),
-                                  QString::fromStdString(fields.latMin),
-                                  QString::fromStdString(fields.lonDeg),
-                                  QString::fromStdString(fields.lonMin),
-                                  fields.south,
-                                  fields.east};
-    txtLatD_->setText(coordinates.latDeg);
-    txtLatM_->setText(coordinates.latMin);
+    txtLatD_->setText(QString::fromStdString(fields.latDeg));
+    txtLatM_->setText(QString::fromStdString(fields.latMin));
     optLat_->button(fields.south ? 1 : 0)->setChecked(true);
-    txtLonD_->setText(coordinates.lonDeg);
-    txtLonM_->setText(coordinates.lonMin);
+    txtLonD_->setText(QString::fromStdString(fields.lonDeg));
+    txtLonM_->setText(QString::fromStdString(fields.lonMin));
     optLong_->button(fields.east ? 0 : 1)->setChecked(true);
     txtMCity_->setText(QString::fromStdString(state.city));
     txtMState_->setText(QString::fromStdString(state.state));
@@ -263,7 +257,7 @@ void frmMain::ShowFormState(const BirthFormState& state) {
     std::optional<zones::BirthplaceZone> followed;
     placeInForm_.reset();
     if (state.place) {
-        placeInForm_ = PlaceInForm{*state.place, coordinates};
+        placeInForm_ = PlaceInForm{*state.place, ShownPlaceBoxes()};
         const qsizetype zone =
             state.zoneFollowsPlace
                 ? zones::BuiltInZoneHistory().findZone(QString::fromStdString(state.place->zone))
@@ -282,6 +276,13 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     txtLonD_->setText(QString::number(place.longitude.degrees));
     txtLonM_->setText(QString::number(place.longitude.minutes));
     optLong_->button(place.longitude.positive ? 0 : 1)->setChecked(true);  // East : West
+    // The boxes name the place the coordinates are of, not a slip the look-up forgave; a
+    // place without a division leaves State as typed.
+    txtMCity_->setText(place.name);
+    if (!place.division.isEmpty()) {
+        txtMState_->setText(place.division);
+    }
+    txtMCountry_->setText(place.country);
     if (place.proposal) {
         zoneFollower_->Follow(place.zone, *place.proposal);
     }
@@ -289,7 +290,7 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
     placeInForm_ =
         PlaceInForm{{place.name.toStdString(), place.division.toStdString(),
                      place.country.toStdString(), zoneName.toStdString(), place.zone.longitude},
-                    ShownCoordinates()};
+                    ShownPlaceBoxes()};
 }
 
 void frmMain::changeEvent(QEvent* event) {

@@ -65,8 +65,8 @@ class frmMain : public QMainWindow {
     // The birth data as the controls hold it, for the checks and the reading.
     BirthFormInput BirthForm() const;
     QWidget* FocusTarget(BirthField field) const;
-    // Writes a place chosen in the look-up into the latitude and longitude controls; the
-    // zone follows the place from then on.
+    // Writes a place chosen in the look-up into the latitude and longitude controls and its
+    // names into the look-up boxes; the zone follows the place from then on.
     void ShowPlace(const ChosenPlace& place);
 
     QLineEdit* txtName_ = nullptr;
@@ -93,18 +93,21 @@ class frmMain : public QMainWindow {
     BirthplaceZoneFollower* zoneFollower_ = nullptr;
     RecentBirthsMenu* recentBirths_ = nullptr;
 
-    // The coordinates as the boxes and option buttons hold them.
-    struct Coordinates {
+    // What a chosen place writes: the coordinates as the boxes and option buttons hold them,
+    // and the look-up boxes that name it.
+    struct PlaceBoxes {
         QString latDeg, latMin, lonDeg, lonMin;
         bool south = false;
         bool east = false;
-        friend bool operator==(const Coordinates&, const Coordinates&) = default;
+        QString city, state, country;
+        friend bool operator==(const PlaceBoxes&, const PlaceBoxes&) = default;
     };
-    Coordinates ShownCoordinates() const;
-    // The atlas place chosen last and the coordinates it wrote.
+    PlaceBoxes ShownPlaceBoxes() const;
+    // The atlas place chosen last and the boxes as it left them: it is the birthplace while
+    // they still read so.
     struct PlaceInForm {
         AtlasPlaceName place;
-        Coordinates coordinates;
+        PlaceBoxes boxes;
     };
     std::optional<PlaceInForm> placeInForm_;
 };

@@ -153,9 +153,9 @@ void frmMain::BuildInputPanel(QWidget* client) {
     OptionButton(longitude, optLong_, 1, QStringLiteral("West"), {1320, 480, 735, 255},
                  kInputColours);
 
-    txtLonD_->setMaxLength(3);
+    txtLonD_->setMaxLength(kLonDegLength);
     for (QLineEdit* box : {txtLatD_, txtLatM_, txtLonM_}) {
-        box->setMaxLength(2);
+        box->setMaxLength(kCoordinateLength);
     }
     TabStopOnChosenOption(optLat_);
     TabStopOnChosenOption(optLong_);

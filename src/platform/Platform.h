@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDate>
+#include <QPageSize>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "reading/BirthDataRules.h"
 
+class QMimeData;
 class QPrinter;
 class QWidget;
 
@@ -88,8 +91,10 @@ class UserFolders {
     virtual ~UserFolders() = default;
     // The per-user folder of the program's own files (the recent births); it may not exist yet.
     virtual QString DataFolder() = 0;
-    // The user's documents folder, where a saved reading is proposed.
+    // The user's documents folder, where a saved reading is proposed; it may not exist.
     virtual QString DocumentsFolder() = 0;
+    // The user's home folder, where a saved reading is proposed without a documents folder.
+    virtual QString HomeFolder() = 0;
 };
 
 // The dialogs of the desktop that choose where a document goes.
@@ -101,6 +106,23 @@ class DocumentDialogs {
                                 const QString& filter) = 0;
     // Lets the user choose the printer and its settings for `printer`; false when cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // False when the system knows of no printer at all.
+    virtual bool HasPrinter() = 0;
+};
+
+class Clipboard {
+  public:
+    virtual ~Clipboard() = default;
+    // Puts `data` on the system clipboard, which takes it over.
+    virtual void Put(QMimeData* data) = 0;
+};
+
+// The paper the user chose for the whole system, apart from any printer.
+class SystemPaper {
+  public:
+    virtual ~SystemPaper() = default;
+    // Nothing when the system does not say, or names a paper without a standard size.
+    virtual std::optional<QPageSize> UsersPaper() = 0;
 };
 
 struct Platform {
@@ -114,6 +136,8 @@ struct Platform {
     FrontCall& frontCall;
     UserFolders& folders;
     DocumentDialogs& dialogs;
+    Clipboard& clipboard;
+    SystemPaper& paper;
 };
 
 // The seams in use. InstallPlatform must run before any window is created.

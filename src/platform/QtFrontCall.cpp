@@ -1,8 +1,11 @@
 #include "platform/QtFrontCall.h"
 
-#include <QCryptographicHash>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QThread>
 
 #include "platform/InstanceLockFolder.h"
 
@@ -14,20 +17,19 @@ namespace fortunix {
 
 namespace {
 
-// What a refused start sends, and what the running copy answers once its window is in front.
-constexpr char kRequest[] = "front\n";
-constexpr char kAnswer[] = "done\n";
+const QString kCallSuffix = QStringLiteral(".call");
 
 // Long enough for a busy copy to answer, short enough not to hold up the refused start.
 constexpr int kWaitMilliseconds = 3000;
+constexpr unsigned long kPollMilliseconds = 10;
 
-// Answers each whole request line that has come from `caller`.
-void AnswerRequests(QLocalSocket* caller, const std::function<void()>& comeToFront) {
-    while (caller->canReadLine()) {
-        if (caller->readLine() == kRequest) {
-            comeToFront();
-            caller->write(kAnswer);
-        }
+// Takes away each call waiting in `folder`, bringing the window to the front for each.
+void AnswerWaitingCalls(const QString& folder, const std::function<void()>& comeToFront) {
+    const QStringList calls =
+        QDir(folder).entryList({u'*' + kCallSuffix}, QDir::Files | QDir::Hidden);
+    for (const QString& call : calls) {
+        comeToFront();
+        QFile::remove(folder + u'/' + call);
     }
 }
 
@@ -37,22 +39,7 @@ QString FrontCallAddress(const QString& lockFolder, const QString& executableNam
     if (lockFolder.isEmpty() || executableName.isEmpty()) {
         return {};
     }
-#ifdef Q_OS_WIN
-    // Named pipes share one name space for the whole machine: the name tells users and their
-    // sessions apart, and the pipe's access list lets only the user in.
-    DWORD session = 0;
-    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session);
-    const QByteArray user = QCryptographicHash::hash((lockFolder + u'/' + executableName).toUtf8(),
-                                                     QCryptographicHash::Sha256)
-                                .toHex()
-                                .left(32);
-    return QStringLiteral("VesperaSoftwares.%1.%2.%3")
-        .arg(executableName)
-        .arg(session)
-        .arg(QString::fromLatin1(user));
-#else
-    return lockFolder + u'/' + executableName + QStringLiteral(".socket");
-#endif
+    return lockFolder + u'/' + executableName + QStringLiteral(".calls");
 }
 
 QtFrontCall::QtFrontCall(const QString& executableName)
@@ -64,46 +51,40 @@ QtFrontCall::QtFrontCall(const QString& lockFolder, const QString& executableNam
 QtFrontCall::~QtFrontCall() = default;
 
 void QtFrontCall::AnswerCalls(std::function<void()> comeToFront) {
-    if (address_.isEmpty()) {
-        return;
+    if (address_.isEmpty() || !QDir().mkpath(address_)) {
+        return;  // the program runs on; a later start only gets no answer
     }
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(address_)) {
-        server_.reset();  // the program runs on; a later start only gets no answer
-        return;
-    }
-    QLocalServer* server = server_.get();
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, comeToFront] {
-        while (QLocalSocket* caller = server->nextPendingConnection()) {
-            QObject::connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-            QObject::connect(caller, &QLocalSocket::readyRead, caller,
-                             [caller, comeToFront] { AnswerRequests(caller, comeToFront); });
-        }
-    });
+    watcher_ = std::make_unique<QFileSystemWatcher>(QStringList{address_});
+    const QString folder = address_;
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, watcher_.get(),
+                     [folder, comeToFront] { AnswerWaitingCalls(folder, comeToFront); });
 }
 
 bool QtFrontCall::CallRunningCopy() {
-    if (address_.isEmpty()) {
-        return false;
+    if (address_.isEmpty() || !QDir(address_).exists()) {
+        return false;  // no copy has ever answered here
     }
 #ifdef Q_OS_WIN
     // Windows lets only the program the user last worked with bring a window to the front:
     // this start, whose message the user has just closed, hands that right on.
     ::AllowSetForegroundWindow(ASFW_ANY);
 #endif
-    QLocalSocket socket;
-    socket.connectToServer(address_);
-    if (!socket.waitForConnected(kWaitMilliseconds)) {
+    const QString call =
+        address_ + u'/' + QString::number(QCoreApplication::applicationPid()) + kCallSuffix;
+    QFile file(call);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         return false;
     }
-    socket.write(kRequest);
-    bool answered = false;
-    while (!answered && socket.waitForReadyRead(kWaitMilliseconds)) {
-        answered = socket.canReadLine() && socket.readLine() == kAnswer;
+    file.close();
+    const QDeadlineTimer deadline(kWaitMilliseconds);
+    while (QFile::exists(call)) {
+        if (deadline.hasExpired()) {
+            QFile::remove(call);  // no copy took it: none is listening
+            return false;
+        }
+        QThread::msleep(kPollMilliseconds);
     }
-    socket.disconnectFromServer();
-    return answered;
+    return true;
 }
 
 }  // namespace fortunix

@@ -5,33 +5,33 @@
 
 #include "platform/Platform.h"
 
-class QLocalServer;
+class QFileSystemWatcher;
 
 namespace fortunix {
 
-// Where the running copy of `executableName` answers calls, for the lock folder `lockFolder`
-// (PerUserLockFolder) of the user: on Linux a socket in that folder, which only the user can
-// enter; on Windows a named pipe named after the folder and the user's logon session. Empty
-// when the user has no lock folder: no call can be made then.
+// The folder where later starts of `executableName` leave their calls for the running copy,
+// inside the user's lock folder `lockFolder` (PerUserLockFolder), which only the user can
+// enter. Empty when the user has no lock folder: no call can be made then.
 QString FrontCallAddress(const QString& lockFolder, const QString& executableName);
 
-// A local socket (a named pipe on Windows) per user and executable, open to the user alone.
+// Calls as files: a refused start leaves a file in the call folder and waits for the running
+// copy, which watches that folder, to take it away once its window is in front. Qt Core alone
+// serves, so a start loads no network library.
 class QtFrontCall final : public FrontCall {
   public:
     explicit QtFrontCall(const QString& executableName);
-    // Calls answered at FrontCallAddress(lockFolder, executableName).
+    // Calls answered in FrontCallAddress(lockFolder, executableName).
     QtFrontCall(const QString& lockFolder, const QString& executableName);
     ~QtFrontCall() override;
 
     // Needs the event loop to run. Only the holder of the single-instance lock answers, so a
-    // socket file that a copy which crashed left behind is replaced (Qt makes the socket
-    // beside it and renames it into place).
+    // call that a killed start left behind is answered by the next copy that runs.
     void AnswerCalls(std::function<void()> comeToFront) override;
     bool CallRunningCopy() override;
 
   private:
     QString address_;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<QFileSystemWatcher> watcher_;
 };
 
 }  // namespace fortunix

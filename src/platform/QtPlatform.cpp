@@ -1,13 +1,17 @@
 #include "platform/QtPlatform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -16,7 +20,17 @@
 #include <cstdlib>
 
 #include "platform/InstanceLockFolder.h"
+#include "platform/PaperSizes.h"
 #include "platform/ProgramInfo.h"
+
+#if defined(Q_OS_WIN)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#elif defined(__GLIBC__)
+#include <langinfo.h>
+#endif
 
 namespace fortunix {
 
@@ -120,14 +134,59 @@ QString QtUserFolders::DocumentsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+QString QtUserFolders::HomeFolder() {
+    return QDir::homePath();
+}
+
 QString QtDocumentDialogs::AskSavePath(QWidget* parent, const QString& title,
                                        const QString& proposedPath, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, proposedPath, filter);
+    QFileDialog dialog(parent, title, proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the proposed one before the dialog checks
+    // whether the file exists, so that it asks about the file that will be written.
+    dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtDocumentDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDocumentDialogs::HasPrinter() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void QtClipboard::Put(QMimeData* data) {
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<QPageSize> LocalePaper::UsersPaper() {
+#if defined(Q_OS_WIN)
+    DWORD code = 0;
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<LPWSTR>(&code), sizeof(code) / sizeof(WCHAR)) == 0) {
+        return std::nullopt;
+    }
+    return PaperOfWindowsCode(static_cast<int>(code));
+#elif defined(__GLIBC__)
+    // glibc answers these two with a number in place of the text pointer (as locale(1) reads
+    // them); QCoreApplication has already taken LC_PAPER from the environment.
+    const auto millimetres = [](nl_item item) {
+        union {
+            char* text;
+            unsigned int number;
+        } answer;
+        answer.text = nl_langinfo(item);
+        return static_cast<int>(answer.number);
+    };
+    return PaperOfMillimetres(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
+#else
+    return std::nullopt;
+#endif
 }
 
 QString ExecutableName() {

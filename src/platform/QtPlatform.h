@@ -78,6 +78,7 @@ class QtUserFolders final : public UserFolders {
   public:
     QString DataFolder() override;
     QString DocumentsFolder() override;
+    QString HomeFolder() override;
 };
 
 // The desktop's own file and print dialogs.
@@ -86,6 +87,18 @@ class QtDocumentDialogs final : public DocumentDialogs {
     QString AskSavePath(QWidget* parent, const QString& title, const QString& proposedPath,
                         const QString& filter) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool HasPrinter() override;
+};
+
+class QtClipboard final : public Clipboard {
+  public:
+    void Put(QMimeData* data) override;
+};
+
+// The paper of the user's locale: LC_PAPER on Linux, LOCALE_IPAPERSIZE on Windows.
+class LocalePaper final : public SystemPaper {
+  public:
+    std::optional<QPageSize> UsersPaper() override;
 };
 
 // The executable's file name without its extension.

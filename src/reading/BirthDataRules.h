@@ -40,6 +40,11 @@ inline constexpr std::string_view kOnlyLetters = "Please Enter only Letters";
 inline constexpr int kFirstYear = 1901;
 inline constexpr int kLastYear = 2050;
 
+// The most characters the coordinate boxes take: three for the degrees of longitude, two for
+// the others.
+inline constexpr int kLonDegLength = 3;
+inline constexpr int kCoordinateLength = 2;
+
 // The fields of the birth-data form, as the form holds them: texts of the boxes and lists,
 // month and day as list indexes (0 = January, 0 = day 1), the three choices as flags. The
 // checks read the name, the coordinates, the year, the month and the day; a reading reads

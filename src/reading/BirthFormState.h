@@ -26,7 +26,7 @@ struct AtlasPlaceName {
 struct BirthFormState {
     BirthFormInput fields;
     int secondIndex = 0;                       // the seconds list, which no reading reads
-    int zoneRow = kDefaultTimeZoneIndex;       // 0..70, or the birthplace-time entry (71)
+    int zoneRow = kDefaultTimeZoneIndex;       // a row of the list, or kBirthplaceTimeRow
     std::optional<int> birthplaceTimeMinutes;  // offset east of UT of that entry
     std::string city, state, country;          // the look-up boxes, as typed
     std::optional<AtlasPlaceName> place;       // while the coordinates are the place's

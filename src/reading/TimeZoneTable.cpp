@@ -1,5 +1,6 @@
 #include "reading/TimeZoneTable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -95,18 +96,13 @@ std::optional<ZoneState> LookUpZone(int index) {
     return kTimeZoneTable[static_cast<std::size_t>(index)].correction;
 }
 
-void ApplyZoneSelection(int index, ZoneState& zone) {
-    if (const auto correction = LookUpZone(index)) {
-        zone = *correction;
-    }
-}
-
 ZoneState ZoneStateForOffset(int offsetMinutes) {
     const int correction = -offsetMinutes;  // both parts keep the sign of the whole
     return {static_cast<std::int16_t>(correction / 60), static_cast<std::int16_t>(correction % 60)};
 }
 
 std::string FormatUtcOffset(int offsetSeconds, std::string_view prefix, std::string_view minus) {
+    offsetSeconds = std::clamp(offsetSeconds, kLeastUtcOffset * 60, kGreatestUtcOffset * 60);
     const int magnitude = std::abs(offsetSeconds);
     std::string text(prefix);
     text += offsetSeconds < 0 ? minus : "+";

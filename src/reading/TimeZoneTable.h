@@ -19,16 +19,14 @@ struct TimeZoneRow {
 
 inline constexpr int kTimeZoneCount = 71;
 inline constexpr int kDefaultTimeZoneIndex = 29;  // "Greenwich Mean Time,GMT,0.0"
+// The list position of the entry added after the rows for an offset no row holds.
+inline constexpr int kBirthplaceTimeRow = kTimeZoneCount;
 
 // The zone list, in the order the main window shows it; index = list position.
 extern const std::array<TimeZoneRow, kTimeZoneCount> kTimeZoneTable;
 
 // The correction of list position `index`, or nothing for a position outside the table.
 std::optional<ZoneState> LookUpZone(int index);
-
-// Zone_Calculation: writes the correction of `index` into `zone`; a position outside the
-// table leaves `zone` as it was.
-void ApplyZoneSelection(int index, ZoneState& zone);
 
 // The correction of an exact offset east of UT in whole minutes, one that no row may hold:
 // UTC+05:45 (345) gives hours -5 and minutes -45.
@@ -40,7 +38,8 @@ inline constexpr std::string_view kTrueMinus = "\xE2\x88\x92";  // U+2212 in UTF
 
 // An offset east of UT in seconds as hours and minutes, and seconds when there are any:
 // `prefix`, the sign ("+" for zero, never minus), "HH:MM" and maybe ":SS". With the defaults
-// "UTC+05:45", "UTC-03:30", "UTC+00:00"; with no prefix and the true minus "−03:30:52".
+// "UTC+05:45", "UTC-03:30", "UTC+00:00"; with no prefix and the true minus "−03:30:52". An
+// offset beyond any clock's (kLeastUtcOffset..kGreatestUtcOffset) is written as the nearer end.
 std::string FormatUtcOffset(int offsetSeconds, std::string_view prefix = "UTC",
                             std::string_view minus = kAsciiMinus);
 

@@ -7,9 +7,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <cmath>
 #include <utility>
 
 #include "reading/TimeZoneTable.h"
+#include "zones/ZoneHistory.h"
 
 namespace fortunix {
 
@@ -17,8 +19,8 @@ namespace {
 
 const QString kFileName = QStringLiteral("recent-births.json");
 constexpr int kLongestOffsetMinutes = 14 * 60;
-// The birthplace-time entry follows the rows of the zone list.
-constexpr int kBirthplaceTimeRow = kTimeZoneCount;
+// What a line edit takes by default, which the name and look-up boxes keep.
+constexpr qsizetype kLongestBoxText = 32767;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -77,12 +79,15 @@ class Reader {
         ok_ = ok_ && value.isBool();
         return value.toBool();
     }
+    // A whole number within lowest..highest; `lowest` for any other value, which is never
+    // converted (a double beyond int would overflow).
     int Number(const char* key, int lowest, int highest) {
         const QJsonValue value = object_.value(QLatin1String(key));
         const double number = value.toDouble();
-        ok_ = ok_ && value.isDouble() && number >= lowest && number <= highest &&
-              number == static_cast<int>(number);
-        return static_cast<int>(number);
+        const bool whole = value.isDouble() && number >= lowest && number <= highest &&
+                           std::floor(number) == number;
+        ok_ = ok_ && whole;
+        return whole ? static_cast<int>(number) : lowest;
     }
     double Real(const char* key) {
         const QJsonValue value = object_.value(QLatin1String(key));
@@ -102,11 +107,30 @@ class Reader {
     bool ok_ = true;
 };
 
+// A place as the atlas gives it: on the globe, in a zone the history holds when it names one.
 std::optional<AtlasPlaceName> DecodePlace(const QJsonObject& object) {
     Reader read(object);
     AtlasPlaceName place{read.Text("name"), read.Text("division"), read.Text("country"),
                          read.Text("zone"), read.Real("longitude")};
-    return read.Ok() ? std::optional(place) : std::nullopt;
+    const bool known = place.zone.empty() || zones::BuiltInZoneHistory().findZone(
+                                                 QString::fromStdString(place.zone)) >= 0;
+    if (!read.Ok() || std::abs(place.longitude) > 180 || !known) {
+        return std::nullopt;
+    }
+    return place;
+}
+
+bool FitsBox(const std::string& text, qsizetype length = kLongestBoxText) {
+    return QString::fromStdString(text).size() <= length;
+}
+
+// Whether the form takes every text of `state` as its boxes would, and passes its checks.
+bool FormCouldHold(const BirthFormState& state) {
+    const BirthFormInput& fields = state.fields;
+    return FitsBox(fields.latDeg, kCoordinateLength) && FitsBox(fields.latMin, kCoordinateLength) &&
+           FitsBox(fields.lonDeg, kLonDegLength) && FitsBox(fields.lonMin, kCoordinateLength) &&
+           FitsBox(fields.name) && FitsBox(state.city) && FitsBox(state.state) &&
+           FitsBox(state.country) && !CheckBirthForm(fields);
 }
 
 std::optional<BirthFormState> DecodeBirth(const QJsonObject& object) {
@@ -144,7 +168,7 @@ std::optional<BirthFormState> DecodeBirth(const QJsonObject& object) {
     }
     // The birthplace-time entry is the row after the list, and only while it has an offset.
     const bool entryRow = state.zoneRow == kBirthplaceTimeRow;
-    if (!read.Ok() || (entryRow && !state.birthplaceTimeMinutes)) {
+    if (!read.Ok() || (entryRow && !state.birthplaceTimeMinutes) || !FormCouldHold(state)) {
         return std::nullopt;
     }
     return state;
@@ -161,7 +185,7 @@ QByteArray EncodeRecentBirths(const RecentBirths& recent) {
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
-std::optional<RecentBirths> DecodeRecentBirths(const QByteArray& json) {
+std::optional<DecodedRecentBirths> DecodeRecentBirths(const QByteArray& json) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
@@ -172,20 +196,22 @@ std::optional<RecentBirths> DecodeRecentBirths(const QByteArray& json) {
         !file.value(QStringLiteral("births")).isArray()) {
         return std::nullopt;
     }
-    RecentBirths recent;
+    DecodedRecentBirths decoded;
+    RecentBirths& recent = decoded.recent;
     recent.remember = file.value(QStringLiteral("remember")).toBool();
     for (const QJsonValue& value : file.value(QStringLiteral("births")).toArray()) {
         const std::optional<BirthFormState> state =
             value.isObject() ? DecodeBirth(value.toObject()) : std::nullopt;
-        if (!state) {
-            return std::nullopt;
+        if (state) {
+            recent.births.push_back(*state);
+        } else {
+            ++decoded.unreadableEntries;
         }
-        recent.births.push_back(*state);
     }
     if (recent.births.size() > kRecentBirthsKept) {
         recent.births.resize(kRecentBirthsKept);
     }
-    return recent;
+    return decoded;
 }
 
 RecentBirthsFile::RecentBirthsFile(QString folder) : folder_(std::move(folder)) {}
@@ -200,24 +226,34 @@ RecentBirthsFile::Loaded RecentBirthsFile::Load() {
     if (!QFileInfo::exists(path)) {
         return {};
     }
-    std::optional<RecentBirths> recent;
+    std::optional<DecodedRecentBirths> decoded;
     if (file.open(QIODevice::ReadOnly)) {
-        recent = DecodeRecentBirths(file.readAll());
+        decoded = DecodeRecentBirths(file.readAll());
         file.close();
     }
-    if (recent) {
-        return {*recent, std::nullopt};
+    if (decoded && decoded->unreadableEntries == 0) {
+        return {decoded->recent, std::nullopt};
+    }
+    Loaded loaded;
+    if (decoded) {
+        loaded.recent = decoded->recent;
+        loaded.unreadableEntries = decoded->unreadableEntries;
     }
     const QDir folder(folder_);
     QString aside = folder.filePath(QStringLiteral("recent-births.unreadable.json"));
     for (int number = 2; QFileInfo::exists(aside); ++number) {
         aside = folder.filePath(QStringLiteral("recent-births.unreadable-%1.json").arg(number));
     }
-    if (QDir().rename(path, aside)) {
-        return {{}, aside};
+    if (!QDir().rename(path, aside)) {
+        keepUnreadable_ = true;
+        loaded.setAsidePath = QString();
+        return loaded;
     }
-    keepUnreadable_ = true;
-    return {{}, QString()};
+    loaded.setAsidePath = aside;
+    if (decoded) {
+        Save(loaded.recent);  // the sound entries outlive a start without a reading
+    }
+    return loaded;
 }
 
 std::optional<QString> RecentBirthsFile::Save(const RecentBirths& recent) {

@@ -1,6 +1,8 @@
 #include "widgets/Appearance.h"
 
+#include <QImageReader>
 #include <QPalette>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,7 +22,11 @@ QFont ProgramFont(double pointSize, bool bold, bool underline) {
 QIcon ProgramIcon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/fortunix-%1.png").arg(size), QSize(size, size));
+        // Read as PNG, never guessed: guessing the format loads every image plugin of Qt (GIF,
+        // ICO, JPEG with its library) before the first window.
+        QImageReader reader(QStringLiteral(":/icons/fortunix-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImageReader(&reader));
     }
     return icon;
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "platform/Platform.h"
+#include "widgets/Utf8Text.h"
 
 namespace fortunix {
 
@@ -125,9 +126,7 @@ void KeyPressFilter::FilterCommit(QInputMethodEvent& event) {
 }
 
 void KeyPressFilter::Report(const RuleFailure& refusal) {
-    const std::string_view text = refusal.message;
-    ShowMessage(box_->window(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                refusal.icon);
+    ShowMessage(box_->window(), FromUtf8(refusal.message), refusal.icon);
 }
 
 }  // namespace fortunix

@@ -1,6 +1,7 @@
 #include "widgets/ProgramStyle.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -9,9 +10,11 @@ namespace fortunix {
 
 namespace {
 
-// A command button whose button colour is not the one the application gives its kind.
+// A command button or drop-down list whose button colour is not the one the application gives
+// its kind.
 bool HasOwnButtonColour(const QStyleOption* option, const QWidget* widget) {
-    if (qobject_cast<const QPushButton*>(widget) == nullptr) {
+    if (qobject_cast<const QPushButton*>(widget) == nullptr &&
+        qobject_cast<const QComboBox*>(widget) == nullptr) {
         return false;
     }
     const QColor own = option->palette.color(QPalette::Active, QPalette::Button);
@@ -32,6 +35,23 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption* optio
         return;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const {
+    if (control == CC_ComboBox && HasOwnButtonColour(option, widget)) {
+        paletteStyle_->drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                   SubControl subControl, const QWidget* widget) const {
+    if (control == CC_ComboBox && HasOwnButtonColour(option, widget)) {
+        return paletteStyle_->subControlRect(control, option, subControl, widget);
+    }
+    return QProxyStyle::subControlRect(control, option, subControl, widget);
 }
 
 void UseProgramStyle() {

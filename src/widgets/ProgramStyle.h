@@ -4,11 +4,12 @@
 
 namespace fortunix {
 
-// The style of every window: the platform's own, except for a command button whose background
-// colour differs from the platform's. The Windows styles draw every command button in the
-// theme's colours and ignore the palette; such a button is drawn by the Fusion style instead,
-// which fills it with its palette's colour and keeps the focus frame and the pressed look. Its
-// size and text come from the platform's style as before.
+// The style of every window: the platform's own, except for a command button or a drop-down
+// list whose background colour differs from the platform's. The Windows styles draw every
+// command button and drop-down list in the theme's colours and ignore the palette; such a
+// control is drawn by the Fusion style instead, which fills it with its palette's colour and
+// keeps the focus frame, the pressed look and the arrow. Its size and text come from the
+// platform's style as before.
 class ProgramStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -18,6 +19,11 @@ class ProgramStyle final : public QProxyStyle {
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
+    // Where a coloured drop-down list's text and arrow lie, as its painter draws them.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl subControl, const QWidget* widget) const override;
 
   private:
     QStyle* paletteStyle_;  // the Fusion style, a child of this one

@@ -115,11 +115,11 @@ ZoneProposal ProposeZone(const ClockOffset& offset, QStringView abbreviation) {
     return {kBirthplaceTimeRow, oneHourSummer, RoundedMinutes(listed)};
 }
 
-ZoneState CorrectionOf(const ZoneProposal& proposal) {
+std::optional<ZoneState> CorrectionOf(const ZoneProposal& proposal) {
     if (proposal.row == kBirthplaceTimeRow) {
         return ZoneStateForOffset(proposal.exactOffsetMinutes);
     }
-    return *LookUpZone(proposal.row);
+    return LookUpZone(proposal.row);
 }
 
 ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone, bool laterOfRepeated) {

@@ -2,14 +2,15 @@
 
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 #include "reading/Records.h"
+#include "reading/TimeZoneTable.h"
 #include "zones/BirthZone.h"
 
 namespace fortunix::zones {
 
-// The list position of the entry added after the 71 rows for an offset no row holds.
-inline constexpr int kBirthplaceTimeRow = 71;
+using fortunix::kBirthplaceTimeRow;
 
 // What choosing a birthplace sets in the zone list and the daylight-saving box.
 struct ZoneProposal {
@@ -34,8 +35,9 @@ ZoneProposal ProposeZone(const ClockOffset& offset, QStringView abbreviation);
 ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone,
                          bool laterOfRepeated = false);
 
-// The correction that a proposal sets: the row's, or the birthplace entry's exact one.
-ZoneState CorrectionOf(const ZoneProposal& proposal);
+// The correction that a proposal, or the zone list as shown, sets: the row's, or the
+// birthplace entry's exact one; nothing for a position outside the list.
+std::optional<ZoneState> CorrectionOf(const ZoneProposal& proposal);
 
 // "Birthplace time,UTC+05:45": the text of the added entry.
 QString BirthplaceTimeText(int offsetMinutes);

@@ -168,5 +168,31 @@ TEST_F(Keyboard, AccessKeysChooseTheirButtonOrMenu) {
     }
 }
 
+// Alt+F and one letter choose one item: no two items of a menu share a letter, and every item
+// has one but the reading command, whose caption has none.
+TEST_F(Keyboard, EveryMenuItemHasALetterOfItsOwn) {
+    frmMain& form = ShownMainWindow();
+    Fill(form, BirthInput{});
+    form.cmdRashi_Click();  // remembered: the Recent Births submenu lists a birth
+    emit Child<QMenu>(&form, "mnuRecentBirths")->aboutToShow();
+    for (const QWidget* window :
+         {static_cast<QWidget*>(&form), static_cast<QWidget*>(&windows::Display())}) {
+        for (const QMenu* menu : window->findChildren<QMenu*>()) {
+            QStringList letters;
+            for (const QAction* action : menu->actions()) {
+                const QString name = action->objectName();
+                const QString key = QKeySequence::mnemonic(action->text()).toString();
+                if (action->isSeparator() || name == "mnuNext" ||
+                    name.startsWith("mnuRecentBirth_")) {
+                    continue;  // a birth's own text is no caption
+                }
+                EXPECT_FALSE(key.isEmpty()) << qPrintable(name);
+                EXPECT_FALSE(letters.contains(key)) << qPrintable(name) << " " << qPrintable(key);
+                letters.append(key);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace fortunix::formtests

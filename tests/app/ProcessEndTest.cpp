@@ -43,8 +43,9 @@ TEST(QtProcessControlDeathTest, TerminateEndsTheRunningProgramWithItsStatus) {
 [[noreturn]] void StartAndLeaveThroughTheWindows() {
     fakes::FakePlatform fake;
     QtProcessControl process;
-    Platform platform{fake.messages, fake.web, fake.settings,  fake.lock,    fake.clock,
-                      fake.random,   process,  fake.frontCall, fake.folders, fake.dialogs};
+    Platform platform{fake.messages, fake.web,     fake.settings,  fake.lock,
+                      fake.clock,    fake.random,  process,        fake.frontCall,
+                      fake.folders,  fake.dialogs, fake.clipboard, fake.paper};
     InstallPlatform(&platform);
     if (!RunStartup()) {
         std::exit(kStillRunning + 1);

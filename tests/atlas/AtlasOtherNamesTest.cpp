@@ -4,9 +4,9 @@
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/BuiltInAtlasQueries.h"
 #include "atlas/BuiltInTables.h"
+#include "atlas/PlaceNameKey.h"
 #include "atlas/PlaceSearch.h"
 #include "atlas/QStringPrinter.h"
-#include "atlas/SearchKey.h"
 
 // Places found by the names people use for them. The expected places are the cities meant,
 // by their gazetteer name and country; the other names shown are the names typed.

@@ -6,6 +6,7 @@ add_executable(fortunix_atlas_tests
     atlas/KeyLettersTest.cpp
     atlas/SearchKeyTest.cpp
     atlas/AtlasTest.cpp
+    atlas/AtlasImageTest.cpp
     atlas/AtlasOtherNamesTest.cpp
     atlas/OwnScriptNamesTest.cpp
     atlas/AtlasKeyScanTest.cpp
@@ -23,6 +24,22 @@ add_executable(fortunix_atlas_tests
     atlas/QuotedExcerptTest.cpp
 )
 target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_atlas fortunix_warnings GTest::gtest_main)
+target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_atlas_image fortunix_warnings
+                                                   GTest::gtest_main)
+fortunix_add_atlas_tables(fortunix_atlas_tests)
 gtest_discover_tests(fortunix_atlas_tests DISCOVERY_TIMEOUT 60)
 
+
+# tools/atlas/search-key.js and SearchKey run on the same texts (needs Node.js, which
+# scripts/packages-test.txt installs; not under Wine).
+if(NOT CMAKE_CROSSCOMPILING)
+    find_program(FORTUNIX_NODE NAMES node nodejs)
+    add_executable(fortunix_search_key_script_tests atlas/SearchKeyScriptTest.cpp)
+    target_include_directories(fortunix_search_key_script_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(fortunix_search_key_script_tests PRIVATE
+        FORTUNIX_NODE="${FORTUNIX_NODE}"
+        FORTUNIX_SEARCH_KEY_JS="${PROJECT_SOURCE_DIR}/tools/atlas/search-key.js")
+    target_link_libraries(fortunix_search_key_script_tests PRIVATE fortunix_atlas fortunix_warnings
+                                                                   GTest::gtest_main)
+    gtest_discover_tests(fortunix_search_key_script_tests DISCOVERY_TIMEOUT 30)
+endif()

@@ -53,7 +53,7 @@ const EditsCase kCases[] = {
 
 TEST(LetterEdits, CountsInsertionsDeletionsChangesAndSwaps) {
     for (const EditsCase& row : kCases) {
-        EXPECT_EQ(LetterEdits(row.typed, row.key, row.limit), row.expected) << row.name;
+        EXPECT_EQ(LetterEditCounter(row.typed, row.limit).Edits(row.key), row.expected) << row.name;
     }
 }
 
@@ -73,17 +73,17 @@ TEST(LetterEdits, KnownLetterBitsGiveTheSameCount) {
 // A typed key of 64 letters is compared; one of 65 is too long for the bits of a word.
 TEST(LetterEdits, TypedKeysUpToSixtyFourLetters) {
     const QByteArray longest(64, 'a');
-    EXPECT_EQ(LetterEdits(longest, longest, 2), 0);
-    EXPECT_EQ(LetterEdits(longest, longest.chopped(1) + 'b', 2), 1);
+    EXPECT_EQ(LetterEditCounter(longest, 2).Edits(longest), 0);
+    EXPECT_EQ(LetterEditCounter(longest, 2).Edits(longest.chopped(1) + 'b'), 1);
     const QByteArray tooLong(65, 'a');
-    EXPECT_EQ(LetterEdits(tooLong, tooLong, 2), 3);
+    EXPECT_EQ(LetterEditCounter(tooLong, 2).Edits(tooLong), 3);
     // 64 letters of two bytes each: letters count, not bytes.
     QByteArray greek;
     for (int i = 0; i < 64; ++i) {
         greek += "ω";
     }
-    EXPECT_EQ(LetterEdits(greek, greek, 2), 0);
-    EXPECT_EQ(LetterEdits(greek + "ω", greek + "ω", 2), 3);
+    EXPECT_EQ(LetterEditCounter(greek, 2).Edits(greek), 0);
+    EXPECT_EQ(LetterEditCounter(greek + "ω", 2).Edits(greek + "ω"), 3);
 }
 
 }  // namespace

@@ -40,5 +40,33 @@ TEST(MatchPlaceName, GradesHowCloseTheNameIs) {
     }
 }
 
+struct FormCase {
+    const char* name;
+    const char* form;
+    const char* key;
+    bool compact;
+    bool initials;
+};
+
+TEST(CompactKey, CompactFormsAndInitials) {
+    const FormCase cases[] = {
+        {"spaces left out", "iledefrance", "ile de france", true, false},
+        {"initials", "idf", "ile de france", false, true},
+        {"one letter short", "iledefranc", "ile de france", false, false},
+        {"one letter more", "iledefrancee", "ile de france", false, false},
+        {"initials one short", "id", "ile de france", false, false},
+        {"initials one more", "idff", "ile de france", false, false},
+        {"one word", "paris", "paris", true, false},
+        {"one letter, one word", "p", "paris", false, true},
+        {"initials in two-byte letters", "αζ", "ανω ζακρος", false, true},
+        {"nothing", "", "", true, true},
+    };
+    for (const FormCase& row : cases) {
+        EXPECT_EQ(IsCompactFormOf(row.form, row.key), row.compact) << row.name;
+        EXPECT_EQ(CompactKey(row.key) == row.form, row.compact) << row.name;
+        EXPECT_EQ(AreInitialsOf(row.form, row.key), row.initials) << row.name;
+    }
+}
+
 }  // namespace
 }  // namespace fortunix::atlas

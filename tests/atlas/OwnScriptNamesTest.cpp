@@ -48,6 +48,8 @@ const OwnScriptCase kCities[] = {
     {"Devanagari", "काठमाडौं", "नेपाल", "Kathmandu", "Nepal"},
     {"Thai", "กรุงเทพมหานคร", "ไทย", "Bangkok", "Thailand"},
     {"Thai", "เชียงใหม่", "ไทย", "Chiang Mai", "Thailand"},
+    {"Thai, the country's formal name", "เชียงใหม่", "ประเทศไทย", "Chiang Mai", "Thailand"},
+    {"Khmer, the kingdom's formal name", "ភ្នំពេញ", "ព្រះរាជាណាចក្រកម្ពុជា", "Phnom Penh", "Cambodia"},
     {"Georgian", "თბილისი", "საქართველო", "Tbilisi", "Georgia"},
     {"Georgian", "ბათუმი", "საქართველო", "Batumi", "Georgia"},
     {"Armenian", "Երևան", "Հայաստան", "Yerevan", "Armenia"},

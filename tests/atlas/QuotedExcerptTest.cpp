@@ -17,6 +17,7 @@ QString Repeated(const char* utf8, int times) {
 TEST(QuotedExcerpt, CutsAfterSixtyCharactersNeverInsideOne) {
     const QString e = QString::fromUtf8("e\u0301");  // é as e and a combining acute
     const QString ellipsis = QString::fromUtf8("…");
+    // clang-format off
     const struct {
         const char* name;
         QString typed;
@@ -40,7 +41,13 @@ TEST(QuotedExcerpt, CutsAfterSixtyCharactersNeverInsideOne) {
          Repeated("x", 59) + Repeated("🇳🇵", 1) + ellipsis},
         {"a lone surrogate counts as one", Repeated("x", 60) + QChar(0xD83D),
          Repeated("x", 60) + ellipsis},
+        // Runs of scripts where Qt 6.4's finder breaks after every UTF-16 unit.
+        {"an emoji after 59 Devanagari", Repeated("त", 59) + Repeated("👍x", 1), Repeated("त", 59) + Repeated("👍", 1) + ellipsis},
+        {"joined emoji after 59 Devanagari", Repeated("त", 59) + Repeated("👩‍💻x", 1), Repeated("त", 59) + Repeated("👩‍💻", 1) + ellipsis},
+        {"a flag after 59 Devanagari", Repeated("त", 59) + Repeated("🇳🇵x", 1), Repeated("त", 59) + Repeated("🇳🇵", 1) + ellipsis},
+        {"a skin tone after 59 Devanagari", Repeated("त", 59) + Repeated("👍🏽x", 1), Repeated("त", 59) + Repeated("👍🏽", 1) + ellipsis},
     };
+    // clang-format on
     for (const auto& row : rows) {
         EXPECT_EQ(QuotedExcerpt(row.typed), row.expected) << row.name;
     }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <utility>
 
+#include "atlas/PlaceNameKey.h"
 #include "atlas/QStringPrinter.h"
 
 namespace fortunix::atlas {
@@ -144,41 +145,16 @@ TEST(SearchKey, KeepsLettersThatDifferApart) {
 }
 
 TEST(SearchKey, PlaceNamesWriteOutTheUsualAbbreviations) {
+    // clang-format off
     const KeyCase cases[] = {
         {"saint", "St. Louis", "saint louis"}, {"already long", "Saint Louis", "saint louis"},
         {"sainte", "Ste-Foy", "sainte foy"},   {"mount", "Mt Vernon", "mount vernon"},
         {"fort", "Ft. Worth", "fort worth"},   {"not inside a word", "Stanford", "stanford"},
+        {"nothing typed", "", ""},             {"one letter", "t", "t"},
     };
+    // clang-format on
     for (const KeyCase& row : cases) {
         EXPECT_EQ(PlaceNameKey(QString::fromUtf8(row.typed)), QByteArray(row.expected)) << row.name;
-    }
-}
-
-struct FormCase {
-    const char* name;
-    const char* form;
-    const char* key;
-    bool compact;
-    bool initials;
-};
-
-TEST(SearchKey, CompactFormsAndInitials) {
-    const FormCase cases[] = {
-        {"spaces left out", "iledefrance", "ile de france", true, false},
-        {"initials", "idf", "ile de france", false, true},
-        {"one letter short", "iledefranc", "ile de france", false, false},
-        {"one letter more", "iledefrancee", "ile de france", false, false},
-        {"initials one short", "id", "ile de france", false, false},
-        {"initials one more", "idff", "ile de france", false, false},
-        {"one word", "paris", "paris", true, false},
-        {"one letter, one word", "p", "paris", false, true},
-        {"initials in two-byte letters", "αζ", "ανω ζακρος", false, true},
-        {"nothing", "", "", true, true},
-    };
-    for (const FormCase& row : cases) {
-        EXPECT_EQ(IsCompactFormOf(row.form, row.key), row.compact) << row.name;
-        EXPECT_EQ(CompactKey(row.key) == row.form, row.compact) << row.name;
-        EXPECT_EQ(AreInitialsOf(row.form, row.key), row.initials) << row.name;
     }
 }
 

@@ -45,7 +45,7 @@ TEST(DayNumberJ2000, DaysFromNoonOfFirstJanuary2000) {
         {"last day offered", 2050, 12, 31, 12, 0, 18627.0},
     };
     for (const Row& row : rows) {
-        EXPECT_NEAR(DayNumberJ2000(row.year, row.month, row.day, row.hour, row.minute),
+        EXPECT_NEAR(DayNumberJ2000({row.year, row.month, row.day, row.hour, row.minute}),
                     row.expected, 1e-9)
             << row.name;
     }
@@ -55,7 +55,8 @@ TEST(DayNumberJ2000, AgreesWithJulianDayNumberOverTheYearsOffered) {
     // Both count days; noon of any date lies DayNumber - 2451545 days from the epoch.
     for (int year = 1901; year <= 2050; year += 7) {
         for (int month = 1; month <= 12; ++month) {
-            EXPECT_EQ(DayNumberJ2000(year, month, 28, 12, 0), DayNumber(month, 28, year) - 2451545)
+            EXPECT_EQ(DayNumberJ2000({year, month, 28, 12, 0}),
+                      DayNumber(month, 28, year) - 2451545)
                 << year << "-" << month;
         }
     }

@@ -9,18 +9,26 @@
 namespace fortunix::formtests {
 namespace {
 
-// Close to the designed sky blue in hue and clearly coloured: the style shades a button
+// Close to the designed colour in hue and clearly coloured: the style shades a button
 // lighter towards its top, but never to white or grey.
-bool LooksSkyBlue(QColor colour) {
-    return std::abs(colour.hsvHue() - kSkyBlue.hsvHue()) <= 12 && colour.hsvSaturationF() >= 0.3;
+bool LooksLike(QColor colour, QColor designed) {
+    return std::abs(colour.hsvHue() - designed.hsvHue()) <= 12 && colour.hsvSaturationF() >= 0.3;
 }
 
-// The colour inside a button's frame near its two ends, where no caption reaches.
-std::vector<QColor> InsideColours(QPushButton* button) {
-    const QImage picture = button->grab().toImage();
+// The colour inside a control's frame near its two ends, where no caption reaches.
+std::vector<QColor> InsideColours(QWidget* control) {
+    const QImage picture = control->grab().toImage();
     const int inset = static_cast<int>(5 * picture.devicePixelRatio());
     return {picture.pixelColor(inset, inset),
             picture.pixelColor(picture.width() - 1 - inset, picture.height() - 1 - inset)};
+}
+
+std::vector<QColor> InsideColoursUnderTheWindowsStyleAlone(QWidget* control) {
+    std::unique_ptr<QStyle> windowsStyle(QStyleFactory::create(QStringLiteral("windowsvista")));
+    control->setStyle(windowsStyle.get());
+    std::vector<QColor> colours = InsideColours(control);
+    control->setStyle(nullptr);
+    return colours;
 }
 
 bool WindowsStyleExists() {
@@ -62,7 +70,8 @@ TEST_F(CommandButtonColour, TheCommandButtonsOfTheMainAndResultWindowsAreSkyBlue
         {&main, "cmdRashi"}, {&main, "cmdBrowser"}, {&result, "cmdOK"}, {&result, "cmdExit"}};
     for (const auto& row : rows) {
         for (const QColor& inside : InsideColours(Child<QPushButton>(row.window, row.button))) {
-            EXPECT_TRUE(LooksSkyBlue(inside)) << row.button << ": " << qPrintable(inside.name());
+            EXPECT_TRUE(LooksLike(inside, kSkyBlue))
+                << row.button << ": " << qPrintable(inside.name());
         }
     }
 }
@@ -72,13 +81,42 @@ TEST_F(CommandButtonColour, TheWindowsStyleAloneDrawsThemWithoutTheirColour) {
     if (!WindowsStyleExists()) {
         GTEST_SKIP() << "the windowsvista style exists only on Windows";
     }
-    std::unique_ptr<QStyle> windowsStyle(QStyleFactory::create(QStringLiteral("windowsvista")));
-    auto* button = Child<QPushButton>(&ShownMainWindow(), "cmdRashi");
-    button->setStyle(windowsStyle.get());
-    const std::vector<QColor> colours = InsideColours(button);
-    button->setStyle(nullptr);
-    for (const QColor& inside : colours) {
-        EXPECT_FALSE(LooksSkyBlue(inside)) << qPrintable(inside.name());
+    for (const QColor& inside : InsideColoursUnderTheWindowsStyleAlone(
+             Child<QPushButton>(&ShownMainWindow(), "cmdRashi"))) {
+        EXPECT_FALSE(LooksLike(inside, kSkyBlue)) << qPrintable(inside.name());
+    }
+}
+
+// The same style over the drop-down lists of the main window.
+using DropDownListColour = CommandButtonColour;
+
+TEST_F(DropDownListColour, TheDateTimeAndZoneListsAreInTheirDesignedColours) {
+    frmMain& main = ShownMainWindow();
+    // clang-format off
+    const struct {
+        const char* list;
+        QColor colour;
+    } rows[] = {
+        {"cboMonth", kMintGreen},
+        {"cboHH", kMintGreen},
+        {"cmbTimeZone", kSkyBlue},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        for (const QColor& inside : InsideColours(Child<QComboBox>(&main, row.list))) {
+            EXPECT_TRUE(LooksLike(inside, row.colour))
+                << row.list << ": " << qPrintable(inside.name());
+        }
+    }
+}
+
+TEST_F(DropDownListColour, TheWindowsStyleAloneDrawsThemWithoutTheirColour) {
+    if (!WindowsStyleExists()) {
+        GTEST_SKIP() << "the windowsvista style exists only on Windows";
+    }
+    for (const QColor& inside :
+         InsideColoursUnderTheWindowsStyleAlone(Child<QComboBox>(&ShownMainWindow(), "cboMonth"))) {
+        EXPECT_FALSE(LooksLike(inside, kMintGreen)) << qPrintable(inside.name());
     }
 }
 

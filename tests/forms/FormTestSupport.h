@@ -20,18 +20,12 @@
 #include "forms/frmMain.h"
 #include "support/FakePlatform.h"
 #include "support/LoadedWindows.h"
+#include "support/WindowDriving.h"
 
 namespace fortunix::formtests {
 
 // A control of `window` by its design name; a missing control fails the test.
-template <typename Widget>
-Widget* Child(const QWidget* window, const char* name) {
-    auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-        throw std::runtime_error(std::string("no control named ") + name);
-    }
-    return widget;
-}
+using test_support::Child;
 
 // The birth data of the worked example: 1 January 2000, 12:00 Greenwich Mean Time,
 // 0°0' West, 51°30' North, no daylight saving.

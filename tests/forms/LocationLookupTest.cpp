@@ -51,6 +51,24 @@ TEST_F(LocationLookup, AsksForTheFirstMissingPartOfThePlace) {
     }
 }
 
+// A place chosen for a slip (Моксва) puts its own names in the boxes, so that they name the
+// place the coordinates are of.
+TEST_F(LocationLookup, AChosenPlaceNamesItselfInTheBoxes) {
+    frmMain& form = ShownMainWindow();
+    Child<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8("Моксва"));
+    Child<QLineEdit>(&form, "txtMState")->setText(QString::fromUtf8("Москва"));
+    Child<QLineEdit>(&form, "txtMCountry")->setText(QString::fromUtf8("Россия"));
+    ASSERT_TRUE(test_support::AnswerModalWindow(
+                    [&form] { Child<QPushButton>(&form, "cmdBrowser")->click(); },
+                    [](QWidget& window) { Child<QPushButton>(&window, "cmdUsePlace")->click(); })
+                    .shown);
+    const BirthFormState state = form.FormState();
+    EXPECT_EQ(state.fields.latDeg + ' ' + state.fields.latMin, "55 45");  // 55.7522
+    EXPECT_EQ(state.city + '/' + state.state + '/' + state.country, "Moscow/Moscow/Russia");
+    ASSERT_TRUE(state.place.has_value());
+    EXPECT_EQ(state.place->name, "Moscow");
+}
+
 TEST(WebLocationSearch, SearchesTheSiteForTheQueryPercentEncodedAsUtf8) {
     const struct {
         const char* name;

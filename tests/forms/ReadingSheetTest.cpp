@@ -1,19 +1,22 @@
 #include <QBuffer>
-#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <cmath>
+#include <random>
 
 #include "forms/FormTestSupport.h"
 #include "forms/ReadingExport.h"
 #include "forms/ReadingSheetDrawing.h"
+#include "platform/ProgramInfo.h"
 #include "support/ModalWindow.h"
 
 namespace fortunix::formtests {
@@ -91,7 +94,7 @@ TEST(ReadingSheetDrawing, KeepsTheLabelsOfCloseMarkersApart) {
         QImage picture(side, side, QImage::Format_RGB32);
         QPainter painter(&picture);
         const std::vector<WheelMarker> markers =
-            DrawChartWheel(painter, QRectF(0, 0, side, side), sheet);
+            DrawChartWheel(painter, QRectF(0, 0, side, side), sheet).markers;
         ASSERT_EQ(markers.size(), 4u);
         for (std::size_t a = 0; a < markers.size(); ++a) {
             for (std::size_t b = a + 1; b < markers.size(); ++b) {
@@ -100,6 +103,122 @@ TEST(ReadingSheetDrawing, KeepsTheLabelsOfCloseMarkersApart) {
                     << " at " << side;
             }
         }
+    }
+}
+
+// The worked example with other positions, and the widest caption.
+ReadingSheet SheetWith(int sun, int moon, int ascendant, int fortune) {
+    ReadingSheet sheet = WorkedExampleSheet();
+    sheet.chart = {double(sun), double(moon), static_cast<std::int16_t>(ascendant)};
+    sheet.fortuneDegrees = fortune;
+    sheet.caption = QStringLiteral("29\u00BA Sagittarius");
+    return sheet;
+}
+
+WheelDrawing DrawnWheel(const ReadingSheet& sheet, int side) {
+    QImage picture(side, side, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    return DrawChartWheel(painter, QRectF(0, 0, side, side), sheet);
+}
+
+double AngleBetween(double a, double b) {
+    const double difference = std::fmod(std::abs(a - b), 360.0);
+    return std::min(difference, 360 - difference);
+}
+
+// Labels apart and inside the ring; each on its spoke, or led to it by a short leader.
+void ExpectLabelsInPlace(const ReadingSheet& sheet, int side, const std::string& what) {
+    const double radius = side / 2.0;
+    const QPointF centre(radius, radius);
+    const std::vector<WheelMarker> markers = DrawnWheel(sheet, side).markers;
+    for (const WheelMarker& marker : markers) {
+        const QRectF& box = marker.label;
+        const std::string name = what + ", " + marker.name.toStdString();
+        for (const WheelMarker& other : markers) {
+            EXPECT_TRUE(&other == &marker || !box.intersects(other.label)) << name;
+        }
+        for (const QPointF& corner :
+             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+            EXPECT_LT(QLineF(centre, corner).length(), 0.79 * radius) << name;
+        }
+        const QPointF led = marker.leader.isNull() ? box.center() : marker.leader.p1();
+        EXPECT_LT(AngleBetween(AngleFrom(centre, led), AngleFrom(centre, marker.point)), 0.5)
+            << name;
+        if (!marker.leader.isNull()) {
+            EXPECT_TRUE(box.adjusted(-1, -1, 1, 1).contains(marker.leader.p2())) << name;
+            EXPECT_LT(marker.leader.length(), 0.5 * radius) << name;
+        }
+    }
+}
+
+// Every arrangement of the four: the issue's births, all four within 10 degrees, anywhere,
+// the Sun on the Moon with the Part of Fortune on the ascendant's spoke.
+TEST(ReadingSheetDrawing, LabelsNeverMeetNorCrossTheRing) {
+    // clang-format off
+    const struct { const char* birth; int sun, moon, ascendant, fortune; } births[] = {
+        {"Kathmandu, 15 August 1985 06:30 (Moon = 138 - 156 + 142)", 142, 124, 156, 138},
+        {"London, 6 January 2000 18:14 GMT, new moon", 285, 285, 130, 130},
+        {"London, the Moon a degree behind", 285, 284, 130, 131}};
+    // clang-format on
+    for (const auto& row : births) {
+        for (const int side : {300, 2400}) {
+            ExpectLabelsInPlace(SheetWith(row.sun, row.moon, row.ascendant, row.fortune), side,
+                                row.birth);
+        }
+    }
+    std::mt19937 draw(20261207);
+    std::uniform_int_distribution<int> degree(0, 359);
+    std::uniform_int_distribution<int> near(0, 10);
+    for (int round = 0; round < 400 && !HasFailure(); ++round) {
+        const int a = degree(draw), b = degree(draw), c = degree(draw), d = degree(draw);
+        for (const ReadingSheet& sheet :
+             {SheetWith(a, (a + near(draw)) % 360, (a + near(draw)) % 360, (a + near(draw)) % 360),
+              SheetWith(a, b, c, d), SheetWith(a, a, c, c)}) {
+            ExpectLabelsInPlace(sheet, 400,
+                                QStringLiteral("Sun %1, Moon %2, ascendant %3, fortune %4")
+                                    .arg(sheet.chart.sun)
+                                    .arg(sheet.chart.moon)
+                                    .arg(sheet.chart.ascendant)
+                                    .arg(sheet.fortuneDegrees)
+                                    .toStdString());
+        }
+    }
+}
+
+// Markers far apart (the worked example's, at 76, 19, 180 and 237 degrees): each label stands
+// on its own spoke, as far out as the ring lets it.
+TEST(ReadingSheetDrawing, ALoneLabelSitsOnItsOwnSpoke) {
+    const QPointF centre(500, 500);
+    for (const WheelMarker& marker : DrawnWheel(WorkedExampleSheet(), 1000).markers) {
+        const QRectF& box = marker.label;
+        EXPECT_TRUE(marker.leader.isNull()) << marker.name.toStdString();
+        EXPECT_LT(AngleBetween(AngleFrom(centre, box.center()), AngleFrom(centre, marker.point)),
+                  0.5)
+            << marker.name.toStdString();
+        const double farthest = std::max({QLineF(centre, box.topLeft()).length(),
+                                          QLineF(centre, box.topRight()).length(),
+                                          QLineF(centre, box.bottomLeft()).length(),
+                                          QLineF(centre, box.bottomRight()).length()});
+        EXPECT_GT(farthest, 0.6 * 500) << marker.name.toStdString();
+    }
+}
+
+// Each sign's name in the middle of its sign (the ascendant 24 degrees into Aries puts Aries'
+// middle at 180 + 15 - 24 = 171 degrees), along the ring and never upside down.
+TEST(ReadingSheetDrawing, SignNamesReadLeftToRight) {
+    const int side = 1000;
+    const QPointF centre(side / 2.0, side / 2.0);
+    const std::vector<WheelSignName> names = DrawnWheel(WorkedExampleSheet(), side).signNames;
+    ASSERT_EQ(names.size(), 12u);
+    for (std::size_t sign = 0; sign < names.size(); ++sign) {
+        const double angle = AngleFrom(centre, names[sign].centre);
+        EXPECT_LT(AngleBetween(angle, 171.0 + 30.0 * static_cast<double>(sign)), 0.01)
+            << names[sign].name.toStdString();
+        // The baseline runs along the tangent, and to the right rather than to the left.
+        const double radians = names[sign].rotation * kPi / 180;
+        EXPECT_GT(std::cos(radians), 0.05) << names[sign].name.toStdString();
+        EXPECT_LT(AngleBetween(std::fmod(names[sign].rotation + angle + 360, 180.0), 90), 0.01)
+            << names[sign].name.toStdString();
     }
 }
 
@@ -118,6 +237,29 @@ TEST(ReadingSheetTexts, ProposeAFileNameEveryFolderTakes) {
     for (const auto& row : rows) {
         EXPECT_EQ(ProposedPdfName(QString::fromLatin1(row.name), made), row.file) << row.name;
     }
+    // Long names cut to 60 characters, never inside a character outside the BMP.
+    const QString n59(59, u'N');
+    EXPECT_EQ(ProposedPdfName(QString(300, u'N'), made),
+              "Fortunix reading - " + n59 + "N - 2026-12-07.pdf");
+    EXPECT_EQ(ProposedPdfName(n59 + QStringLiteral("\U0001F600B"), made),
+              "Fortunix reading - " + n59 + " - 2026-12-07.pdf");
+}
+
+// The zone's row with its offset as people write it ("+5.3" is five and a half hours); the
+// formula named by the clock's side of noon.
+TEST(ReadingSheetTexts, ZoneOffsetAndFormulaLines) {
+    ReadingSheet sheet = WorkedExampleSheet();
+    sheet.form.zoneRow = 34;
+    sheet.form.fields.hourText = "11";
+    QStringList lines;
+    for (const SheetLine& line : SheetLines(sheet)) {
+        lines.append(line.label + ": " + line.value);
+    }
+    EXPECT_TRUE(lines.contains("Time zone: Indian Time, IST, +5.3 (UTC+05:30)")) << Joined(lines);
+    EXPECT_TRUE(
+        lines.contains(QString::fromUtf8("Formula: born before noon: ascendant + Moon "
+                                         "\u2212 Sun")))
+        << Joined(lines);
 }
 
 TEST(ReadingSheetTexts, LetterWhereItIsTheUsualPaper) {
@@ -127,6 +269,9 @@ TEST(ReadingSheetTexts, LetterWhereItIsTheUsualPaper) {
     EXPECT_EQ(PaperForTerritory(QLocale::UnitedKingdom), QPageSize::A4);
     EXPECT_EQ(PaperForTerritory(QLocale::Nepal), QPageSize::A4);
     EXPECT_EQ(PaperForTerritory(QLocale::AnyTerritory), QPageSize::A4);
+    // The user's own choice comes before the country's usual paper.
+    EXPECT_EQ(SheetPaper(QPageSize(QPageSize::A4), QLocale::UnitedStates).id(), QPageSize::A4);
+    EXPECT_EQ(SheetPaper(std::nullopt, QLocale::UnitedStates).id(), QPageSize::Letter);
 }
 
 // The items of the sheet wait for a reading, then carry their keys; the paragraph can be
@@ -217,20 +362,21 @@ TEST_F(ReadingSheetCommands, AFailedSaveLeavesNoFile) {
 
 TEST_F(ReadingSheetCommands, CopyPutsTheTextAndTheWheelOnTheClipboard) {
     frmDisplay& display = ShownReading();
-    QGuiApplication::clipboard()->clear();
     Child<QAction>(&display, "mnuCopyReading")->trigger();
-    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    const QMimeData* copied = fake.clipboard.held.get();
     ASSERT_NE(copied, nullptr);
     const QString text = copied->text();
     for (const char* expected :
          {"Fortunix reading: JOHN\n", "Born: 1 January 2000, 12:00 local time\n",
-          "Time zone: Greenwich Mean Time,GMT,0.0\n", "Universal time: 1 January 2000, 12:00\n",
-          "Sun: 10\u00BA Capricorn\n", "Moon: 13\u00BA Scorpio\n", "Ascendant: 24\u00BA Aries\n",
-          "Part of Fortune: 21\u00BA Gemini\n", "Like a child full of inquisitiveness",
-          "Fortunix 1.30 \u00B7 sheet made on 7 December 2026\n"}) {
+          "Time zone: Greenwich Mean Time,GMT,0.0 (UTC+00:00)\n",
+          "Universal time: 1 January 2000, 12:00\n", "Sun: 10\u00BA Capricorn\n",
+          "Moon: 13\u00BA Scorpio\n", "Ascendant: 24\u00BA Aries\n",
+          "Part of Fortune: 21\u00BA Gemini\n", "Like a child full of inquisitiveness"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected)))
             << expected << " in " << text.toStdString();
     }
+    EXPECT_TRUE(text.contains(QStringLiteral("%1 %2 \u00B7 sheet made on 7 December 2026\n")
+                                  .arg(kProgramName, kProgramVersion)));
     EXPECT_FALSE(text.contains("Birthplace"));
     ASSERT_TRUE(copied->hasImage());
     const QImage wheel = qvariant_cast<QImage>(copied->imageData());
@@ -243,6 +389,104 @@ TEST_F(ReadingSheetCommands, CopyPutsTheTextAndTheWheelOnTheClipboard) {
         }
     }
     EXPECT_GT(dark, 5000);
+}
+
+// Ctrl+C copies the words selected in the paragraph, else the reading; its context menu
+// copies a selection and selects all.
+TEST_F(ReadingSheetCommands, TheParagraphsSelectionIsCopiedFirst) {
+    frmDisplay& display = ShownReading();
+    auto* paragraph = Child<QLabel>(&display, "lblPartOfFortuneDesc");
+    const auto menuItem = [paragraph](const char* name) {
+        const QPoint at(5, 5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, paragraph->mapToGlobal(at));
+        QApplication::sendEvent(paragraph, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            throw std::runtime_error("no context menu");
+        }
+        QAction* item = menu->findChild<QAction*>(QString::fromLatin1(name));
+        menu->close();
+        return item;
+    };
+    const auto copied = [this] { return fake.clipboard.held ? fake.clipboard.held->text() : ""; };
+    // "child" of "Like a child" selected; the key goes where the focus is, to Exit.
+    paragraph->setSelection(7, 5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copied(), "child");
+    paragraph->setSelection(0, 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(copied().startsWith("Fortunix reading: JOHN\n"));
+
+    EXPECT_FALSE(menuItem("mnuParagraphCopy")->isEnabled());
+    menuItem("mnuParagraphSelectAll")->trigger();
+    menuItem("mnuParagraphCopy")->trigger();
+    EXPECT_EQ(copied(), paragraph->text());
+}
+
+// A name typed without ".pdf" is saved with it: a file of that name is replaced only after a
+// Yes, on the paper the user chose for the system.
+TEST_F(ReadingSheetCommands, SaveAsksBeforeReplacingTheFileItWrites) {
+    frmDisplay& display = ShownReading();
+    const QDir documents(fake.folders.documentsFolder);
+    documents.mkpath(".");
+    QFile earlier(documents.filePath("noext.pdf"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    fake.dialogs.savePath = documents.filePath("noext");
+    fake.paper.paper = QPageSize(QPageSize::Legal);  // 8.5 by 14 inches: 612 by 1008 points
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        fake.messages.shown.clear();
+        fake.messages.answers = {answer};
+        display.mnuSaveReadingPdf_Click();
+        ASSERT_NO_FATAL_FAILURE(
+            ExpectOneMessage("\"" + QDir::toNativeSeparators(earlier.fileName()) +
+                                 "\" already exists. Do you want to replace it?",
+                             MessageIcon::Information, "replace"));
+        EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::YesNo);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.peek(7) == "earlier", answer == MessageAnswer::No);
+        earlier.close();
+    }
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    const QRegularExpression legal(R"(/MediaBox \[0 0 612(\.0*)? 1008(\.0*)?\])");
+    EXPECT_TRUE(legal.match(QString::fromLatin1(earlier.readAll())).hasMatch());
+    earlier.close();  // Windows replaces no file that is open
+    // Typed with ".pdf", the name is the one the dialog already asked about.
+    fake.messages.shown.clear();
+    fake.dialogs.savePath = earlier.fileName();
+    display.mnuSaveReadingPdf_Click();
+    EXPECT_TRUE(fake.messages.shown.empty());
+}
+
+TEST_F(ReadingSheetCommands, SaveProposesTheHomeFolderWithoutDocuments) {
+    ShownReading().mnuSaveReadingPdf_Click();
+    ASSERT_EQ(fake.dialogs.proposedPaths.size(), 1);
+    EXPECT_EQ(fake.dialogs.proposedPaths[0],
+              QDir(fake.folders.HomeFolder()).filePath("Fortunix reading - JOHN - 2026-12-07.pdf"));
+}
+
+// Nothing printed says why, and a Yes opens the save dialog.
+TEST_F(ReadingSheetCommands, PrintWithoutAPrinterOffersThePdf) {
+    frmDisplay& display = ShownReading();
+    const QString offer = " Do you want to save it as a PDF file instead?";
+    // clang-format off
+    const struct { bool installed; const char* printerPath; QString message; } rows[] = {
+        {false, "", "No printer is installed." + offer},
+        {true, "missing/printed.pdf", "The reading could not be printed." + offer}};
+    // clang-format on
+    for (const auto& row : rows) {
+        fake.messages.shown.clear();
+        fake.messages.answers = {MessageAnswer::Yes};
+        fake.dialogs.proposedPaths.clear();
+        fake.dialogs.printerInstalled = row.installed;
+        fake.dialogs.printerAccepted = true;
+        fake.dialogs.printerPdfPath = fake.folders.root.filePath(row.printerPath);
+        QTest::keyClick(&display, Qt::Key_P, Qt::ControlModifier);
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMessage(row.message, MessageIcon::Error, row.printerPath));
+        EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(fake.dialogs.proposedPaths.size(), 1);
+    }
+    EXPECT_EQ(fake.dialogs.printerQuestions, 1);
 }
 
 TEST_F(ReadingSheetCommands, PrintGoesToTheChosenPrinterOnly) {

@@ -89,14 +89,14 @@ TEST_F(WebLinks, MenusOfBothWindows) {
         const char* items;
     } menus[] = {{&windows::Main(), "mnuFile", "&File",
                   "mnuNext:Get My Part Of Fortune Reading, mnuBirthsSep1:-, "
-                  "mnuRecentBirthsMenu:Recent &Births, mnuRememberBirths:Remember Births, "
+                  "mnuRecentBirthsMenu:Recent &Births, mnuRememberBirths:&Remember Births, "
                   "mnuBirthsSep2:-, mnuLanguageMenu:&Language, mnuExit:E&xit"},
                  {&windows::Main(), "mnuHelp", "&Help",
                   "mnuOnline:&Online Help, mnuVisit:&Visit Us Online, mnuHelp1:-, "
                   "mnuUpdate:Check for Software &Update, mnuHelp2:-, mnuAbout:&About Software"},
                  {&windows::Display(), "mnuFile", "&File",
                   "mnuFileBack:&Back, mnuReadingSep1:-, mnuCopyReading:&Copy Reading, "
-                  "mnuSaveReadingPdf:Save Reading as &PDF\u2026, mnuPrint:&Print\u2026, "
+                  "mnuSaveReadingPdf:&Save Reading as PDF\u2026, mnuPrint:&Print\u2026, "
                   "mnuPrintPreview:Print Pre&view\u2026, mnuReadingSep2:-, mnuExit:E&xit"},
                  {&windows::Display(), "mnuHelp", "&Help",
                   "mnuOnline:&Online Help, mnuVisit:&Visit Us Online, mnuFileSep1:-, "

@@ -27,6 +27,19 @@ else
 fi
 [ -x "$program" ] || { echo "FAIL: $program was not installed"; exit 1; }
 
+# The single-instance lock is the user's whatever the environment (/run/user/<uid>, else
+# ~/.cache/fortunix-instance of the account's home): while the user's own copy holds it, the
+# installed one can only say "Application is already running". Say so, and skip.
+account_home="$(getent passwd "$(id -u)" | cut -d: -f6)"
+for lock in "/run/user/$(id -u)/fortunix.lock" "$account_home/.cache/fortunix-instance/fortunix.lock"; do
+    holder="$(head -n 1 "$lock" 2>/dev/null || true)"
+    if [[ "$holder" =~ ^[0-9]+$ ]] && [ "$(cat "/proc/$holder/comm" 2>/dev/null)" = fortunix ]; then
+        echo "SKIPPED: Fortunix is running for this user (process $holder holds $lock), so the"
+        echo "installed program would only say \"Application is already running\". Close it and run again."
+        exit 77
+    fi
+done
+
 # A private home, runtime folder and settings, so the run touches nothing of the user's.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

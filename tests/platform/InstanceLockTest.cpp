@@ -183,20 +183,16 @@ TEST_F(InstanceLockFile, ACallWithNoCopyAnsweringFindsNoOne) {
     EXPECT_FALSE(noFolder.CallRunningCopy());
 }
 
-#ifndef Q_OS_WIN
-// The running copy answers on a socket in the user's lock folder, open to the user alone.
-TEST_F(InstanceLockFile, TheRunningCopyAnswersOnASocketOfTheUsersAlone) {
+// Calls wait in a folder of the user's lock folder; a call that no copy takes is withdrawn,
+// so a copy that crashed leaves no call for the next one to answer.
+TEST_F(InstanceLockFile, AnUnansweredCallIsWithdrawn) {
     const QString address = FrontCallAddress(scratch.path(), QStringLiteral("fortunix"));
-    EXPECT_EQ(address, scratch.filePath(QStringLiteral("fortunix.socket")));
-    QtFrontCall running(scratch.path(), QStringLiteral("fortunix"));
-    running.AnswerCalls([] {});
-    struct stat status {};
-    ASSERT_EQ(::stat(QFile::encodeName(address).constData(), &status), 0);
-    EXPECT_TRUE(S_ISSOCK(status.st_mode));
-    EXPECT_EQ(status.st_uid, ::getuid());
-    EXPECT_EQ(status.st_mode & 077, 0u) << "no one else may connect";
+    EXPECT_EQ(address, scratch.filePath(QStringLiteral("fortunix.calls")));
+    ASSERT_TRUE(QDir().mkpath(address));  // as a crashed copy leaves it
+    QtFrontCall caller(scratch.path(), QStringLiteral("fortunix"));
+    EXPECT_FALSE(caller.CallRunningCopy());
+    EXPECT_EQ(QDir(address).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
-#endif
 
 // Runs copies of the probe, which takes the same lock as the program, in separate
 // processes. The lock sits in the user's own folder, so every test runs the probe under a
@@ -216,7 +212,7 @@ class InstanceLock : public ::testing::Test {
         }
         for (const QString& name : names) {  // left by a killed copy
             QFile::remove(PerUserLockFolder() + u'/' + name + QStringLiteral(".lock"));
-            QFile::remove(FrontCallAddress(PerUserLockFolder(), name));
+            QDir(FrontCallAddress(PerUserLockFolder(), name)).removeRecursively();
         }
     }
 
@@ -327,7 +323,7 @@ TEST_F(InstanceLock, RefusedStartCallsTheRunningCopyToTheFront) {
 
 TEST_F(InstanceLock, CopyKilledWithoutCleanUpLeavesTheNextOneReachable) {
     ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
-    holders[0]->kill();  // its socket file stays behind on Linux
+    holders[0]->kill();  // its call folder stays behind
     ASSERT_TRUE(holders[0]->waitForFinished(5000));
     ASSERT_EQ(StartHolder(probe), QStringLiteral("acquired"));
 

@@ -60,7 +60,9 @@ FakePlatform::FakePlatform(MessageBoxes* otherMessages)
                process,
                frontCall,
                folders,
-               dialogs} {
+               dialogs,
+               clipboard,
+               paper} {
     InstallPlatform(&platform);
 }
 

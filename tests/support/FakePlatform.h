@@ -2,11 +2,14 @@
 
 #include <QDate>
 #include <QMap>
+#include <QMimeData>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -109,6 +112,7 @@ class TemporaryUserFolders final : public UserFolders {
   public:
     QString DataFolder() override { return dataFolder; }
     QString DocumentsFolder() override { return documentsFolder; }
+    QString HomeFolder() override { return root.path(); }
 
     QTemporaryDir root;
     QString dataFolder = root.filePath(QStringLiteral("data/Fortunix"));
@@ -123,8 +127,10 @@ class ScriptedDocumentDialogs final : public DocumentDialogs {
     QString AskSavePath(QWidget*, const QString& title, const QString& proposedPath,
                         const QString& filter) override;
     bool ChoosePrinter(QWidget*, QPrinter& printer) override;
+    bool HasPrinter() override { return printerInstalled; }
 
     QString savePath;
+    bool printerInstalled = true;
     bool printerAccepted = false;
     QString printerPdfPath;
     QStringList saveTitles;
@@ -133,9 +139,23 @@ class ScriptedDocumentDialogs final : public DocumentDialogs {
     int printerQuestions = 0;
 };
 
+// Keeps what was put on the clipboard last.
+class RecordingClipboard final : public Clipboard {
+  public:
+    void Put(QMimeData* data) override { held.reset(data); }
+    std::unique_ptr<QMimeData> held;
+};
+
+// The system's paper as a test sets it; by default the system says nothing.
+class ChosenPaper final : public SystemPaper {
+  public:
+    std::optional<QPageSize> UsersPaper() override { return paper; }
+    std::optional<QPageSize> paper;
+};
+
 // All the doubles, installed for the lifetime of the object: no browser, no settings file,
-// no real exit, no real file dialog, no file in the user's folders. Used by the tests, the
-// benchmarks and the screenshot tool.
+// no real exit, no real file dialog, no file in the user's folders, no real clipboard. Used by the
+// tests, the benchmarks and the screenshot tool.
 struct FakePlatform {
     RecordingMessageBoxes messages;
     RecordingWebOpener web;
@@ -147,6 +167,8 @@ struct FakePlatform {
     RecordingFrontCall frontCall;
     TemporaryUserFolders folders;
     ScriptedDocumentDialogs dialogs;
+    RecordingClipboard clipboard;
+    ChosenPaper paper;
     Platform platform;
 
     FakePlatform() : FakePlatform(nullptr) {}

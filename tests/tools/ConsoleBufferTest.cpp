@@ -107,10 +107,16 @@ TEST(ConsoleBuffer, ShowsCharactersAndLines) {
 }
 
 // Long output reaches the console in writes the oldest consoles take (at most 16 kB, even
-// when every byte is a newline), each of whole characters: wherever the buffer fills, inside a
-// four-byte character too, no write ends in the first half of a surrogate pair.
+// when every byte is a newline, after a character broken off too), each of whole characters:
+// wherever the buffer fills, inside a four-byte character too, no write ends in the first half
+// of a surrogate pair.
 TEST(ConsoleBuffer, WritesWholeCharactersInPiecesOldConsolesTake) {
-    const std::size_t most = 2 * ConsoleBuffer::kBufferBytes;
+    const std::size_t most = ConsoleBuffer::kMostUnits;
+    const std::string newlines(ConsoleBuffer::kBufferBytes, '\n');
+    std::u16string newlinesShown;
+    for (std::size_t i = 0; i < ConsoleBuffer::kBufferBytes; ++i) {
+        newlinesShown += u"\r\n";
+    }
     const std::string emoji = "\xF0\x9F\x98\x80";
     std::string emojiText;
     for (int i = 0; i < 3000; ++i) {
@@ -122,10 +128,11 @@ TEST(ConsoleBuffer, WritesWholeCharactersInPiecesOldConsolesTake) {
     }
     const struct {
         const char* name;
+        std::string flushedFirst;  // written and flushed before the rest
         std::string utf8;
         std::u16string shown;
     } rows[] = {
-        {"newlines only", std::string(3 * ConsoleBuffer::kBufferBytes + 1, '\n'),
+        {"newlines only", "", std::string(3 * ConsoleBuffer::kBufferBytes + 1, '\n'),
          [] {
              std::u16string lines;
              for (std::size_t i = 0; i < 3 * ConsoleBuffer::kBufferBytes + 1; ++i) {
@@ -133,16 +140,19 @@ TEST(ConsoleBuffer, WritesWholeCharactersInPiecesOldConsolesTake) {
              }
              return lines;
          }()},
-        {"emoji from the first byte", emojiText, emojiShown},
-        {"emoji after one byte", "a" + emojiText, u"a" + emojiShown},
-        {"emoji after two bytes", "ab" + emojiText, u"ab" + emojiShown},
-        {"emoji after three bytes", "abc" + emojiText, u"abc" + emojiShown},
+        {"emoji from the first byte", "", emojiText, emojiShown},
+        {"emoji after one byte", "", "a" + emojiText, u"a" + emojiShown},
+        {"emoji after two bytes", "", "ab" + emojiText, u"ab" + emojiShown},
+        {"emoji after three bytes", "", "abc" + emojiText, u"abc" + emojiShown},
+        {"newlines after a flush inside a character", "\xC3", newlines + "x",
+         u"\uFFFD" + newlinesShown + u"x"},
     };
     for (const auto& row : rows) {
         Console console;
         {
             ConsoleBuffer buffer(console.Writer());
             std::ostream out(&buffer);
+            out << row.flushedFirst << std::flush;
             out.write(row.utf8.data(), static_cast<std::streamsize>(row.utf8.size()));
         }
         EXPECT_TRUE(console.Shown() == row.shown) << row.name;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <memory>
 
 #include "widgets/Appearance.h"
@@ -16,8 +18,8 @@ namespace {
 
 constexpr QRgb kThemeWhite = qRgb(255, 255, 255);
 
-// Stands in for a Windows theme: every command button is painted white, whatever its palette
-// says, as the windowsvista style paints it.
+// Stands in for a Windows theme: every command button and drop-down list is painted white,
+// whatever its palette says, as the windowsvista style paints them.
 class WhiteThemeStyle final : public QProxyStyle {
   public:
     WhiteThemeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -29,6 +31,15 @@ class WhiteThemeStyle final : public QProxyStyle {
             return;
         }
         QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        if (control == CC_ComboBox) {
+            painter->fillRect(option->rect, QColor(kThemeWhite));
+            return;
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
     }
 };
 
@@ -55,6 +66,26 @@ QImage Drawn(QStyle& style, const QPushButton& button, QStyle::State extraState 
     return picture;
 }
 
+QImage Drawn(QStyle& style, const QComboBox& list) {
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.subControls = QStyle::SC_All;
+    QImage picture(list.size(), QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    style.drawComplexControl(QStyle::CC_ComboBox, &option, &painter, &list);
+    return picture;
+}
+
+// Inside: sky blue when drawn in its own colour, else exactly the theme's white.
+void ExpectSkyBlueOrTheTheme(const QImage& picture, bool skyBlue, const char* name) {
+    const QColor inside = InsideColour(picture);
+    EXPECT_EQ(LooksSkyBlue(inside), skyBlue) << name << ": " << qPrintable(inside.name());
+    if (!skyBlue) {
+        EXPECT_EQ(inside.rgb(), kThemeWhite) << name;
+    }
+}
+
 class ProgramStyleTest : public ::testing::Test {
   protected:
     ProgramStyle style{new WhiteThemeStyle};
@@ -77,12 +108,27 @@ TEST_F(ProgramStyleTest, CommandButtonsGivenAColourKeepItOverAThemeThatIgnoresIt
                 {"no colour of its own: the theme's look", plain, false}};
     for (const auto& row : rows) {
         row.button->resize(200, 30);
-        const QColor inside = InsideColour(Drawn(style, *row.button));
-        EXPECT_EQ(LooksSkyBlue(inside), row.skyBlue)
-            << row.name << ": " << qPrintable(inside.name());
-        if (!row.skyBlue) {
-            EXPECT_EQ(inside.rgb(), kThemeWhite) << row.name;
-        }
+        ExpectSkyBlueOrTheTheme(Drawn(style, *row.button), row.skyBlue, row.name);
+    }
+}
+
+TEST_F(ProgramStyleTest, DropDownListsGivenAColourKeepItOverAThemeThatIgnoresIt) {
+    auto* own = new QComboBox(&panel);
+    SetBackground(own, kSkyBlue);
+    auto* plain = new QComboBox(&panel);
+    // clang-format off
+    const struct {
+        const char* name;
+        QComboBox* list;
+        bool skyBlue;
+    } rows[] = {
+        {"its own colour", own, true},
+        {"no colour of its own: the theme's look", plain, false},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        row.list->resize(200, 22);
+        ExpectSkyBlueOrTheTheme(Drawn(style, *row.list), row.skyBlue, row.name);
     }
 }
 

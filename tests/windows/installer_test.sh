@@ -7,17 +7,22 @@
 #   - with Fortunix running, or one of its tools holding its file, a silent install or removal
 #     fails with status 3 and changes nothing; an interactive one asks to close it (Retry and
 #     Cancel) and goes on after Retry;
-#   - /D= chooses the folder, also one with letters outside ASCII;
+#   - the folder page counts the space the files take;
+#   - /D= chooses the folder, also one with letters outside ASCII, also quoted; one that is not
+#     a full path is refused (status 2);
+#   - the first page proposes the kind of installation that is there;
 #   - one installation at a time: the other kind is refused (status 4) unless /Alongside, and a
 #     second installation is then named after its kind;
 #   - the pages: the title, the program's picture on the last page, "Run Fortunix";
 #   - signatures of the installer, the uninstaller and the programs (when CA_CERT is given);
-#   - the silent uninstall leaves no file, shortcut, registry entry or lock behind.
+#   - the silent uninstall leaves no file, shortcut, registry entry or lock behind; the user's
+#     recent births only when asked to, never another user's; the uninstaller's pages.
 #   tests/windows/installer_test.sh Fortunix-<version>-setup.exe [CA_CERT.pem]
 # With FORTUNIX_SCREENSHOTS=<folder> it also saves pictures of the screen.
 # FORTUNIX_INSTALLER_CHECKS (e.g. "chosen_folder interactive") runs a part of the checks.
 set -euo pipefail
 setup="$(realpath "${1:?usage: installer_test.sh SETUP.EXE [CA_CERT.pem]}")"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 ca_cert="${2:+$(realpath "$2")}"
 
 if [ -z "${FORTUNIX_INSTALLER_DISPLAY:-}" ]; then
@@ -48,6 +53,10 @@ fail() {
 mkdir -p "$WINEPREFIX"
 wineserver -p </dev/null >/dev/null 2>&1 &
 wineboot -i </dev/null >/dev/null 2>&1
+
+# What a user reads in a window's controls (window_texts.c).
+x86_64-w64-mingw32-gcc-posix -municode -O2 -o "$work/window_texts.exe" "$here/window_texts.c"
+window_texts() { wine "$work/window_texts.exe" "$1" 2>/dev/null | tr -d '\r'; }
 
 # A Windows path of the prefix as a Linux path.
 unix_path() { winepath -u "$1" 2>/dev/null; }
@@ -134,11 +143,13 @@ stop_fortunix() {
     wait_until eval '[ "$(count_windows "Fortunix v1.30")" -eq 0 ]' || fail "Fortunix did not end"
 }
 
-# The entry's silent uninstall command, run as a script would; its exit status.
+# The entry's silent uninstall command, run as a script would, with the options given before
+# its last one; its exit status.
 uninstall_silently() {
     local quiet
     quiet="$(registry_value "$key" QuietUninstallString)"
     [ -n "$quiet" ] || fail "$kind: no silent uninstall command in $key"
+    [ $# -eq 0 ] || quiet="${quiet/ _?=/ $* _?=}"
     local status=0
     eval "wine $(printf '%s' "$quiet" | sed 's/\\/\\\\/g')" || status=$?
     return "$status"
@@ -205,8 +216,10 @@ check_kind() {
     [ "$(registry_value "$key" DisplayVersion)" = "1.30" ] || fail "$kind: wrong version in $key"
     expect_signed "$folder/fortunix.exe" "$folder/fortunix-batch.exe" \
         "$folder/fortunix-atlas.exe" "$folder/uninstall.exe"
-    echo "$kind: installed $(find "$folder" -type f | wc -l) files," \
-        "$(find "$folder" -type f -printf '%s\n' | awk '{ total += $1 } END { print total }') bytes, in $default_folder"
+    local bytes
+    bytes="$(find "$folder" -type f -printf '%s\n' | awk '{ total += $1 } END { print total }')"
+    echo "$kind: installed $(find "$folder" -type f | wc -l) files, $bytes bytes, in $default_folder"
+    expect_space_required "$bytes"
 
     # The tools run from the installation folder with what lies there alone.
     local reading places
@@ -267,6 +280,24 @@ check_kind() {
     echo "$kind: uninstalled without a trace"
 }
 
+# The folder page of the installer of this kind shows the space the installed files take, in
+# tenths of a megabyte as NSIS writes it (uninstall.exe, written by the installer, aside).
+expect_space_required() {
+    local bytes=$1 shown installer
+    wine "$setup" "/$kind" >/dev/null 2>&1 &
+    installer=$!
+    wait_until eval 'window_texts "Fortunix Setup" | grep -q "^Space required: "' ||
+        fail "$kind: no space required on the folder page"
+    shown="$(window_texts "Fortunix Setup" | sed -n 's/^Space required: //p')"
+    press "Fortunix Setup" Escape
+    wait "$installer" || true
+    awk -v shown="$shown" -v bytes="$bytes" 'BEGIN {
+        split(shown, figure, " ")
+        exit !(figure[2] == "MB" && figure[1] <= bytes / 1048576 && figure[1] >= bytes / 1048576 - 0.3)
+    }' || fail "$kind: the folder page says space required: $shown, for $bytes bytes"
+    echo "$kind: the folder page says space required: $shown"
+}
+
 check_chosen_folder() {
     use_kind CurrentUser
     local chosen='C:\Ünïcødé Prögrams\Fortunix'
@@ -292,6 +323,123 @@ check_chosen_folder() {
     expect_uninstalled "/D=$chosen" "$menu/Fortunix.lnk"
     rmdir "$(dirname "$folder")"
     echo "/D=$chosen: installed there, ran, and uninstalled without a trace"
+}
+
+# /D= quoted as Windows quotes an argument, typed in a console (here a batch file, which hands
+# the line on as it stands). One per line: the /D= argument, then the folder it installs to, or
+# nothing for a refusal with status 2 that installs nothing.
+check_quoted_folder() {
+    use_kind CurrentUser
+    local argument chosen status
+    cp "$setup" "$(unix_path 'C:\')/Fortunix-setup.exe"
+    # The rows on their own descriptor: Wine reads the standard input.
+    while IFS='|' read -r argument chosen <&4; do
+        printf '%s\r\n' '@echo off' "C:\Fortunix-setup.exe /S /CurrentUser $argument" \
+            'exit /b %ERRORLEVEL%' >"$(unix_path 'C:\')/install.bat"
+        status=0
+        wine cmd /c 'C:\install.bat' || status=$?
+        if [ -z "$chosen" ]; then
+            [ "$status" -eq 2 ] || fail "$argument: the installer ended with $status, not 2"
+            ! registry_has "$key" && gone "$(unix_path "$default_folder")" ||
+                fail "$argument: installed all the same"
+            continue
+        fi
+        [ "$status" -eq 0 ] || fail "$argument: the installer ended with $status"
+        folder="$(unix_path "$chosen")"
+        [ -f "$folder/fortunix.exe" ] || fail "$argument: nothing installed in $chosen"
+        [ "$(registry_value "$key" InstallLocation)" = "$chosen" ] || fail "$argument: wrong InstallLocation"
+        uninstall_silently || fail "$argument: the uninstaller failed"
+        expect_uninstalled "$argument" "$menu/Fortunix.lnk"
+        rmdir "$(dirname "$folder")"
+    done 4<<'ROWS'
+/D="C:\Quoted Folder\Fortunix"|C:\Quoted Folder\Fortunix
+"/D=C:\Whole Argument Quoted\Fortunix"|C:\Whole Argument Quoted\Fortunix
+/D="Quoted Folder\Fortunix"|
+ROWS
+    echo "/D= quoted: installed there; without a full path refused with 2"
+}
+
+# With no kind on the command line, the first page proposes the kind that is installed. One
+# per line: the kind installed (none for none), then the option ticked.
+check_proposed_kind() {
+    local installed proposed installer
+    while IFS='|' read -r installed proposed <&4; do
+        [ "$installed" = none ] || wine "$setup" /S "/$installed" || fail "$installed: the installer failed"
+        wine "$setup" >/dev/null 2>&1 &
+        installer=$!
+        wait_until eval 'window_texts "Fortunix Setup" | grep -q "^\[x\] "' ||
+            fail "$installed installed: no option ticked on the first page"
+        [ "$(window_texts "Fortunix Setup" | sed -n 's/^\[x\] //p')" = "$proposed" ] ||
+            fail "$installed installed: the first page proposes $(window_texts "Fortunix Setup" | grep '^\[x\]')"
+        press "Fortunix Setup" Escape
+        wait "$installer" || true
+        if [ "$installed" != none ]; then
+            use_kind "$installed"
+            folder="$(unix_path "$default_folder")"
+            uninstall_silently || fail "$installed: the uninstaller failed"
+        fi
+    done 4<<'ROWS'
+none|Install just for me
+AllUsers|Install for anyone using this computer
+CurrentUser|Install just for me
+ROWS
+    echo "the first page proposes the kind that is installed"
+}
+
+# The recent births of the user who uninstalls stay unless asked for; another user's always
+# stay. One per line: the kind, the uninstaller's options, whether the user's births stay.
+check_recent_births() {
+    local births other options stays
+    births="$(unix_path "$(windows_variable APPDATA)\\Fortunix")"
+    other="$(unix_path 'C:\users')/someone-else/AppData/Roaming/Fortunix"
+    plant_births() {
+        mkdir -p "$births" "$other"
+        echo '[{"name":"JOHN"}]' | tee "$births/recent-births.json" "$other/recent-births.json" >/dev/null
+        echo 'unreadable' >"$births/recent-births.unreadable.json"
+    }
+    while IFS='|' read -r kind options stays <&4; do
+        use_kind "$kind"
+        folder="$(unix_path "$default_folder")"
+        plant_births
+        wine "$setup" /S "/$kind" || fail "$kind: the installer failed"
+        # shellcheck disable=SC2086 # the options are words
+        uninstall_silently $options || fail "$kind $options: the uninstaller failed"
+        expect_uninstalled "$kind $options" "$menu/Fortunix.lnk"
+        if [ "$stays" = yes ]; then
+            [ -f "$births/recent-births.json" ] && [ -f "$births/recent-births.unreadable.json" ] ||
+                fail "$kind $options: the recent births were removed"
+        else
+            gone "$births" || fail "$kind $options: left behind: $(find "$births" | tr '\n' ' ')"
+        fi
+        [ -f "$other/recent-births.json" ] || fail "$kind $options: another user's recent births were removed"
+    done 4<<'ROWS'
+CurrentUser||yes
+CurrentUser|/RemoveUserData|no
+AllUsers|/RemoveUserData|no
+ROWS
+
+    # The pages: the offer unticked; the last page titled without a trailing space.
+    use_kind CurrentUser
+    folder="$(unix_path "$default_folder")"
+    plant_births
+    wine "$setup" /S /CurrentUser || fail "uninstaller pages: the installer failed"
+    wine "$folder/uninstall.exe" >/dev/null 2>&1 &
+    local uninstaller=$!
+    wait_until eval 'window_texts "Fortunix Uninstall" | grep -q "recent births$"' ||
+        fail "uninstaller pages: no offer to remove the recent births"
+    [ "$(window_texts "Fortunix Uninstall" | grep "recent births$")" = "[ ] Also remove my recent births" ] ||
+        fail "uninstaller pages: the offer reads $(window_texts "Fortunix Uninstall" | grep "recent births$")"
+    screenshot "wine-uninstaller-first-page"
+    press "Fortunix Uninstall" Return # Uninstall
+    wait_until eval 'window_texts "Fortunix Uninstall" | grep -q "^&Finish$"' ||
+        fail "uninstaller pages: no last page titled Fortunix Uninstall"
+    screenshot "wine-uninstaller-last-page"
+    press "Fortunix Uninstall" Return # Finish
+    wait "$uninstaller" || true
+    expect_uninstalled "uninstaller pages" "$menu/Fortunix.lnk"
+    [ -f "$births/recent-births.json" ] || fail "uninstaller pages: the recent births were removed unasked"
+    rm -rf "$births" "$other"
+    echo "recent births: kept unless asked for, never another user's; the uninstaller's pages as designed"
 }
 
 check_one_kind_at_a_time() {
@@ -409,7 +557,7 @@ check_interactive() {
     echo "interactive: asked to close Fortunix, Cancel changed nothing, Retry installed; title, picture and Run Fortunix as designed"
 }
 
-for check in ${FORTUNIX_INSTALLER_CHECKS:-kind_CurrentUser kind_AllUsers chosen_folder one_kind_at_a_time interactive}; do
+for check in ${FORTUNIX_INSTALLER_CHECKS:-kind_CurrentUser kind_AllUsers chosen_folder quoted_folder proposed_kind recent_births one_kind_at_a_time interactive}; do
     case "$check" in
         kind_*) check_kind "${check#kind_}" ;;
         *) "check_$check" ;;

@@ -228,6 +228,48 @@ const romanisedOwnNames = {
     UA: ['Ukrayina', 'Ukraina'],
 };
 
+// The countries' usual own-script names, short and formal, that the package's languages lack
+// ("ประเทศไทย" where it has "ไทย").
+const formalOwnNames = {
+    AM: ['Հայաստանի Հանրապետություն'],
+    BD: ['গণপ্রজাতন্ত্রী বাংলাদেশ'],
+    BG: ['Република България'],
+    BT: ['འབྲུག་ཡུལ་'],
+    BY: ['Рэспубліка Беларусь'],
+    CN: ['中华人民共和国'],
+    CY: ['Κυπριακή Δημοκρατία'],
+    EG: ['جمهورية مصر العربية'],
+    GR: ['Ελληνική Δημοκρατία'],
+    IL: ['מדינת ישראל'],
+    IN: ['भारत गणराज्य'],
+    IQ: ['جمهورية العراق'],
+    IR: ['جمهوری اسلامی ایران'],
+    JO: ['المملكة الأردنية الهاشمية'],
+    JP: ['日本国'],
+    KG: ['Кыргыз Республикасы'],
+    KH: ['ព្រះរាជាណាចក្រកម្ពុជា'],
+    KP: ['조선', '조선민주주의인민공화국'],
+    KR: ['한국'],
+    KZ: ['Қазақстан Республикасы'],
+    LA: ['ລາວ', 'ສາທາລະນະລັດ ປະຊາທິປະໄຕ ປະຊາຊົນລາວ'],
+    LB: ['الجمهورية اللبنانية'],
+    LK: ['ශ්\u200dරී ලංකාව'],
+    MA: ['المملكة المغربية'],
+    MK: ['Република Северна Македонија'],
+    MM: ['မြန်မာ', 'မြန်မာနိုင်ငံ'],
+    MN: ['Монгол Улс'],
+    MV: ['ދިވެހިރާއްޖެ'],
+    NP: ['सङ्घीय लोकतान्त्रिक गणतन्त्र नेपाल'],
+    PK: ['اسلامی جمہوریہ پاکستان'],
+    RS: ['Република Србија'],
+    SA: ['المملكة العربية السعودية'],
+    SY: ['الجمهورية العربية السورية'],
+    TH: ['ประเทศไทย', 'ราชอาณาจักรไทย'],
+    TJ: ['Ҷумҳурии Тоҷикистон'],
+    TN: ['الجمهورية التونسية'],
+    TW: ['台灣', '臺灣', '中華民國'],
+};
+
 function compactKey(name) {
     return searchKey(name).replace(/ /g, '');
 }
@@ -255,7 +297,9 @@ function countryNameRows() {
             names.forEach((name) => offer(code, name));
         }
     }
-    for (const [code, names] of Object.entries(romanisedOwnNames)) names.forEach((name) => offer(code, name));
+    for (const table of [romanisedOwnNames, formalOwnNames]) {
+        for (const [code, names] of Object.entries(table)) names.forEach((name) => offer(code, name));
+    }
 
     const byCountry = new Map();
     let ambiguous = 0;

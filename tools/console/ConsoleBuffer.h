@@ -16,10 +16,13 @@ namespace fortunix::console {
 // plays no part.
 class ConsoleBuffer : public std::streambuf {
   public:
-    // Bytes held before they are written. A write holds at most twice as many UTF-16 units
-    // (every byte a newline), 16 kB: old consoles refuse a single write of much more than
-    // 32 kB.
+    // Bytes held before they are written.
     static constexpr std::size_t kBufferBytes = 4096;
+
+    // UTF-16 units of a write at most: two for every byte held (every byte a newline), and a
+    // U+FFFD for a character cut by a flush that the next byte broke off. About 16 kB: old
+    // consoles refuse a single write of much more than 32 kB.
+    static constexpr std::size_t kMostUnits = 2 * kBufferBytes + 1;
 
     // Writes all of its text, or answers false.
     using Writer = std::function<bool(std::u16string_view text)>;

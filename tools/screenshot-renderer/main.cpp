@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -27,11 +26,17 @@
 #include "shell/UpdateReminder.h"
 #include "support/FakePlatform.h"
 #include "support/ModalWindow.h"
+#include "support/WindowDriving.h"
 #include "widgets/ProgramStyle.h"
 
 namespace fortunix::screenshots {
 
 namespace {
+
+using test_support::Child;
+using test_support::CloseMenus;
+using test_support::OpenMenu;
+using test_support::TypeKey;
 
 // Where the pictures go and the name of the step being drawn.
 struct Shot {
@@ -81,30 +86,20 @@ struct RenderStep {
     std::function<QWidget*()> run;
 };
 
-template <typename Widget>
-Widget* Find(QWidget* window, const char* name) {
-    return window->findChild<Widget*>(QString::fromLatin1(name));
-}
-
 // Fills the main window's checked fields; an empty text leaves a box empty.
 void FillBirthForm(frmMain& form, const char* name, const char* lonDeg, const char* lonMin,
                    const char* latDeg, const char* latMin) {
-    Find<QLineEdit>(&form, "txtName")->setText(QString::fromLatin1(name));
-    Find<QLineEdit>(&form, "txtLonD")->setText(QString::fromLatin1(lonDeg));
-    Find<QLineEdit>(&form, "txtLonM")->setText(QString::fromLatin1(lonMin));
-    Find<QLineEdit>(&form, "txtLatD")->setText(QString::fromLatin1(latDeg));
-    Find<QLineEdit>(&form, "txtLatM")->setText(QString::fromLatin1(latMin));
+    Child<QLineEdit>(&form, "txtName")->setText(QString::fromLatin1(name));
+    Child<QLineEdit>(&form, "txtLonD")->setText(QString::fromLatin1(lonDeg));
+    Child<QLineEdit>(&form, "txtLonM")->setText(QString::fromLatin1(lonMin));
+    Child<QLineEdit>(&form, "txtLatD")->setText(QString::fromLatin1(latDeg));
+    Child<QLineEdit>(&form, "txtLatM")->setText(QString::fromLatin1(latMin));
 }
 
 void SetDate(frmMain& form, int monthIndex, int dayIndex, const char* year) {
-    Find<QComboBox>(&form, "cboMonth")->setCurrentIndex(monthIndex);
-    Find<QComboBox>(&form, "cboDate")->setCurrentIndex(dayIndex);
-    Find<QComboBox>(&form, "cboYear")->setCurrentText(QString::fromLatin1(year));
-}
-
-void TypeKey(QWidget* box, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(box, &press);
+    Child<QComboBox>(&form, "cboMonth")->setCurrentIndex(monthIndex);
+    Child<QComboBox>(&form, "cboDate")->setCurrentIndex(dayIndex);
+    Child<QComboBox>(&form, "cboYear")->setCurrentText(QString::fromLatin1(year));
 }
 
 QWidget* RequestReading(frmMain& form) {
@@ -113,9 +108,9 @@ QWidget* RequestReading(frmMain& form) {
 }
 
 void SetPlace(frmMain& form, const char* city, const char* state, const char* country) {
-    Find<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8(city));
-    Find<QLineEdit>(&form, "txtMState")->setText(QString::fromUtf8(state));
-    Find<QLineEdit>(&form, "txtMCountry")->setText(QString::fromUtf8(country));
+    Child<QLineEdit>(&form, "txtMCity")->setText(QString::fromUtf8(city));
+    Child<QLineEdit>(&form, "txtMState")->setText(QString::fromUtf8(state));
+    Child<QLineEdit>(&form, "txtMCountry")->setText(QString::fromUtf8(country));
 }
 
 QWidget* LookUpPlace(frmMain& form, const char* city, const char* state, const char* country) {
@@ -140,8 +135,8 @@ QWidget* ChoosePlace(Shot& shot, frmMain& form, const char* city, const char* st
 void SetBirthMoment(frmMain& form, int monthIndex, int dayIndex, const char* year, int hour,
                     int minute) {
     SetDate(form, monthIndex, dayIndex, year);
-    Find<QComboBox>(&form, "cboHH")->setCurrentIndex(hour);
-    Find<QComboBox>(&form, "cboMM")->setCurrentIndex(minute);
+    Child<QComboBox>(&form, "cboHH")->setCurrentIndex(hour);
+    Child<QComboBox>(&form, "cboMM")->setCurrentIndex(minute);
 }
 
 // Uses the first place the look-up finds and shows the main window with what it set.
@@ -149,24 +144,8 @@ QWidget* UsePlace(frmMain& form, const char* city, const char* state, const char
     SetPlace(form, city, state, country);
     test_support::AnswerModalWindow(
         [&form] { form.cmdBrowser_Click(); },
-        [](QWidget& window) { Find<QPushButton>(&window, "cmdUsePlace")->click(); });
+        [](QWidget& window) { Child<QPushButton>(&window, "cmdUsePlace")->click(); });
     return &form;
-}
-
-// A menu of `window` opened below its menu bar, as a click on it opens it.
-QWidget* OpenMenu(QWidget* window, const char* name) {
-    auto* menu = Find<QMenu>(window, name);
-    emit menu->aboutToShow();
-    menu->popup(window->mapToGlobal(QPoint(0, 0)));
-    return menu;
-}
-
-void CloseMenus() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* menu = qobject_cast<QMenu*>(window)) {
-            menu->hide();
-        }
-    }
 }
 
 // The program's windows with their message boxes.
@@ -212,12 +191,12 @@ std::vector<RenderStep> RenderSteps(Shot& shot, fakes::ScriptedDocumentDialogs& 
          }},
         {QStringLiteral("message-only-numbers"),
          [&form] {
-             TypeKey(Find<QLineEdit>(&form, "txtLatD"), Qt::Key_A, QStringLiteral("a"));
+             TypeKey(Child<QLineEdit>(&form, "txtLatD"), Qt::Key_A, QStringLiteral("a"));
              return static_cast<QWidget*>(nullptr);
          }},
         {QStringLiteral("message-only-letters"),
          [&form] {
-             TypeKey(Find<QLineEdit>(&form, "txtName"), Qt::Key_1, QStringLiteral("1"));
+             TypeKey(Child<QLineEdit>(&form, "txtName"), Qt::Key_1, QStringLiteral("1"));
              return static_cast<QWidget*>(nullptr);
          }},
         {QStringLiteral("message-enter-city"), [&form] { return LookUpPlace(form, "", "", ""); }},
@@ -231,8 +210,8 @@ std::vector<RenderStep> RenderSteps(Shot& shot, fakes::ScriptedDocumentDialogs& 
              FillBirthForm(form, "JOHN", "0", "0", "51", "30");
              SetPlace(form, "London", "England", "United Kingdom");
              SetDate(form, 0, 0, "2000");
-             Find<QComboBox>(&form, "cboHH")->setCurrentIndex(12);
-             Find<QRadioButton>(&form, "optLong_1")->setChecked(true);
+             Child<QComboBox>(&form, "cboHH")->setCurrentIndex(12);
+             Child<QRadioButton>(&form, "optLong_1")->setChecked(true);
              form.cmdRashi_Click();
              return static_cast<QWidget*>(&windows::Display());
          }},
@@ -337,20 +316,20 @@ std::vector<RenderStep> RenderSteps(Shot& shot, fakes::ScriptedDocumentDialogs& 
          [] { return static_cast<QWidget*>(&windows::NagScreen()); }},
         {QStringLiteral("message-email-space"),
          [] {
-             TypeKey(Find<QLineEdit>(&windows::NagScreen(), "txtEmail"), Qt::Key_Space,
+             TypeKey(Child<QLineEdit>(&windows::NagScreen(), "txtEmail"), Qt::Key_Space,
                      QStringLiteral(" "));
              return static_cast<QWidget*>(nullptr);
          }},
         {QStringLiteral("message-proper-email"),
          [] {
-             Find<QPushButton>(&windows::NagScreen(), "cmdSubmit")->click();
+             Child<QPushButton>(&windows::NagScreen(), "cmdSubmit")->click();
              return static_cast<QWidget*>(nullptr);
          }},
         {QStringLiteral("message-enter-your-name"),
          [] {
-             Find<QLineEdit>(&windows::NagScreen(), "txtEmail")->setText("ann@example.com");
-             Find<QLineEdit>(&windows::NagScreen(), "txtFriendEmail")->setText("bob@example.org");
-             Find<QPushButton>(&windows::NagScreen(), "cmdSubmit")->click();
+             Child<QLineEdit>(&windows::NagScreen(), "txtEmail")->setText("ann@example.com");
+             Child<QLineEdit>(&windows::NagScreen(), "txtFriendEmail")->setText("bob@example.org");
+             Child<QPushButton>(&windows::NagScreen(), "cmdSubmit")->click();
              return static_cast<QWidget*>(nullptr);
          }},
     };

@@ -1,0 +1,295 @@
+#include <QtEndian>
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "atlas/Atlas.h"
+#include "atlas/TableRows.h"
+
+// The atlas image: the tables that the searches read, one after another in one block of bytes,
+// so that an atlas is ready as soon as its image is in memory, or mapped there. Every number is
+// little-endian, and nothing is aligned (a resource built into the program is not).
+//
+//   "FXATLAS" and a zero byte, the format (u32), the number of tables (u32), then for each table
+//   where it starts and how many bytes it takes (u32 each); then the tables.
+//
+// A place is a record of kPlaceBytes; the words of the keys are the offsets of
+// Atlas::SortedWordStarts; the countries and divisions, a few thousand short rows,
+// are text: "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks
+// the header, that each table lies within the image and that their lengths agree; offsets into
+// the names and keys are checked where they are read, so that a damaged image never makes a
+// search read outside it.
+
+namespace fortunix::atlas {
+
+namespace {
+
+constexpr std::array<char, 8> kMagic{'F', 'X', 'A', 'T', 'L', 'A', 'S', '\0'};
+constexpr quint32 kFormat = 1;
+
+enum Table : quint32 {
+    kPlaces,
+    kNames,
+    kKeys,
+    kKeyStarts,
+    kKeyLetters,
+    kOtherNames,
+    kOtherKeys,
+    kOtherKeyStarts,
+    kOtherKeyLengths,
+    kOtherKeyLetters,
+    kFirstOtherNames,
+    kOtherNameLines,
+    kCountries,
+    kDivisions,
+    kPlaceWordStarts,
+    kOtherWordStarts,
+    kTableCount
+};
+
+constexpr qsizetype kHeaderBytes = qsizetype(kMagic.size()) + 8 + 8 * kTableCount;
+
+// latitude, longitude (f64), population, name start (u32), country, division, zone (u16), two
+// bytes of zeros.
+constexpr qsizetype kPlaceBytes = 32;
+
+template <typename Value>
+void Append(QByteArray& image, Value value) {
+    char bytes[sizeof(Value)];
+    qToLittleEndian(value, bytes);
+    image.append(bytes, sizeof(Value));
+}
+
+void AppendDouble(QByteArray& image, double value) {
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    Append(image, bits);
+}
+
+double ReadDouble(const char* at) {
+    const quint64 bits = qFromLittleEndian<quint64>(at);
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+template <typename Value>
+QByteArray Column(const std::vector<Value>& values) {
+    QByteArray column;
+    column.reserve(qsizetype(values.size() * sizeof(Value)));
+    for (const Value value : values) {
+        Append(column, value);
+    }
+    return column;
+}
+
+template <typename Value>
+ImageColumn<Value> ColumnOf(QByteArrayView table) {
+    return {table.data(), std::size_t(table.size()) / sizeof(Value)};
+}
+
+template <typename Value>
+bool HoldsWhole(QByteArrayView table) {
+    return table.size() % qsizetype(sizeof(Value)) == 0;
+}
+
+// Bytes of the image as a QByteArray, without a copy: the image outlives the atlas's tables.
+QByteArray Unowned(QByteArrayView bytes) {
+    return QByteArray::fromRawData(bytes.data(), bytes.size());
+}
+
+QString CutShort(qsizetype needed, qsizetype size) {
+    return QStringLiteral("The atlas image is cut short: it takes %1 bytes, and only %2 are there.")
+        .arg(needed)
+        .arg(size);
+}
+
+}  // namespace
+
+QByteArray Atlas::writeImage() const {
+    std::array<QByteArray, kTableCount> tables;
+    for (const Place& place : places_) {
+        QByteArray& records = tables[kPlaces];
+        AppendDouble(records, place.latitude);
+        AppendDouble(records, place.longitude);
+        Append(records, place.population);
+        Append(records, place.nameStart);
+        Append(records, place.country);
+        Append(records, place.division);
+        Append(records, place.zone);
+        Append(records, quint16(0));
+    }
+    tables[kNames] = names_;
+    tables[kKeys] = keys_;
+    tables[kKeyStarts] = Column(keyStarts_);
+    tables[kKeyLetters] = Column(keyLetters_);
+    tables[kOtherNames] = otherNamesTable_;
+    tables[kOtherKeys] = otherKeysTable_;
+    tables[kOtherKeyStarts] = Column(otherKeyStarts_);
+    tables[kOtherKeyLengths] = Column(otherKeyLengths_);
+    tables[kOtherKeyLetters] = Column(otherKeyLetters_);
+    tables[kFirstOtherNames] = Column(firstOtherNames_);
+    tables[kOtherNameLines] = Column(otherNameLines_);
+    tables[kPlaceWordStarts] = Column(SortedWordStarts(keys_));
+    tables[kOtherWordStarts] = Column(SortedWordStarts(otherKeysTable_));
+    for (const Country& country : countries_) {
+        tables[kCountries] += country.code.toUtf8() + '\t' + country.name.toUtf8() + '\t' +
+                              country.names.join('|') + '\n';
+    }
+    for (const Division& division : divisions_) {
+        tables[kDivisions] += division.code.toUtf8() + '\t' + division.name.toUtf8() + '\t' +
+                              division.nameKey + '\t' + division.codeKey + '\n';
+    }
+
+    QByteArray image(kMagic.data(), qsizetype(kMagic.size()));
+    Append(image, kFormat);
+    Append(image, quint32(kTableCount));
+    auto start = quint32(kHeaderBytes);
+    for (const QByteArray& table : tables) {
+        Append(image, start);
+        Append(image, quint32(table.size()));
+        start += quint32(table.size());
+    }
+    for (const QByteArray& table : tables) {
+        image += table;
+    }
+    return image;
+}
+
+void Atlas::publish() {
+    ownImage_ = writeImage();
+    std::variant<Atlas, QString> read = FromImage(ownImage_);
+    view_ = std::get<Atlas>(read).view_;
+    image_ = ownImage_;
+}
+
+std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
+    if (image.size() < kHeaderBytes) {
+        return CutShort(kHeaderBytes, image.size());
+    }
+    if (image.first(qsizetype(kMagic.size())) != QByteArrayView(kMagic.data(), kMagic.size())) {
+        return QStringLiteral("This is no atlas image: it does not begin as one.");
+    }
+    const char* header = image.data() + kMagic.size();
+    const auto format = qFromLittleEndian<quint32>(header);
+    if (format != kFormat || qFromLittleEndian<quint32>(header + 4) != kTableCount) {
+        return QStringLiteral("The atlas image is of format %1; this program reads format %2.")
+            .arg(format)
+            .arg(kFormat);
+    }
+    std::array<QByteArrayView, kTableCount> tables;
+    for (quint32 table = 0; table < kTableCount; ++table) {
+        const char* entry = header + 8 + 8 * table;
+        const qint64 start = qFromLittleEndian<quint32>(entry);
+        const qint64 size = qFromLittleEndian<quint32>(entry + 4);
+        if (start + size > image.size()) {
+            return CutShort(start + size, image.size());
+        }
+        tables[table] = image.sliced(start, size);
+    }
+
+    Atlas atlas;
+    Tables& view = atlas.view_;
+    view.places = tables[kPlaces];
+    view.names = tables[kNames];
+    view.keys = tables[kKeys];
+    view.keyStarts = ColumnOf<quint32>(tables[kKeyStarts]);
+    view.keyLetters = ColumnOf<quint32>(tables[kKeyLetters]);
+    view.otherNames = tables[kOtherNames];
+    view.otherKeys = tables[kOtherKeys];
+    view.otherKeyStarts = ColumnOf<quint32>(tables[kOtherKeyStarts]);
+    view.otherKeyLengths = ColumnOf<quint8>(tables[kOtherKeyLengths]);
+    view.otherKeyLetters = ColumnOf<quint32>(tables[kOtherKeyLetters]);
+    view.firstOtherNames = ColumnOf<quint32>(tables[kFirstOtherNames]);
+    view.otherNameLines = ColumnOf<quint32>(tables[kOtherNameLines]);
+    view.placeWordStarts = ColumnOf<quint32>(tables[kPlaceWordStarts]);
+    view.otherWordStarts = ColumnOf<quint32>(tables[kOtherWordStarts]);
+
+    const auto places = std::size_t(view.places.size() / kPlaceBytes);
+    const std::size_t others = view.otherKeyStarts.size();
+    const bool withOthers = view.firstOtherNames.size() != 0;
+    const bool agree =
+        view.places.size() % kPlaceBytes == 0 && HoldsWhole<quint32>(tables[kKeyStarts]) &&
+        HoldsWhole<quint32>(tables[kKeyLetters]) && HoldsWhole<quint32>(tables[kOtherKeyStarts]) &&
+        HoldsWhole<quint32>(tables[kOtherKeyLetters]) &&
+        HoldsWhole<quint32>(tables[kFirstOtherNames]) &&
+        HoldsWhole<quint32>(tables[kOtherNameLines]) &&
+        HoldsWhole<quint32>(tables[kPlaceWordStarts]) &&
+        HoldsWhole<quint32>(tables[kOtherWordStarts]) && view.keyStarts.size() == places + 1 &&
+        view.keyLetters.size() == places && view.otherKeyLengths.size() == others &&
+        view.otherKeyLetters.size() == others &&
+        (withOthers
+             ? view.firstOtherNames.size() == places + 1 && view.otherNameLines.size() == places
+             : others == 0 && view.otherNameLines.size() == 0);
+    if (!agree) {
+        return QStringLiteral("The atlas image is damaged: the lengths of its tables disagree.");
+    }
+
+    ForEachRow(tables[kCountries], [&](const std::vector<QByteArrayView>& fields) {
+        Country country{QString::fromUtf8(fields[0]),
+                        fields.size() > 1 ? QString::fromUtf8(fields[1]) : QString(),
+                        {}};
+        ListItems names(fields.size() > 2 ? fields[2] : QByteArrayView());
+        for (QByteArrayView name; names.Next(name);) {
+            country.names.append(Unowned(name));
+        }
+        atlas.countries_.push_back(std::move(country));
+    });
+    atlas.divisions_.reserve(std::size_t(CountByte(tables[kDivisions], '\n')));
+    ForEachRow(tables[kDivisions], [&](const std::vector<QByteArrayView>& fields) {
+        const auto field = [&fields](std::size_t at) {
+            return at < fields.size() ? fields[at] : QByteArrayView();
+        };
+        atlas.divisions_.push_back({QString::fromUtf8(field(0)), QString::fromUtf8(field(1)),
+                                    Unowned(field(2)), Unowned(field(3))});
+    });
+    if (places != 0 && atlas.countries_.empty()) {
+        return QStringLiteral("The atlas image is damaged: it holds places but no countries.");
+    }
+    atlas.image_ = image;
+    return atlas;
+}
+
+Place Atlas::place(qsizetype index) const {
+    const char* record = view_.places.data() + index * kPlaceBytes;
+    Place place{ReadDouble(record),
+                ReadDouble(record + 8),
+                qFromLittleEndian<quint32>(record + 16),
+                qFromLittleEndian<quint32>(record + 20),
+                qFromLittleEndian<quint16>(record + 24),
+                qFromLittleEndian<quint16>(record + 26),
+                qFromLittleEndian<quint16>(record + 28)};
+    // Indices that a damaged image may hold are kept within the tables they index.
+    if (place.country >= countries_.size()) {
+        place.country = 0;
+    }
+    if (place.division != kNoDivision && place.division >= divisions_.size()) {
+        place.division = kNoDivision;
+    }
+    return place;
+}
+
+QString Atlas::placeName(qsizetype index) const {
+    const qsizetype size = view_.names.size();
+    const qsizetype start = std::min<qsizetype>(place(index).nameStart, size);
+    const qsizetype end = index + 1 < placeCount() ? place(index + 1).nameStart : size;
+    return QString::fromUtf8(view_.names.sliced(start, std::clamp(end, start, size) - start));
+}
+
+QByteArrayView Atlas::placeKey(qsizetype index) const {
+    const auto at = static_cast<std::size_t>(index);
+    const qsizetype size = view_.keys.size();
+    const qsizetype start = std::min<qsizetype>(view_.keyStarts[at], size);
+    const qsizetype end = qsizetype(view_.keyStarts[at + 1]) - 1;  // before its line feed
+    return view_.keys.sliced(start, std::clamp(end, start, size) - start);
+}
+
+QByteArrayView Atlas::otherNameKey(qsizetype index) const {
+    const auto at = static_cast<std::size_t>(index);
+    const qsizetype size = view_.otherKeys.size();
+    const qsizetype start = std::min<qsizetype>(view_.otherKeyStarts[at], size);
+    return view_.otherKeys.sliced(start,
+                                  std::min<qsizetype>(view_.otherKeyLengths[at], size - start));
+}
+
+}  // namespace fortunix::atlas
