@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>البرنامج قيد التشغيل بالفعل</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>منتدى النقاش</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>عرض إعادة البيع</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>عرض العلامة المشتركة</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>التوقيت المتوسط المحلي لمكان الولادة</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>التوقيت القياسي</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>التوقيت الصيفي المزدوج</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (قبل %1 كان التوقيت القياسي معمولًا به)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>المنطقة الزمنية في %1، %2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>في %1 أُعيدت الساعات إلى الوراء فتكررت %2 مرتين%3: أولًا %4، ثم %5. اختر إحداهما:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>في %1 قُدّمت الساعات فلم توجد %2 هناك%3. المقترح: %4، أي الوقت قبل التغيير.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>يضبط المنطقة الزمنية على "%1"، %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>مع تحديد التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>التوقيت الصيفي غير محدد</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>الأولى: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>الثانية: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>تعذّر بدء ملف PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>الشمس</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>الطالع</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>الولادة</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> بالتوقيت المحلي</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>المنطقة الزمنية</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>محدد</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>غير محدد</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>التوقيت العالمي</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>مكان الولادة</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>خط العرض، خط الطول</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>الولادات ال&amp;أخيرة</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>تعذّرت قراءة قائمة الولادات الأخيرة في "%1" وتعذّر نقلها جانبًا. تُركت كما هي، ولن تُتذكّر الولادات حتى تُنقل من مكانها.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>تعذّرت قراءة %1 من الولادات الأخيرة. وُضعت القائمة جانبًا باسم "%2"، واحتُفظ بالولادات التي أمكنت قراءتها.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>تعذّرت قراءة قائمة الولادات الأخيرة. وُضعت جانبًا باسم "%1"، وتبدأ القائمة فارغة.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>تعذّر حفظ قائمة الولادات الأخيرة في "%1": %2. ستبقى محفوظة حتى يُغلق Fortunix.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>المساعدة على ال&amp;إنترنت</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;زوروا موقعنا</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;حول البرنامج</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>ت&amp;برّع</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>اكسب المال عبر ال&amp;إنترنت</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>بُني باستخدام Qt، ويُستخدم وفق رخصة GNU LGPL الإصدار 3.
+أسماء الأماكن والإحداثيات: GeoNames، CC BY 4.0.
+تاريخ المناطق الزمنية: قاعدة بيانات tz من IANA، ملك عام.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>الصفحة الرئيسية</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>مزيد من التفاصيل</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>انقر هنا لمزيد من التفاصيل</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>يفتح الصفحة الخاصة ببيع هذا البرنامج باسم علامتك التجارية</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;موافق</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;رجوع</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>&amp;نسخ القراءة</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>التحقق من &amp;تحديثات البرنامج</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>سهم السعادة:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>سهم السعادة</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>التفسير</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>يعود إلى بيانات الولادة</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>حفظ القراءة بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>مستندات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>"%1" موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>تعذّر حفظ القراءة باسم "%1": %2. لم يُكتب أي ملف.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>يرجى إدخال المدينة</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>يرجى إدخال الولاية</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>يرجى إدخال البلد</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>درجة</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>احصل على قراءة سهم السعادة الخاص بي</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>التحقق من &amp;تحديثات البرنامج</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>أدخل البيانات الصحيحة واعرف المزيد عن نفسك</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>تاريخ الولادة</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>وقت الولادة</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>المدينة</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الولاية</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>البلد</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>المنطقة</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>شمال</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>جنوب</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>انقر هنا لإيجاد خط العرض &amp;&amp; خط الطول</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>حروف ومسافات فقط</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>شهر الولادة</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>يوم الولادة</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>سنة الولادة</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>من 1901 إلى 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>ساعة الولادة</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>من 0 إلى 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>دقيقة الولادة</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>ثانية الولادة</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>لا تستخدمه القراءة</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>المنطقة الزمنية القياسية لمكان الولادة</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>حدّد هذا الخيار إذا كان التوقيت الصيفي معمولًا به وقت الولادة</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>درجات خط العرض</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>من 0 إلى 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>دقائق خط العرض</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>من 0 إلى 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>درجات خط الطول</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>من 0 إلى 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>دقائق خط الطول</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>مكان الولادة، للبحث عن خطَّي عرضه وطوله</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>إيجاد خطَّي العرض والطول</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>يبحث عن المدينة والولاية والبلد المكتوبة</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>زيارة الموقع الآن</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>يفتح موقع Vespera Softwares في متصفحك</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>ينهي البرنامج</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>أوصِ صديقًا</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>اسمك</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>اسم الصديق</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>البريد الإلكتروني للصديق</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>بلا مسافات</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>أوصِ صديقًا ال&amp;آن</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>أوصِ صديقًا الآن</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>يفتح صفحة التوصية في متصفحك</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>رسالتك</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>تنزيل Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>انقر هنا لزيارة Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>زيارة دليل البرامج</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>إيجاد خطَّي العرض والطول</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>أسماء الأماكن والإحداثيات: GeoNames (www.geonames.org)، CC BY 4.0. المناطق الزمنية: قاعدة بيانات tz من IANA، ملك عام</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>لم يُعثر في الأطلس على مكان يطابق "%1".
+يمكنك البحث في الويب عن خطَّي عرضه وطوله بدلًا من ذلك.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>لم يُعثر في الأطلس على مكان يطابق "%1". هل تقصد:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>الأماكن المطابقة لـ "%1"، الأرجح أولًا. اختر مكان ولادتك:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>لا يُعرف بلد باسم "%1"؛ تُعرض الأماكن في كل البلدان</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>لم يُعثر على شيء مطابق في "%1"؛ تُعرض الأماكن في بلدان أخرى</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>الأماكن التي عُثر عليها</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>استخدام هذا المكان</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>البحث في الويب</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>يرجى إدخال الاسم</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>يرجى إدخال قيمة بين 0 و179 في درجات خط الطول</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>يرجى إدخال قيمة بين 0 و59 في دقائق خط الطول</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>يرجى إدخال قيمة بين 0 و89 في درجات خط العرض</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>يرجى إدخال قيمة بين 0 و59 في دقائق خط العرض</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>يرجى إدخال تاريخ أو شهر صحيح!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>يرجى إدخال تاريخ أو شهر صحيح</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>تُقبل الأرقام فقط</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>يرجى إدخال حروف فقط</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>يحسب Fortunix برج السعادة الخاص بك، أي برج سهم السعادة، تلك النقطة في خريطة ميلادك التي تبيّن أين تجد الحظ والفرح والنجاح. اعرف برجك وما يعدك به.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>منتدى النقاش في Vespera Softwares مكان ودود لتبادل الأفكار والحصول على الإجابات. تفضّل بزيارته اليوم!</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>فرصة عمل من المنزل. ابدأ عملك الخاص على الإنترنت بإعادة بيع هذا البرنامج باسم علامتك التجارية وشعارك، واحتفظ بكل الأرباح لنفسك.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>اجعل هذا البرنامج يحمل علامة موقعك. ضع عنوان موقعك وشعاره في هذا البرنامج وقدّمه هدية لزوارك: كل نسخة يتناقلونها تعيد إليك زوارًا جددًا.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>يحسب Fortunix برج السعادة الخاص بك، أي البرج الذي يقع فيه سهم السعادة، وهو نقطة في خريطة الميلاد تُستخرج من الشمس والقمر والطالع. ويدل على المواضع التي تجد فيها الحظ والفرح في حياتك.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>زر موقع Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>فرصة عمل من المنزل. بِع هذا البرنامج باسم علامتك التجارية واحتفظ بكل الأرباح. ابدأ عملك الخاص من المنزل اليوم.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>برامج Vespera Softwares مثل هذا البرنامج لا يمكن أن تُصنع وتبقى مجانية إلا بدعم مستخدمين مثلك. ساعدنا بزيارة منتدى النقاش في Vespera Softwares بانتظام والمشاركة فيه: اسأل وأجب وشارك أفكارك.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>ادعم Vespera Softwares بزيارة منتدى النقاش لدينا بانتظام. اقرأ أحدث المشاركات، واطرح الأسئلة، وساعد الأعضاء الآخرين بإجاباتك: زياراتك تبقي المنتدى حيًّا وبرامجنا مجانية.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>منتدى النقاش في Vespera Softwares مفتوح للجميع مجانًا. ادعمنا بزيارته بانتظام والمشاركة في أحاديثه مع مستخدمين مثلك.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>منتدى النقاش لدينا بحاجة إلى مساعدتك. ادعم Vespera Softwares بزيارته بانتظام وطرح أسئلتك ومشاركة خبرتك، حتى يصبح مكانًا نابضًا بالحياة لجميع مستخدميه.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>إذا أعجبك هذا البرنامج فستعجبك بالتأكيد برامجنا الأخرى أيضًا. تقدّم Vespera Softwares مجموعة واسعة من البرامج السهلة والمفيدة للمنزل والمكتب: قراءات في التنجيم وعلم الأعداد، وتقاويم ومنظِّمات، وأدوات للكتابة والطباعة، وأدوات صغيرة تحافظ على ترتيب حاسوبك، وألعاب تعليمية للأطفال وألغاز للعائلة كلها. يمكن تجربة معظمها مجانًا، وكل واحد منها مصنوع بالعناية نفسها التي صُنع بها هذا البرنامج. إنها صغيرة وسريعة التثبيت وسهلة التعلم، فتستطيع أن تبدأ في دقائق. انقر الرابط أدناه لترى المجموعة كاملة وتجد برنامجك المفضل التالي.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>نعم، خذني الآن إلى موقع Vespera Softwares لأكتشف مزيدًا من البرامج المفيدة</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>تعذّر نقل الملف غير المقروء</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>تعذّر إنشاء المجلد</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>قد يتوفر تحديث لهذا البرنامج<byte value="xd" />هل تريد التحقق من وجود تحديث؟</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>اسمك</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>رسالتك</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>اسم الصديق</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>البريد الإلكتروني للصديق</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>يرجى إدخال عنوانَي بريد إلكتروني مختلفين</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>يرجى إدخال عنوان بريد إلكتروني صحيح</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>يرجى إدخال اسمك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>يرجى إدخال بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>يرجى إدخال رسالتك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>يرجى إدخال اسم صديقك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>يرجى إدخال البريد الإلكتروني لصديقك</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>لا يمكن أن يحتوي عنوان البريد الإلكتروني على مسافات</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>قراءة %1</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>الصيغة</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>ولادة قبل الظهر: الطالع + القمر − الشمس</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>ولادة من الظهر فصاعدًا: الطالع + الشمس − القمر</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · أُنشئت الورقة في %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>&amp;تذكّر الولادات</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>&amp;مسح الولادات الأخيرة</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>&amp;حفظ القراءة بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;طباعة…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;معاينة الطباعة…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>تحديد ال&amp;كل</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>لا توجد طابعة مثبتة. هل تريد حفظها بدلًا من ذلك كملف PDF؟</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>تعذّرت طباعة القراءة. هل تريد حفظها بدلًا من ذلك كملف PDF؟</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;اللغة</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>لغة النظام</translation>
+        <source>&amp;System language</source>
+        <translation>لغة ال&amp;نظام</translation>
     </message>
 </context>
 </TS>

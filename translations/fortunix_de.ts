@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm läuft bereits</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Diskussionsforum</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>Wiederverkaufsangebot</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Co-Branding-Angebot</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>mittlere Ortszeit des Geburtsorts</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>Normalzeit</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>doppelte Sommerzeit</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (vor %1 galt Normalzeit)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>Zeitzone am %1, %2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>Am %1 wurden die Uhren zurückgestellt, und %2 kam zweimal vor%3: zuerst %4, dann %5. Wähle:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>Am %1 wurden die Uhren vorgestellt, und %2 gab es dort nicht%3. Vorschlag: %4, die Zeit vor der Umstellung.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>Stellt die Zeitzone auf „%1“, %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>mit angekreuzter Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>Sommerzeit nicht angekreuzt</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>Der erste: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>Der zweite: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Geboren</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> Ortszeit</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>angekreuzt</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>nicht angekreuzt</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Weltzeit</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Geburtsort</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Breite, Länge</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>Letzte &amp;Geburten</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>Die Liste der letzten Geburten in „%1“ konnte weder gelesen noch beiseitegelegt werden. Sie bleibt, wie sie ist, und Geburten werden erst wieder gemerkt, wenn sie entfernt wurde.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>%1 der letzten Geburten konnten nicht gelesen werden. Die Liste wurde als „%2“ beiseitegelegt, und die lesbaren Geburten bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>Die Liste der letzten Geburten konnte nicht gelesen werden. Sie wurde als „%1“ beiseitegelegt, und die Liste beginnt leer.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>Die Liste der letzten Geburten konnte nicht in „%1“ gespeichert werden: %2. Sie bleibt erhalten, bis Fortunix beendet wird.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Über das Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Geld verdienen online</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Erstellt mit Qt, verwendet unter der GNU LGPL Version 3.
+Ortsnamen und Koordinaten: GeoNames, CC BY 4.0.
+Geschichte der Zeitzonen: die IANA-tz-Datenbank, gemeinfrei.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>Mehr Informationen</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Hier klicken für mehr Informationen</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>Öffnet die Seite über den Verkauf dieses Programms unter deiner eigenen Marke</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>Deutung &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Nach Software-&amp;Update suchen</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>Glückspunkt:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Glückspunkt</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>Zurück zu den Geburtsdaten</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>Deutung als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>„%1“ gibt es bereits. Möchtest du die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>Die Deutung konnte nicht als „%1“ gespeichert werden: %2. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Bitte gib die Stadt ein</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Bitte gib die Region ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Bitte gib das Land ein</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>Meine Glückspunkt-Deutung erstellen</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach Software-&amp;Update suchen</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>Gib die richtigen Daten ein und erfahre mehr über dich selbst</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Geburtszeit</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Hier klicken, um Breite &amp;&amp; Länge zu finden</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>Nur Buchstaben und Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Geburtsmonat</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Tag der Geburt</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Geburtsjahr</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>1901 bis 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Geburtsstunde</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 bis 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Geburtsminute</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Geburtssekunde</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>Wird für die Deutung nicht verwendet</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>Die Normalzeitzone des Geburtsorts</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>Ankreuzen, wenn bei der Geburt Sommerzeit galt</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>0 bis 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Breitenminuten</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0 bis 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>0 bis 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Längenminuten</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>Geburtsort, um seine Breite und Länge nachzuschlagen</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>Breite und Länge finden</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>Sucht die eingegebene Stadt, Region und das Land</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>Jetzt die Website besuchen</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Öffnet die Website von Vespera Softwares in deinem Browser</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Beendet das Programm</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Einen Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>Deine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>Name des Freundes</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>E-Mail-Adresse des Freundes</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>Keine Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Jetzt einen Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Jetzt einen Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>Öffnet die Empfehlungsseite in deinem Browser</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Deine Nachricht</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Vespera Softwares herunterladen</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>Hier klicken, um Vespera Softwares zu besuchen</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>Den Softwarekatalog besuchen</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>Breite und Länge finden</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>Ortsnamen und Koordinaten: GeoNames (www.geonames.org), CC BY 4.0. Zeitzonen: IANA-tz-Datenbank, gemeinfrei</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>Kein Ort passend zu „%1“ im Atlas gefunden.
+Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>Kein Ort passend zu „%1“ im Atlas gefunden. Meintest du:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>Orte passend zu „%1“, die wahrscheinlichsten zuerst. Wähle deinen Geburtsort:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>Kein Land namens „%1“ bekannt; es werden Orte in allen Ländern gezeigt</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>In „%1“ wurde nichts Passendes gefunden; es werden Orte in anderen Ländern gezeigt</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>Gefundene Orte</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>Diesen Ort verwenden</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Im Web suchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Bitte gib einen Namen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>Bitte gib beim Längengrad einen Wert zwischen 0 und 179 ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>Bitte gib bei den Längenminuten einen Wert zwischen 0 und 59 ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>Bitte gib beim Breitengrad einen Wert zwischen 0 und 89 ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>Bitte gib bei den Breitenminuten einen Wert zwischen 0 und 59 ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Bitte gib ein richtiges Datum oder einen richtigen Monat ein!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Bitte gib ein richtiges Datum oder einen richtigen Monat ein</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Nur Ziffern sind erlaubt</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Bitte gib nur Buchstaben ein</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix berechnet dein Fortuna-Zeichen, das Tierkreiszeichen deines Glückspunkts: des Punktes in deinem Geburtshoroskop, der zeigt, wo du Glück, Freude und Erfolg findest. Lerne dein Zeichen und sein Versprechen kennen.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>Das Diskussionsforum von Vespera Softwares ist ein freundlicher Ort, um Ideen zu teilen und Antworten zu bekommen. Schau noch heute vorbei!</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internetgeschäft, indem du diese Software unter deiner eigenen Marke und deinem Logo verkaufst, und behalte den ganzen Gewinn.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>Dieses Programm mit deiner Marke: Setze die Adresse und das Logo deiner Website in dieses Programm und verschenke es an deine Besucher – jede weitergegebene Kopie bringt dir neue Besucher zurück.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix berechnet dein Fortuna-Zeichen, also das Tierkreiszeichen deines Glückspunkts, eines Punktes im Geburtshoroskop, der aus Sonne, Mond und Aszendent gefunden wird. Er zeigt, wo du im Leben Glück und Freude findest.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Besuche die Website von Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>Geschäftsidee für zu Hause: Verkaufe dieses Programm unter deiner eigenen Marke und behalte den ganzen Gewinn. Starte noch heute dein eigenes Geschäft.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>Programme von Vespera Softwares wie dieses können nur mit der Unterstützung von Nutzern wie dir entstehen und kostenlos bleiben. Bitte hilf uns, indem du regelmäßig das Diskussionsforum von Vespera Softwares besuchst und mitmachst: frag, antworte und teile deine Ideen.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>Bitte unterstütze Vespera Softwares, indem du regelmäßig unser Diskussionsforum besuchst. Lies die neuesten Beiträge, stell Fragen und hilf anderen Mitgliedern mit deinen Antworten: Deine Besuche halten das Forum lebendig und unsere Programme kostenlos.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>Das Diskussionsforum von Vespera Softwares steht allen kostenlos offen. Unterstütze uns, indem du es regelmäßig besuchst und dich an den Gesprächen mit anderen Nutzern wie dir beteiligst.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>Unser Diskussionsforum braucht deine Hilfe. Unterstütze Vespera Softwares, indem du es regelmäßig besuchst, deine Fragen stellst und deine Erfahrungen teilst, damit es zu einem lebendigen Ort für alle wird.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>Wenn dir dieses Programm gefallen hat, wirst du auch unsere anderen Programme mögen. Vespera Softwares bietet eine große Auswahl einfacher, nützlicher Programme für Zuhause und Büro: Astrologie- und Numerologie-Deutungen, Kalender und Planer, Werkzeuge zum Schreiben und Drucken, kleine Helfer, die deinen Computer aufgeräumt halten, Lernspiele für Kinder und Rätsel für die ganze Familie. Die meisten kannst du kostenlos ausprobieren, und jedes ist mit derselben Sorgfalt gemacht wie dieses. Sie sind klein, schnell installiert und leicht zu lernen, sodass du in wenigen Minuten loslegen kannst. Klicke auf den Link unten, um die ganze Sammlung zu sehen und deinen nächsten Favoriten zu finden.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>Ja, bring mich jetzt zur Website von Vespera Softwares, um weitere nützliche Programme zu entdecken</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>die unlesbare Datei konnte nicht verschoben werden</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>Vielleicht gibt es eine neue Version dieses Programms<byte value="xd" />Möchtest du nach einem Update suchen?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Deine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Deine Nachricht</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>Name des Freundes</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>E-Mail-Adresse des Freundes</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte gib zwei verschiedene E-Mail-Adressen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte gib eine gültige E-Mail-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte gib deinen Namen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte gib deine E-Mail-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte gib deine Nachricht ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>Bitte gib den Namen deines Freundes ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>Bitte gib die E-Mail-Adresse deines Freundes ein</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>%1-Deutung</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formel</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>geboren vor Mittag: Aszendent + Mond − Sonne</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>geboren ab Mittag: Aszendent + Sonne − Mond</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · Blatt erstellt am %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>Geburten &amp;merken</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>Letzte Geburten &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>Deutung als PDF &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Druck&amp;vorschau…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>Es ist kein Drucker installiert. Möchtest du die Deutung stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>Die Deutung konnte nicht gedruckt werden. Möchtest du sie stattdessen als PDF-Datei speichern?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>Systemsprache</translation>
+        <source>&amp;System language</source>
+        <translation>&amp;Systemsprache</translation>
     </message>
 </context>
 </TS>

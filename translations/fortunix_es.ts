@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya se está ejecutando</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Foro de discusión</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>Oferta de reventa</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Oferta de marca compartida</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>hora media local del lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>hora estándar</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>doble horario de verano</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>horario de verano</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (antes de %1 regía la hora estándar)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>Zona horaria el %1, %2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>El %1 se atrasaron los relojes y las %2 ocurrieron dos veces%3: primero %4, luego %5. Elige cuál:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>El %1 se adelantaron los relojes y las %2 no existieron allí%3. Propuesta: %4, la hora anterior al cambio.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>Pone la zona horaria en «%1», %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>con el horario de verano marcado</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>Horario de verano sin marcar</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>La primera: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>La segunda: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo iniciar el PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> hora local</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Horario de verano</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>marcado</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>sin marcar</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Tiempo universal</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Latitud, longitud</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>&amp;Nacimientos recientes</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>La lista de nacimientos recientes de «%1» no se pudo leer ni apartar. Se deja como está y no se recordarán nacimientos hasta que se quite de ahí.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>No se pudieron leer %1 de los nacimientos recientes. La lista se ha apartado como «%2» y se conservan los nacimientos que sí se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>No se pudo leer la lista de nacimientos recientes. Se ha apartado como «%1» y la lista empieza vacía.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>No se pudo guardar la lista de nacimientos recientes en «%1»: %2. Se conserva hasta que se cierre Fortunix.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítenos en línea</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Ganar dinero en &amp;línea</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Hecho con Qt, bajo la licencia GNU LGPL versión 3.
+Lugares y coordenadas: GeoNames, CC BY 4.0.
+Zonas horarias: base tz de IANA, dominio público.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Página de inicio</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>Más detalles</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Haz clic aquí para más detalles</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>Abre la página sobre vender este programa con tu propia marca</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>&amp;Copiar la lectura</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>Parte de la Fortuna:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Parte de la Fortuna</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretación</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>Vuelve a los datos de nacimiento</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>Guardar la lectura como PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>«%1» ya existe. ¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>No se pudo guardar la lectura como «%1»: %2. No se escribió ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Introduce la ciudad</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Introduce la región</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Introduce el país</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>Obtener mi lectura de la Parte de la Fortuna</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar &amp;actualizaciones</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>Introduce los datos correctos y descubre más sobre ti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nac.</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Hora de nac.</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Haz clic aquí para buscar la latitud &amp;&amp; la longitud</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>Solo letras y espacios</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>1901 a 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 a 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Minuto de nacimiento</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Segundo de nacimiento</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>No se usa en la lectura</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>La zona horaria estándar del lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>Márcalo si regía el horario de verano en el momento del nacimiento</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Grados de latitud</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>0 a 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Minutos de latitud</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0 a 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Grados de longitud</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>0 a 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Minutos de longitud</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>Lugar de nacimiento, para buscar su latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>Buscar latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>Busca la ciudad, la región y el país escritos</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>Visitar el sitio web ahora</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Abre el sitio web de Vespera Softwares en tu navegador</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Cierra el programa</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recomendar a un amigo</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>Tu correo electrónico</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>Nombre del amigo</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>Correo electrónico del amigo</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>Sin espacios</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Recomendar a un amigo a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Recomendar a un amigo ahora</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>Abre la página de recomendación en tu navegador</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Descargar Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>Haz clic aquí para visitar Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>Visitar el catálogo de programas</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>Buscar latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>Nombres de lugares y coordenadas: GeoNames (www.geonames.org), CC BY 4.0. Zonas horarias: base de datos tz de IANA, dominio público</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>No se encontró en el atlas ningún lugar que coincida con «%1».
+Puedes buscar su latitud y longitud en la web.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>No se encontró en el atlas ningún lugar que coincida con «%1». Quizá quisiste decir:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>Lugares que coinciden con «%1», los más probables primero. Elige tu lugar de nacimiento:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>No se conoce ningún país llamado «%1»; se muestran lugares de todos los países</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>No se encontró nada en «%1»; se muestran lugares de otros países</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>Lugares encontrados</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>Usar este lugar</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Buscar en la web</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Introduce un nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>Introduce un valor entre 0 y 179 en los grados de longitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>Introduce un valor entre 0 y 59 en los minutos de longitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>Introduce un valor entre 0 y 89 en los grados de latitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>Introduce un valor entre 0 y 59 en los minutos de latitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>¡Introduce una fecha o un mes correctos!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Introduce una fecha o un mes correctos</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Solo se aceptan números</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Introduce solo letras</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix calcula tu signo de la Fortuna, el signo del zodíaco de tu Parte de la Fortuna, el punto de tu carta natal que muestra dónde encuentras la suerte, la alegría y el éxito. Conoce tu signo y lo que te promete.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>El foro de discusión de Vespera Softwares es un lugar amable para compartir ideas y obtener respuestas. ¡Visítalo hoy mismo!</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>Oportunidad de negocio desde casa. Empieza tu propio negocio en Internet revendiendo este programa con tu propia marca y logotipo, y quédate con todas las ganancias.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>Personaliza este programa para tu sitio. Pon la dirección y el logotipo de tu sitio web en este programa y regálalo a tus visitantes: cada copia que compartan te traerá nuevos visitantes.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix calcula tu signo de la Fortuna, es decir, el signo del zodíaco donde se encuentra tu Parte de la Fortuna, un punto de la carta natal que se obtiene del Sol, la Luna y el ascendente. Indica dónde encuentras la suerte y la alegría en la vida.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Visita el sitio web de Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>Oportunidad de negocio desde casa. Vende este programa con tu propia marca y quédate con todas las ganancias. Empieza hoy tu propio negocio.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>Programas de Vespera Softwares como este solo pueden crearse y seguir siendo gratuitos con el apoyo de usuarios como tú. Ayúdanos visitando con regularidad el foro de discusión de Vespera Softwares y participando: pregunta, responde y comparte tus ideas.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>Apoya a Vespera Softwares visitando con regularidad nuestro foro de discusión. Lee las publicaciones más recientes, haz preguntas y ayuda a otros miembros con tus respuestas: tus visitas mantienen vivo el foro y gratuitos nuestros programas.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>El foro de discusión de Vespera Softwares es gratuito y está abierto a todos. Apóyanos visitándolo con regularidad y participando en las conversaciones con otros usuarios como tú.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>Nuestro foro de discusión necesita tu ayuda. Apoya a Vespera Softwares visitándolo con regularidad, haciendo tus preguntas y compartiendo tu experiencia, para que se convierta en un lugar animado para todos sus usuarios.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>Si te ha gustado este programa, seguro que también te gustarán los demás. Vespera Softwares ofrece una amplia gama de programas sencillos y útiles para el hogar y la oficina: lecturas de astrología y numerología, calendarios y agendas, herramientas para escribir e imprimir, pequeñas utilidades que mantienen ordenado tu ordenador, juegos educativos para niños y pasatiempos para toda la familia. La mayoría se pueden probar gratis, y cada uno está hecho con el mismo cuidado que este. Son ligeros, rápidos de instalar y fáciles de aprender, así que puedes empezar en minutos. Haz clic en el enlace de abajo para ver la colección completa y encontrar tu próximo favorito.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>Sí, llévame ahora al sitio web de Vespera Softwares para descubrir más programas útiles</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>no se pudo apartar el archivo ilegible</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>no se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización de este programa<byte value="xd" />¿Quieres buscar una actualización?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Tu correo electrónico</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>Nombre del amigo</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>Correo electrónico del amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Introduce dos direcciones de correo distintas</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Introduce una dirección de correo válida</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Introduce tu nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Introduce tu correo electrónico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Introduce tu mensaje</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>Introduce el nombre de tu amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>Introduce el correo electrónico de tu amigo</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Una dirección de correo no puede contener espacios</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>Lectura de %1</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Fórmula</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>nacimiento antes del mediodía: ascendente + Luna − Sol</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>nacimiento desde el mediodía: ascendente + Sol − Luna</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · hoja hecha el %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>&amp;Recordar nacimientos</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>&amp;Borrar nacimientos recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>&amp;Guardar la lectura como PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Vista previa de impresión…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>No hay ninguna impresora instalada. ¿Quieres guardarla como archivo PDF?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>No se pudo imprimir la lectura. ¿Quieres guardarla como archivo PDF?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>Idioma del sistema</translation>
+        <source>&amp;System language</source>
+        <translation>Idioma del &amp;sistema</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L'application est déjà en cours d'exécution</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Forum de discussion</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>Offre de revente</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Offre de co-marquage</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>temps moyen local du lieu de naissance</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>heure normale</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>double heure d'été</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>heure d'été</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (avant %1, l'heure normale était en vigueur)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>Fuseau horaire le %1, %2 : %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>Le %1, les horloges ont reculé et %2 a eu lieu deux fois%3 : d'abord %4, puis %5. Choisissez :</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>Le %1, les horloges ont avancé et %2 n'a pas existé à cet endroit%3. Proposé : %4, l'heure d'avant le changement.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>Règle le fuseau horaire sur « %1 », %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>avec l'heure d'été cochée</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>Heure d'été non cochée</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>Le premier : </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>Le second : </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n'a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendant</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Né(e) le</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> heure locale</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Heure d'été</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>cochée</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>non cochée</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Temps universel</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Lieu de naissance</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Latitude, longitude</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>&amp;Naissances récentes</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>La liste des naissances récentes dans « %1 » n'a pu être ni lue ni mise de côté. Elle reste telle quelle, et les naissances ne sont plus mémorisées tant qu'elle n'est pas déplacée.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>%1 des naissances récentes n'ont pas pu être lues. La liste a été mise de côté sous le nom « %2 », et les naissances lisibles sont conservées.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>La liste des naissances récentes n'a pas pu être lue. Elle a été mise de côté sous le nom « %1 », et la liste repart vide.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>La liste des naissances récentes n'a pas pu être enregistrée dans « %1 » : %2. Elle est conservée jusqu'à la fermeture de Fortunix.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitez-nous en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Faire un don</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Gagner de l'argent en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Conçu avec Qt, utilisé sous la licence GNU LGPL version 3.
+Noms de lieux et coordonnées : GeoNames, CC BY 4.0.
+Historique des fuseaux horaires : la base tz de l'IANA, domaine public.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Page d'accueil</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Cliquez ici pour en savoir plus</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>Ouvre la page sur la vente de ce programme sous votre propre marque</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>&amp;Copier la lecture</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Rechercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>Part de Fortune :</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Part de Fortune</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interprétation</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>Retourne aux données de naissance</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>Enregistrer la lecture en PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>« %1 » existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>La lecture n'a pas pu être enregistrée sous « %1 » : %2. Aucun fichier n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Veuillez saisir la ville</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Veuillez saisir la région</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Veuillez saisir le pays</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Deg</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>Obtenir ma lecture de la Part de Fortune</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Rechercher une &amp;mise à jour</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>Saisissez les bonnes informations et apprenez-en plus sur vous-même</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Heure de naissance</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Fuseau</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Cliquez ici pour trouver la latitude &amp;&amp; la longitude</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>Lettres et espaces uniquement</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mois de naissance</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Jour de naissance</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Année de naissance</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>1901 à 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Heure de naissance</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 à 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Minute de naissance</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Seconde de naissance</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>Non utilisé par la lecture</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>Le fuseau horaire standard du lieu de naissance</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>Cochez si l'heure d'été était en vigueur à la naissance</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Degrés de latitude</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>0 à 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Minutes de latitude</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0 à 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Degrés de longitude</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>0 à 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Minutes de longitude</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>Lieu de naissance, pour rechercher sa latitude et sa longitude</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>Trouver la latitude et la longitude</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>Recherche la ville, la région et le pays saisis</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>Visiter le site web maintenant</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Ouvre le site web de Vespera Softwares dans votre navigateur</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Ferme le programme</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recommander à un ami</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>Nom de l'ami</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>Adresse e-mail de l'ami</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>Sans espaces</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Recommander à un ami &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Recommander à un ami maintenant</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>Ouvre la page de parrainage dans votre navigateur</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Télécharger Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>Cliquez ici pour visiter Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>Visiter le catalogue de logiciels</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>Trouver la latitude et la longitude</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>Noms de lieux et coordonnées : GeoNames (www.geonames.org), CC BY 4.0. Fuseaux horaires : base tz de l'IANA, domaine public</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>Aucun lieu correspondant à « %1 » n'a été trouvé dans l'atlas.
+Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>Aucun lieu correspondant à « %1 » n'a été trouvé dans l'atlas. Vouliez-vous dire :</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>Lieux correspondant à « %1 », les plus probables en premier. Choisissez votre lieu de naissance :</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>Aucun pays nommé « %1 » n'est connu ; affichage des lieux de tous les pays</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>Rien de correspondant n'a été trouvé dans « %1 » ; affichage des lieux d'autres pays</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>Lieux trouvés</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>Utiliser ce lieu</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Chercher sur le web</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Veuillez saisir un nom</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>Veuillez saisir une valeur entre 0 et 179 pour les degrés de longitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>Veuillez saisir une valeur entre 0 et 59 pour les minutes de longitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>Veuillez saisir une valeur entre 0 et 89 pour les degrés de latitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>Veuillez saisir une valeur entre 0 et 59 pour les minutes de latitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Veuillez saisir une date ou un mois correct !</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Veuillez saisir une date ou un mois correct</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Seuls les chiffres sont acceptés</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Veuillez saisir uniquement des lettres</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix calcule votre signe de Fortune, le signe du zodiaque de votre Part de Fortune, ce point de votre thème natal qui montre où vous trouvez la chance, la joie et la réussite. Découvrez votre signe et sa promesse.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>Le forum de discussion de Vespera Softwares est un lieu convivial pour partager des idées et obtenir des réponses. Venez le visiter dès aujourd'hui !</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>Opportunité d'affaires à domicile. Lancez votre propre activité sur Internet en revendant ce logiciel sous votre marque et votre logo, et gardez tous les bénéfices pour vous.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>Personnalisez ce logiciel pour votre site. Placez l'adresse et le logo de votre site web dans ce programme et offrez-le à vos visiteurs : chaque copie qu'ils transmettent vous ramène de nouveaux visiteurs.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix calcule votre signe de Fortune, c'est-à-dire le signe du zodiaque qui abrite votre Part de Fortune, un point du thème natal obtenu à partir du Soleil, de la Lune et de l'ascendant. Il indique où vous trouvez la chance et la joie dans la vie.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Visitez le site web de Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>Opportunité d'affaires à domicile. Vendez ce programme sous votre propre marque et gardez tous les bénéfices. Lancez votre activité dès aujourd'hui.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>Des logiciels de Vespera Softwares comme celui-ci ne peuvent être créés et rester gratuits qu'avec le soutien d'utilisateurs comme vous. Aidez-nous en visitant régulièrement le forum de discussion de Vespera Softwares et en y participant : demandez, répondez et partagez vos idées.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>Soutenez Vespera Softwares en visitant régulièrement notre forum de discussion. Lisez les derniers messages, posez des questions et aidez les autres membres par vos réponses : vos visites font vivre le forum et gardent nos programmes gratuits.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>Le forum de discussion de Vespera Softwares est ouvert gratuitement à tous. Soutenez-nous en le visitant régulièrement et en participant aux échanges avec d'autres utilisateurs comme vous.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>Notre forum de discussion a besoin de vous. Soutenez Vespera Softwares en le visitant régulièrement, en posant vos questions et en partageant votre expérience, pour qu'il devienne un lieu vivant pour tous ses utilisateurs.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>Si vous avez aimé ce logiciel, nos autres programmes vous plairont sûrement aussi. Vespera Softwares propose une large gamme de programmes simples et utiles pour la maison et le bureau : lectures d'astrologie et de numérologie, calendriers et agendas, outils d'écriture et d'impression, petits utilitaires qui gardent votre ordinateur en ordre, jeux éducatifs pour les enfants et casse-têtes pour toute la famille. La plupart peuvent être essayés gratuitement, et chacun est conçu avec le même soin que celui-ci. Ils sont légers, rapides à installer et faciles à prendre en main : vous pouvez commencer en quelques minutes. Cliquez sur le lien ci-dessous pour découvrir toute la collection et trouver votre prochain favori.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>Oui, emmenez-moi maintenant sur le site web de Vespera Softwares pour découvrir d'autres programmes utiles</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>le fichier illisible n'a pas pu être déplacé</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>le dossier n'a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd" />Voulez-vous rechercher une mise à jour ?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>Nom de l'ami</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>Adresse e-mail de l'ami</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Veuillez saisir deux adresses e-mail différentes</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Veuillez saisir une adresse e-mail valide</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Veuillez saisir votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Veuillez saisir votre message</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>Veuillez saisir le nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>Veuillez saisir l'adresse e-mail de votre ami</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Une adresse e-mail ne peut pas contenir d'espace</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>Lecture %1</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formule</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>né avant midi : ascendant + Lune − Soleil</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>né à partir de midi : ascendant + Soleil − Lune</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · feuille établie le %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>&amp;Mémoriser les naissances</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>&amp;Effacer les naissances récentes</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>&amp;Enregistrer la lecture en PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Aperçu avant impression…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>Aucune imprimante n'est installée. Voulez-vous plutôt l'enregistrer en PDF ?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>La lecture n'a pas pu être imprimée. Voulez-vous plutôt l'enregistrer en PDF ?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>Langue du système</translation>
+        <source>&amp;System language</source>
+        <translation>&amp;Langue du système</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L'applicazione è già in esecuzione</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Forum di discussione</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>Offerta di rivendita</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Offerta di co-branding</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>tempo medio locale del luogo di nascita</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>ora solare</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>doppia ora legale</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>ora legale</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (prima del %1 era in vigore l'ora solare)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>Fuso orario il %1, %2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>Il %1 gli orologi sono stati spostati indietro e le %2 si sono ripetute due volte%3: prima %4, poi %5. Scegli quale:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>Il %1 gli orologi sono stati spostati avanti e le %2 lì non sono esistite%3. Proposta: %4, l'ora prima del cambio.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>Imposta il fuso orario su «%1», %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>con l'ora legale selezionata</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>Ora legale non selezionata</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>La prima: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>La seconda: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>non è stato possibile avviare il PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sole</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nascita</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> ora locale</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso orario</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Ora legale</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>selezionata</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>non selezionata</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Tempo universale</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Luogo di nascita</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Latitudine, longitudine</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>&amp;Nascite recenti</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>L'elenco delle nascite recenti in «%1» non è stato né letto né messo da parte. Resta com'è, e le nascite non vengono ricordate finché non viene spostato.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>Non è stato possibile leggere %1 delle nascite recenti. L'elenco è stato messo da parte come «%2» e le nascite leggibili sono state conservate.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>Non è stato possibile leggere l'elenco delle nascite recenti. È stato messo da parte come «%1» e l'elenco riparte vuoto.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>Non è stato possibile salvare l'elenco delle nascite recenti in «%1»: %2. Viene conservato finché Fortunix resta aperto.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Guida in linea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitaci online</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Informazioni sul programma</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Dona</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Guadagna &amp;online</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Realizzato con Qt, usato secondo la licenza GNU LGPL versione 3.
+Nomi di luoghi e coordinate: GeoNames, CC BY 4.0.
+Storia dei fusi orari: il database tz di IANA, pubblico dominio.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>Maggiori dettagli</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Fai clic qui per maggiori dettagli</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>Apre la pagina sulla vendita di questo programma con il tuo marchio</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>&amp;Copia la lettura</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>Parte di Fortuna:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Parte di Fortuna</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretazione</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>Torna ai dati di nascita</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>Salva la lettura in PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>«%1» esiste già. Vuoi sostituirlo?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>Non è stato possibile salvare la lettura come «%1»: %2. Nessun file è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Inserisci la città</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Inserisci la regione</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Inserisci il paese</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>Ottieni la mia lettura della Parte di Fortuna</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Verifica &amp;aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>Inserisci i dati corretti e scopri di più su te stesso</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Ora di nascita</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Regione</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Paese</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Fuso</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ovest</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Fai clic qui per trovare latitudine &amp;&amp; longitudine</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>Solo lettere e spazi</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mese di nascita</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Giorno di nascita</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Anno di nascita</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>dal 1901 al 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Ora di nascita</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>da 0 a 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Minuto di nascita</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Secondo di nascita</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>Non usato dalla lettura</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>Il fuso orario standard del luogo di nascita</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>Seleziona se alla nascita era in vigore l'ora legale</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Gradi di latitudine</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>da 0 a 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Minuti di latitudine</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>da 0 a 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Gradi di longitudine</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>da 0 a 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Minuti di longitudine</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>Luogo di nascita, per cercarne latitudine e longitudine</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>Trova latitudine e longitudine</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>Cerca la città, la regione e il paese inseriti</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>Visita subito il sito web</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Apre il sito web di Vespera Softwares nel tuo browser</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Chiude il programma</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Segnala a un amico</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Il tuo nome</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>La tua e-mail</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>Nome dell'amico</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>E-mail dell'amico</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>Niente spazi</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Segnala a un amico &amp;ora</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Segnala a un amico ora</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>Apre la pagina di segnalazione nel tuo browser</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Il tuo messaggio</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Scarica Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>Fai clic qui per visitare Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>Visita il catalogo dei programmi</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>Trova latitudine e longitudine</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>Nomi di luoghi e coordinate: GeoNames (www.geonames.org), CC BY 4.0. Fusi orari: database tz di IANA, pubblico dominio</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>Nessun luogo corrispondente a «%1» è stato trovato nell'atlante.
+Puoi cercare la sua latitudine e longitudine sul web.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>Nessun luogo corrispondente a «%1» è stato trovato nell'atlante. Forse intendevi:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>Luoghi corrispondenti a «%1», i più probabili per primi. Scegli il tuo luogo di nascita:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>Nessun paese chiamato «%1» è noto; vengono mostrati luoghi di tutti i paesi</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>Non è stato trovato nulla in «%1»; vengono mostrati luoghi di altri paesi</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>Luoghi trovati</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>Usa questo luogo</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Cerca sul web</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Inserisci un nome</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>Inserisci un valore tra 0 e 179 nei gradi di longitudine</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>Inserisci un valore tra 0 e 59 nei minuti di longitudine</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>Inserisci un valore tra 0 e 89 nei gradi di latitudine</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>Inserisci un valore tra 0 e 59 nei minuti di latitudine</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Inserisci una data o un mese corretti!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Inserisci una data o un mese corretti</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Sono accettati solo numeri</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Inserisci solo lettere</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix calcola il tuo segno della Fortuna, il segno zodiacale della tua Parte di Fortuna, il punto del tuo tema natale che mostra dove trovi fortuna, gioia e successo. Scopri il tuo segno e la sua promessa.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>Il forum di discussione di Vespera Softwares è un luogo cordiale per condividere idee e ottenere risposte. Vieni a visitarlo oggi stesso!</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>Opportunità di lavoro da casa. Avvia la tua attività su Internet rivendendo questo programma con il tuo marchio e il tuo logo, e tieni tutti i guadagni per te.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>Personalizza questo programma per il tuo sito. Inserisci l'indirizzo e il logo del tuo sito web in questo programma e regalalo ai tuoi visitatori: ogni copia che condividono ti riporta nuovi visitatori.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix calcola il tuo segno della Fortuna, cioè il segno zodiacale in cui si trova la tua Parte di Fortuna, un punto del tema natale ricavato dal Sole, dalla Luna e dall'ascendente. Indica dove trovi fortuna e gioia nella vita.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Visita il sito web di Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>Opportunità di lavoro da casa. Vendi questo programma con il tuo marchio e tieni tutti i guadagni. Avvia oggi la tua attività.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>Programmi di Vespera Softwares come questo possono nascere e restare gratuiti solo con il sostegno di utenti come te. Aiutaci visitando regolarmente il forum di discussione di Vespera Softwares e partecipando: chiedi, rispondi e condividi le tue idee.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>Sostieni Vespera Softwares visitando regolarmente il nostro forum di discussione. Leggi i messaggi più recenti, fai domande e aiuta gli altri membri con le tue risposte: le tue visite tengono vivo il forum e gratuiti i nostri programmi.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>Il forum di discussione di Vespera Softwares è aperto a tutti gratuitamente. Sostienici visitandolo regolarmente e partecipando alle conversazioni con altri utenti come te.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>Il nostro forum di discussione ha bisogno di te. Sostieni Vespera Softwares visitandolo regolarmente, facendo le tue domande e condividendo la tua esperienza, perché diventi un luogo vivace per tutti i suoi utenti.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>Se questo programma ti è piaciuto, di sicuro ti piaceranno anche gli altri. Vespera Softwares offre un'ampia gamma di programmi semplici e utili per la casa e l'ufficio: letture di astrologia e numerologia, calendari e agende, strumenti per scrivere e stampare, piccole utilità che tengono in ordine il tuo computer, giochi educativi per bambini e rompicapi per tutta la famiglia. Quasi tutti si possono provare gratuitamente, e ognuno è realizzato con la stessa cura di questo. Sono leggeri, veloci da installare e facili da imparare, così puoi iniziare in pochi minuti. Fai clic sul collegamento qui sotto per vedere l'intera raccolta e trovare il tuo prossimo preferito.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>Sì, portami subito sul sito web di Vespera Softwares per scoprire altri programmi utili</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>non è stato possibile spostare il file illeggibile</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>non è stato possibile creare la cartella</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo programma<byte value="xd" />Vuoi cercare un aggiornamento?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Il tuo nome</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>La tua e-mail</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Il tuo messaggio</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>Nome dell'amico</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>E-mail dell'amico</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Inserisci due indirizzi e-mail diversi</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Inserisci un indirizzo e-mail valido</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Inserisci il tuo nome</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Inserisci la tua e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Inserisci il tuo messaggio</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>Inserisci il nome del tuo amico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>Inserisci l'e-mail del tuo amico</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Un indirizzo e-mail non può contenere spazi</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>Lettura %1</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>nascita prima di mezzogiorno: ascendente + Luna − Sole</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>nascita da mezzogiorno in poi: ascendente + Sole − Luna</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · scheda creata il %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>&amp;Ricorda le nascite</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>&amp;Cancella le nascite recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>&amp;Salva la lettura in PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Stampa…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Anteprima di stampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>Non è installata alcuna stampante. Vuoi salvarla invece come file PDF?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>Non è stato possibile stampare la lettura. Vuoi salvarla invece come file PDF?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;Lingua</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>Lingua di sistema</translation>
+        <source>&amp;System language</source>
+        <translation>&amp;Lingua di sistema</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ja">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>アプリケーションはすでに実行中です</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>掲示板</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>再販のご案内</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>コブランドのご案内</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>出生地の地方平均時</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>標準時</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>二重夏時間</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>夏時間</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation>（%1 より前は標準時）</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>%1 のタイムゾーン、%2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>%1 に時計が戻され、%2 は 2 回ありました%3。1 回目は %4、2 回目は %5 です。どちらか選んでください:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>%1 に時計が進められ、その地では %2 は存在しませんでした%3。提案: %4（切り替え前の時刻）。</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>タイムゾーンを「%1」に設定します。%2。</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>夏時間にチェックあり</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>夏時間のチェックなし</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>1 回目: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>2 回目: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>PDF を開始できませんでした</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>太陽</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>アセンダント</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>生年月日時</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> 地方時</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>夏時間</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>チェックあり</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>チェックなし</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>世界時</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>出生地</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>緯度、経度</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>最近の出生データ(&amp;B)</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>「%1」にある最近の出生データの一覧は、読み込むことも別に移すこともできませんでした。そのままにしてあり、移動されるまで出生データは記憶されません。</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>最近の出生データのうち %1 件を読み込めませんでした。一覧は「%2」として別に保存し、読み込めた出生データは残してあります。</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>最近の出生データの一覧を読み込めませんでした。「%1」として別に保存し、一覧は空の状態から始まります。</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>最近の出生データの一覧を「%1」に保存できませんでした: %2。Fortunix を終了するまでは保持されます。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>オンラインヘルプ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>ウェブサイトを見る(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>このソフトウェアについて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>寄付(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>オンラインで稼ぐ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Qt で作られ、GNU LGPL バージョン 3 の下で使用しています。
+地名と座標: GeoNames、CC BY 4.0。
+タイムゾーンの履歴: IANA tz データベース、パブリックドメイン。</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>詳しくはここをクリック</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>このプログラムを自分のブランドで販売することについてのページを開きます</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>鑑定結果をコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>ソフトウェアの更新を確認(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>パート・オブ・フォーチュン:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>パート・オブ・フォーチュン</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>解釈</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>終了(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>出生データの入力に戻ります</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>鑑定結果を PDF で保存</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>「%1」はすでに存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>鑑定結果を「%1」として保存できませんでした: %2。ファイルは書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>市区町村を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>州・地域を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>国を入力してください</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>度</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>パート・オブ・フォーチュンを鑑定する</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>ソフトウェアの更新を確認(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>正しい情報を入力して、あなた自身についてもっと知りましょう</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>生年月日</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>出生時刻</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>市区町村</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>州・地域</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>国</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>北緯</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>南緯</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>経度</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>東経</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>西経</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>ここをクリックして緯度 &amp;&amp; 経度を調べる</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>文字と空白のみ</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>生まれた月</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>生まれた日</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>生まれた年</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>1901～2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>生まれた時</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0～23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>生まれた分</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>生まれた秒</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>鑑定には使いません</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>出生地の標準時のタイムゾーン</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>出生時に夏時間が実施されていた場合はチェックしてください</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>緯度（度）</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>0～89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>緯度（分）</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0～59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>経度（度）</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>0～179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>経度（分）</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>出生地（緯度と経度の検索用）</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>緯度と経度を調べる</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>入力した市区町村、州・地域、国を検索します</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>今すぐウェブサイトを見る</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Vespera Softwares のウェブサイトをブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>プログラムを終了します</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>友人に紹介する</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>あなたの名前</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>あなたのメールアドレス</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>友人の名前</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>友人のメールアドレス</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>空白なし</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>今すぐ友人に紹介(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>今すぐ友人に紹介</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>紹介ページをブラウザーで開きます</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Vespera Softwares のダウンロード</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>ここをクリックして Vespera Softwares へ</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>ソフトウェアカタログを見る</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>緯度と経度を調べる</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>地名と座標: GeoNames (www.geonames.org)、CC BY 4.0。タイムゾーン: IANA tz データベース、パブリックドメイン</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>アトラスに「%1」に一致する場所は見つかりませんでした。
+代わりにウェブでその緯度と経度を検索できます。</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>アトラスに「%1」に一致する場所は見つかりませんでした。もしかして:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>「%1」に一致する場所（可能性の高い順）。出生地を選んでください:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>「%1」という国は見つかりません。すべての国の場所を表示しています</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>「%1」では一致するものが見つかりませんでした。ほかの国の場所を表示しています</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>見つかった場所</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>この場所を使う</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>ウェブで検索</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>名前を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>経度の度には 0 から 179 までの値を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>経度の分には 0 から 59 までの値を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>緯度の度には 0 から 89 までの値を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>緯度の分には 0 から 59 までの値を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>正しい日付または月を入力してください！</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>正しい日付または月を入力してください</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>数字のみ入力できます</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>文字のみを入力してください</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix は、あなたのフォルトゥナ星座、つまりパート・オブ・フォーチュンの星座を計算します。これは出生図の中で、あなたが幸運と喜び、成功を見いだす場所を示す点です。あなたの星座とその約束を知りましょう。</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>Vespera Softwares の掲示板は、アイデアを共有し、答えを見つけられる気軽な場所です。ぜひ今日訪れてみてください！</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>在宅ビジネスのチャンス。このソフトウェアをあなたのブランド名とロゴで再販して自分のインターネットビジネスを始め、利益をすべて手にしましょう。</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>このソフトウェアをあなたのサイト仕様に。ご自身のウェブサイトのアドレスとロゴをこのプログラムに入れて訪問者に配りましょう。コピーが広まるたびに、新しい訪問者があなたのサイトを訪れます。</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix は、あなたのフォルトゥナ星座、つまりパート・オブ・フォーチュンがある星座を計算します。パート・オブ・フォーチュンは、太陽、月、アセンダントから求める出生図上の点で、人生のどこに幸運と喜びを見いだすかを示します。</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Vespera Softwares のウェブサイトを見る</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>在宅ビジネスのチャンス。このプログラムをあなたのブランド名で販売し、利益はすべてあなたのものに。今日から在宅ビジネスを始めましょう。</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>このような Vespera Softwares のプログラムは、あなたのような利用者の支えがあってこそ作られ、無料であり続けられます。Vespera Softwares の掲示板を定期的に訪れて参加し、質問し、答え、アイデアを共有して私たちを助けてください。</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>掲示板を定期的に訪れて Vespera Softwares を応援してください。新しい投稿を読み、質問をし、回答でほかのメンバーを助けてください。あなたの訪問が掲示板を活気づけ、私たちのプログラムを無料に保ちます。</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>Vespera Softwares の掲示板はどなたでも無料で参加できます。定期的に訪れて、あなたと同じ利用者との会話に参加し、私たちを応援してください。</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>掲示板はあなたの助けを必要としています。定期的に訪れて質問をしたり経験を共有したりして Vespera Softwares を応援してください。そうすれば、すべての利用者にとって活気ある場所に育っていきます。</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>このソフトウェアを気に入っていただけたなら、ほかのプログラムもきっと気に入っていただけます。Vespera Softwares は、家庭やオフィスで使える手軽で便利なプログラムを幅広く提供しています。占星術や数秘術の鑑定、カレンダーやスケジュール帳、文書作成や印刷のツール、パソコンを整理する小さなユーティリティ、子ども向けの学習ゲーム、家族みんなで楽しめるパズルなどです。ほとんどは無料で試すことができ、どれもこのプログラムと同じように丁寧に作られています。小さくてすぐにインストールでき、操作も簡単なので、数分で使い始められます。下のリンクをクリックして全ラインナップをご覧になり、次のお気に入りを見つけてください。</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>はい、今すぐ Vespera Softwares のウェブサイトで便利なプログラムをもっと探します</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>読み込めないファイルを移動できませんでした</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>フォルダーを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>このソフトウェアの更新版があるかもしれません<byte value="xd" />更新を確認しますか?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>あなたの名前</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>あなたのメールアドレス</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>友人の名前</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>友人のメールアドレス</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>異なるメールアドレスを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>正しいメールアドレスを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>あなたの名前を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>あなたのメールアドレスを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>メッセージを入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>友人の名前を入力してください</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>友人のメールアドレスを入力してください</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>メールアドレスに空白は使えません</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>%1 鑑定結果</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>計算式</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>正午より前の出生: アセンダント + 月 − 太陽</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>正午以降の出生: アセンダント + 太陽 − 月</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · %3 作成</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>出生データを記憶する(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>最近の出生データを消去(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>鑑定結果を PDF で保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>印刷プレビュー(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>プリンターがインストールされていません。代わりに PDF ファイルとして保存しますか?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>鑑定結果を印刷できませんでした。代わりに PDF ファイルとして保存しますか?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>言語(&amp;L)</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>システムの言語</translation>
+        <source>&amp;System language</source>
+        <translation>システムの言語(&amp;S)</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O aplicativo já está em execução</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Fórum de discussão</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>Oferta de revenda</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Oferta de marca compartilhada</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>hora média local do local de nascimento</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>hora padrão</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>horário de verão duplo</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>horário de verão</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (antes de %1 vigorava a hora padrão)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>Fuso horário em %1, %2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>Em %1 os relógios foram atrasados e %2 aconteceu duas vezes%3: primeiro %4, depois %5. Escolha qual:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>Em %1 os relógios foram adiantados e %2 não existiu ali%3. Proposta: %4, o horário antes da mudança.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>Define o fuso horário como "%1", %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>com o horário de verão marcado</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>Horário de verão não marcado</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>O primeiro: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>O segundo: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>não foi possível iniciar o PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lua</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nascimento</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> hora local</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso horário</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Horário de verão</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>marcado</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>não marcado</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Tempo universal</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Local de nascimento</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Latitude, longitude</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>&amp;Nascimentos recentes</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>A lista de nascimentos recentes em "%1" não pôde ser lida nem deixada de lado. Ela fica como está, e os nascimentos não são lembrados até que ela seja removida.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>Não foi possível ler %1 dos nascimentos recentes. A lista foi deixada de lado como "%2", e os nascimentos que puderam ser lidos foram mantidos.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>Não foi possível ler a lista de nascimentos recentes. Ela foi deixada de lado como "%1", e a lista começa vazia.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>Não foi possível salvar a lista de nascimentos recentes em "%1": %2. Ela é mantida até o Fortunix ser fechado.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ajuda &amp;on-line</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visite-nos on-line</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Sobre o programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Doar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Ganhar dinheiro &amp;on-line</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Feito com Qt, usado sob a licença GNU LGPL versão 3.
+Nomes de lugares e coordenadas: GeoNames, CC BY 4.0.
+Histórico de fusos horários: o banco de dados tz da IANA, domínio público.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>Mais detalhes</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Clique aqui para mais detalhes</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>Abre a página sobre vender este programa com a sua própria marca</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>&amp;Copiar a leitura</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Verificar &amp;atualizações</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>Parte da Fortuna:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Parte da Fortuna</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretação</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>Volta aos dados de nascimento</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>Salvar a leitura como PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>"%1" já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>Não foi possível salvar a leitura como "%1": %2. Nenhum arquivo foi gravado.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Informe a cidade</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Informe o estado</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Informe o país</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>Obter minha leitura da Parte da Fortuna</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Verificar &amp;atualizações</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>Informe os dados corretos e saiba mais sobre você</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Data de nasc.</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Hora de nasc.</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Cidade</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Fuso</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sul</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Leste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Clique aqui para encontrar a latitude &amp;&amp; a longitude</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>Somente letras e espaços</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mês do nascimento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Dia do nascimento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Ano do nascimento</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>1901 a 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Hora do nascimento</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 a 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Minuto do nascimento</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Segundo do nascimento</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>Não usado na leitura</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>O fuso horário padrão do local de nascimento</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>Marque se o horário de verão estava em vigor no nascimento</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Graus de latitude</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>0 a 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Minutos de latitude</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0 a 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Graus de longitude</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>0 a 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Minutos de longitude</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>Local de nascimento, para procurar sua latitude e longitude</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>Encontrar latitude e longitude</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>Procura a cidade, o estado e o país digitados</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>Visitar o site agora</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Abre o site da Vespera Softwares no seu navegador</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Encerra o programa</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Indicar a um amigo</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>Seu e-mail</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>Nome do amigo</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>E-mail do amigo</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>Sem espaços</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Indicar a um amigo &amp;agora</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Indicar a um amigo agora</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>Abre a página de indicação no seu navegador</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Sua mensagem</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Baixar Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>Clique aqui para visitar a Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>Visitar o catálogo de programas</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>Encontrar latitude e longitude</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>Nomes de lugares e coordenadas: GeoNames (www.geonames.org), CC BY 4.0. Fusos horários: banco de dados tz da IANA, domínio público</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>Nenhum lugar correspondente a "%1" foi encontrado no atlas.
+Você pode procurar a latitude e a longitude dele na web.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>Nenhum lugar correspondente a "%1" foi encontrado no atlas. Você quis dizer:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>Lugares correspondentes a "%1", os mais prováveis primeiro. Escolha o seu local de nascimento:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>Nenhum país chamado "%1" é conhecido; mostrando lugares de todos os países</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>Nada correspondente foi encontrado em "%1"; mostrando lugares de outros países</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>Lugares encontrados</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>Usar este lugar</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Pesquisar na web</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Informe um nome</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>Informe um valor entre 0 e 179 nos graus de longitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>Informe um valor entre 0 e 59 nos minutos de longitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>Informe um valor entre 0 e 89 nos graus de latitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>Informe um valor entre 0 e 59 nos minutos de latitude</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Informe uma data ou um mês correto!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Informe uma data ou um mês correto</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Somente números são aceitos</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Informe somente letras</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>O Fortunix calcula o seu signo da Fortuna, o signo do zodíaco da sua Parte da Fortuna, o ponto do seu mapa natal que mostra onde você encontra sorte, alegria e sucesso. Conheça o seu signo e o que ele promete.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>O fórum de discussão da Vespera Softwares é um lugar amigável para trocar ideias e obter respostas. Faça uma visita hoje mesmo!</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>Oportunidade de negócio em casa. Comece o seu próprio negócio na Internet revendendo este programa com a sua própria marca e logotipo, e fique com todo o lucro.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>Personalize este programa para o seu site. Coloque o endereço e o logotipo do seu site neste programa e distribua-o aos seus visitantes: cada cópia que eles repassam traz novos visitantes de volta para você.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>O Fortunix calcula o seu signo da Fortuna, ou seja, o signo do zodíaco onde está a sua Parte da Fortuna, um ponto do mapa natal obtido a partir do Sol, da Lua e do ascendente. Ele indica onde você encontra sorte e alegria na vida.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Visite o site da Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>Oportunidade de negócio em casa. Venda este programa com a sua própria marca e fique com todo o lucro. Comece hoje o seu próprio negócio.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>Programas da Vespera Softwares como este só podem ser criados e continuar gratuitos com o apoio de usuários como você. Ajude-nos visitando regularmente o fórum de discussão da Vespera Softwares e participando: pergunte, responda e compartilhe suas ideias.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>Apoie a Vespera Softwares visitando regularmente o nosso fórum de discussão. Leia as publicações mais recentes, faça perguntas e ajude outros membros com as suas respostas: as suas visitas mantêm o fórum vivo e os nossos programas gratuitos.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>O fórum de discussão da Vespera Softwares é gratuito e aberto a todos. Apoie-nos visitando-o regularmente e participando das conversas com outros usuários como você.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>Nosso fórum de discussão precisa da sua ajuda. Apoie a Vespera Softwares visitando-o regularmente, fazendo suas perguntas e compartilhando sua experiência, para que ele se torne um lugar animado para todos os usuários.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>Se você gostou deste programa, com certeza vai gostar dos nossos outros também. A Vespera Softwares oferece uma grande variedade de programas simples e úteis para casa e escritório: leituras de astrologia e numerologia, calendários e agendas, ferramentas para escrever e imprimir, pequenos utilitários que mantêm o seu computador em ordem, jogos educativos para crianças e quebra-cabeças para toda a família. A maioria pode ser experimentada de graça, e cada um é feito com o mesmo cuidado que este. São leves, rápidos de instalar e fáceis de aprender, para você começar em minutos. Clique no link abaixo para ver a coleção completa e encontrar o seu próximo favorito.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>Sim, leve-me agora ao site da Vespera Softwares para descobrir mais programas úteis</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>não foi possível mover o arquivo ilegível</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>não foi possível criar a pasta</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>Talvez haja uma atualização deste programa disponível<byte value="xd" />Deseja verificar se há uma atualização?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Seu e-mail</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Sua mensagem</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>Nome do amigo</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>E-mail do amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Informe dois endereços de e-mail diferentes</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Informe um endereço de e-mail válido</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Informe o seu nome</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Informe o seu e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Informe a sua mensagem</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>Informe o nome do seu amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>Informe o e-mail do seu amigo</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Um endereço de e-mail não pode conter espaços</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>Leitura do %1</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Fórmula</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>nascido antes do meio-dia: ascendente + Lua − Sol</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>nascido a partir do meio-dia: ascendente + Sol − Lua</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · folha feita em %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>&amp;Lembrar nascimentos</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>&amp;Limpar nascimentos recentes</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>&amp;Salvar a leitura como PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Visualizar impressão…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Selecionar &amp;tudo</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>Nenhuma impressora está instalada. Deseja salvá-la como arquivo PDF?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>Não foi possível imprimir a leitura. Deseja salvá-la como arquivo PDF?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>Idioma do sistema</translation>
+        <source>&amp;System language</source>
+        <translation>Idioma do &amp;sistema</translation>
     </message>
 </context>
 </TS>

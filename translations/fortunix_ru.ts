@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Приложение уже запущено</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Форум для обсуждений</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>Предложение перепродажи</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Предложение совместного брендинга</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>местное среднее время места рождения</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>стандартное время</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>двойное летнее время</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>летнее время</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (до %1 действовало стандартное время)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>Часовой пояс на %1, %2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>%1 часы перевели назад, и %2 наступило дважды%3: сначала %4, затем %5. Выберите:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>%1 часы перевели вперёд, и времени %2 там не было%3. Предлагается: %4, время до перевода.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>Устанавливает часовой пояс «%1», %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>с отмеченным летним временем</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>Летнее время не отмечено</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>Первое: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>Второе: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>не удалось начать PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Солнце</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Луна</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Асцендент</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Дата рождения</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> местное время</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Летнее время</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>отмечено</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>не отмечено</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Всемирное время</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Место рождения</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Широта, долгота</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>Недавние &amp;рождения</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>Список недавних рождений в «%1» не удалось ни прочитать, ни отложить. Он остаётся как есть, и рождения не запоминаются, пока его не уберут.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>Не удалось прочитать недавних рождений: %1. Список отложен под именем «%2», а прочитанные рождения сохранены.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>Не удалось прочитать список недавних рождений. Он отложен под именем «%1», и список начинается заново.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>Не удалось сохранить список недавних рождений в «%1»: %2. Он сохраняется до закрытия Fortunix.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Справка в &amp;Интернете</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Посетите наш сайт</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>О про&amp;грамме</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Пожертвовать</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Заработок в &amp;Интернете</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Создано на Qt по лицензии GNU LGPL версии 3.
+Места и координаты: GeoNames, CC BY 4.0.
+Часовые пояса: база tz IANA, общественное достояние.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Домашняя страница</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>Подробнее</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Подробнее здесь</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>Открывает страницу о продаже этой программы под вашей маркой</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;ОК</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Назад</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>&amp;Копировать толкование</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Проверить &amp;обновления</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>Парс Фортуны:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Парс Фортуны</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Толкование</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>Возвращает к данным рождения</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>Сохранить толкование в PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>«%1» уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>Не удалось сохранить толкование как «%1»: %2. Файл не записан.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Введите город</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Введите регион</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Введите страну</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Гр</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>Получить толкование моего Парса Фортуны</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Проверить &amp;обновления</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>Введите верные данные и узнайте о себе больше</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Дата рождения</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Время рождения</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Регион</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Пояс</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Север</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Юг</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Нажмите здесь, чтобы найти широту &amp;&amp; долготу</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>Только буквы и пробелы</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Месяц рождения</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>День рождения</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Год рождения</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>с 1901 по 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Час рождения</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>от 0 до 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Минута рождения</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Секунда рождения</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>Не используется в толковании</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>Стандартный часовой пояс места рождения</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>Отметьте, если при рождении действовало летнее время</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Градусы широты</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>от 0 до 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Минуты широты</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>от 0 до 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Градусы долготы</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>от 0 до 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Минуты долготы</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>Место рождения — для поиска его широты и долготы</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>Найти широту и долготу</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>Ищет введённые город, регион и страну</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>Посетить сайт сейчас</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Открывает сайт Vespera Softwares в вашем браузере</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Завершает работу программы</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Порекомендовать другу</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>Ваш адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>Имя друга</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>Адрес эл. почты друга</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>Без пробелов</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Порекомендовать другу &amp;сейчас</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Порекомендовать другу сейчас</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>Открывает страницу рекомендации в вашем браузере</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ваше сообщение</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Скачать Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>Нажмите здесь, чтобы посетить Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>Открыть каталог программ</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>Найти широту и долготу</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>Названия мест и координаты: GeoNames (www.geonames.org), CC BY 4.0. Часовые пояса: база данных tz IANA, общественное достояние</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>В атласе не найдено место, подходящее под «%1».
+Вы можете найти его широту и долготу в Интернете.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>В атласе не найдено место, подходящее под «%1». Возможно, вы имели в виду:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>Места, подходящие под «%1», сначала самые вероятные. Выберите место своего рождения:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>Страна «%1» неизвестна; показаны места во всех странах</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>В «%1» ничего подходящего не найдено; показаны места в других странах</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>Найденные места</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>Выбрать это место</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Искать в Интернете</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Введите имя</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>Введите значение от 0 до 179 в градусах долготы</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>Введите значение от 0 до 59 в минутах долготы</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>Введите значение от 0 до 89 в градусах широты</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>Введите значение от 0 до 59 в минутах широты</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Введите правильную дату или месяц!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Введите правильную дату или месяц</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Допускаются только цифры</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Вводите только буквы</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix вычисляет ваш знак Фортуны — знак зодиака вашего Парса Фортуны, точки натальной карты, которая показывает, где вы находите удачу, радость и успех. Узнайте свой знак и то, что он обещает.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>Форум Vespera Softwares — дружелюбное место, где можно поделиться идеями и получить ответы. Загляните туда уже сегодня!</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>Бизнес на дому. Откройте своё дело в Интернете, перепродавая эту программу под своей маркой и логотипом, и оставляйте всю прибыль себе.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>Сделайте эту программу своей: добавьте в неё адрес и логотип своего сайта и дарите её посетителям — каждая копия, которой они поделятся, приведёт к вам новых гостей.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix вычисляет ваш знак Фортуны — знак зодиака, в котором находится ваш Парс Фортуны, точка натальной карты, определяемая по Солнцу, Луне и асценденту. Она показывает, где вы находите удачу и радость в жизни.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Посетите сайт Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>Бизнес на дому. Продавайте эту программу под своей маркой и оставляйте себе всю прибыль. Начните своё дело уже сегодня.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>Программы Vespera Softwares, такие как эта, могут создаваться и оставаться бесплатными только благодаря поддержке таких пользователей, как вы. Помогите нам: регулярно заходите на форум Vespera Softwares и участвуйте — спрашивайте, отвечайте и делитесь идеями.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>Поддержите Vespera Softwares, регулярно посещая наш форум. Читайте новые сообщения, задавайте вопросы и помогайте другим участникам своими ответами: ваши визиты поддерживают жизнь форума и бесплатность наших программ.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>Форум Vespera Softwares открыт для всех бесплатно. Поддержите нас: заходите регулярно и участвуйте в беседах с такими же пользователями, как вы.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>Нашему форуму нужна ваша помощь. Поддержите Vespera Softwares: заходите на форум регулярно, задавайте вопросы и делитесь опытом, чтобы он стал живым местом для всех пользователей.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>Если вам понравилась эта программа, вам наверняка понравятся и другие наши программы. Vespera Softwares выпускает множество простых и полезных программ для дома и офиса: астрологические и нумерологические толкования, календари и планировщики, инструменты для письма и печати, небольшие утилиты, поддерживающие порядок в компьютере, обучающие игры для детей и головоломки для всей семьи. Большинство из них можно попробовать бесплатно, и каждая сделана с той же заботой, что и эта. Они небольшие, быстро устанавливаются и легко осваиваются, так что начать можно за несколько минут. Нажмите ссылку ниже, чтобы увидеть всю коллекцию и найти свою новую любимую программу.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>Да, перейти на сайт Vespera Softwares и найти другие полезные программы</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>не удалось переместить нечитаемый файл</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>не удалось создать папку</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>Возможно, доступно обновление этой программы<byte value="xd" />Проверить наличие обновления?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ваш адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ваше сообщение</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>Имя друга</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>Адрес эл. почты друга</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Введите два разных адреса электронной почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Введите правильный адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Введите своё имя</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Введите свой адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Введите своё сообщение</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>Введите имя друга</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>Введите адрес электронной почты друга</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Адрес электронной почты не может содержать пробелы</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>Толкование %1</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Формула</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>рождение до полудня: асцендент + Луна − Солнце</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>рождение с полудня: асцендент + Солнце − Луна</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · лист создан %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>&amp;Запоминать рождения</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>&amp;Очистить недавние рождения</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>&amp;Сохранить толкование в PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Печать…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Пред&amp;варительный просмотр…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Выделить &amp;всё</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>Принтер не установлен. Сохранить толкование в файл PDF?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>Не удалось напечатать толкование. Сохранить его в файл PDF?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;Язык</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>Язык системы</translation>
+        <source>&amp;System language</source>
+        <translation>Язык &amp;системы</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="tr">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Uygulama zaten çalışıyor</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>Tartışma forumu</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>Yeniden satış teklifi</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>Ortak marka teklifi</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>doğum yerinin yerel ortalama saati</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>standart saat</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>çifte yaz saati</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>yaz saati</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation> (%1 öncesinde standart saat geçerliydi)</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>%1 tarihinde saat dilimi, %2: %3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>%1 tarihinde saatler geri alındı ve %2 iki kez yaşandı%3: önce %4, sonra %5. Hangisi olduğunu seçin:</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>%1 tarihinde saatler ileri alındı ve %2 orada hiç yaşanmadı%3. Önerilen: %4, değişiklikten önceki saat.</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>Saat dilimini "%1" olarak ayarlar, %2.</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>yaz saati işaretliyken</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>Yaz saati işaretli değil</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>Birincisi: </translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>İkincisi: </translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>PDF başlatılamadı</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Güneş</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Yükselen</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Doğum</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> yerel saat</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Saat dilimi</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Yaz saati</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>işaretli</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>işaretli değil</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Evrensel saat</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Doğum yeri</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Enlem, boylam</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>Son d&amp;oğumlar</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>"%1" içindeki son doğumlar listesi ne okunabildi ne de bir kenara konabildi. Olduğu gibi bırakıldı ve o kaldırılana kadar doğumlar hatırlanmaz.</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>Son doğumlardan %1 tanesi okunamadı. Liste "%2" olarak bir kenara kondu ve okunabilen doğumlar korundu.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>Son doğumlar listesi okunamadı. "%1" olarak bir kenara kondu ve liste boş başlıyor.</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>Son doğumlar listesi "%1" içine kaydedilemedi: %2. Fortunix kapanana kadar saklanır.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Çevrimiçi &amp;yardım</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Web sitemizi ziyaret edin</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Program &amp;hakkında</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Bağış yap</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Çevrimiçi para &amp;kazanın</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>Qt ile yapılmıştır, GNU LGPL sürüm 3 koşullarıyla kullanılır.
+Yer adları ve koordinatlar: GeoNames, CC BY 4.0.
+Saat dilimi geçmişi: IANA tz veritabanı, kamu malı.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Ana sayfa</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>Daha fazla ayrıntı</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Ayrıntılar için buraya tıklayın</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>Bu programı kendi markanızla satma hakkındaki sayfayı açar</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Tamam</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Geri</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>Yorumu &amp;kopyala</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Güncellemeleri denetle</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>Şans Noktası:</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>Şans Noktası</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Yorum</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>Doğum bilgilerine döner</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>Yorumu PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF belgeleri (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>"%1" zaten var. Değiştirmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>Yorum "%1" olarak kaydedilemedi: %2. Hiçbir dosya yazılmadı.</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Lütfen şehri girin</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Lütfen bölgeyi girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Lütfen ülkeyi girin</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Der</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Dk</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>Şans Noktası yorumumu getir</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Güncellemeleri denetle</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>Doğru bilgileri girin ve kendiniz hakkında daha fazlasını öğrenin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Doğum tarihi</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Doğum saati</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Şehir</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Ülke</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Dilim</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Enlem</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Kuzey</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Güney</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Boylam</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Doğu</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Batı</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Enlem &amp;&amp; boylamı bulmak için buraya tıklayın</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>Yalnızca harf ve boşluk</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Doğum ayı</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Doğum günü</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Doğum yılı</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>1901 ile 2050 arası</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Doğum saati</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 ile 23 arası</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Doğum dakikası</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>Doğum saniyesi</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>Yorumda kullanılmaz</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>Doğum yerinin standart saat dilimi</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>Doğum anında yaz saati uygulanıyorsa işaretleyin</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Enlem derecesi</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>0 ile 89 arası</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Enlem dakikası</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0 ile 59 arası</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Boylam derecesi</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>0 ile 179 arası</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Boylam dakikası</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>Enlem ve boylamını aramak için doğum yeri</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>Enlem ve boylamı bul</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>Yazılan şehri, bölgeyi ve ülkeyi arar</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>Web sitesini şimdi ziyaret edin</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>Vespera Softwares web sitesini tarayıcınızda açar</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Programı kapatır</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Bir arkadaşınıza önerin</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Adınız</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>E-posta adresiniz</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>Arkadaşın adı</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>Arkadaşın e-posta adresi</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>Boşluk yok</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Bir arkadaşınıza &amp;şimdi önerin</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>Bir arkadaşınıza şimdi önerin</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>Tavsiye sayfasını tarayıcınızda açar</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>Mesajınız</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>Vespera Softwares'i indirin</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>Vespera Softwares'i ziyaret etmek için buraya tıklayın</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>Yazılım kataloğunu ziyaret edin</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>Enlem ve boylamı bul</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>Yer adları ve koordinatlar: GeoNames (www.geonames.org), CC BY 4.0. Saat dilimleri: IANA tz veritabanı, kamu malı</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>Atlasta "%1" ile eşleşen bir yer bulunamadı.
+Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>Atlasta "%1" ile eşleşen bir yer bulunamadı. Şunu mu demek istediniz:</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>"%1" ile eşleşen yerler, en olası olan önce. Doğum yerinizi seçin:</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>"%1" adlı bir ülke bilinmiyor; tüm ülkelerdeki yerler gösteriliyor</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>"%1" içinde eşleşen bir şey bulunamadı; diğer ülkelerdeki yerler gösteriliyor</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>Bulunan yerler</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>Bu yeri kullan</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>Web'de ara</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Lütfen bir ad girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>Lütfen boylam derecesine 0 ile 179 arasında bir değer girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>Lütfen boylam dakikasına 0 ile 59 arasında bir değer girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>Lütfen enlem derecesine 0 ile 89 arasında bir değer girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>Lütfen enlem dakikasına 0 ile 59 arasında bir değer girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Lütfen doğru bir tarih veya ay girin!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Lütfen doğru bir tarih veya ay girin</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Yalnızca rakam kabul edilir</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Lütfen yalnızca harf girin</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix, Fortuna burcunuzu, yani Şans Noktanızın burcunu hesaplar; bu nokta doğum haritanızda şansı, sevinci ve başarıyı nerede bulduğunuzu gösterir. Burcunuzu ve size vaat ettiklerini öğrenin.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>Vespera Softwares tartışma forumu, fikir paylaşmak ve yanıt almak için samimi bir yerdir. Bugün uğrayın!</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>Evden iş fırsatı. Bu yazılımı kendi markanız ve logonuzla yeniden satarak kendi İnternet işinizi kurun ve kârın tamamını kendinize ayırın.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>Bu programı kendi sitenize göre uyarlayın. Web sitenizin adresini ve logosunu bu programa ekleyip ziyaretçilerinize hediye edin: paylaştıkları her kopya size yeni ziyaretçiler getirir.</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix, Fortuna burcunuzu, yani Şans Noktanızın bulunduğu burcu hesaplar; Şans Noktası, doğum haritasında Güneş, Ay ve yükselenden bulunan bir noktadır. Hayatta şansı ve sevinci nerede bulduğunuzu gösterir.</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>Vespera Softwares web sitesini ziyaret edin</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>Evden iş fırsatı. Bu programı kendi markanızla satın ve kârın tamamını siz alın. Kendi işinizi bugün kurun.</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>Bunun gibi Vespera Softwares programları ancak sizin gibi kullanıcıların desteğiyle yapılabilir ve ücretsiz kalabilir. Vespera Softwares tartışma forumunu düzenli olarak ziyaret edip katılarak bize yardım edin: sorun, yanıtlayın ve fikirlerinizi paylaşın.</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>Tartışma forumumuzu düzenli olarak ziyaret ederek Vespera Softwares'i destekleyin. En yeni gönderileri okuyun, sorular sorun ve yanıtlarınızla diğer üyelere yardım edin: ziyaretleriniz forumu canlı, programlarımızı ücretsiz tutar.</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>Vespera Softwares tartışma forumu herkese ücretsiz açıktır. Onu düzenli olarak ziyaret ederek ve sizin gibi kullanıcılarla sohbetlere katılarak bizi destekleyin.</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>Tartışma forumumuzun yardımınıza ihtiyacı var. Forumu düzenli olarak ziyaret ederek, sorularınızı sorarak ve deneyimlerinizi paylaşarak Vespera Softwares'i destekleyin; böylece tüm kullanıcıları için canlı bir yere dönüşsün.</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>Bu programı beğendiyseniz diğer programlarımızı da mutlaka seveceksiniz. Vespera Softwares ev ve ofis için çok sayıda kolay ve kullanışlı program sunar: astroloji ve numeroloji yorumları, takvimler ve ajandalar, yazma ve yazdırma araçları, bilgisayarınızı düzenli tutan küçük yardımcılar, çocuklar için eğitici oyunlar ve tüm aile için bulmacalar. Çoğunu ücretsiz deneyebilirsiniz ve her biri bu program kadar özenle hazırlanmıştır. Küçüktürler, hızla kurulurlar ve kolayca öğrenilirler; birkaç dakikada başlayabilirsiniz. Tüm koleksiyonu görmek ve yeni favorinizi bulmak için aşağıdaki bağlantıya tıklayın.</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>Evet, daha fazla kullanışlı program keşfetmek için beni şimdi Vespera Softwares web sitesine götür</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>okunamayan dosya taşınamadı</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>klasör oluşturulamadı</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>Bu yazılımın bir güncellemesi olabilir<byte value="xd" />Güncelleme olup olmadığını denetlemek ister misiniz?</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Adınız</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>E-posta adresiniz</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Mesajınız</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>Arkadaşın adı</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>Arkadaşın e-posta adresi</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Lütfen iki farklı e-posta adresi girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Lütfen geçerli bir e-posta adresi girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Lütfen adınızı girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Lütfen e-posta adresinizi girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Lütfen mesajınızı girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>Lütfen arkadaşınızın adını girin</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>Lütfen arkadaşınızın e-posta adresini girin</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>E-posta adresi boşluk içeremez</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>%1 yorumu</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formül</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>öğleden önce doğum: yükselen + Ay − Güneş</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>öğleden itibaren doğum: yükselen + Güneş − Ay</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · sayfa %3 tarihinde oluşturuldu</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>Doğumları &amp;hatırla</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>Son doğumları &amp;temizle</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>Yorumu PDF olarak &amp;kaydet…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Yazdır…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Baskı ö&amp;nizleme…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tümünü seç</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>Yüklü bir yazıcı yok. Bunun yerine PDF dosyası olarak kaydetmek ister misiniz?</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>Yorum yazdırılamadı. Bunun yerine PDF dosyası olarak kaydetmek ister misiniz?</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>&amp;Dil</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>Sistem dili</translation>
+        <source>&amp;System language</source>
+        <translation>&amp;Sistem dili</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,759 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Fortunix</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>程序已在运行</translation>
+    </message>
+    <message>
+        <source>Discussion board</source>
+        <translation>讨论区</translation>
+    </message>
+    <message>
+        <source>Resale offer</source>
+        <translation>转售计划</translation>
+    </message>
+    <message>
+        <source>Co-branding offer</source>
+        <translation>联合品牌计划</translation>
+    </message>
+    <message>
+        <source>local mean time of the birthplace</source>
+        <translation>出生地的地方平均时</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>标准时间</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>双重夏令时</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>夏令时</translation>
+    </message>
+    <message>
+        <source> (before %1 kept standard time)</source>
+        <translation>（%1 之前实行标准时间）</translation>
+    </message>
+    <message>
+        <source>Time zone on %1, %2: %3%4</source>
+        <translation>%1 的时区，%2：%3%4</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
+        <translation>%1 时钟回拨，%2 出现了两次%3：第一次是 %4，第二次是 %5。请选择：</translation>
+    </message>
+    <message>
+        <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
+        <translation>%1 时钟拨快，当地不存在 %2%3。建议：%4，即调整前的时间。</translation>
+    </message>
+    <message>
+        <source>Sets the time zone to "%1", %2.</source>
+        <translation>把时区设为“%1”，%2。</translation>
+    </message>
+    <message>
+        <source>with Daylight Saving Time ticked</source>
+        <translation>勾选了夏令时</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time not ticked</source>
+        <translation>未勾选夏令时</translation>
+    </message>
+    <message>
+        <source>The first: </source>
+        <translation>第一次：</translation>
+    </message>
+    <message>
+        <source>The second: </source>
+        <translation>第二次：</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>无法开始生成 PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>太阳</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>月亮</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>上升点</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>出生</translation>
+    </message>
+    <message>
+        <source> local time</source>
+        <translation> 当地时间</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>时区</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>夏令时</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>已勾选</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>未勾选</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>世界时</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>出生地</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>纬度、经度</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Births</source>
+        <translation>最近的出生信息(&amp;B)</translation>
+    </message>
+    <message>
+        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>“%1”中的最近出生信息列表既无法读取，也无法移开。它保持原样，在它被移走之前不会再记住出生信息。</translation>
+    </message>
+    <message>
+        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <translation>有 %1 条最近的出生信息无法读取。列表已另存为“%2”，能读取的出生信息已保留。</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <translation>无法读取最近的出生信息列表。它已另存为“%1”，列表从空白开始。</translation>
+    </message>
+    <message>
+        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <translation>无法把最近的出生信息列表保存到“%1”：%2。在 Fortunix 关闭前会一直保留。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>在线帮助(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>访问我们的网站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>关于本软件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>捐助(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>网上赚钱(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Built with Qt, used under the GNU LGPL version 3.
+Place names and coordinates: GeoNames, CC BY 4.0.
+Time-zone history: the IANA tz database, public domain.</source>
+        <translation>使用 Qt 构建，依据 GNU LGPL 第 3 版使用。
+地名和坐标：GeoNames，CC BY 4.0。
+时区历史：IANA tz 数据库，公有领域。</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>More details</source>
+        <translation>更多详情</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>点击这里了解详情</translation>
+    </message>
+    <message>
+        <source>Opens the page about selling this program under your own brand</source>
+        <translation>打开关于以你自己的品牌销售本程序的页面</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>复制解读(&amp;C)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>检查软件更新(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Part Of Fortune :-</source>
+        <translation>幸运点：</translation>
+    </message>
+    <message>
+        <source>Part of Fortune</source>
+        <translation>幸运点</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>解读</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>退出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Returns to the birth details</source>
+        <translation>返回出生信息</translation>
+    </message>
+    <message>
+        <source>Save Reading as PDF</source>
+        <translation>将解读另存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>"%1" already exists. Do you want to replace it?</source>
+        <translation>“%1”已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <translation>无法将解读保存为“%1”：%2。没有写入任何文件。</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>请输入城市</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>请输入省州</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>请输入国家</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>度</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Get My Part Of Fortune Reading</source>
+        <translation>获取我的幸运点解读</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>检查软件更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Enter the Correct Details and Know More about Yourself </source>
+        <translation>请输入正确的信息，更多地了解自己</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>出生日期</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>出生时间</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>城市</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>省州</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>国家</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>时区</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>纬度</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>北纬</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>南纬</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>经度</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>东经</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>西经</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>点击这里查找纬度 &amp;&amp; 经度</translation>
+    </message>
+    <message>
+        <source>Letters and spaces only</source>
+        <translation>仅限字母和空格</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>出生月份</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>出生日</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>出生年份</translation>
+    </message>
+    <message>
+        <source>1901 to 2050</source>
+        <translation>1901 到 2050</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>出生时</translation>
+    </message>
+    <message>
+        <source>0 to 23</source>
+        <translation>0 到 23</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>出生分钟</translation>
+    </message>
+    <message>
+        <source>Second of birth</source>
+        <translation>出生秒</translation>
+    </message>
+    <message>
+        <source>Not used by the reading</source>
+        <translation>解读中不使用</translation>
+    </message>
+    <message>
+        <source>The standard time zone of the place of birth</source>
+        <translation>出生地的标准时区</translation>
+    </message>
+    <message>
+        <source>Tick when summer time was in force at the birth</source>
+        <translation>如果出生时实行夏令时，请勾选</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>纬度（度）</translation>
+    </message>
+    <message>
+        <source>0 to 89</source>
+        <translation>0 到 89</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>纬度（分）</translation>
+    </message>
+    <message>
+        <source>0 to 59</source>
+        <translation>0 到 59</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>经度（度）</translation>
+    </message>
+    <message>
+        <source>0 to 179</source>
+        <translation>0 到 179</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>经度（分）</translation>
+    </message>
+    <message>
+        <source>Place of birth, for the look-up of its latitude and longitude</source>
+        <translation>出生地，用于查找其纬度和经度</translation>
+    </message>
+    <message>
+        <source>Find latitude and longitude</source>
+        <translation>查找纬度和经度</translation>
+    </message>
+    <message>
+        <source>Looks up the typed city, state and country</source>
+        <translation>查找输入的城市、省州和国家</translation>
+    </message>
+    <message>
+        <source>Visit the web site now</source>
+        <translation>立即访问网站</translation>
+    </message>
+    <message>
+        <source>Opens the Vespera Softwares web site in your web browser</source>
+        <translation>在浏览器中打开 Vespera Softwares 网站</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>结束程序</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>推荐给朋友</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>你的姓名</translation>
+    </message>
+    <message>
+        <source>Your e-mail address</source>
+        <translation>你的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Friend's name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend's e-mail address</source>
+        <translation>朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>No spaces</source>
+        <translation>不能有空格</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>立即推荐给朋友(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Refer a friend now</source>
+        <translation>立即推荐给朋友</translation>
+    </message>
+    <message>
+        <source>Opens the referral page in your web browser</source>
+        <translation>在浏览器中打开推荐页面</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>你的留言</translation>
+    </message>
+    <message>
+        <source>Download Vespera Softwares</source>
+        <translation>下载 Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Vespera Softwares</source>
+        <translation>点击这里访问 Vespera Softwares</translation>
+    </message>
+    <message>
+        <source>Visit the software catalogue</source>
+        <translation>访问软件目录</translation>
+    </message>
+    <message>
+        <source>Find Latitude &amp; Longitude</source>
+        <translation>查找纬度和经度</translation>
+    </message>
+    <message>
+        <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
+        <translation>地名和坐标：GeoNames (www.geonames.org)，CC BY 4.0。时区：IANA tz 数据库，公有领域</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas.
+You can search the web for its latitude and longitude instead.</source>
+        <translation>地图集中没有找到与“%1”相符的地点。
+你可以改为在网上搜索它的纬度和经度。</translation>
+    </message>
+    <message>
+        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <translation>地图集中没有找到与“%1”相符的地点。你是不是要找：</translation>
+    </message>
+    <message>
+        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <translation>与“%1”相符的地点，可能性最大的在前。请选择你的出生地：</translation>
+    </message>
+    <message>
+        <source>No country named '%1' is known; showing places in every country</source>
+        <translation>未知国家“%1”；显示所有国家的地点</translation>
+    </message>
+    <message>
+        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <translation>在“%1”中没有找到相符的结果；显示其他国家的地点</translation>
+    </message>
+    <message>
+        <source>Places found</source>
+        <translation>找到的地点</translation>
+    </message>
+    <message>
+        <source>Use This Place</source>
+        <translation>使用此地点</translation>
+    </message>
+    <message>
+        <source>Search the Web</source>
+        <translation>在网上搜索</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>请输入姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>经度的度数请输入 0 到 179 之间的值</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>经度的分数请输入 0 到 59 之间的值</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>纬度的度数请输入 0 到 89 之间的值</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>纬度的分数请输入 0 到 59 之间的值</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>请输入正确的日期或月份！</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>请输入正确的日期或月份</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>只能输入数字</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>请只输入字母</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign of your Part of Fortune, the point of your birth chart that shows where you find luck, joy and success. Know your sign and its promise.</source>
+        <translation>Fortunix 会计算你的幸运星座，即你的幸运点所在的星座。幸运点是出生星盘上显示你在哪里找到好运、喜悦和成功的点。了解你的星座和它的承诺吧。</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
+        <translation>Vespera Softwares 讨论区是一个分享想法、获得解答的友好园地。今天就来看看吧！</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
+        <translation>居家创业机会。用你自己的品牌和标志转售这款软件，开创你自己的网上事业，利润全部归你。</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
+        <translation>为你的网站定制这款软件。把你网站的地址和标志放进这个程序，免费送给访客：他们每转发一份，都会为你带回新的访客。</translation>
+    </message>
+    <message>
+        <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
+        <translation>Fortunix 会计算你的幸运星座，也就是你的幸运点所在的星座。幸运点是出生星盘上由太阳、月亮和上升点求出的一个点，它表示你在人生中从哪里获得好运和喜悦。</translation>
+    </message>
+    <message>
+        <source>Visit the Vespera Softwares web site</source>
+        <translation>访问 Vespera Softwares 网站</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
+        <translation>居家创业机会。用你自己的品牌销售这个程序，利润全部归你。今天就开始你的居家事业吧。</translation>
+    </message>
+    <message>
+        <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
+        <translation>像这样的 Vespera Softwares 程序，只有在像你这样的用户支持下才能开发并保持免费。请经常访问 Vespera Softwares 讨论区并参与其中：提问、解答、分享你的想法，以此帮助我们。</translation>
+    </message>
+    <message>
+        <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
+        <translation>请经常访问我们的讨论区，支持 Vespera Softwares。阅读最新帖子、提出问题、用你的回答帮助其他成员：你的每一次访问都让讨论区保持活力，让我们的程序保持免费。</translation>
+    </message>
+    <message>
+        <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
+        <translation>Vespera Softwares 讨论区对所有人免费开放。请经常访问，与像你一样的用户一起交流，以此支持我们。</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
+        <translation>我们的讨论区需要你的帮助。请经常访问、提出问题、分享经验，支持 Vespera Softwares，让它成为所有用户的热闹园地。</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
+        <translation>如果你喜欢这款软件，一定也会喜欢我们的其他程序。Vespera Softwares 提供大量适合家庭和办公室的简单实用程序：占星和数字命理解读、日历和计划工具、写作和打印工具、让电脑保持整洁的小工具、儿童益智游戏以及全家都能玩的谜题。大多数程序都可以免费试用，每一款都和这款一样用心制作。它们小巧、安装迅速、容易上手，几分钟就能开始使用。点击下面的链接，查看全部作品，找到你的下一个最爱。</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
+        <translation>是的，现在就带我去 Vespera Softwares 网站，发现更多实用程序</translation>
+    </message>
+    <message>
+        <source>the unreadable file could not be moved away</source>
+        <translation>无法移走无法读取的文件</translation>
+    </message>
+    <message>
+        <source>the folder could not be made</source>
+        <translation>无法创建文件夹</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>本软件可能有可用的更新<byte value="xd" />要检查更新吗？</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>你的姓名</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>你的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>你的留言</translation>
+    </message>
+    <message>
+        <source>Friend's Name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend's Email Address</source>
+        <translation>朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>请输入两个不同的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>请输入有效的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>请输入你的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>请输入你的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>请输入你的留言</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Name</source>
+        <translation>请输入朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend's Email</source>
+        <translation>请输入朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>电子邮件地址不能包含空格</translation>
+    </message>
+    <message>
+        <source>%1 reading</source>
+        <translation>%1 解读</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>公式</translation>
+    </message>
+    <message>
+        <source>born before noon: ascendant + Moon − Sun</source>
+        <translation>中午之前出生：上升点 + 月亮 − 太阳</translation>
+    </message>
+    <message>
+        <source>born from noon on: ascendant + Sun − Moon</source>
+        <translation>中午及以后出生：上升点 + 太阳 − 月亮</translation>
+    </message>
+    <message>
+        <source>%1 %2 · sheet made on %3</source>
+        <translation>%1 %2 · 制作于 %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remember Births</source>
+        <translation>记住出生信息(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Births</source>
+        <translation>清除最近的出生信息(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading as PDF…</source>
+        <translation>将解读另存为 PDF(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>打印(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>打印预览(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
+        <translation>没有安装打印机。要改为另存为 PDF 文件吗？</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
+        <translation>无法打印解读。要改为另存为 PDF 文件吗？</translation>
+    </message>
+</context>
+<context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
@@ -403,8 +1156,8 @@
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <source>System language</source>
-        <translation>系统语言</translation>
+        <source>&amp;System language</source>
+        <translation>系统语言(&amp;S)</translation>
     </message>
 </context>
 </TS>

@@ -32,10 +32,10 @@ LanguageMenu::LanguageMenu(QWidget* parent) : QMenu(parent) {
     };
     systemLanguage_ = addChoice("mnuLanguageSystem", QString(), QString());
     addSeparator();
-    addChoice("mnuLanguage_en", QStringLiteral("English"), QString::fromLatin1(kEnglish));
+    addChoice("mnuLanguage_en", QStringLiteral("&English"), QString::fromLatin1(kEnglish));
     for (const ProgramLanguage& language : TranslatedLanguages()) {
         const QByteArray name = QByteArray("mnuLanguage_") + language.code;
-        addChoice(name.constData(), QString::fromUtf8(language.ownName),
+        addChoice(name.constData(), QString::fromUtf8(language.menuCaption),
                   QString::fromLatin1(language.code));
     }
     for (QAction* item : choices->actions()) {
@@ -56,7 +56,7 @@ void LanguageMenu::changeEvent(QEvent* event) {
 
 void LanguageMenu::Retranslate() {
     setTitle(tr("&Language"));
-    systemLanguage_->setText(tr("System language"));
+    systemLanguage_->setText(tr("&System language"));
 }
 
 void LanguageMenu::Choose(const QString& choice) {

@@ -15,16 +15,16 @@ namespace {
 
 // clang-format off
 constexpr std::array<ProgramLanguage, 10> kLanguages = {{
-    {"de", "Deutsch", QLocale::German},
-    {"fr", "Français", QLocale::French},
-    {"es", "Español", QLocale::Spanish},
-    {"pt_BR", "Português (Brasil)", QLocale::Portuguese},
-    {"it", "Italiano", QLocale::Italian},
-    {"ru", "Русский", QLocale::Russian},
-    {"tr", "Türkçe", QLocale::Turkish},
-    {"ja", "日本語", QLocale::Japanese},
-    {"zh_CN", "简体中文", QLocale::Chinese},
-    {"ar", "العربية", QLocale::Arabic},
+    {"de", "&Deutsch", QLocale::German},
+    {"fr", "&Français", QLocale::French},
+    {"es", "Españ&ol", QLocale::Spanish},
+    {"pt_BR", "&Português (Brasil)", QLocale::Portuguese},
+    {"it", "&Italiano", QLocale::Italian},
+    {"ru", "&Русский", QLocale::Russian},
+    {"tr", "&Türkçe", QLocale::Turkish},
+    {"ja", "日本語(&J)", QLocale::Japanese},
+    {"zh_CN", "简体中文(&C)", QLocale::Chinese},
+    {"ar", "&العربية", QLocale::Arabic},
 }};
 // clang-format on
 

@@ -8,11 +8,11 @@
 namespace fortunix {
 
 // A language the program speaks besides English: its code (the name of its translation
-// files), its name as its own speakers write it, for the Language menu, and the language of
-// the system's settings that it serves.
+// files), its name as its own speakers write it, with the access key it has in the Language
+// menu, and the language of the system's settings that it serves.
 struct ProgramLanguage {
     const char* code;
-    const char* ownName;  // UTF-8
+    const char* menuCaption;  // UTF-8, "&Deutsch"
     QLocale::Language spoken;
 };
 

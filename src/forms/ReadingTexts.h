@@ -21,4 +21,13 @@ QString InterpretationParagraphText(int signIndex);
 // its abbreviation and offset as they are ("Mitteleuropäische Zeit,CET,+1.0").
 QString TimeZoneListText(int row);
 
+// Month `month` (1..12) as the month list shows it: "January" in English, as the language
+// names a month standing alone elsewhere ("Januar", "Январь"); "?" for no month.
+QString MonthText(int month);
+
+// A date written out in full, without the weekday: "1 January 2000" in English, as the
+// language writes it elsewhere ("1. Januar 2000", "2000年1月1日"). A day the month lacks,
+// which the form lets one pick, keeps the English order.
+QString LongDateText(int year, int month, int day);
+
 }  // namespace fortunix

@@ -28,6 +28,7 @@
 #include "shell/modHelp.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowTexts.h"
 #include "zones/ZoneHistory.h"
 #include "zones/ZoneProposal.h"
 
@@ -59,6 +60,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     FixWindowSize(this);
 
     Form_Load();
+    TranslateWindowTexts(this);
     zoneFollower_ = new BirthplaceZoneFollower(
         {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cmbTimeZone_, chkDST_}, this);
     txtName_->setFocus();
@@ -68,11 +70,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
 
 // Each step runs with errors ignored: one that fails leaves its list as it is.
 void frmMain::Form_Load() {
-    IgnoringErrors([this] {
-        for (int month = 1; month <= 12; ++month) {
-            cboMonth_->addItem(FromUtf8(MonthName(month)));
-        }
-    });
+    IgnoringErrors([this] { FillMonthList(); });
     IgnoringErrors([this] {
         for (int row = 0; row < kTimeZoneCount; ++row) {
             cmbTimeZone_->addItem(TimeZoneListText(row));
@@ -91,6 +89,16 @@ void frmMain::Form_Load() {
         }
     });
     IgnoringErrors([this] { cmbTimeZone_->setCurrentIndex(kDefaultTimeZoneIndex); });
+}
+
+void frmMain::FillMonthList() {
+    for (int month = 1; month <= 12; ++month) {
+        if (cboMonth_->count() < month) {
+            cboMonth_->addItem(MonthText(month));
+        } else {
+            cboMonth_->setItemText(month - 1, MonthText(month));
+        }
+    }
 }
 
 BirthFormInput frmMain::BirthForm() const {
@@ -183,9 +191,9 @@ void frmMain::cmdBrowser_Click() {
     const struct {
         QLineEdit* box;
         const char* message;
-    } required[] = {{txtMCity_, "Please Enter City"},
-                    {txtMState_, "Please Enter State"},
-                    {txtMCountry_, "Please Enter Country"}};
+    } required[] = {{txtMCity_, QT_TRANSLATE_NOOP("Fortunix", "Please Enter City")},
+                    {txtMState_, QT_TRANSLATE_NOOP("Fortunix", "Please Enter State")},
+                    {txtMCountry_, QT_TRANSLATE_NOOP("Fortunix", "Please Enter Country")}};
     for (const auto& field : required) {
         if (field.box->text().isEmpty()) {
             ShowMessage(this, QString::fromLatin1(field.message), MessageIcon::Information);
@@ -295,7 +303,9 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
 
 void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
+        TranslateWindowTexts(this);
         FitZoneListToLanguage();
+        FillMonthList();
         for (int row = 0; row < cmbTimeZone_->count(); ++row) {
             cmbTimeZone_->setItemText(row, TimeZoneListText(row));
         }

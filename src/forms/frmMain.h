@@ -62,6 +62,8 @@ class frmMain : public QMainWindow {
     void FitZoneListToLanguage();
 
     void Form_Load();
+    // The twelve months in the language in use, the chosen one kept.
+    void FillMonthList();
     // The birth data as the controls hold it, for the checks and the reading.
     BirthFormInput BirthForm() const;
     QWidget* FocusTarget(BirthField field) const;

@@ -220,12 +220,12 @@ TEST_F(Language, MenuNamesEachLanguageInItsOwnWordsAndTicksTheSavedChoice) {
     frmMain& form = ShownMainWindow();
     // clang-format off
     const struct { const char* item; const char* caption; bool ticked; } rows[] = {
-        {"mnuLanguageSystem", "System language", false},
-        {"mnuLanguage_en",    "English",         false},
-        {"mnuLanguage_de",    "Deutsch",         false},
-        {"mnuLanguage_ru",    "Русский",         true},
-        {"mnuLanguage_ja",    "日本語",          false},
-        {"mnuLanguage_ar",    "العربية",         false},
+        {"mnuLanguageSystem", "&System language", false},
+        {"mnuLanguage_en",    "&English",        false},
+        {"mnuLanguage_de",    "&Deutsch",        false},
+        {"mnuLanguage_ru",    "&Русский",        true},
+        {"mnuLanguage_ja",    "日本語(&J)",      false},
+        {"mnuLanguage_ar",    "&العربية",        false},
     };
     // clang-format on
     for (const auto& row : rows) {
