@@ -17,7 +17,7 @@ namespace fortunix {
 namespace {
 
 QString Position(double degrees) {
-    return FromUtf8(DegreeInSign(static_cast<int>(degrees), BuiltDegreeSignTable()));
+    return DegreeInSignCaption(static_cast<int>(degrees));
 }
 
 // The zone as the list showed it: the birthplace-time entry, or its row followed by the offset
@@ -29,8 +29,8 @@ QString ZoneText(const BirthFormState& form) {
     if (const std::optional<ZoneState> correction = LookUpZone(form.zoneRow)) {
         // The correction is what the engines add to local time: the offset turned around.
         const int offsetSeconds = -(correction->hours * 60 + correction->minutes) * 60;
-        return FromUtf8(kTimeZoneTable[static_cast<std::size_t>(form.zoneRow)].listText) +
-               QStringLiteral(" (") + QString::fromStdString(FormatUtcOffset(offsetSeconds)) + u')';
+        return TimeZoneListText(form.zoneRow) + QStringLiteral(" (") +
+               QString::fromStdString(FormatUtcOffset(offsetSeconds)) + u')';
     }
     return QString();
 }

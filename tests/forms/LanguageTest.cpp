@@ -1,7 +1,9 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -9,6 +11,8 @@
 #include "forms/NameLetters.h"
 #include "forms/ProgramLanguage.h"
 #include "forms/ReadingTexts.h"
+#include "forms/frmNagScreen2.h"
+#include "forms/frmPlaceChoice.h"
 #include "reading/TimeZoneTable.h"
 #include "shell/Settings.h"
 
@@ -233,6 +237,63 @@ TEST_F(Language, MenuNamesEachLanguageInItsOwnWordsAndTicksTheSavedChoice) {
         EXPECT_EQ(item->text(), QString::fromUtf8(row.caption)) << row.item;
         EXPECT_EQ(item->isChecked(), row.ticked) << row.item;
     }
+}
+
+// The worked example (1 January 2000, 12:00 GMT, 51°30' N, 0°0' W: 21º Gemini) read in German
+// and in Arabic: the caption keeps its form, the paragraph and the copied sheet are in the
+// language, every expected text written here by hand.
+TEST_F(Language, WorkedExampleInGermanAndArabic) {
+    // clang-format off
+    const struct { const char* language; const char* caption; const char* opening; QStringList sheetLines; } rows[] = {
+        {"de", "21º Zwillinge", "Wie ein neugieriges Kind",
+         {"Fortunix-Deutung", "Geboren: 1. Januar 2000, 12:00 Ortszeit", "Sonne: 10º Steinbock",
+          "Glückspunkt: 21º Zwillinge"}},
+        {"ar", "21º الجوزاء", "كطفل يفيض فضولًا",
+         {"قراءة Fortunix", "الشمس: 10º الجدي", "الطالع: 24º الحمل", "سهم السعادة: 21º الجوزاء"}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        UseLanguage(QString::fromLatin1(row.language));
+        frmDisplay& display = ShownReading();
+        EXPECT_EQ(ShownCaption(), QString::fromUtf8(row.caption)) << row.language;
+        EXPECT_TRUE(ShownParagraph().startsWith(QString::fromUtf8(row.opening))) << row.language;
+        display.mnuCopyReading_Click();
+        ASSERT_TRUE(fake.clipboard.held) << row.language;
+        const QString copied = fake.clipboard.held->text();
+        for (const QString& line : row.sheetLines) {
+            EXPECT_TRUE(copied.contains(line)) << row.language << ": " << line.toStdString();
+        }
+        test_support::UnloadAllWindows();
+    }
+}
+
+// The language chosen while the result window is open: its texts, the reading included, change
+// at once.
+TEST_F(Language, SwitchingWhileTheResultWindowIsOpenChangesItsTexts) {
+    frmDisplay& display = ShownReading();
+    ASSERT_EQ(ShownCaption(), QStringLiteral("21º Gemini"));
+    UseLanguage(QStringLiteral("fr"));
+    EXPECT_EQ(ShownCaption(), QStringLiteral("21º Gémeaux"));
+    EXPECT_TRUE(ShownParagraph().startsWith(QStringLiteral("Tel un enfant curieux")));
+    EXPECT_EQ(Child<QPushButton>(&display, "cmdOK")->text(), QStringLiteral("&Retour"));
+    EXPECT_EQ(Child<QMenu>(&display, "mnuFile")->title(), QStringLiteral("&Fichier"));
+    UseLanguage(QString::fromLatin1(kEnglish));
+    EXPECT_EQ(ShownCaption(), QStringLiteral("21º Gemini"));
+    EXPECT_EQ(Child<QPushButton>(&display, "cmdOK")->text(), QStringLiteral("&Back"));
+}
+
+// In Arabic every window runs right to left; a place line keeps its names in their order, each
+// whole.
+TEST_F(Language, ArabicWindowsRunRightToLeftAndPlaceLinesKeepTheirOrder) {
+    UseLanguage(QStringLiteral("ar"));
+    const QString cairo = QStringLiteral("Cairo (القاهرة), Cairo, Egypt");
+    frmPlaceChoice choice(PlaceChoice{QStringLiteral("القاهرة"), QStringList{cairo}});
+    QWidget* const opened[] = {&windows::Main(), &windows::Display(), &windows::NagScreen(),
+                               &choice};
+    for (QWidget* window : opened) {
+        EXPECT_EQ(window->layoutDirection(), Qt::RightToLeft) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(Child<QListWidget>(&choice, "lstPlaces")->item(0)->text(), cairo);
 }
 
 }  // namespace
