@@ -101,9 +101,10 @@ TEST(TranslationSources, EveryTranslationKeepsThePlaceholdersOfItsText) {
                 continue;
             }
             if (ts.name() == u"source") {
-                source = ts.readElementText();
+                source = ts.readElementText(QXmlStreamReader::IncludeChildElements);
             } else if (ts.name() == u"translation") {
-                const QString translation = ts.readElementText();
+                const QString translation =
+                    ts.readElementText(QXmlStreamReader::IncludeChildElements);
                 EXPECT_FALSE(translation.isEmpty())
                     << language.code << ": " << source.toStdString();
                 EXPECT_EQ(placeholders(translation), placeholders(source))
