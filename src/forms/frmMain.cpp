@@ -303,8 +303,8 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
 
 void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
-        TranslateWindowTexts(this);
         FitZoneListToLanguage();
+        TranslateWindowTexts(this);
         FillMonthList();
         for (int row = 0; row < cmbTimeZone_->count(); ++row) {
             cmbTimeZone_->setItemText(row, TimeZoneListText(row));

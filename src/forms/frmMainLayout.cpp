@@ -25,6 +25,7 @@
 #include "widgets/Controls.h"
 #include "widgets/KeyPressFilter.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowTexts.h"
 
 namespace fortunix {
 
@@ -202,7 +203,7 @@ void frmMain::BuildInputPanel(QWidget* client) {
 void frmMain::FitZoneListToLanguage() {
     const int widening = LanguageInUse() == QLatin1String(kEnglish) ? 0 : kZoneWidening;
     const auto place = [widening](QWidget* control, const TwipsBox& box) {
-        control->setGeometry(TwipsRect(box.left, box.top, box.width + widening, box.height));
+        PlaceAsDesigned(control, TwipsRect(box.left, box.top, box.width + widening, box.height));
     };
     place(cmbTimeZone_->parentWidget(), kZoneFrameBox);
     place(cmbTimeZone_, kZoneListBox);

@@ -220,6 +220,26 @@ void Fit(QWidget* control) {
     }
 }
 
+// The program's own controls placed by hand in a container without a layout: Qt mirrors what
+// layouts place, not these.
+bool PlacedByHand(const QWidget* widget) {
+    const QWidget* container = widget->parentWidget();
+    return container != nullptr && container->layout() == nullptr && !widget->isWindow() &&
+           !widget->objectName().isEmpty() && !widget->objectName().startsWith(u"qt_");
+}
+
+// Puts every hand-placed control at the mirror image of its place in its container, or back.
+void SetMirrored(QWidget* window, bool mirrored) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!PlacedByHand(control) || control->property("fortunix.mirrored").toBool() == mirrored) {
+            continue;
+        }
+        const QRect place = control->geometry();
+        control->move(control->parentWidget()->width() - place.x() - place.width(), place.y());
+        control->setProperty("fortunix.mirrored", mirrored);
+    }
+}
+
 }  // namespace
 
 QString Translated(const char* english) {
@@ -243,6 +263,7 @@ void TranslateWindowTexts(QWidget* window) {
 }
 
 void FitTranslatedTexts(QWidget* window) {
+    SetMirrored(window, false);  // fitted in the design's own direction
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (qobject_cast<QLabel*>(control) != nullptr ||
             qobject_cast<QAbstractButton*>(control) != nullptr ||
@@ -250,9 +271,16 @@ void FitTranslatedTexts(QWidget* window) {
             Fit(control);
         }
     }
+    // A language written from right to left mirrors the window's places as Qt mirrors layouts.
+    SetMirrored(window, window->layoutDirection() == Qt::RightToLeft);
     if (window->layout() != nullptr) {
         window->layout()->activate();  // a menu bar on two lines makes the window taller
     }
+}
+
+void PlaceAsDesigned(QWidget* control, const QRect& place) {
+    control->setGeometry(place);
+    control->setProperty("fortunix.mirrored", false);
 }
 
 }  // namespace fortunix

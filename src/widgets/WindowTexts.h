@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -22,8 +23,13 @@ void TranslateWindowTexts(QWidget* window);
 // Where a translated text is longer than the English one its control was laid out for, the
 // control first grows into the free room beside it, a caption then wraps onto a second line
 // where there is height for it, and last its letters grow smaller until the whole text
-// shows. A control whose text is the English one keeps its designed place and font. Called by
-// TranslateWindowTexts.
+// shows. A control whose text is the English one keeps its designed place and font. In a
+// language written from right to left the controls then take the mirror image of their places.
+// Called by TranslateWindowTexts.
 void FitTranslatedTexts(QWidget* window);
+
+// Places `control` at `place`, given as the design draws it from left to right; the next
+// TranslateWindowTexts mirrors it with the rest where the language runs right to left.
+void PlaceAsDesigned(QWidget* control, const QRect& place);
 
 }  // namespace fortunix

@@ -295,6 +295,9 @@ TEST_F(Language, ArabicWindowsRunRightToLeftAndPlaceLinesKeepTheirOrder) {
         EXPECT_EQ(window->layoutDirection(), Qt::RightToLeft) << window->objectName().toStdString();
     }
     EXPECT_EQ(Child<QListWidget>(&choice, "lstPlaces")->item(0)->text(), cairo);
+    // Placed by hand, the main window's captions stand right of their boxes.
+    EXPECT_GT(Child<QLabel>(&windows::Main(), "lblName")->x(),
+              Child<QLineEdit>(&windows::Main(), "txtName")->x());
 }
 
 }  // namespace
