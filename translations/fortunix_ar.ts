@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
     <name>Fortunix</name>
@@ -51,8 +52,8 @@
         <translation>في %1 قُدّمت الساعات فلم توجد %2 هناك%3. المقترح: %4، أي الوقت قبل التغيير.</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
-        <translation>يضبط المنطقة الزمنية على "%1"، %2.</translation>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
+        <translation>يضبط المنطقة الزمنية على &quot;%1&quot;، %2.</translation>
     </message>
     <message>
         <source>with Daylight Saving Time ticked</source>
@@ -127,20 +128,20 @@
         <translation>الولادات ال&amp;أخيرة</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
-        <translation>تعذّرت قراءة قائمة الولادات الأخيرة في "%1" وتعذّر نقلها جانبًا. تُركت كما هي، ولن تُتذكّر الولادات حتى تُنقل من مكانها.</translation>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>تعذّرت قراءة قائمة الولادات الأخيرة في &quot;%1&quot; وتعذّر نقلها جانبًا. تُركت كما هي، ولن تُتذكّر الولادات حتى تُنقل من مكانها.</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
-        <translation>تعذّرت قراءة %1 من الولادات الأخيرة. وُضعت القائمة جانبًا باسم "%2"، واحتُفظ بالولادات التي أمكنت قراءتها.</translation>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
+        <translation>تعذّرت قراءة %1 من الولادات الأخيرة. وُضعت القائمة جانبًا باسم &quot;%2&quot;، واحتُفظ بالولادات التي أمكنت قراءتها.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
-        <translation>تعذّرت قراءة قائمة الولادات الأخيرة. وُضعت جانبًا باسم "%1"، وتبدأ القائمة فارغة.</translation>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
+        <translation>تعذّرت قراءة قائمة الولادات الأخيرة. وُضعت جانبًا باسم &quot;%1&quot;، وتبدأ القائمة فارغة.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
-        <translation>تعذّر حفظ قائمة الولادات الأخيرة في "%1": %2. ستبقى محفوظة حتى يُغلق Fortunix.</translation>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
+        <translation>تعذّر حفظ قائمة الولادات الأخيرة في &quot;%1&quot;: %2. ستبقى محفوظة حتى يُغلق Fortunix.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -251,12 +252,12 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>مستندات PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
-        <translation>"%1" موجود بالفعل. هل تريد استبداله؟</translation>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>&quot;%1&quot; موجود بالفعل. هل تريد استبداله؟</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
-        <translation>تعذّر حفظ القراءة باسم "%1": %2. لم يُكتب أي ملف.</translation>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
+        <translation>تعذّر حفظ القراءة باسم &quot;%1&quot;: %2. لم يُكتب أي ملف.</translation>
     </message>
     <message>
         <source>Please Enter City</source>
@@ -459,11 +460,11 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>بريدك الإلكتروني</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>اسم الصديق</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>البريد الإلكتروني للصديق</translation>
     </message>
     <message>
@@ -507,26 +508,26 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>أسماء الأماكن والإحداثيات: GeoNames (www.geonames.org)، CC BY 4.0. المناطق الزمنية: قاعدة بيانات tz من IANA، ملك عام</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
-        <translation>لم يُعثر في الأطلس على مكان يطابق "%1".
+        <translation>لم يُعثر في الأطلس على مكان يطابق &quot;%1&quot;.
 يمكنك البحث في الويب عن خطَّي عرضه وطوله بدلًا من ذلك.</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
-        <translation>لم يُعثر في الأطلس على مكان يطابق "%1". هل تقصد:</translation>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
+        <translation>لم يُعثر في الأطلس على مكان يطابق &quot;%1&quot;. هل تقصد:</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
-        <translation>الأماكن المطابقة لـ "%1"، الأرجح أولًا. اختر مكان ولادتك:</translation>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
+        <translation>الأماكن المطابقة لـ &quot;%1&quot;، الأرجح أولًا. اختر مكان ولادتك:</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
-        <translation>لا يُعرف بلد باسم "%1"؛ تُعرض الأماكن في كل البلدان</translation>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
+        <translation>لا يُعرف بلد باسم &quot;%1&quot;؛ تُعرض الأماكن في كل البلدان</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
-        <translation>لم يُعثر على شيء مطابق في "%1"؛ تُعرض الأماكن في بلدان أخرى</translation>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
+        <translation>لم يُعثر على شيء مطابق في &quot;%1&quot;؛ تُعرض الأماكن في بلدان أخرى</translation>
     </message>
     <message>
         <source>Places found</source>
@@ -641,8 +642,8 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>تعذّر إنشاء المجلد</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>قد يتوفر تحديث لهذا البرنامج<byte value="xd" />هل تريد التحقق من وجود تحديث؟</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>قد يتوفر تحديث لهذا البرنامج<byte value="xd"/>هل تريد التحقق من وجود تحديث؟</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>رسالتك</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>اسم الصديق</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>البريد الإلكتروني للصديق</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>يرجى إدخال رسالتك</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>يرجى إدخال اسم صديقك</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>يرجى إدخال البريد الإلكتروني لصديقك</translation>
     </message>
     <message>
@@ -751,6 +752,10 @@ You can search the web for its latitude and longitude instead.</source>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>تعذّرت طباعة القراءة. هل تريد حفظها بدلًا من ذلك كملف PDF؟</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>نتيجة Fortunix</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1010,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>توقيت الهند, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>خط التاريخ الدولي، شرق,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>خط التاريخ الدولي، غرب,IDLW,-12.0</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>Fortunix</name>
@@ -51,7 +52,7 @@
         <translation>Am %1 wurden die Uhren vorgestellt, und %2 gab es dort nicht%3. Vorschlag: %4, die Zeit vor der Umstellung.</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
         <translation>Stellt die Zeitzone auf „%1“, %2.</translation>
     </message>
     <message>
@@ -127,19 +128,19 @@
         <translation>Letzte &amp;Geburten</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
         <translation>Die Liste der letzten Geburten in „%1“ konnte weder gelesen noch beiseitegelegt werden. Sie bleibt, wie sie ist, und Geburten werden erst wieder gemerkt, wenn sie entfernt wurde.</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
         <translation>%1 der letzten Geburten konnten nicht gelesen werden. Die Liste wurde als „%2“ beiseitegelegt, und die lesbaren Geburten bleiben erhalten.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
         <translation>Die Liste der letzten Geburten konnte nicht gelesen werden. Sie wurde als „%1“ beiseitegelegt, und die Liste beginnt leer.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
         <translation>Die Liste der letzten Geburten konnte nicht in „%1“ gespeichert werden: %2. Sie bleibt erhalten, bis Fortunix beendet wird.</translation>
     </message>
     <message>
@@ -251,11 +252,11 @@ Geschichte der Zeitzonen: die IANA-tz-Datenbank, gemeinfrei.</translation>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>„%1“ gibt es bereits. Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
         <translation>Die Deutung konnte nicht als „%1“ gespeichert werden: %2. Es wurde keine Datei geschrieben.</translation>
     </message>
     <message>
@@ -459,11 +460,11 @@ Geschichte der Zeitzonen: die IANA-tz-Datenbank, gemeinfrei.</translation>
         <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Name des Freundes</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>E-Mail-Adresse des Freundes</translation>
     </message>
     <message>
@@ -507,25 +508,25 @@ Geschichte der Zeitzonen: die IANA-tz-Datenbank, gemeinfrei.</translation>
         <translation>Ortsnamen und Koordinaten: GeoNames (www.geonames.org), CC BY 4.0. Zeitzonen: IANA-tz-Datenbank, gemeinfrei</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
         <translation>Kein Ort passend zu „%1“ im Atlas gefunden.
 Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
         <translation>Kein Ort passend zu „%1“ im Atlas gefunden. Meintest du:</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
         <translation>Orte passend zu „%1“, die wahrscheinlichsten zuerst. Wähle deinen Geburtsort:</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
         <translation>Kein Land namens „%1“ bekannt; es werden Orte in allen Ländern gezeigt</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
         <translation>In „%1“ wurde nichts Passendes gefunden; es werden Orte in anderen Ländern gezeigt</translation>
     </message>
     <message>
@@ -641,8 +642,8 @@ Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
         <translation>der Ordner konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>Vielleicht gibt es eine neue Version dieses Programms<byte value="xd" />Möchtest du nach einem Update suchen?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Vielleicht gibt es eine neue Version dieses Programms<byte value="xd"/>Möchtest du nach einem Update suchen?</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
         <translation>Deine Nachricht</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Name des Freundes</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>E-Mail-Adresse des Freundes</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
         <translation>Bitte gib deine Nachricht ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Bitte gib den Namen deines Freundes ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte gib die E-Mail-Adresse deines Freundes ein</translation>
     </message>
     <message>
@@ -751,6 +752,10 @@ Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>Die Deutung konnte nicht gedruckt werden. Möchtest du sie stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Fortunix-Ergebnis</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1010,11 @@ Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
         <translation>Indische Zeit, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>Internationale Datumsgrenze Ost,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>Internationale Datumsgrenze West,IDLW,-12.0</translation>
     </message>
     <message>

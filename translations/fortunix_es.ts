@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>Fortunix</name>
@@ -51,7 +52,7 @@
         <translation>El %1 se adelantaron los relojes y las %2 no existieron allí%3. Propuesta: %4, la hora anterior al cambio.</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
         <translation>Pone la zona horaria en «%1», %2.</translation>
     </message>
     <message>
@@ -127,19 +128,19 @@
         <translation>&amp;Nacimientos recientes</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
         <translation>La lista de nacimientos recientes de «%1» no se pudo leer ni apartar. Se deja como está y no se recordarán nacimientos hasta que se quite de ahí.</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
         <translation>No se pudieron leer %1 de los nacimientos recientes. La lista se ha apartado como «%2» y se conservan los nacimientos que sí se pudieron leer.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
         <translation>No se pudo leer la lista de nacimientos recientes. Se ha apartado como «%1» y la lista empieza vacía.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
         <translation>No se pudo guardar la lista de nacimientos recientes en «%1»: %2. Se conserva hasta que se cierre Fortunix.</translation>
     </message>
     <message>
@@ -251,11 +252,11 @@ Zonas horarias: base tz de IANA, dominio público.</translation>
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>«%1» ya existe. ¿Quieres reemplazarlo?</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
         <translation>No se pudo guardar la lectura como «%1»: %2. No se escribió ningún archivo.</translation>
     </message>
     <message>
@@ -459,11 +460,11 @@ Zonas horarias: base tz de IANA, dominio público.</translation>
         <translation>Tu correo electrónico</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Nombre del amigo</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>Correo electrónico del amigo</translation>
     </message>
     <message>
@@ -507,25 +508,25 @@ Zonas horarias: base tz de IANA, dominio público.</translation>
         <translation>Nombres de lugares y coordenadas: GeoNames (www.geonames.org), CC BY 4.0. Zonas horarias: base de datos tz de IANA, dominio público</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
         <translation>No se encontró en el atlas ningún lugar que coincida con «%1».
 Puedes buscar su latitud y longitud en la web.</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
         <translation>No se encontró en el atlas ningún lugar que coincida con «%1». Quizá quisiste decir:</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
         <translation>Lugares que coinciden con «%1», los más probables primero. Elige tu lugar de nacimiento:</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
         <translation>No se conoce ningún país llamado «%1»; se muestran lugares de todos los países</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
         <translation>No se encontró nada en «%1»; se muestran lugares de otros países</translation>
     </message>
     <message>
@@ -641,8 +642,8 @@ Puedes buscar su latitud y longitud en la web.</translation>
         <translation>no se pudo crear la carpeta</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>Puede que haya una actualización de este programa<byte value="xd" />¿Quieres buscar una actualización?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización de este programa<byte value="xd"/>¿Quieres buscar una actualización?</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ Puedes buscar su latitud y longitud en la web.</translation>
         <translation>Tu mensaje</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Nombre del amigo</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>Correo electrónico del amigo</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ Puedes buscar su latitud y longitud en la web.</translation>
         <translation>Introduce tu mensaje</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Introduce el nombre de tu amigo</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Introduce el correo electrónico de tu amigo</translation>
     </message>
     <message>
@@ -751,6 +752,10 @@ Puedes buscar su latitud y longitud en la web.</translation>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>No se pudo imprimir la lectura. ¿Quieres guardarla como archivo PDF?</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Resultado de Fortunix</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1010,11 @@ Puedes buscar su latitud y longitud en la web.</translation>
         <translation>Hora de la India, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>Línea de cambio de fecha, este,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>Línea de cambio de fecha, oeste,IDLW,-12.0</translation>
     </message>
     <message>

@@ -1,10 +1,11 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>Fortunix</name>
     <message>
         <source>Application is already running</source>
-        <translation>L'application est déjà en cours d'exécution</translation>
+        <translation>L&apos;application est déjà en cours d&apos;exécution</translation>
     </message>
     <message>
         <source>Discussion board</source>
@@ -28,15 +29,15 @@
     </message>
     <message>
         <source>double summer time</source>
-        <translation>double heure d'été</translation>
+        <translation>double heure d&apos;été</translation>
     </message>
     <message>
         <source>summer time</source>
-        <translation>heure d'été</translation>
+        <translation>heure d&apos;été</translation>
     </message>
     <message>
         <source> (before %1 kept standard time)</source>
-        <translation> (avant %1, l'heure normale était en vigueur)</translation>
+        <translation> (avant %1, l&apos;heure normale était en vigueur)</translation>
     </message>
     <message>
         <source>Time zone on %1, %2: %3%4</source>
@@ -44,23 +45,23 @@
     </message>
     <message>
         <source>On %1 the clocks went back and %2 came twice%3: first %4, then %5. Choose which:</source>
-        <translation>Le %1, les horloges ont reculé et %2 a eu lieu deux fois%3 : d'abord %4, puis %5. Choisissez :</translation>
+        <translation>Le %1, les horloges ont reculé et %2 a eu lieu deux fois%3 : d&apos;abord %4, puis %5. Choisissez :</translation>
     </message>
     <message>
         <source>On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, the time before the change.</source>
-        <translation>Le %1, les horloges ont avancé et %2 n'a pas existé à cet endroit%3. Proposé : %4, l'heure d'avant le changement.</translation>
+        <translation>Le %1, les horloges ont avancé et %2 n&apos;a pas existé à cet endroit%3. Proposé : %4, l&apos;heure d&apos;avant le changement.</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
         <translation>Règle le fuseau horaire sur « %1 », %2.</translation>
     </message>
     <message>
         <source>with Daylight Saving Time ticked</source>
-        <translation>avec l'heure d'été cochée</translation>
+        <translation>avec l&apos;heure d&apos;été cochée</translation>
     </message>
     <message>
         <source>Daylight Saving Time not ticked</source>
-        <translation>Heure d'été non cochée</translation>
+        <translation>Heure d&apos;été non cochée</translation>
     </message>
     <message>
         <source>The first: </source>
@@ -72,7 +73,7 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>le PDF n'a pas pu être commencé</translation>
+        <translation>le PDF n&apos;a pas pu être commencé</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -100,7 +101,7 @@
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation>Heure d'été</translation>
+        <translation>Heure d&apos;été</translation>
     </message>
     <message>
         <source>ticked</source>
@@ -127,20 +128,20 @@
         <translation>&amp;Naissances récentes</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
-        <translation>La liste des naissances récentes dans « %1 » n'a pu être ni lue ni mise de côté. Elle reste telle quelle, et les naissances ne sont plus mémorisées tant qu'elle n'est pas déplacée.</translation>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>La liste des naissances récentes dans « %1 » n&apos;a pu être ni lue ni mise de côté. Elle reste telle quelle, et les naissances ne sont plus mémorisées tant qu&apos;elle n&apos;est pas déplacée.</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
-        <translation>%1 des naissances récentes n'ont pas pu être lues. La liste a été mise de côté sous le nom « %2 », et les naissances lisibles sont conservées.</translation>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
+        <translation>%1 des naissances récentes n&apos;ont pas pu être lues. La liste a été mise de côté sous le nom « %2 », et les naissances lisibles sont conservées.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
-        <translation>La liste des naissances récentes n'a pas pu être lue. Elle a été mise de côté sous le nom « %1 », et la liste repart vide.</translation>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
+        <translation>La liste des naissances récentes n&apos;a pas pu être lue. Elle a été mise de côté sous le nom « %1 », et la liste repart vide.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
-        <translation>La liste des naissances récentes n'a pas pu être enregistrée dans « %1 » : %2. Elle est conservée jusqu'à la fermeture de Fortunix.</translation>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
+        <translation>La liste des naissances récentes n&apos;a pas pu être enregistrée dans « %1 » : %2. Elle est conservée jusqu&apos;à la fermeture de Fortunix.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -164,7 +165,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Gagner de l'argent en &amp;ligne</translation>
+        <translation>Gagner de l&apos;argent en &amp;ligne</translation>
     </message>
     <message>
         <source>Built with Qt, used under the GNU LGPL version 3.
@@ -172,11 +173,11 @@ Place names and coordinates: GeoNames, CC BY 4.0.
 Time-zone history: the IANA tz database, public domain.</source>
         <translation>Conçu avec Qt, utilisé sous la licence GNU LGPL version 3.
 Noms de lieux et coordonnées : GeoNames, CC BY 4.0.
-Historique des fuseaux horaires : la base tz de l'IANA, domaine public.</translation>
+Historique des fuseaux horaires : la base tz de l&apos;IANA, domaine public.</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation>Page d'accueil</translation>
+        <translation>Page d&apos;accueil</translation>
     </message>
     <message>
         <source>More details</source>
@@ -251,12 +252,12 @@ Historique des fuseaux horaires : la base tz de l'IANA, domaine public.</transla
         <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>« %1 » existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
-        <translation>La lecture n'a pas pu être enregistrée sous « %1 » : %2. Aucun fichier n'a été écrit.</translation>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
+        <translation>La lecture n&apos;a pas pu être enregistrée sous « %1 » : %2. Aucun fichier n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Please Enter City</source>
@@ -392,7 +393,7 @@ Historique des fuseaux horaires : la base tz de l'IANA, domaine public.</transla
     </message>
     <message>
         <source>Tick when summer time was in force at the birth</source>
-        <translation>Cochez si l'heure d'été était en vigueur à la naissance</translation>
+        <translation>Cochez si l&apos;heure d&apos;été était en vigueur à la naissance</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
@@ -459,12 +460,12 @@ Historique des fuseaux horaires : la base tz de l'IANA, domaine public.</transla
         <translation>Votre adresse e-mail</translation>
     </message>
     <message>
-        <source>Friend's name</source>
-        <translation>Nom de l'ami</translation>
+        <source>Friend&apos;s name</source>
+        <translation>Nom de l&apos;ami</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
-        <translation>Adresse e-mail de l'ami</translation>
+        <source>Friend&apos;s e-mail address</source>
+        <translation>Adresse e-mail de l&apos;ami</translation>
     </message>
     <message>
         <source>No spaces</source>
@@ -504,29 +505,29 @@ Historique des fuseaux horaires : la base tz de l'IANA, domaine public.</transla
     </message>
     <message>
         <source>Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. Time zones: IANA tz database, public domain</source>
-        <translation>Noms de lieux et coordonnées : GeoNames (www.geonames.org), CC BY 4.0. Fuseaux horaires : base tz de l'IANA, domaine public</translation>
+        <translation>Noms de lieux et coordonnées : GeoNames (www.geonames.org), CC BY 4.0. Fuseaux horaires : base tz de l&apos;IANA, domaine public</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
-        <translation>Aucun lieu correspondant à « %1 » n'a été trouvé dans l'atlas.
+        <translation>Aucun lieu correspondant à « %1 » n&apos;a été trouvé dans l&apos;atlas.
 Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
-        <translation>Aucun lieu correspondant à « %1 » n'a été trouvé dans l'atlas. Vouliez-vous dire :</translation>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
+        <translation>Aucun lieu correspondant à « %1 » n&apos;a été trouvé dans l&apos;atlas. Vouliez-vous dire :</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
         <translation>Lieux correspondant à « %1 », les plus probables en premier. Choisissez votre lieu de naissance :</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
-        <translation>Aucun pays nommé « %1 » n'est connu ; affichage des lieux de tous les pays</translation>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
+        <translation>Aucun pays nommé « %1 » n&apos;est connu ; affichage des lieux de tous les pays</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
-        <translation>Rien de correspondant n'a été trouvé dans « %1 » ; affichage des lieux d'autres pays</translation>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
+        <translation>Rien de correspondant n&apos;a été trouvé dans « %1 » ; affichage des lieux d&apos;autres pays</translation>
     </message>
     <message>
         <source>Places found</source>
@@ -586,19 +587,19 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>The Vespera Softwares discussion forum is a friendly place to share ideas and get answers. Come and visit it today!</source>
-        <translation>Le forum de discussion de Vespera Softwares est un lieu convivial pour partager des idées et obtenir des réponses. Venez le visiter dès aujourd'hui !</translation>
+        <translation>Le forum de discussion de Vespera Softwares est un lieu convivial pour partager des idées et obtenir des réponses. Venez le visiter dès aujourd&apos;hui !</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business by reselling this software under your own brand name and logo, and keep all the profits for yourself.</source>
-        <translation>Opportunité d'affaires à domicile. Lancez votre propre activité sur Internet en revendant ce logiciel sous votre marque et votre logo, et gardez tous les bénéfices pour vous.</translation>
+        <translation>Opportunité d&apos;affaires à domicile. Lancez votre propre activité sur Internet en revendant ce logiciel sous votre marque et votre logo, et gardez tous les bénéfices pour vous.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Put your own web site address and logo into this program and give it away to your visitors: each copy they pass on brings new visitors back to you.</source>
-        <translation>Personnalisez ce logiciel pour votre site. Placez l'adresse et le logo de votre site web dans ce programme et offrez-le à vos visiteurs : chaque copie qu'ils transmettent vous ramène de nouveaux visiteurs.</translation>
+        <translation>Personnalisez ce logiciel pour votre site. Placez l&apos;adresse et le logo de votre site web dans ce programme et offrez-le à vos visiteurs : chaque copie qu&apos;ils transmettent vous ramène de nouveaux visiteurs.</translation>
     </message>
     <message>
         <source>Fortunix calculates your Fortuna sign which is the zodiac sign holding your Part of Fortune, a point of the birth chart found from the Sun, the Moon and the ascendant. It signifies where you find luck and joy in life.</source>
-        <translation>Fortunix calcule votre signe de Fortune, c'est-à-dire le signe du zodiaque qui abrite votre Part de Fortune, un point du thème natal obtenu à partir du Soleil, de la Lune et de l'ascendant. Il indique où vous trouvez la chance et la joie dans la vie.</translation>
+        <translation>Fortunix calcule votre signe de Fortune, c&apos;est-à-dire le signe du zodiaque qui abrite votre Part de Fortune, un point du thème natal obtenu à partir du Soleil, de la Lune et de l&apos;ascendant. Il indique où vous trouvez la chance et la joie dans la vie.</translation>
     </message>
     <message>
         <source>Visit the Vespera Softwares web site</source>
@@ -606,11 +607,11 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Home Business Opportunity. Sell this program under your own brand name and keep all the profits. Start your own home business today.</source>
-        <translation>Opportunité d'affaires à domicile. Vendez ce programme sous votre propre marque et gardez tous les bénéfices. Lancez votre activité dès aujourd'hui.</translation>
+        <translation>Opportunité d&apos;affaires à domicile. Vendez ce programme sous votre propre marque et gardez tous les bénéfices. Lancez votre activité dès aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>Vespera Softwares, such as this can be created and kept free only with the support of users like you. Please help us by visiting the Vespera Softwares discussion forum regularly and joining in: ask, answer and share your ideas.</source>
-        <translation>Des logiciels de Vespera Softwares comme celui-ci ne peuvent être créés et rester gratuits qu'avec le soutien d'utilisateurs comme vous. Aidez-nous en visitant régulièrement le forum de discussion de Vespera Softwares et en y participant : demandez, répondez et partagez vos idées.</translation>
+        <translation>Des logiciels de Vespera Softwares comme celui-ci ne peuvent être créés et rester gratuits qu&apos;avec le soutien d&apos;utilisateurs comme vous. Aidez-nous en visitant régulièrement le forum de discussion de Vespera Softwares et en y participant : demandez, répondez et partagez vos idées.</translation>
     </message>
     <message>
         <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
@@ -618,31 +619,31 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
-        <translation>Le forum de discussion de Vespera Softwares est ouvert gratuitement à tous. Soutenez-nous en le visitant régulièrement et en participant aux échanges avec d'autres utilisateurs comme vous.</translation>
+        <translation>Le forum de discussion de Vespera Softwares est ouvert gratuitement à tous. Soutenez-nous en le visitant régulièrement et en participant aux échanges avec d&apos;autres utilisateurs comme vous.</translation>
     </message>
     <message>
         <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
-        <translation>Notre forum de discussion a besoin de vous. Soutenez Vespera Softwares en le visitant régulièrement, en posant vos questions et en partageant votre expérience, pour qu'il devienne un lieu vivant pour tous ses utilisateurs.</translation>
+        <translation>Notre forum de discussion a besoin de vous. Soutenez Vespera Softwares en le visitant régulièrement, en posant vos questions et en partageant votre expérience, pour qu&apos;il devienne un lieu vivant pour tous ses utilisateurs.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
-        <translation>Si vous avez aimé ce logiciel, nos autres programmes vous plairont sûrement aussi. Vespera Softwares propose une large gamme de programmes simples et utiles pour la maison et le bureau : lectures d'astrologie et de numérologie, calendriers et agendas, outils d'écriture et d'impression, petits utilitaires qui gardent votre ordinateur en ordre, jeux éducatifs pour les enfants et casse-têtes pour toute la famille. La plupart peuvent être essayés gratuitement, et chacun est conçu avec le même soin que celui-ci. Ils sont légers, rapides à installer et faciles à prendre en main : vous pouvez commencer en quelques minutes. Cliquez sur le lien ci-dessous pour découvrir toute la collection et trouver votre prochain favori.</translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres programmes vous plairont sûrement aussi. Vespera Softwares propose une large gamme de programmes simples et utiles pour la maison et le bureau : lectures d&apos;astrologie et de numérologie, calendriers et agendas, outils d&apos;écriture et d&apos;impression, petits utilitaires qui gardent votre ordinateur en ordre, jeux éducatifs pour les enfants et casse-têtes pour toute la famille. La plupart peuvent être essayés gratuitement, et chacun est conçu avec le même soin que celui-ci. Ils sont légers, rapides à installer et faciles à prendre en main : vous pouvez commencer en quelques minutes. Cliquez sur le lien ci-dessous pour découvrir toute la collection et trouver votre prochain favori.</translation>
     </message>
     <message>
         <source>Yes, take me to the Vespera Softwares web site now to discover more useful programs</source>
-        <translation>Oui, emmenez-moi maintenant sur le site web de Vespera Softwares pour découvrir d'autres programmes utiles</translation>
+        <translation>Oui, emmenez-moi maintenant sur le site web de Vespera Softwares pour découvrir d&apos;autres programmes utiles</translation>
     </message>
     <message>
         <source>the unreadable file could not be moved away</source>
-        <translation>le fichier illisible n'a pas pu être déplacé</translation>
+        <translation>le fichier illisible n&apos;a pas pu être déplacé</translation>
     </message>
     <message>
         <source>the folder could not be made</source>
-        <translation>le dossier n'a pas pu être créé</translation>
+        <translation>le dossier n&apos;a pas pu être créé</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd" />Voulez-vous rechercher une mise à jour ?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,12 +658,12 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
         <translation>Votre message</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
-        <translation>Nom de l'ami</translation>
+        <source>Friend&apos;s Name</source>
+        <translation>Nom de l&apos;ami</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
-        <translation>Adresse e-mail de l'ami</translation>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Adresse e-mail de l&apos;ami</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -685,16 +686,16 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
         <translation>Veuillez saisir votre message</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Veuillez saisir le nom de votre ami</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
-        <translation>Veuillez saisir l'adresse e-mail de votre ami</translation>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Veuillez saisir l&apos;adresse e-mail de votre ami</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>Une adresse e-mail ne peut pas contenir d'espace</translation>
+        <translation>Une adresse e-mail ne peut pas contenir d&apos;espace</translation>
     </message>
     <message>
         <source>%1 reading</source>
@@ -746,62 +747,66 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>No printer is installed. Do you want to save it as a PDF file instead?</source>
-        <translation>Aucune imprimante n'est installée. Voulez-vous plutôt l'enregistrer en PDF ?</translation>
+        <translation>Aucune imprimante n&apos;est installée. Voulez-vous plutôt l&apos;enregistrer en PDF ?</translation>
     </message>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
-        <translation>La lecture n'a pas pu être imprimée. Voulez-vous plutôt l'enregistrer en PDF ?</translation>
+        <translation>La lecture n&apos;a pas pu être imprimée. Voulez-vous plutôt l&apos;enregistrer en PDF ?</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Résultat Fortunix</translation>
     </message>
 </context>
 <context>
     <name>Interpretation</name>
     <message>
         <source>Simmering with energy, you always seem to be a step ahead of everyone around you. The Part of Fortune in Aries gives you the courage of a pioneer: you are happiest when you open a road that nobody has walked before, and your enthusiasm carries others along with you. New beginnings suit you, whether a fresh project, a new home or an untried idea, and luck meets you when you act boldly. Yet that same fire can make you impatient, quick to start and slow to finish. Learn to pause before you leap, and let others keep pace with you. If you channel your energy into one clear goal at a time, your drive becomes a lasting strength, not a passing spark.</source>
-        <translation>Débordant d'énergie, vous semblez toujours avoir un pas d'avance sur tout votre entourage. La Part de Fortune en Bélier vous donne le courage d'un pionnier : vous n'êtes jamais aussi heureux que lorsque vous ouvrez une route que personne n'a encore empruntée, et votre enthousiasme entraîne les autres dans votre sillage. Les commencements vous réussissent, qu'il s'agisse d'un nouveau projet, d'un nouveau foyer ou d'une idée encore jamais tentée, et la chance vient à vous quand vous agissez avec audace. Mais ce même feu peut vous rendre impatient, prompt à commencer et lent à terminer. Apprenez à marquer une pause avant de vous élancer, et laissez les autres suivre votre rythme. Si vous consacrez votre énergie à un seul objectif clair à la fois, votre élan deviendra une force durable et non une étincelle passagère.</translation>
+        <translation>Débordant d&apos;énergie, vous semblez toujours avoir un pas d&apos;avance sur tout votre entourage. La Part de Fortune en Bélier vous donne le courage d&apos;un pionnier : vous n&apos;êtes jamais aussi heureux que lorsque vous ouvrez une route que personne n&apos;a encore empruntée, et votre enthousiasme entraîne les autres dans votre sillage. Les commencements vous réussissent, qu&apos;il s&apos;agisse d&apos;un nouveau projet, d&apos;un nouveau foyer ou d&apos;une idée encore jamais tentée, et la chance vient à vous quand vous agissez avec audace. Mais ce même feu peut vous rendre impatient, prompt à commencer et lent à terminer. Apprenez à marquer une pause avant de vous élancer, et laissez les autres suivre votre rythme. Si vous consacrez votre énergie à un seul objectif clair à la fois, votre élan deviendra une force durable et non une étincelle passagère.</translation>
     </message>
     <message>
         <source>You are blessed with notable poise and a calm that others find reassuring. With the Part of Fortune in Taurus, your fortune grows slowly and surely, like a garden tended with care. You have great endurance: where others quit, you keep going, and your patience turns modest beginnings into solid results. You enjoy beauty, comfort and the simple pleasures of good food, music and nature, and you are at your best when you feel secure. Your steadiness can turn into stubbornness, though, and you may cling to old grievances or habits long after they have stopped serving you. Let go of the past, avoid ways that harm you or others, and your calm will carry you far.</source>
-        <translation>Vous êtes doté d'un bel aplomb et d'un calme que les autres trouvent rassurant. Avec la Part de Fortune en Taureau, votre bonne fortune grandit lentement mais sûrement, comme un jardin cultivé avec soin. Votre endurance est grande : là où d'autres abandonnent, vous persévérez, et votre patience transforme de modestes débuts en résultats solides. Vous aimez la beauté, le confort et les plaisirs simples de la bonne chère, de la musique et de la nature, et vous donnez le meilleur de vous-même lorsque vous vous sentez en sécurité. Votre constance peut toutefois tourner à l'entêtement, et il vous arrive de vous accrocher à de vieilles rancunes ou à des habitudes bien après qu'elles ont cessé de vous servir. Tournez la page du passé, évitez ce qui vous nuit ou nuit aux autres, et votre sérénité vous mènera loin.</translation>
+        <translation>Vous êtes doté d&apos;un bel aplomb et d&apos;un calme que les autres trouvent rassurant. Avec la Part de Fortune en Taureau, votre bonne fortune grandit lentement mais sûrement, comme un jardin cultivé avec soin. Votre endurance est grande : là où d&apos;autres abandonnent, vous persévérez, et votre patience transforme de modestes débuts en résultats solides. Vous aimez la beauté, le confort et les plaisirs simples de la bonne chère, de la musique et de la nature, et vous donnez le meilleur de vous-même lorsque vous vous sentez en sécurité. Votre constance peut toutefois tourner à l&apos;entêtement, et il vous arrive de vous accrocher à de vieilles rancunes ou à des habitudes bien après qu&apos;elles ont cessé de vous servir. Tournez la page du passé, évitez ce qui vous nuit ou nuit aux autres, et votre sérénité vous mènera loin.</translation>
     </message>
     <message>
         <source>Like a child full of inquisitiveness asking why the sky is blue, you meet the world with endless questions. The Part of Fortune in Gemini gives you a quick mind, a ready tongue and the versatility to juggle many tasks at once. You learn fast, adapt easily and can talk with almost anyone, which wins you friends and openings wherever you go. Your wit and humour lighten any room. Fortune comes to you through words, travel, letters and a lively exchange of ideas. Beware of pride in your own cleverness, for it can make you dismiss what others know. When your mind races in many directions, trust your intuition: it often finds the way before your reason does.</source>
-        <translation>Tel un enfant curieux qui demande pourquoi le ciel est bleu, vous abordez le monde avec des questions sans fin. La Part de Fortune en Gémeaux vous donne un esprit vif, la parole facile et la souplesse nécessaire pour mener de front de nombreuses tâches. Vous apprenez vite, vous vous adaptez sans peine et pouvez converser avec presque tout le monde, ce qui vous vaut des amis et des occasions partout où vous allez. Votre esprit et votre humour égaient n'importe quelle pièce. La chance vous vient par les mots, les voyages, le courrier et les échanges d'idées animés. Méfiez-vous de l'orgueil que vous inspire votre propre intelligence : il peut vous faire dédaigner ce que savent les autres. Quand vos pensées partent dans tous les sens, fiez-vous à votre intuition : elle trouve souvent le chemin avant votre raison.</translation>
+        <translation>Tel un enfant curieux qui demande pourquoi le ciel est bleu, vous abordez le monde avec des questions sans fin. La Part de Fortune en Gémeaux vous donne un esprit vif, la parole facile et la souplesse nécessaire pour mener de front de nombreuses tâches. Vous apprenez vite, vous vous adaptez sans peine et pouvez converser avec presque tout le monde, ce qui vous vaut des amis et des occasions partout où vous allez. Votre esprit et votre humour égaient n&apos;importe quelle pièce. La chance vous vient par les mots, les voyages, le courrier et les échanges d&apos;idées animés. Méfiez-vous de l&apos;orgueil que vous inspire votre propre intelligence : il peut vous faire dédaigner ce que savent les autres. Quand vos pensées partent dans tous les sens, fiez-vous à votre intuition : elle trouve souvent le chemin avant votre raison.</translation>
     </message>
     <message>
         <source>You are blessed with motherly qualities like compassion, tenderness and a deep wish to protect those you love. With the Part of Fortune in Cancer, your happiness grows from caring for others and from making a home where people feel safe. You sense the moods of family and friends and know how to comfort them without many words. Your loyalty is deep and steady. You find real joy in giving birth, whether to children or to ideas and projects that you nurture until they can stand on their own. Remember to care for yourself as warmly as you care for others, so that your own kindness never runs dry.</source>
-        <translation>Vous êtes doté de qualités maternelles comme la compassion, la tendresse et un profond désir de protéger ceux que vous aimez. Avec la Part de Fortune en Cancer, votre bonheur naît du soin que vous prenez des autres et d'un foyer où chacun se sent en sécurité. Vous percevez l'humeur de votre famille et de vos amis et savez les réconforter sans beaucoup de mots. Votre fidélité est profonde et constante. Vous trouvez une joie véritable à donner naissance, que ce soit à des enfants ou à des idées et des projets que vous nourrissez jusqu'à ce qu'ils puissent voler de leurs propres ailes. N'oubliez pas de prendre soin de vous avec la même chaleur que vous accordez aux autres, afin que votre bonté ne se tarisse jamais.</translation>
+        <translation>Vous êtes doté de qualités maternelles comme la compassion, la tendresse et un profond désir de protéger ceux que vous aimez. Avec la Part de Fortune en Cancer, votre bonheur naît du soin que vous prenez des autres et d&apos;un foyer où chacun se sent en sécurité. Vous percevez l&apos;humeur de votre famille et de vos amis et savez les réconforter sans beaucoup de mots. Votre fidélité est profonde et constante. Vous trouvez une joie véritable à donner naissance, que ce soit à des enfants ou à des idées et des projets que vous nourrissez jusqu&apos;à ce qu&apos;ils puissent voler de leurs propres ailes. N&apos;oubliez pas de prendre soin de vous avec la même chaleur que vous accordez aux autres, afin que votre bonté ne se tarisse jamais.</translation>
     </message>
     <message>
         <source>An epitome of optimism, liveliness and high-level-energy, you light up the places you enter. The Part of Fortune in Leo gives you warmth and a natural presence that draws people to you, and your confidence inspires others to believe in themselves. You are generous with your time, your praise and your resources, and you take pleasure in watching others shine. Creative work, play and leadership bring out the best in you. Your integrity is one of your greatest gifts: people trust you because you keep your word. Let your heart lead, but share the stage freely, and the admiration you win will be lasting and well-deserved.</source>
-        <translation>Incarnation de l'optimisme, de la vivacité et d'une énergie débordante, vous illuminez les lieux où vous entrez. La Part de Fortune en Lion vous donne de la chaleur et une présence naturelle qui attire les gens, et votre assurance aide les autres à croire en eux. Vous êtes généreux de votre temps, de vos éloges et de vos ressources, et vous prenez plaisir à voir les autres briller. Le travail créatif, le jeu et le commandement font ressortir le meilleur de vous-même. Votre intégrité est l'un de vos plus beaux dons : on vous fait confiance parce que vous tenez parole. Laissez parler votre cœur, mais partagez volontiers la scène, et l'admiration que vous gagnerez sera durable et bien méritée.</translation>
+        <translation>Incarnation de l&apos;optimisme, de la vivacité et d&apos;une énergie débordante, vous illuminez les lieux où vous entrez. La Part de Fortune en Lion vous donne de la chaleur et une présence naturelle qui attire les gens, et votre assurance aide les autres à croire en eux. Vous êtes généreux de votre temps, de vos éloges et de vos ressources, et vous prenez plaisir à voir les autres briller. Le travail créatif, le jeu et le commandement font ressortir le meilleur de vous-même. Votre intégrité est l&apos;un de vos plus beaux dons : on vous fait confiance parce que vous tenez parole. Laissez parler votre cœur, mais partagez volontiers la scène, et l&apos;admiration que vous gagnerez sera durable et bien méritée.</translation>
     </message>
     <message>
         <source>The native with part of fortune in Virgo seeks perfection in everything, and if this is you, you know the quiet pleasure of a task done well. You love order and discipline, and you bring method where others see only confusion. Your practical sense is a real gift: you notice the small detail that makes a plan work, and you are happy to be useful to the people around you. Good fortune comes to you through careful work, service, health and daily routines. Your high standards can turn inward, however, into worry or self-criticism, and you may carry old hurts for years. Forgive yourself and others, let old wounds heal, and your good sense will serve you well.</source>
-        <translation>Celui dont la Part de Fortune est en Vierge recherche la perfection en toute chose, et si c'est votre cas, vous connaissez le plaisir discret d'une tâche bien faite. Vous aimez l'ordre et la discipline, et vous apportez de la méthode là où les autres ne voient que confusion. Votre sens pratique est un véritable don : vous remarquez le petit détail qui fait réussir un projet, et vous êtes heureux de vous rendre utile à votre entourage. La chance vous sourit à travers le travail soigné, le service, la santé et les habitudes du quotidien. Vos exigences élevées peuvent toutefois se retourner contre vous, en inquiétude ou en autocritique, et vous risquez de garder de vieilles blessures pendant des années. Pardonnez-vous et pardonnez aux autres, laissez les anciennes blessures guérir, et votre bon sens vous servira bien.</translation>
+        <translation>Celui dont la Part de Fortune est en Vierge recherche la perfection en toute chose, et si c&apos;est votre cas, vous connaissez le plaisir discret d&apos;une tâche bien faite. Vous aimez l&apos;ordre et la discipline, et vous apportez de la méthode là où les autres ne voient que confusion. Votre sens pratique est un véritable don : vous remarquez le petit détail qui fait réussir un projet, et vous êtes heureux de vous rendre utile à votre entourage. La chance vous sourit à travers le travail soigné, le service, la santé et les habitudes du quotidien. Vos exigences élevées peuvent toutefois se retourner contre vous, en inquiétude ou en autocritique, et vous risquez de garder de vieilles blessures pendant des années. Pardonnez-vous et pardonnez aux autres, laissez les anciennes blessures guérir, et votre bon sens vous servira bien.</translation>
     </message>
     <message>
         <source>Having part of fortune in Libra signifies a gift for diplomacy, harmony and grace, and you move through life looking for balance. You see both sides of a question and can bring opposing people to a fair agreement, so others often turn to you to settle their disputes. Beauty matters to you, in art, in manners and in the way you treat people, and your charm opens doors. Partnerships of every kind, in love, friendship and business, are where your fortune grows. Your challenge is to weigh your own needs as carefully as those of others. Help people gladly, but do not lose yourself in pleasing them. When you balance your own interests with care for others, you find lasting peace.</source>
-        <translation>Avoir la Part de Fortune en Balance signifie un don pour la diplomatie, l'harmonie et la grâce, et vous avancez dans la vie en quête d'équilibre. Vous voyez les deux côtés d'une question et savez amener des adversaires à un accord équitable ; aussi les autres se tournent-ils souvent vers vous pour régler leurs différends. La beauté compte pour vous, dans l'art, dans les manières et dans la façon dont vous traitez les gens, et votre charme ouvre bien des portes. C'est dans les associations de toute sorte, en amour, en amitié comme en affaires, que votre bonne fortune grandit. Votre défi est de peser vos propres besoins avec autant de soin que ceux des autres. Aidez volontiers, mais ne vous perdez pas à vouloir plaire. Lorsque vous conciliez vos intérêts avec l'attention portée aux autres, vous trouvez une paix durable.</translation>
+        <translation>Avoir la Part de Fortune en Balance signifie un don pour la diplomatie, l&apos;harmonie et la grâce, et vous avancez dans la vie en quête d&apos;équilibre. Vous voyez les deux côtés d&apos;une question et savez amener des adversaires à un accord équitable ; aussi les autres se tournent-ils souvent vers vous pour régler leurs différends. La beauté compte pour vous, dans l&apos;art, dans les manières et dans la façon dont vous traitez les gens, et votre charme ouvre bien des portes. C&apos;est dans les associations de toute sorte, en amour, en amitié comme en affaires, que votre bonne fortune grandit. Votre défi est de peser vos propres besoins avec autant de soin que ceux des autres. Aidez volontiers, mais ne vous perdez pas à vouloir plaire. Lorsque vous conciliez vos intérêts avec l&apos;attention portée aux autres, vous trouvez une paix durable.</translation>
     </message>
     <message>
         <source>Gifted with exceptional power of perception and intuition, you see beneath the surface of people and events. The Part of Fortune in Scorpio lets you sense hidden motives and unspoken feelings, and you are seldom fooled for long. You are drawn to the mysteries of life and do not fear to face what others avoid. This depth gives you great strength in a crisis, when you stay calm and focused while others lose their heads. Your greatest treasure is self-knowledge: the more honestly you look within, the more power you gain. Face your fears without flinching, use your insight with care, and you can transform yourself and others.</source>
-        <translation>Doté d'un pouvoir de perception et d'une intuition exceptionnels, vous voyez au-delà de la surface des êtres et des événements. La Part de Fortune en Scorpion vous fait deviner les motifs cachés et les sentiments inavoués, et l'on vous trompe rarement longtemps. Les mystères de la vie vous attirent, et vous ne craignez pas d'affronter ce que d'autres évitent. Cette profondeur vous donne une grande force dans l'épreuve : vous restez calme et concentré quand les autres perdent la tête. Votre plus grand trésor est la connaissance de vous-même : plus vous regardez en vous avec honnêteté, plus vous gagnez en puissance. Affrontez vos peurs sans faiblir, usez de votre clairvoyance avec prudence, et vous pourrez vous transformer, et transformer les autres.</translation>
+        <translation>Doté d&apos;un pouvoir de perception et d&apos;une intuition exceptionnels, vous voyez au-delà de la surface des êtres et des événements. La Part de Fortune en Scorpion vous fait deviner les motifs cachés et les sentiments inavoués, et l&apos;on vous trompe rarement longtemps. Les mystères de la vie vous attirent, et vous ne craignez pas d&apos;affronter ce que d&apos;autres évitent. Cette profondeur vous donne une grande force dans l&apos;épreuve : vous restez calme et concentré quand les autres perdent la tête. Votre plus grand trésor est la connaissance de vous-même : plus vous regardez en vous avec honnêteté, plus vous gagnez en puissance. Affrontez vos peurs sans faiblir, usez de votre clairvoyance avec prudence, et vous pourrez vous transformer, et transformer les autres.</translation>
     </message>
     <message>
         <source>The person born with the part of fortune in Sagittarius looks at life as a great journey, and if that is you, you are happiest when you are learning something new. You have a philosophical outlook and a natural urge to find meaning in what happens to you. You love to share what you learn, and you make a generous teacher, guide or storyteller. Adventure calls you, and you may find your luck far from home, in foreign lands, among people of other cultures or in the study of distant ideas. Your optimism and sense of humour help you recover quickly from setbacks. Take care not to promise more than you can deliver, and keep your feet on the ground while your mind roams. Follow your curiosity, and your horizons will widen.</source>
-        <translation>Celui qui naît avec la Part de Fortune en Sagittaire voit la vie comme un grand voyage, et si c'est votre cas, vous n'êtes jamais aussi heureux que lorsque vous apprenez quelque chose de nouveau. Vous avez un regard philosophique et un besoin naturel de trouver un sens à ce qui vous arrive. Vous aimez partager ce que vous apprenez, et vous faites un enseignant, un guide ou un conteur généreux. L'aventure vous appelle, et vous trouverez peut-être la chance loin de chez vous, en terre étrangère, parmi des gens d'autres cultures ou dans l'étude d'idées lointaines. Votre optimisme et votre sens de l'humour vous aident à vous relever vite des revers. Veillez à ne pas promettre plus que vous ne pouvez tenir, et gardez les pieds sur terre pendant que votre esprit vagabonde. Suivez votre curiosité, et vos horizons s'élargiront.</translation>
+        <translation>Celui qui naît avec la Part de Fortune en Sagittaire voit la vie comme un grand voyage, et si c&apos;est votre cas, vous n&apos;êtes jamais aussi heureux que lorsque vous apprenez quelque chose de nouveau. Vous avez un regard philosophique et un besoin naturel de trouver un sens à ce qui vous arrive. Vous aimez partager ce que vous apprenez, et vous faites un enseignant, un guide ou un conteur généreux. L&apos;aventure vous appelle, et vous trouverez peut-être la chance loin de chez vous, en terre étrangère, parmi des gens d&apos;autres cultures ou dans l&apos;étude d&apos;idées lointaines. Votre optimisme et votre sens de l&apos;humour vous aident à vous relever vite des revers. Veillez à ne pas promettre plus que vous ne pouvez tenir, et gardez les pieds sur terre pendant que votre esprit vagabonde. Suivez votre curiosité, et vos horizons s&apos;élargiront.</translation>
     </message>
     <message>
         <source>Possessing the phenomenal capacity to push your way through obstacles, you build your life step by step. With the Part of Fortune in Capricorn, your gift is practical achievement: you set goals, make plans and work steadily until they are done. You are good at laying foundations, for a career, a family or a business, and what you build tends to last. Your determination earns respect, and responsibility sits well on your shoulders. At times you may sink into inertia, waiting for a perfect moment that never comes. Shake it off and take the first small step; once you move, your patience and discipline carry you to the top.</source>
-        <translation>Doté d'une capacité phénoménale à vous frayer un chemin à travers les obstacles, vous bâtissez votre vie pas à pas. Avec la Part de Fortune en Capricorne, votre don est la réussite concrète : vous vous fixez des objectifs, faites des plans et travaillez avec constance jusqu'à les atteindre. Vous savez poser des fondations solides, pour une carrière, une famille ou une entreprise, et ce que vous construisez est fait pour durer. Votre détermination force le respect, et les responsabilités vous vont bien. Il vous arrive parfois de sombrer dans l'inertie, en attendant un moment parfait qui ne vient jamais. Secouez-vous et faites le premier petit pas : une fois en mouvement, votre patience et votre discipline vous porteront jusqu'au sommet.</translation>
+        <translation>Doté d&apos;une capacité phénoménale à vous frayer un chemin à travers les obstacles, vous bâtissez votre vie pas à pas. Avec la Part de Fortune en Capricorne, votre don est la réussite concrète : vous vous fixez des objectifs, faites des plans et travaillez avec constance jusqu&apos;à les atteindre. Vous savez poser des fondations solides, pour une carrière, une famille ou une entreprise, et ce que vous construisez est fait pour durer. Votre détermination force le respect, et les responsabilités vous vont bien. Il vous arrive parfois de sombrer dans l&apos;inertie, en attendant un moment parfait qui ne vient jamais. Secouez-vous et faites le premier petit pas : une fois en mouvement, votre patience et votre discipline vous porteront jusqu&apos;au sommet.</translation>
     </message>
     <message>
         <source>You are extremely unorthodox, advanced in your thinking and open-minded in your judgement. With the Part of Fortune in Aquarius, you see possibilities that others miss, and you dare to question rules that no longer make sense. You value freedom, friendship and fairness, and you judge people by what they do, not by where they come from. Groups, causes and new technology bring out your best, and your ideas often run ahead of their time. You may sometimes feel you do not fit in, or that others do not understand you. Accept your distinctness as a gift, not as a burden: the world needs people who think differently, and your difference is your fortune.</source>
-        <translation>Vous êtes profondément anticonformiste, en avance dans votre pensée et ouvert dans votre jugement. Avec la Part de Fortune en Verseau, vous voyez des possibilités qui échappent aux autres, et vous osez remettre en question les règles qui n'ont plus de sens. Vous tenez à la liberté, à l'amitié et à l'équité, et vous jugez les gens sur ce qu'ils font, non sur leurs origines. Les groupes, les causes et les nouvelles technologies font ressortir le meilleur de vous, et vos idées ont souvent une longueur d'avance sur leur temps. Il vous arrive de sentir que vous n'êtes pas à votre place, ou que les autres ne vous comprennent pas. Acceptez votre singularité comme un don et non comme un fardeau : le monde a besoin de gens qui pensent autrement, et votre différence est votre chance.</translation>
+        <translation>Vous êtes profondément anticonformiste, en avance dans votre pensée et ouvert dans votre jugement. Avec la Part de Fortune en Verseau, vous voyez des possibilités qui échappent aux autres, et vous osez remettre en question les règles qui n&apos;ont plus de sens. Vous tenez à la liberté, à l&apos;amitié et à l&apos;équité, et vous jugez les gens sur ce qu&apos;ils font, non sur leurs origines. Les groupes, les causes et les nouvelles technologies font ressortir le meilleur de vous, et vos idées ont souvent une longueur d&apos;avance sur leur temps. Il vous arrive de sentir que vous n&apos;êtes pas à votre place, ou que les autres ne vous comprennent pas. Acceptez votre singularité comme un don et non comme un fardeau : le monde a besoin de gens qui pensent autrement, et votre différence est votre chance.</translation>
     </message>
     <message>
         <source>The part of fortune in Pisces indicates a rich imagination and an enigmatic elegance that others find hard to describe. You live partly in a world of dreams, and you feel the joys and sorrows of others as if they were your own. Music, poetry, painting and dance may speak to you more deeply than words. Your sensitivity is a gift, but it needs an outlet: without one, you may drift or feel overwhelmed by the world. Find a creative path for your dreams, and give shape to what you feel. Compassion and quiet faith guide you well, and your deepest fortune lies in spiritual fulfilment, in the sense of being part of something larger.</source>
-        <translation>La Part de Fortune en Poissons révèle une imagination riche et une élégance énigmatique que les autres peinent à décrire. Vous vivez en partie dans un monde de rêves, et vous ressentez les joies et les peines des autres comme si elles étaient les vôtres. La musique, la poésie, la peinture et la danse vous parlent peut-être plus profondément que les mots. Votre sensibilité est un don, mais elle a besoin d'un exutoire : sans lui, vous risquez de vous laisser dériver ou d'être submergé par le monde. Trouvez une voie créative pour vos rêves et donnez forme à ce que vous ressentez. La compassion et une foi paisible vous guident bien, et votre bonheur le plus profond réside dans l'épanouissement spirituel, dans le sentiment de faire partie de quelque chose de plus grand.</translation>
+        <translation>La Part de Fortune en Poissons révèle une imagination riche et une élégance énigmatique que les autres peinent à décrire. Vous vivez en partie dans un monde de rêves, et vous ressentez les joies et les peines des autres comme si elles étaient les vôtres. La musique, la poésie, la peinture et la danse vous parlent peut-être plus profondément que les mots. Votre sensibilité est un don, mais elle a besoin d&apos;un exutoire : sans lui, vous risquez de vous laisser dériver ou d&apos;être submergé par le monde. Trouvez une voie créative pour vos rêves et donnez forme à ce que vous ressentez. La compassion et une foi paisible vous guident bien, et votre bonheur le plus profond réside dans l&apos;épanouissement spirituel, dans le sentiment de faire partie de quelque chose de plus grand.</translation>
     </message>
 </context>
 <context>
@@ -866,11 +871,11 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     <name>TimeZone</name>
     <message>
         <source>Alaska/Hawaii Daylight Time,AHDT,-9.0</source>
-        <translation>Heure d'été de l'Alaska/Hawaï,AHDT,-9.0</translation>
+        <translation>Heure d&apos;été de l&apos;Alaska/Hawaï,AHDT,-9.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii Standard Time,AHST,-10.0</source>
-        <translation>Heure normale de l'Alaska/Hawaï,AHST,-10.0</translation>
+        <translation>Heure normale de l&apos;Alaska/Hawaï,AHST,-10.0</translation>
     </message>
     <message>
         <source>Alaska/Hawaii War Time,AHWT,-9.0</source>
@@ -878,15 +883,15 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Atlantic Standard Time,AST,-4.0</source>
-        <translation>Heure normale de l'Atlantique,AST,-4.0</translation>
+        <translation>Heure normale de l&apos;Atlantique,AST,-4.0</translation>
     </message>
     <message>
         <source>Atlantic War Time,AWT,-3.0</source>
-        <translation>Heure de guerre de l'Atlantique,AWT,-3.0</translation>
+        <translation>Heure de guerre de l&apos;Atlantique,AWT,-3.0</translation>
     </message>
     <message>
         <source>Australian Central Daylight Time,ACDT,+10.5</source>
-        <translation>Heure d'été du Centre australien,ACDT,+10.5</translation>
+        <translation>Heure d&apos;été du Centre australien,ACDT,+10.5</translation>
     </message>
     <message>
         <source>Australian Central Standard Time,ACST,+9.5</source>
@@ -894,19 +899,19 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Australian Eastern Daylight Time,AEDT,+11.0</source>
-        <translation>Heure d'été de l'Est australien,AEDT,+11.0</translation>
+        <translation>Heure d&apos;été de l&apos;Est australien,AEDT,+11.0</translation>
     </message>
     <message>
         <source>Australian Eastern Standard Time,AEST,+10.0</source>
-        <translation>Heure normale de l'Est australien,AEST,+10.0</translation>
+        <translation>Heure normale de l&apos;Est australien,AEST,+10.0</translation>
     </message>
     <message>
         <source>Australian Western Daylight Time,AWDT,+9.0</source>
-        <translation>Heure d'été de l'Ouest australien,AWDT,+9.0</translation>
+        <translation>Heure d&apos;été de l&apos;Ouest australien,AWDT,+9.0</translation>
     </message>
     <message>
         <source>Australian Western Standard Time,AWST,+8.0</source>
-        <translation>Heure normale de l'Ouest australien,AWST,+8.0</translation>
+        <translation>Heure normale de l&apos;Ouest australien,AWST,+8.0</translation>
     </message>
     <message>
         <source>Azores Time, AT, -2.0</source>
@@ -926,11 +931,11 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>British Double Summer Time,BDST,+2.0</source>
-        <translation>Double heure d'été britannique,BDST,+2.0</translation>
+        <translation>Double heure d&apos;été britannique,BDST,+2.0</translation>
     </message>
     <message>
         <source>British Summer Time,BST,+1.0</source>
-        <translation>Heure d'été britannique,BST,+1.0</translation>
+        <translation>Heure d&apos;été britannique,BST,+1.0</translation>
     </message>
     <message>
         <source>British War Time,BWT,+2.0</source>
@@ -938,15 +943,15 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Central Daylight Time,CDT,-5.0</source>
-        <translation>Heure d'été du Centre,CDT,-5.0</translation>
+        <translation>Heure d&apos;été du Centre,CDT,-5.0</translation>
     </message>
     <message>
         <source>Central European Daylight,CED,+2.0</source>
-        <translation>Heure d'été d'Europe centrale,CED,+2.0</translation>
+        <translation>Heure d&apos;été d&apos;Europe centrale,CED,+2.0</translation>
     </message>
     <message>
         <source>Central European Time,CET,+1.0</source>
-        <translation>Heure d'Europe centrale,CET,+1.0</translation>
+        <translation>Heure d&apos;Europe centrale,CET,+1.0</translation>
     </message>
     <message>
         <source>Central Standard Time,CST,-6.0</source>
@@ -962,23 +967,23 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Eastern Daylight Time,EDT,-4.0</source>
-        <translation>Heure d'été de l'Est,EDT,-4.0</translation>
+        <translation>Heure d&apos;été de l&apos;Est,EDT,-4.0</translation>
     </message>
     <message>
         <source>Eastern European Daylight Time,EED,+3.0</source>
-        <translation>Heure d'été d'Europe de l'Est,EED,+3.0</translation>
+        <translation>Heure d&apos;été d&apos;Europe de l&apos;Est,EED,+3.0</translation>
     </message>
     <message>
         <source>Eastern European Time,EET,+2.0</source>
-        <translation>Heure d'Europe de l'Est,EET,+2.0</translation>
+        <translation>Heure d&apos;Europe de l&apos;Est,EET,+2.0</translation>
     </message>
     <message>
         <source>Eastern Standard Time,EST,-5.0</source>
-        <translation>Heure normale de l'Est,EST,-5.0</translation>
+        <translation>Heure normale de l&apos;Est,EST,-5.0</translation>
     </message>
     <message>
         <source>Eastern War Time,EWT,-4.0</source>
-        <translation>Heure de guerre de l'Est,EWT,-4.0</translation>
+        <translation>Heure de guerre de l&apos;Est,EWT,-4.0</translation>
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
@@ -990,31 +995,31 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Hawaiian Daylight Time,HDT,-9.5</source>
-        <translation>Heure d'été d'Hawaï,HDT,-9.5</translation>
+        <translation>Heure d&apos;été d&apos;Hawaï,HDT,-9.5</translation>
     </message>
     <message>
         <source>Hawaiian Standard Time,HST,-10.5</source>
-        <translation>Heure normale d'Hawaï,HST,-10.5</translation>
+        <translation>Heure normale d&apos;Hawaï,HST,-10.5</translation>
     </message>
     <message>
         <source>Hawaiian War Time,HWT,-9.5</source>
-        <translation>Heure de guerre d'Hawaï,HWT,-9.5</translation>
+        <translation>Heure de guerre d&apos;Hawaï,HWT,-9.5</translation>
     </message>
     <message>
         <source>Indian Time, IST, +5.3</source>
-        <translation>Heure de l'Inde, IST, +5.3</translation>
+        <translation>Heure de l&apos;Inde, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>Ligne de date, est,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>Ligne de date, ouest,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
-        <translation>Heure de l'Iran, IT, +3.5</translation>
+        <translation>Heure de l&apos;Iran, IT, +3.5</translation>
     </message>
     <message>
         <source>Japan Standard Time,JST,+9.0</source>
@@ -1026,11 +1031,11 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Middle European Daylight Time,MED,+2.0</source>
-        <translation>Heure d'été d'Europe moyenne,MED,+2.0</translation>
+        <translation>Heure d&apos;été d&apos;Europe moyenne,MED,+2.0</translation>
     </message>
     <message>
         <source>Middle European Time,MET,+1.0</source>
-        <translation>Heure d'Europe moyenne,MET,+1.0</translation>
+        <translation>Heure d&apos;Europe moyenne,MET,+1.0</translation>
     </message>
     <message>
         <source>Moluccas Time, MT, +8.5</source>
@@ -1038,7 +1043,7 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Mountain Daylight Time,MDT,-6.0</source>
-        <translation>Heure d'été des Rocheuses,MDT,-6.0</translation>
+        <translation>Heure d&apos;été des Rocheuses,MDT,-6.0</translation>
     </message>
     <message>
         <source>Mountain Standard Time,MST,-7.0</source>
@@ -1050,7 +1055,7 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>New Zealand Std Summer Time,NZST,+13.0</source>
-        <translation>Heure d'été de Nouvelle-Zélande,NZST,+13.0</translation>
+        <translation>Heure d&apos;été de Nouvelle-Zélande,NZST,+13.0</translation>
     </message>
     <message>
         <source>New Zealand Std Time,NZT,+12.0</source>
@@ -1058,7 +1063,7 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>New Zealand Summer Time,NZS,+12.5</source>
-        <translation>Heure d'été de Nouvelle-Zélande,NZS,+12.5</translation>
+        <translation>Heure d&apos;été de Nouvelle-Zélande,NZS,+12.5</translation>
     </message>
     <message>
         <source>New Zealand Time,NZ,+11.5</source>
@@ -1078,7 +1083,7 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>Pacific Daylight Time,PDT,-7.0</source>
-        <translation>Heure d'été du Pacifique,PDT,-7.0</translation>
+        <translation>Heure d&apos;été du Pacifique,PDT,-7.0</translation>
     </message>
     <message>
         <source>Pacific Standard Time,PST,-8.0</source>
@@ -1090,19 +1095,19 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>South Australia Daylight Time,SAD,+10.5</source>
-        <translation>Heure d'été d'Australie-Méridionale,SAD,+10.5</translation>
+        <translation>Heure d&apos;été d&apos;Australie-Méridionale,SAD,+10.5</translation>
     </message>
     <message>
         <source>South Australia Daylight Time,SDT,+10.5</source>
-        <translation>Heure d'été d'Australie-Méridionale,SDT,+10.5</translation>
+        <translation>Heure d&apos;été d&apos;Australie-Méridionale,SDT,+10.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAST,+9.5</source>
-        <translation>Heure normale d'Australie-Méridionale,SAST,+9.5</translation>
+        <translation>Heure normale d&apos;Australie-Méridionale,SAST,+9.5</translation>
     </message>
     <message>
         <source>South Australia Standard Time,SAT,+9.5</source>
-        <translation>Heure normale d'Australie-Méridionale,SAT,+9.5</translation>
+        <translation>Heure normale d&apos;Australie-Méridionale,SAT,+9.5</translation>
     </message>
     <message>
         <source>South Sumatra Time,SST,+7.0</source>
@@ -1134,11 +1139,11 @@ Vous pouvez plutôt chercher sa latitude et sa longitude sur le web.</translatio
     </message>
     <message>
         <source>West Africa Time,WAT,-1.0</source>
-        <translation>Heure d'Afrique de l'Ouest,WAT,-1.0</translation>
+        <translation>Heure d&apos;Afrique de l&apos;Ouest,WAT,-1.0</translation>
     </message>
     <message>
         <source>Yukon Daylight Time,YDT,-8.0</source>
-        <translation>Heure d'été du Yukon,YDT,-8.0</translation>
+        <translation>Heure d&apos;été du Yukon,YDT,-8.0</translation>
     </message>
     <message>
         <source>Yukon Standard Time,YST,-9.0</source>

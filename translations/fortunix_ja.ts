@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
     <name>Fortunix</name>
@@ -51,7 +52,7 @@
         <translation>%1 に時計が進められ、その地では %2 は存在しませんでした%3。提案: %4（切り替え前の時刻）。</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
         <translation>タイムゾーンを「%1」に設定します。%2。</translation>
     </message>
     <message>
@@ -127,19 +128,19 @@
         <translation>最近の出生データ(&amp;B)</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
         <translation>「%1」にある最近の出生データの一覧は、読み込むことも別に移すこともできませんでした。そのままにしてあり、移動されるまで出生データは記憶されません。</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
         <translation>最近の出生データのうち %1 件を読み込めませんでした。一覧は「%2」として別に保存し、読み込めた出生データは残してあります。</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
         <translation>最近の出生データの一覧を読み込めませんでした。「%1」として別に保存し、一覧は空の状態から始まります。</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
         <translation>最近の出生データの一覧を「%1」に保存できませんでした: %2。Fortunix を終了するまでは保持されます。</translation>
     </message>
     <message>
@@ -251,11 +252,11 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>PDF 文書 (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>「%1」はすでに存在します。置き換えますか?</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
         <translation>鑑定結果を「%1」として保存できませんでした: %2。ファイルは書き込まれていません。</translation>
     </message>
     <message>
@@ -459,11 +460,11 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>あなたのメールアドレス</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>友人の名前</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>友人のメールアドレス</translation>
     </message>
     <message>
@@ -507,25 +508,25 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>地名と座標: GeoNames (www.geonames.org)、CC BY 4.0。タイムゾーン: IANA tz データベース、パブリックドメイン</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
         <translation>アトラスに「%1」に一致する場所は見つかりませんでした。
 代わりにウェブでその緯度と経度を検索できます。</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
         <translation>アトラスに「%1」に一致する場所は見つかりませんでした。もしかして:</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
         <translation>「%1」に一致する場所（可能性の高い順）。出生地を選んでください:</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
         <translation>「%1」という国は見つかりません。すべての国の場所を表示しています</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
         <translation>「%1」では一致するものが見つかりませんでした。ほかの国の場所を表示しています</translation>
     </message>
     <message>
@@ -641,8 +642,8 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>フォルダーを作成できませんでした</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>このソフトウェアの更新版があるかもしれません<byte value="xd" />更新を確認しますか?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>このソフトウェアの更新版があるかもしれません<byte value="xd"/>更新を確認しますか?</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>メッセージ</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>友人の名前</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>友人のメールアドレス</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>メッセージを入力してください</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>友人の名前を入力してください</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>友人のメールアドレスを入力してください</translation>
     </message>
     <message>
@@ -751,6 +752,10 @@ You can search the web for its latitude and longitude instead.</source>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>鑑定結果を印刷できませんでした。代わりに PDF ファイルとして保存しますか?</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Fortunix 鑑定結果</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1010,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>インド時間, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>国際日付変更線 東,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>国際日付変更線 西,IDLW,-12.0</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>Fortunix</name>
@@ -51,8 +52,8 @@
         <translation>Em %1 os relógios foram adiantados e %2 não existiu ali%3. Proposta: %4, o horário antes da mudança.</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
-        <translation>Define o fuso horário como "%1", %2.</translation>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
+        <translation>Define o fuso horário como &quot;%1&quot;, %2.</translation>
     </message>
     <message>
         <source>with Daylight Saving Time ticked</source>
@@ -127,20 +128,20 @@
         <translation>&amp;Nascimentos recentes</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
-        <translation>A lista de nascimentos recentes em "%1" não pôde ser lida nem deixada de lado. Ela fica como está, e os nascimentos não são lembrados até que ela seja removida.</translation>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>A lista de nascimentos recentes em &quot;%1&quot; não pôde ser lida nem deixada de lado. Ela fica como está, e os nascimentos não são lembrados até que ela seja removida.</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
-        <translation>Não foi possível ler %1 dos nascimentos recentes. A lista foi deixada de lado como "%2", e os nascimentos que puderam ser lidos foram mantidos.</translation>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
+        <translation>Não foi possível ler %1 dos nascimentos recentes. A lista foi deixada de lado como &quot;%2&quot;, e os nascimentos que puderam ser lidos foram mantidos.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
-        <translation>Não foi possível ler a lista de nascimentos recentes. Ela foi deixada de lado como "%1", e a lista começa vazia.</translation>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
+        <translation>Não foi possível ler a lista de nascimentos recentes. Ela foi deixada de lado como &quot;%1&quot;, e a lista começa vazia.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
-        <translation>Não foi possível salvar a lista de nascimentos recentes em "%1": %2. Ela é mantida até o Fortunix ser fechado.</translation>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
+        <translation>Não foi possível salvar a lista de nascimentos recentes em &quot;%1&quot;: %2. Ela é mantida até o Fortunix ser fechado.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -251,12 +252,12 @@ Histórico de fusos horários: o banco de dados tz da IANA, domínio público.</
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
-        <translation>"%1" já existe. Deseja substituí-lo?</translation>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>&quot;%1&quot; já existe. Deseja substituí-lo?</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
-        <translation>Não foi possível salvar a leitura como "%1": %2. Nenhum arquivo foi gravado.</translation>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
+        <translation>Não foi possível salvar a leitura como &quot;%1&quot;: %2. Nenhum arquivo foi gravado.</translation>
     </message>
     <message>
         <source>Please Enter City</source>
@@ -459,11 +460,11 @@ Histórico de fusos horários: o banco de dados tz da IANA, domínio público.</
         <translation>Seu e-mail</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Nome do amigo</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>E-mail do amigo</translation>
     </message>
     <message>
@@ -507,26 +508,26 @@ Histórico de fusos horários: o banco de dados tz da IANA, domínio público.</
         <translation>Nomes de lugares e coordenadas: GeoNames (www.geonames.org), CC BY 4.0. Fusos horários: banco de dados tz da IANA, domínio público</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
-        <translation>Nenhum lugar correspondente a "%1" foi encontrado no atlas.
+        <translation>Nenhum lugar correspondente a &quot;%1&quot; foi encontrado no atlas.
 Você pode procurar a latitude e a longitude dele na web.</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
-        <translation>Nenhum lugar correspondente a "%1" foi encontrado no atlas. Você quis dizer:</translation>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
+        <translation>Nenhum lugar correspondente a &quot;%1&quot; foi encontrado no atlas. Você quis dizer:</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
-        <translation>Lugares correspondentes a "%1", os mais prováveis primeiro. Escolha o seu local de nascimento:</translation>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
+        <translation>Lugares correspondentes a &quot;%1&quot;, os mais prováveis primeiro. Escolha o seu local de nascimento:</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
-        <translation>Nenhum país chamado "%1" é conhecido; mostrando lugares de todos os países</translation>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
+        <translation>Nenhum país chamado &quot;%1&quot; é conhecido; mostrando lugares de todos os países</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
-        <translation>Nada correspondente foi encontrado em "%1"; mostrando lugares de outros países</translation>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
+        <translation>Nada correspondente foi encontrado em &quot;%1&quot;; mostrando lugares de outros países</translation>
     </message>
     <message>
         <source>Places found</source>
@@ -641,8 +642,8 @@ Você pode procurar a latitude e a longitude dele na web.</translation>
         <translation>não foi possível criar a pasta</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>Talvez haja uma atualização deste programa disponível<byte value="xd" />Deseja verificar se há uma atualização?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Talvez haja uma atualização deste programa disponível<byte value="xd"/>Deseja verificar se há uma atualização?</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ Você pode procurar a latitude e a longitude dele na web.</translation>
         <translation>Sua mensagem</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Nome do amigo</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>E-mail do amigo</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ Você pode procurar a latitude e a longitude dele na web.</translation>
         <translation>Informe a sua mensagem</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Informe o nome do seu amigo</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Informe o e-mail do seu amigo</translation>
     </message>
     <message>
@@ -751,6 +752,10 @@ Você pode procurar a latitude e a longitude dele na web.</translation>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>Não foi possível imprimir a leitura. Deseja salvá-la como arquivo PDF?</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Resultado do Fortunix</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1010,11 @@ Você pode procurar a latitude e a longitude dele na web.</translation>
         <translation>Hora da Índia, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>Linha de Data, leste,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>Linha de Data, oeste,IDLW,-12.0</translation>
     </message>
     <message>

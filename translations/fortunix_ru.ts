@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
     <name>Fortunix</name>
@@ -51,7 +52,7 @@
         <translation>%1 часы перевели вперёд, и времени %2 там не было%3. Предлагается: %4, время до перевода.</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
         <translation>Устанавливает часовой пояс «%1», %2.</translation>
     </message>
     <message>
@@ -127,19 +128,19 @@
         <translation>Недавние &amp;рождения</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
         <translation>Список недавних рождений в «%1» не удалось ни прочитать, ни отложить. Он остаётся как есть, и рождения не запоминаются, пока его не уберут.</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
         <translation>Не удалось прочитать недавних рождений: %1. Список отложен под именем «%2», а прочитанные рождения сохранены.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
         <translation>Не удалось прочитать список недавних рождений. Он отложен под именем «%1», и список начинается заново.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
         <translation>Не удалось сохранить список недавних рождений в «%1»: %2. Он сохраняется до закрытия Fortunix.</translation>
     </message>
     <message>
@@ -251,11 +252,11 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>Документы PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>«%1» уже существует. Заменить его?</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
         <translation>Не удалось сохранить толкование как «%1»: %2. Файл не записан.</translation>
     </message>
     <message>
@@ -459,11 +460,11 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>Ваш адрес эл. почты</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Имя друга</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>Адрес эл. почты друга</translation>
     </message>
     <message>
@@ -507,25 +508,25 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>Названия мест и координаты: GeoNames (www.geonames.org), CC BY 4.0. Часовые пояса: база данных tz IANA, общественное достояние</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
         <translation>В атласе не найдено место, подходящее под «%1».
 Вы можете найти его широту и долготу в Интернете.</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
         <translation>В атласе не найдено место, подходящее под «%1». Возможно, вы имели в виду:</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
         <translation>Места, подходящие под «%1», сначала самые вероятные. Выберите место своего рождения:</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
         <translation>Страна «%1» неизвестна; показаны места во всех странах</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
         <translation>В «%1» ничего подходящего не найдено; показаны места в других странах</translation>
     </message>
     <message>
@@ -641,8 +642,8 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>не удалось создать папку</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>Возможно, доступно обновление этой программы<byte value="xd" />Проверить наличие обновления?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Возможно, доступно обновление этой программы<byte value="xd"/>Проверить наличие обновления?</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>Ваше сообщение</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Имя друга</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>Адрес эл. почты друга</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>Введите своё сообщение</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Введите имя друга</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Введите адрес электронной почты друга</translation>
     </message>
     <message>
@@ -751,6 +752,10 @@ You can search the web for its latitude and longitude instead.</source>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>Не удалось напечатать толкование. Сохранить его в файл PDF?</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Результат Fortunix</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1010,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>Индийское время, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>Линия перемены дат, восток,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>Линия перемены дат, запад,IDLW,-12.0</translation>
     </message>
     <message>

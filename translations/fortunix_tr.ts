@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="tr">
 <context>
     <name>Fortunix</name>
@@ -51,8 +52,8 @@
         <translation>%1 tarihinde saatler ileri alındı ve %2 orada hiç yaşanmadı%3. Önerilen: %4, değişiklikten önceki saat.</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
-        <translation>Saat dilimini "%1" olarak ayarlar, %2.</translation>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
+        <translation>Saat dilimini &quot;%1&quot; olarak ayarlar, %2.</translation>
     </message>
     <message>
         <source>with Daylight Saving Time ticked</source>
@@ -127,20 +128,20 @@
         <translation>Son d&amp;oğumlar</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
-        <translation>"%1" içindeki son doğumlar listesi ne okunabildi ne de bir kenara konabildi. Olduğu gibi bırakıldı ve o kaldırılana kadar doğumlar hatırlanmaz.</translation>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <translation>&quot;%1&quot; içindeki son doğumlar listesi ne okunabildi ne de bir kenara konabildi. Olduğu gibi bırakıldı ve o kaldırılana kadar doğumlar hatırlanmaz.</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
-        <translation>Son doğumlardan %1 tanesi okunamadı. Liste "%2" olarak bir kenara kondu ve okunabilen doğumlar korundu.</translation>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
+        <translation>Son doğumlardan %1 tanesi okunamadı. Liste &quot;%2&quot; olarak bir kenara kondu ve okunabilen doğumlar korundu.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
-        <translation>Son doğumlar listesi okunamadı. "%1" olarak bir kenara kondu ve liste boş başlıyor.</translation>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
+        <translation>Son doğumlar listesi okunamadı. &quot;%1&quot; olarak bir kenara kondu ve liste boş başlıyor.</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
-        <translation>Son doğumlar listesi "%1" içine kaydedilemedi: %2. Fortunix kapanana kadar saklanır.</translation>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
+        <translation>Son doğumlar listesi &quot;%1&quot; içine kaydedilemedi: %2. Fortunix kapanana kadar saklanır.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -251,12 +252,12 @@ Saat dilimi geçmişi: IANA tz veritabanı, kamu malı.</translation>
         <translation>PDF belgeleri (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
-        <translation>"%1" zaten var. Değiştirmek istiyor musunuz?</translation>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>&quot;%1&quot; zaten var. Değiştirmek istiyor musunuz?</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
-        <translation>Yorum "%1" olarak kaydedilemedi: %2. Hiçbir dosya yazılmadı.</translation>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
+        <translation>Yorum &quot;%1&quot; olarak kaydedilemedi: %2. Hiçbir dosya yazılmadı.</translation>
     </message>
     <message>
         <source>Please Enter City</source>
@@ -459,11 +460,11 @@ Saat dilimi geçmişi: IANA tz veritabanı, kamu malı.</translation>
         <translation>E-posta adresiniz</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Arkadaşın adı</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>Arkadaşın e-posta adresi</translation>
     </message>
     <message>
@@ -488,11 +489,11 @@ Saat dilimi geçmişi: IANA tz veritabanı, kamu malı.</translation>
     </message>
     <message>
         <source>Download Vespera Softwares</source>
-        <translation>Vespera Softwares'i indirin</translation>
+        <translation>Vespera Softwares&apos;i indirin</translation>
     </message>
     <message>
         <source>Click Here To Visit Vespera Softwares</source>
-        <translation>Vespera Softwares'i ziyaret etmek için buraya tıklayın</translation>
+        <translation>Vespera Softwares&apos;i ziyaret etmek için buraya tıklayın</translation>
     </message>
     <message>
         <source>Visit the software catalogue</source>
@@ -507,26 +508,26 @@ Saat dilimi geçmişi: IANA tz veritabanı, kamu malı.</translation>
         <translation>Yer adları ve koordinatlar: GeoNames (www.geonames.org), CC BY 4.0. Saat dilimleri: IANA tz veritabanı, kamu malı</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
-        <translation>Atlasta "%1" ile eşleşen bir yer bulunamadı.
-Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
+        <translation>Atlasta &quot;%1&quot; ile eşleşen bir yer bulunamadı.
+Bunun yerine enlem ve boylamını web&apos;de arayabilirsiniz.</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
-        <translation>Atlasta "%1" ile eşleşen bir yer bulunamadı. Şunu mu demek istediniz:</translation>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
+        <translation>Atlasta &quot;%1&quot; ile eşleşen bir yer bulunamadı. Şunu mu demek istediniz:</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
-        <translation>"%1" ile eşleşen yerler, en olası olan önce. Doğum yerinizi seçin:</translation>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
+        <translation>&quot;%1&quot; ile eşleşen yerler, en olası olan önce. Doğum yerinizi seçin:</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
-        <translation>"%1" adlı bir ülke bilinmiyor; tüm ülkelerdeki yerler gösteriliyor</translation>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
+        <translation>&quot;%1&quot; adlı bir ülke bilinmiyor; tüm ülkelerdeki yerler gösteriliyor</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
-        <translation>"%1" içinde eşleşen bir şey bulunamadı; diğer ülkelerdeki yerler gösteriliyor</translation>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
+        <translation>&quot;%1&quot; içinde eşleşen bir şey bulunamadı; diğer ülkelerdeki yerler gösteriliyor</translation>
     </message>
     <message>
         <source>Places found</source>
@@ -538,7 +539,7 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
     </message>
     <message>
         <source>Search the Web</source>
-        <translation>Web'de ara</translation>
+        <translation>Web&apos;de ara</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -614,7 +615,7 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
     </message>
     <message>
         <source>Please support Vespera Softwares by visiting our discussion forum regularly. Read the newest posts, ask questions and help other members with your answers: your visits keep the forum alive and our programs free.</source>
-        <translation>Tartışma forumumuzu düzenli olarak ziyaret ederek Vespera Softwares'i destekleyin. En yeni gönderileri okuyun, sorular sorun ve yanıtlarınızla diğer üyelere yardım edin: ziyaretleriniz forumu canlı, programlarımızı ücretsiz tutar.</translation>
+        <translation>Tartışma forumumuzu düzenli olarak ziyaret ederek Vespera Softwares&apos;i destekleyin. En yeni gönderileri okuyun, sorular sorun ve yanıtlarınızla diğer üyelere yardım edin: ziyaretleriniz forumu canlı, programlarımızı ücretsiz tutar.</translation>
     </message>
     <message>
         <source>The Vespera Softwares discussion forum is free for everyone to join. Support us by visiting it regularly and taking part in its talks with other users like you.</source>
@@ -622,7 +623,7 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
     </message>
     <message>
         <source>Our discussion forum needs your help. Support Vespera Softwares by visiting it regularly, asking your questions and sharing your experience, so that it grows into a lively place for all its users.</source>
-        <translation>Tartışma forumumuzun yardımınıza ihtiyacı var. Forumu düzenli olarak ziyaret ederek, sorularınızı sorarak ve deneyimlerinizi paylaşarak Vespera Softwares'i destekleyin; böylece tüm kullanıcıları için canlı bir yere dönüşsün.</translation>
+        <translation>Tartışma forumumuzun yardımınıza ihtiyacı var. Forumu düzenli olarak ziyaret ederek, sorularınızı sorarak ve deneyimlerinizi paylaşarak Vespera Softwares&apos;i destekleyin; böylece tüm kullanıcıları için canlı bir yere dönüşsün.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely like our other programs too. Vespera Softwares makes a wide range of easy, useful programs for the home and the office: astrology and numerology readings, calendars and planners, tools for writing and printing, small utilities that keep your computer tidy, educational games for children and puzzles for the whole family. Most of them are free to try, and each one is made with the same care as this one. They are small, quick to install and simple to learn, so you can start in minutes. Click the link below to see the full collection and find your next favourite.</source>
@@ -641,8 +642,8 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
         <translation>klasör oluşturulamadı</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>Bu yazılımın bir güncellemesi olabilir<byte value="xd" />Güncelleme olup olmadığını denetlemek ister misiniz?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Bu yazılımın bir güncellemesi olabilir<byte value="xd"/>Güncelleme olup olmadığını denetlemek ister misiniz?</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
         <translation>Mesajınız</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Arkadaşın adı</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>Arkadaşın e-posta adresi</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
         <translation>Lütfen mesajınızı girin</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Lütfen arkadaşınızın adını girin</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Lütfen arkadaşınızın e-posta adresini girin</translation>
     </message>
     <message>
@@ -752,6 +753,10 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>Yorum yazdırılamadı. Bunun yerine PDF dosyası olarak kaydetmek ister misiniz?</translation>
     </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Fortunix Sonucu</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>
@@ -781,7 +786,7 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
     </message>
     <message>
         <source>Having part of fortune in Libra signifies a gift for diplomacy, harmony and grace, and you move through life looking for balance. You see both sides of a question and can bring opposing people to a fair agreement, so others often turn to you to settle their disputes. Beauty matters to you, in art, in manners and in the way you treat people, and your charm opens doors. Partnerships of every kind, in love, friendship and business, are where your fortune grows. Your challenge is to weigh your own needs as carefully as those of others. Help people gladly, but do not lose yourself in pleasing them. When you balance your own interests with care for others, you find lasting peace.</source>
-        <translation>Şans Noktası'nın Terazi burcunda olması diplomasi, uyum ve zarafet yeteneğine işaret eder; siz de hayatta hep dengeyi arayarak ilerliyorsunuz. Bir meselenin iki yüzünü de görüyor, karşıt tarafları adil bir uzlaşmaya götürebiliyorsunuz; bu yüzden başkaları anlaşmazlıklarını çözmek için sık sık size başvuruyor. Güzellik sizin için önemli; sanatta, görgüde ve insanlara davranış biçiminizde. Çekiciliğiniz pek çok kapıyı açıyor. Talihiniz aşkta, dostlukta ve işte, her türlü ortaklıkta büyüyor. Sizin sınavınız, kendi ihtiyaçlarınızı da başkalarınınkiler kadar özenle tartmak. Seve seve yardım edin ama herkesi memnun etmeye çalışırken kendinizi kaybetmeyin. Kendi çıkarlarınızı başkalarına duyduğunuz özenle dengelediğinizde kalıcı bir huzur bulursunuz.</translation>
+        <translation>Şans Noktası&apos;nın Terazi burcunda olması diplomasi, uyum ve zarafet yeteneğine işaret eder; siz de hayatta hep dengeyi arayarak ilerliyorsunuz. Bir meselenin iki yüzünü de görüyor, karşıt tarafları adil bir uzlaşmaya götürebiliyorsunuz; bu yüzden başkaları anlaşmazlıklarını çözmek için sık sık size başvuruyor. Güzellik sizin için önemli; sanatta, görgüde ve insanlara davranış biçiminizde. Çekiciliğiniz pek çok kapıyı açıyor. Talihiniz aşkta, dostlukta ve işte, her türlü ortaklıkta büyüyor. Sizin sınavınız, kendi ihtiyaçlarınızı da başkalarınınkiler kadar özenle tartmak. Seve seve yardım edin ama herkesi memnun etmeye çalışırken kendinizi kaybetmeyin. Kendi çıkarlarınızı başkalarına duyduğunuz özenle dengelediğinizde kalıcı bir huzur bulursunuz.</translation>
     </message>
     <message>
         <source>Gifted with exceptional power of perception and intuition, you see beneath the surface of people and events. The Part of Fortune in Scorpio lets you sense hidden motives and unspoken feelings, and you are seldom fooled for long. You are drawn to the mysteries of life and do not fear to face what others avoid. This depth gives you great strength in a crisis, when you stay calm and focused while others lose their heads. Your greatest treasure is self-knowledge: the more honestly you look within, the more power you gain. Face your fears without flinching, use your insight with care, and you can transform yourself and others.</source>
@@ -1005,11 +1010,11 @@ Bunun yerine enlem ve boylamını web'de arayabilirsiniz.</translation>
         <translation>Hindistan Saati, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>Uluslararası Tarih Çizgisi Doğu,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>Uluslararası Tarih Çizgisi Batı,IDLW,-12.0</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>Fortunix</name>
@@ -51,7 +52,7 @@
         <translation>%1 时钟拨快，当地不存在 %2%3。建议：%4，即调整前的时间。</translation>
     </message>
     <message>
-        <source>Sets the time zone to "%1", %2.</source>
+        <source>Sets the time zone to &quot;%1&quot;, %2.</source>
         <translation>把时区设为“%1”，%2。</translation>
     </message>
     <message>
@@ -127,19 +128,19 @@
         <translation>最近的出生信息(&amp;B)</translation>
     </message>
     <message>
-        <source>The list of recent births in "%1" could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
+        <source>The list of recent births in &quot;%1&quot; could not be read, nor moved aside. It is left as it is, and births are not remembered until it is moved away.</source>
         <translation>“%1”中的最近出生信息列表既无法读取，也无法移开。它保持原样，在它被移走之前不会再记住出生信息。</translation>
     </message>
     <message>
-        <source>%1 of the recent births could not be read. The list has been set aside as "%2", and the births that could be read are kept.</source>
+        <source>%1 of the recent births could not be read. The list has been set aside as &quot;%2&quot;, and the births that could be read are kept.</source>
         <translation>有 %1 条最近的出生信息无法读取。列表已另存为“%2”，能读取的出生信息已保留。</translation>
     </message>
     <message>
-        <source>The list of recent births could not be read. It has been set aside as "%1", and the list starts empty.</source>
+        <source>The list of recent births could not be read. It has been set aside as &quot;%1&quot;, and the list starts empty.</source>
         <translation>无法读取最近的出生信息列表。它已另存为“%1”，列表从空白开始。</translation>
     </message>
     <message>
-        <source>The list of recent births could not be saved in "%1": %2. It is kept until Fortunix ends.</source>
+        <source>The list of recent births could not be saved in &quot;%1&quot;: %2. It is kept until Fortunix ends.</source>
         <translation>无法把最近的出生信息列表保存到“%1”：%2。在 Fortunix 关闭前会一直保留。</translation>
     </message>
     <message>
@@ -251,11 +252,11 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>PDF 文档 (*.pdf)</translation>
     </message>
     <message>
-        <source>"%1" already exists. Do you want to replace it?</source>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>“%1”已存在。要替换它吗？</translation>
     </message>
     <message>
-        <source>The reading could not be saved as "%1": %2. No file was written.</source>
+        <source>The reading could not be saved as &quot;%1&quot;: %2. No file was written.</source>
         <translation>无法将解读保存为“%1”：%2。没有写入任何文件。</translation>
     </message>
     <message>
@@ -459,11 +460,11 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>你的电子邮件地址</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>朋友的姓名</translation>
     </message>
     <message>
-        <source>Friend's e-mail address</source>
+        <source>Friend&apos;s e-mail address</source>
         <translation>朋友的电子邮件地址</translation>
     </message>
     <message>
@@ -507,25 +508,25 @@ Time-zone history: the IANA tz database, public domain.</source>
         <translation>地名和坐标：GeoNames (www.geonames.org)，CC BY 4.0。时区：IANA tz 数据库，公有领域</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas.
+        <source>No place matching &quot;%1&quot; was found in the atlas.
 You can search the web for its latitude and longitude instead.</source>
         <translation>地图集中没有找到与“%1”相符的地点。
 你可以改为在网上搜索它的纬度和经度。</translation>
     </message>
     <message>
-        <source>No place matching "%1" was found in the atlas. Did you mean:</source>
+        <source>No place matching &quot;%1&quot; was found in the atlas. Did you mean:</source>
         <translation>地图集中没有找到与“%1”相符的地点。你是不是要找：</translation>
     </message>
     <message>
-        <source>Places matching "%1", most likely first. Choose your place of birth:</source>
+        <source>Places matching &quot;%1&quot;, most likely first. Choose your place of birth:</source>
         <translation>与“%1”相符的地点，可能性最大的在前。请选择你的出生地：</translation>
     </message>
     <message>
-        <source>No country named '%1' is known; showing places in every country</source>
+        <source>No country named &apos;%1&apos; is known; showing places in every country</source>
         <translation>未知国家“%1”；显示所有国家的地点</translation>
     </message>
     <message>
-        <source>Nothing matching was found in '%1'; showing places in other countries</source>
+        <source>Nothing matching was found in &apos;%1&apos;; showing places in other countries</source>
         <translation>在“%1”中没有找到相符的结果；显示其他国家的地点</translation>
     </message>
     <message>
@@ -641,8 +642,8 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>无法创建文件夹</translation>
     </message>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>本软件可能有可用的更新<byte value="xd" />要检查更新吗？</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>本软件可能有可用的更新<byte value="xd"/>要检查更新吗？</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -657,11 +658,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>你的留言</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>朋友的姓名</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>朋友的电子邮件地址</translation>
     </message>
     <message>
@@ -685,11 +686,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>请输入你的留言</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>请输入朋友的姓名</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>请输入朋友的电子邮件地址</translation>
     </message>
     <message>
@@ -751,6 +752,10 @@ You can search the web for its latitude and longitude instead.</source>
     <message>
         <source>The reading could not be printed. Do you want to save it as a PDF file instead?</source>
         <translation>无法打印解读。要改为另存为 PDF 文件吗？</translation>
+    </message>
+    <message>
+        <source>Fortunix Result</source>
+        <translation>Fortunix 结果</translation>
     </message>
 </context>
 <context>
@@ -1005,11 +1010,11 @@ You can search the web for its latitude and longitude instead.</source>
         <translation>印度时间, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>国际日期变更线东,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>国际日期变更线西,IDLW,-12.0</translation>
     </message>
     <message>

@@ -19,6 +19,7 @@
 #include "ephemeris/DegreeSignTable.h"
 #include "forms/ExitHandOff.h"
 #include "forms/LinkStrips.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/ReadingExport.h"
 #include "forms/ReadingTexts.h"
 #include "forms/SharedMenus.h"
@@ -120,7 +121,7 @@ void frmDisplay::BuildBanner(QWidget* client) {
 
 void frmDisplay::BuildResultFrame(QWidget* client) {
     QGroupBox* frame =
-        Frame(client, "Frame1", QString::fromLatin1(kProgramName) + QStringLiteral(" Result"),
+        Frame(client, "Frame1", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Fortunix Result")),
               {0, 600, 7935, 3375}, {kSkyBlue, std::nullopt});
     frame->setFont(ProgramFont(9, /*bold=*/true));  // the frame's caption
 
@@ -174,6 +175,9 @@ void frmDisplay::SetPartOfFortune(const QString& caption) {
 
 void frmDisplay::SetInterpretation(const QString& paragraph) {
     ShowResultText(lblPartOfFortuneDesc_, paragraph);
+    if (LanguageInUse() != QLatin1String(kEnglish)) {
+        FitTranslatedTexts(this);  // a paragraph longer than the English ones
+    }
 }
 
 void frmDisplay::SetReading(const ReadingSheet& sheet) {
@@ -313,16 +317,15 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
 // The window's texts, and the reading shown, in the language now in use; the sheet's copy,
 // PDF and print follow.
 void frmDisplay::Retranslate() {
-    TranslateWindowTexts(this);
-    if (!sheet_) {
+    if (sheet_) {
+        sheet_->caption = DegreeInSignCaption(sheet_->fortuneDegrees);
+        sheet_->paragraph = InterpretationParagraphText(SignIndexOfDegree(sheet_->fortuneDegrees));
+        ShowResultText(lblPartOfFortune_, sheet_->caption);
+        ShowResultText(lblPartOfFortuneDesc_, sheet_->paragraph);
+    } else {
         ShowResultText(lblPartOfFortuneDesc_, InterpretationParagraphText(kLeoSignIndex));
-        return;
     }
-    const int sign = SignIndexOfDegree(sheet_->fortuneDegrees);
-    sheet_->caption = DegreeInSignCaption(sheet_->fortuneDegrees);
-    sheet_->paragraph = InterpretationParagraphText(sign);
-    ShowResultText(lblPartOfFortune_, sheet_->caption);
-    ShowResultText(lblPartOfFortuneDesc_, sheet_->paragraph);
+    TranslateWindowTexts(this);  // fits the reading's texts too
 }
 
 bool frmDisplay::event(QEvent* event) {
