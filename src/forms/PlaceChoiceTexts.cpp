@@ -88,10 +88,9 @@ QString DescribeBirthZone(const zones::ZoneHistory& history, quint16 zone, const
 }
 
 QString DescribeProposal(const zones::ZoneProposal& proposal) {
-    const QString row =
-        proposal.row == zones::kBirthplaceTimeRow
-            ? zones::BirthplaceTimeText(proposal.exactOffsetMinutes)
-            : QString::fromUtf8(kTimeZoneTable[static_cast<std::size_t>(proposal.row)].listText);
+    const QString row = proposal.row == zones::kBirthplaceTimeRow
+                            ? zones::BirthplaceTimeText(proposal.exactOffsetMinutes)
+                            : TimeZoneListText(proposal.row);
     return QCoreApplication::translate("Fortunix", "Sets the time zone to \"%1\", %2.")
         .arg(row, proposal.daylightSaving
                       ? QCoreApplication::translate("Fortunix", "with Daylight Saving Time ticked")
