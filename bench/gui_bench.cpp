@@ -18,6 +18,7 @@
 #include <QTest>
 #include <chrono>
 
+#include "forms/ProgramLanguage.h"
 #include "forms/ReadingExport.h"
 #include "forms/Windows.h"
 #include "forms/frmDisplay.h"
@@ -70,6 +71,37 @@ void BM_MainWindowStart(benchmark::State& state) {
     state.counters["cold_ms"] = coldSeconds * 1000;
 }
 BENCHMARK(BM_MainWindowStart)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Start-up in a language: its translations (the program's and Qt's own) loaded, then the main
+// window built and shown. English loads none, so the difference to it is what speaking
+// another language adds to the start.
+void BM_MainWindowStartInLanguage(benchmark::State& state, const char* code) {
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        UseLanguage(QString::fromLatin1(code));
+        frmMain& form = windows::Main();
+        form.show();
+        const bool exposed = QTest::qWaitForWindowExposed(&form);
+        state.SetIterationTime(SecondsSince(start));
+        if (!exposed) {
+            state.SkipWithError("the main window was not exposed");
+        }
+        test_support::UnloadAllWindows();
+        UseLanguage(QString::fromLatin1(kEnglish));
+    }
+}
+BENCHMARK_CAPTURE(BM_MainWindowStartInLanguage, english, "en")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MainWindowStartInLanguage, german, "de")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MainWindowStartInLanguage, japanese, "ja")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MainWindowStartInLanguage, arabic, "ar")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Each click loads the result window afresh, as every reading after Back does.
 void BM_ReadingToResultWindow(benchmark::State& state) {

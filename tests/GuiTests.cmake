@@ -58,12 +58,29 @@ fortunix_add_tests(fortunix_forms_tests STYLED LINKS fortunix_forms fortunix_tes
     forms/ExitHandOffTest.cpp
     forms/ReadingSheetTest.cpp
     forms/RecentBirthsTest.cpp
+    forms/LanguageTest.cpp
     a11y/AccessibleNamesTest.cpp
     a11y/KeyboardTest.cpp
     a11y/FocusVisibilityTest.cpp
     a11y/LayoutFitTest.cpp
     a11y/TextContrastTest.cpp
 )
+target_compile_definitions(fortunix_forms_tests PRIVATE
+    FORTUNIX_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/translations")
+# Every .ts file complete against lupdate's extraction from the code as it is.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+add_test(NAME translations.every_text_translated_in_every_language
+         COMMAND ${CMAKE_COMMAND} -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+                 -DSOURCES_LIST=${PROJECT_BINARY_DIR}/translations/lupdate-sources.lst
+                 -DTS_DIR=${PROJECT_SOURCE_DIR}/translations
+                 -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/translations-check
+                 "-DOPTIONS=${FORTUNIX_LUPDATE_OPTIONS}"
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/translations/TranslationsComplete.cmake)
+
+# The layout checks again at 200 %, where the fonts are drawn in twice the pixels.
+add_test(NAME LayoutFit.At200Percent COMMAND fortunix_forms_tests --gtest_filter=LayoutFit.*)
+set_tests_properties(LayoutFit.At200Percent PROPERTIES
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 
 # Reading sheets written by the result window's commands, read back with pdftotext on the
 # build machine (through the emulator for a Windows build: the PDFs are Windows-made).

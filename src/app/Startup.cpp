@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <cmath>
 
+#include "forms/ProgramLanguage.h"
 #include "forms/Windows.h"
 #include "forms/frmMain.h"
 #include "platform/Platform.h"
@@ -41,6 +42,7 @@ bool RunStartup() {
         return false;
     }
     platform.frontCall.AnswerCalls(windows::BringShownToFront);
+    UseSavedLanguage();
     platform.random.SeedFromTimer();
     PromptForUpdate();
     windows::Main().show();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QWidget;
 
 namespace fortunix {
 
-inline constexpr char kAlreadyRunningText[] = "Application is already running";
+inline constexpr char kAlreadyRunningText[] =
+    QT_TRANSLATE_NOOP("Fortunix", "Application is already running");
 
 // The start-up sequence: refuses a second copy (and asks the running copy to come to the
 // front), answers later starts, seeds the random generator, runs the update reminder, shows

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "forms/ProgramLanguage.h"
 #include "platform/ProgramInfo.h"
 #include "platform/QtFrontCall.h"
 #include "platform/QtPlatform.h"
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
     fortunix::Platform platform{messages, web,       settings, lock,    clock,     random,
                                 process,  frontCall, folders,  dialogs, clipboard, paper};
     fortunix::InstallPlatform(&platform);
+    // Before the first message box or window; the saved choice follows once the lock is held.
+    fortunix::UseLanguage(fortunix::SystemLanguage());
 
     // A refused start ends before the event loop, with the status ExitApplication gave.
     if (!fortunix::RunStartup() || process.TerminationRequested()) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "ephemeris/Translatable.h"
+
 namespace fortunix {
 
 inline constexpr int kSignCount = 12;
@@ -11,8 +13,13 @@ inline constexpr int kDegreesPerSign = 30;
 
 // Sign names in zodiac order, 0 = Aries ... 11 = Pisces.
 inline constexpr std::array<std::string_view, kSignCount> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    FORTUNIX_TRANSLATABLE("Sign", "Aries"),       FORTUNIX_TRANSLATABLE("Sign", "Taurus"),
+    FORTUNIX_TRANSLATABLE("Sign", "Gemini"),      FORTUNIX_TRANSLATABLE("Sign", "Cancer"),
+    FORTUNIX_TRANSLATABLE("Sign", "Leo"),         FORTUNIX_TRANSLATABLE("Sign", "Virgo"),
+    FORTUNIX_TRANSLATABLE("Sign", "Libra"),       FORTUNIX_TRANSLATABLE("Sign", "Scorpio"),
+    FORTUNIX_TRANSLATABLE("Sign", "Sagittarius"), FORTUNIX_TRANSLATABLE("Sign", "Capricorn"),
+    FORTUNIX_TRANSLATABLE("Sign", "Aquarius"),    FORTUNIX_TRANSLATABLE("Sign", "Pisces"),
+};
 
 // Sign name of every whole degree 0..360. Degree n lies in sign floor(n / 30), so 0 and 30
 // open Aries and Taurus; 360 is the same point as 0.

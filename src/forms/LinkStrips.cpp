@@ -28,7 +28,7 @@ QWidget* AddBannerStrip(QWidget* client, const BannerStripLayout& layout) {
     QWidget* strip = Panel(client, layout.stripName, layout.strip, kMintGreen);
     LinkLabel* banner = Link(strip, "Label61", QString::fromUtf8(texts::kDiscussionBanner),
                              layout.banner, {std::nullopt, kVioletText});
-    banner->setAccessibleName(QStringLiteral("Discussion board"));
+    banner->setAccessibleName(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Discussion board")));
     QObject::connect(banner, &LinkLabel::clicked, banner, [] { IgnoringErrors(OpenHomePage); });
     return strip;
 }
@@ -36,12 +36,12 @@ QWidget* AddBannerStrip(QWidget* client, const BannerStripLayout& layout) {
 QWidget* AddOfferStrip(QWidget* client, const OfferStripLayout& layout) {
     QWidget* strip = Panel(client, layout.stripName, layout.strip, kMintGreen);
     const auto addFullBrand = [&] {
-        Offer(strip, "lblFullBrand", layout.fullBrand, texts::kFullBrandOffer, "Resale offer",
-              OpenFullBrandPage);
+        Offer(strip, "lblFullBrand", layout.fullBrand, texts::kFullBrandOffer,
+              QT_TRANSLATE_NOOP("Fortunix", "Resale offer"), OpenFullBrandPage);
     };
     const auto addCoBrand = [&] {
-        Offer(strip, "lblCobrand", layout.coBrand, texts::kCoBrandOffer, "Co-branding offer",
-              OpenCoBrandPage);
+        Offer(strip, "lblCobrand", layout.coBrand, texts::kCoBrandOffer,
+              QT_TRANSLATE_NOOP("Fortunix", "Co-branding offer"), OpenCoBrandPage);
     };
     // The later one lies in front (and follows in the Tab order).
     if (layout.front == OfferInFront::CoBrand) {

@@ -1,5 +1,8 @@
 #include "forms/PlaceChoiceTexts.h"
 
+#include <QCoreApplication>
+
+#include "forms/ReadingTexts.h"
 #include "reading/TimeZoneTable.h"
 
 namespace fortunix {
@@ -11,12 +14,7 @@ using zones::ClockOffset;
 
 // "1 July 1950"; also for a day the month lacks, which the form lets one pick.
 QString DateText(const CivilMoment& local) {
-    const std::string_view month = MonthName(local.month);
-    return QStringLiteral("%1 %2 %3")
-        .arg(local.day)
-        .arg(month.empty() ? QStringLiteral("?")
-                           : QString::fromLatin1(month.data(), qsizetype(month.size())))
-        .arg(local.year);
+    return LongDateText(local.year, local.month, local.day);
 }
 
 QString ClockText(const CivilMoment& local) {
@@ -27,15 +25,15 @@ QString ClockText(const CivilMoment& local) {
 
 QString KindOfTime(const ClockOffset& offset) {
     if (offset.localMeanTime) {
-        return QStringLiteral("local mean time of the birthplace");
+        return QCoreApplication::translate("Fortunix", "local mean time of the birthplace");
     }
     switch (offset.summer) {
         case 0:
-            return QStringLiteral("standard time");
+            return QCoreApplication::translate("Fortunix", "standard time");
         case 2 * 3600:
-            return QStringLiteral("double summer time");
+            return QCoreApplication::translate("Fortunix", "double summer time");
         default:
-            return QStringLiteral("summer time");
+            return QCoreApplication::translate("Fortunix", "summer time");
     }
 }
 
@@ -44,8 +42,10 @@ QString ZoneText(const zones::ZoneHistory& history, quint16 zone, const ClockOff
     if (name.isEmpty()) {
         return QString();
     }
-    return offset.localMeanTime ? QStringLiteral(" (before %1 kept standard time)").arg(name)
-                                : QStringLiteral(" (%1)").arg(name);
+    return offset.localMeanTime
+               ? QCoreApplication::translate("Fortunix", " (before %1 kept standard time)")
+                     .arg(name)
+               : QStringLiteral(" (%1)").arg(name);
 }
 
 }  // namespace
@@ -66,11 +66,12 @@ QString DescribeBirthZone(const zones::ZoneHistory& history, quint16 zone, const
     const QString zoneText = ZoneText(history, zone, first);
     switch (found.kind) {
         case BirthZone::Kind::Single:
-            return QStringLiteral("Time zone on %1, %2: %3%4")
+            return QCoreApplication::translate("Fortunix", "Time zone on %1, %2: %3%4")
                 .arg(DateText(local), ClockText(local), DescribeClockOffset(history, first),
                      zoneText);
         case BirthZone::Kind::Repeated:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "Fortunix",
                        "On %1 the clocks went back and %2 came twice%3: first %4, then %5. "
                        "Choose which:")
                 .arg(DateText(local), ClockText(local), zoneText,
@@ -79,20 +80,21 @@ QString DescribeBirthZone(const zones::ZoneHistory& history, quint16 zone, const
         case BirthZone::Kind::Skipped:
             break;
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Fortunix",
                "On %1 the clocks went forward and %2 did not exist there%3. Proposed: %4, "
                "the time before the change.")
         .arg(DateText(local), ClockText(local), zoneText, DescribeClockOffset(history, first));
 }
 
 QString DescribeProposal(const zones::ZoneProposal& proposal) {
-    const QString row =
-        proposal.row == zones::kBirthplaceTimeRow
-            ? zones::BirthplaceTimeText(proposal.exactOffsetMinutes)
-            : QString::fromUtf8(kTimeZoneTable[static_cast<std::size_t>(proposal.row)].listText);
-    return QStringLiteral("Sets the time zone to \"%1\", %2.")
-        .arg(row, proposal.daylightSaving ? QStringLiteral("with Daylight Saving Time ticked")
-                                          : QStringLiteral("Daylight Saving Time not ticked"));
+    const QString row = proposal.row == zones::kBirthplaceTimeRow
+                            ? zones::BirthplaceTimeText(proposal.exactOffsetMinutes)
+                            : TimeZoneListText(proposal.row);
+    return QCoreApplication::translate("Fortunix", "Sets the time zone to \"%1\", %2.")
+        .arg(row, proposal.daylightSaving
+                      ? QCoreApplication::translate("Fortunix", "with Daylight Saving Time ticked")
+                      : QCoreApplication::translate("Fortunix", "Daylight Saving Time not ticked"));
 }
 
 PlaceZoneNote DescribePlaceZone(const zones::ZoneHistory& history, quint16 zone,
@@ -102,10 +104,10 @@ PlaceZoneNote DescribePlaceZone(const zones::ZoneHistory& history, quint16 zone,
     note.description = DescribeBirthZone(history, zone, found, local);
     note.sets = DescribeProposal(proposals[0]);
     if (found.kind == BirthZone::Kind::Repeated) {
-        note.firstChoice =
-            QStringLiteral("The first: ") + DescribeClockOffset(history, found.offsets[0]);
-        note.secondChoice =
-            QStringLiteral("The second: ") + DescribeClockOffset(history, found.offsets[1]);
+        note.firstChoice = QCoreApplication::translate("Fortunix", "The first: ") +
+                           DescribeClockOffset(history, found.offsets[0]);
+        note.secondChoice = QCoreApplication::translate("Fortunix", "The second: ") +
+                            DescribeClockOffset(history, found.offsets[1]);
         note.setsSecond = DescribeProposal(proposals[1]);
     }
     return note;

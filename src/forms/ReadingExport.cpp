@@ -1,5 +1,6 @@
 #include "forms/ReadingExport.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
@@ -66,7 +67,7 @@ std::optional<QString> WriteReadingPdf(const QString& path, const ReadingSheet& 
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
-            return QStringLiteral("the PDF could not be started");
+            return QCoreApplication::translate("Fortunix", "the PDF could not be started");
         }
         DrawReadingSheet(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())),
                          sheet, made);

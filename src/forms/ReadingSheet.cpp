@@ -1,4 +1,7 @@
 #include "forms/ReadingSheet.h"
+#include "forms/ReadingTexts.h"
+
+#include <QCoreApplication>
 
 #include "atlas/ArcMinutes.h"
 #include "ephemeris/DegreeSignTable.h"
@@ -14,7 +17,7 @@ namespace fortunix {
 namespace {
 
 QString Position(double degrees) {
-    return FromUtf8(DegreeInSign(static_cast<int>(degrees), BuiltDegreeSignTable()));
+    return DegreeInSignCaption(static_cast<int>(degrees));
 }
 
 // The zone as the list showed it: the birthplace-time entry, or its row followed by the offset
@@ -26,18 +29,18 @@ QString ZoneText(const BirthFormState& form) {
     if (const std::optional<ZoneState> correction = LookUpZone(form.zoneRow)) {
         // The correction is what the engines add to local time: the offset turned around.
         const int offsetSeconds = -(correction->hours * 60 + correction->minutes) * 60;
-        return FromUtf8(kTimeZoneTable[static_cast<std::size_t>(form.zoneRow)].listText) +
-               QStringLiteral(" (") + QString::fromStdString(FormatUtcOffset(offsetSeconds)) + u')';
+        return TimeZoneListText(form.zoneRow) + QStringLiteral(" (") +
+               QString::fromStdString(FormatUtcOffset(offsetSeconds)) + u')';
     }
     return QString();
 }
 
 // The three positions of the chart, named as the sheet's lines name them.
 std::vector<SheetMarker> ChartPositionsOf(const ChartPositions& chart) {
-    return {{QStringLiteral("Sun"), chart.sun, Position(chart.sun)},
-            {QStringLiteral("Moon"), chart.moon, Position(chart.moon)},
-            {QStringLiteral("Ascendant"), static_cast<double>(chart.ascendant),
-             Position(chart.ascendant)}};
+    return {{QCoreApplication::translate("Fortunix", "Sun"), chart.sun, Position(chart.sun)},
+            {QCoreApplication::translate("Fortunix", "Moon"), chart.moon, Position(chart.moon)},
+            {QCoreApplication::translate("Fortunix", "Ascendant"),
+             static_cast<double>(chart.ascendant), Position(chart.ascendant)}};
 }
 
 QString Birthplace(const AtlasPlaceName& place) {
@@ -62,7 +65,8 @@ QString Coordinates(const BirthFormInput& fields) {
 }  // namespace
 
 QString SheetTitle() {
-    return QString::fromLatin1(kProgramName) + QStringLiteral(" reading");
+    return QCoreApplication::translate("Fortunix", "%1 reading")
+        .arg(QString::fromLatin1(kProgramName));
 }
 
 QString SheetClock(int hour, int minute) {
@@ -72,7 +76,7 @@ QString SheetClock(int hour, int minute) {
 }
 
 QString SheetDate(int year, int month, int day) {
-    return QStringLiteral("%1 %2 %3").arg(day).arg(FromUtf8(MonthName(month))).arg(year);
+    return LongDateText(year, month, day);
 }
 
 std::vector<SheetLine> SheetLines(const ReadingSheet& sheet) {
@@ -83,27 +87,33 @@ std::vector<SheetLine> SheetLines(const ReadingSheet& sheet) {
 
     std::vector<SheetLine> lines;
     lines.push_back(
-        {QStringLiteral("Born"),
+        {QCoreApplication::translate("Fortunix", "Born"),
          SheetDate(CheckedNumber(fields.yearText), fields.monthIndex + 1, fields.dayIndex + 1) +
-             QStringLiteral(", ") + SheetClock(hour, minute) + QStringLiteral(" local time")});
-    lines.push_back({QStringLiteral("Time zone"), ZoneText(sheet.form)});
-    lines.push_back({QStringLiteral("Daylight Saving Time"),
-                     fields.dst ? QStringLiteral("ticked") : QStringLiteral("not ticked")});
-    lines.push_back({QStringLiteral("Universal time"), SheetDate(ut.year, ut.month, ut.day) +
-                                                           QStringLiteral(", ") +
-                                                           SheetClock(ut.hour, ut.minute)});
+             QStringLiteral(", ") + SheetClock(hour, minute) +
+             QCoreApplication::translate("Fortunix", " local time")});
+    lines.push_back({QCoreApplication::translate("Fortunix", "Time zone"), ZoneText(sheet.form)});
+    lines.push_back({QCoreApplication::translate("Fortunix", "Daylight Saving Time"),
+                     fields.dst ? QCoreApplication::translate("Fortunix", "ticked")
+                                : QCoreApplication::translate("Fortunix", "not ticked")});
+    lines.push_back({QCoreApplication::translate("Fortunix", "Universal time"),
+                     SheetDate(ut.year, ut.month, ut.day) + QStringLiteral(", ") +
+                         SheetClock(ut.hour, ut.minute)});
     if (sheet.form.place) {
-        lines.push_back({QStringLiteral("Birthplace"), Birthplace(*sheet.form.place)});
+        lines.push_back(
+            {QCoreApplication::translate("Fortunix", "Birthplace"), Birthplace(*sheet.form.place)});
     }
-    lines.push_back({QStringLiteral("Latitude, longitude"), Coordinates(fields)});
+    lines.push_back(
+        {QCoreApplication::translate("Fortunix", "Latitude, longitude"), Coordinates(fields)});
     for (const SheetMarker& position : ChartPositionsOf(sheet.chart)) {
         lines.push_back({position.name, position.degree});
     }
     // The rule is the clock's noon, not the Sun's: the words say which side of it the birth was.
-    lines.push_back({QStringLiteral("Formula"),
-                     CountsAsBirthByDay(hour)
-                         ? QStringLiteral("born before noon: ascendant + Moon \u2212 Sun")
-                         : QStringLiteral("born from noon on: ascendant + Sun \u2212 Moon")});
+    lines.push_back(
+        {QCoreApplication::translate("Fortunix", "Formula"),
+         CountsAsBirthByDay(hour)
+             ? QCoreApplication::translate("Fortunix", "born before noon: ascendant + Moon − Sun")
+             : QCoreApplication::translate("Fortunix",
+                                           "born from noon on: ascendant + Sun − Moon")});
     return lines;
 }
 
@@ -114,13 +124,13 @@ std::vector<SheetMarker> SheetMarkers(const ReadingSheet& sheet) {
 }
 
 QString FortuneLabel() {
-    return QStringLiteral("Part of Fortune");
+    return QCoreApplication::translate("ReadingSheet", "Part of Fortune");
 }
 
 QString SheetFooter(const QDate& made) {
-    return QString::fromLatin1(kProgramName) + u' ' + QString::fromLatin1(kProgramVersion) +
-           QStringLiteral(" \u00B7 sheet made on ") +
-           SheetDate(made.year(), made.month(), made.day());
+    return QCoreApplication::translate("Fortunix", "%1 %2 · sheet made on %3")
+        .arg(QString::fromLatin1(kProgramName), QString::fromLatin1(kProgramVersion),
+             SheetDate(made.year(), made.month(), made.day()));
 }
 
 QString SheetPlainText(const ReadingSheet& sheet, const QDate& made) {

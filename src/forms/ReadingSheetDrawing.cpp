@@ -1,5 +1,7 @@
 #include "forms/ReadingSheetDrawing.h"
 
+#include "forms/ReadingTexts.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -132,9 +134,9 @@ WheelDrawing DrawChartWheel(QPainter& painter, const QRectF& square, const Readi
         const double start = sign * kDegreesPerSign;
         painter.drawLine(At(centre, start, ascendant, kInnerRing * radius),
                          At(centre, start, ascendant, kOuterRing * radius));
-        drawing.signNames.push_back(DrawRingText(
-            painter, centre, WheelAngle(start + kDegreesPerSign / 2.0, ascendant),
-            kSignNameRing * radius, FromUtf8(kSignNames[static_cast<std::size_t>(sign)])));
+        drawing.signNames.push_back(
+            DrawRingText(painter, centre, WheelAngle(start + kDegreesPerSign / 2.0, ascendant),
+                         kSignNameRing * radius, SignName(sign)));
     }
 
     // The horizon: the ascendant on the left, the descendant on the right.

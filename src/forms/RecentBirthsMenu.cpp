@@ -1,5 +1,6 @@
 #include "forms/RecentBirthsMenu.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <utility>
@@ -8,6 +9,7 @@
 #include "forms/SharedMenus.h"
 #include "platform/Platform.h"
 #include "reading/BirthRecordFilling.h"
+#include "widgets/WindowTexts.h"
 
 namespace fortunix {
 
@@ -37,12 +39,14 @@ RecentBirthsMenu::RecentBirthsMenu(QWidget* window, QMenu* fileMenu,
       window_(window),
       chosen_(std::move(chosen)),
       file_(CurrentPlatform().folders.DataFolder()) {
-    submenu_ = fileMenu->addMenu(QStringLiteral("Recent &Births"));
+    submenu_ =
+        fileMenu->addMenu(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Recent &Births")));
     submenu_->setObjectName(QStringLiteral("mnuRecentBirths"));
     submenu_->menuAction()->setObjectName(QStringLiteral("mnuRecentBirthsMenu"));
     connect(submenu_, &QMenu::aboutToShow, this, &RecentBirthsMenu::mnuRecentBirths_Show);
 
-    remember_ = AddMenuItem(fileMenu, "mnuRememberBirths", "&Remember Births");
+    remember_ = AddMenuItem(fileMenu, "mnuRememberBirths",
+                            QT_TRANSLATE_NOOP("Fortunix", "&Remember Births"));
     remember_->setCheckable(true);
     remember_->setChecked(true);
     connect(remember_, &QAction::triggered, this, &RecentBirthsMenu::mnuRememberBirths_Click);
@@ -63,25 +67,31 @@ void RecentBirthsMenu::EnsureLoaded() {
     if (loaded.setAsidePath->isEmpty()) {
         saveFailureTold_ = true;  // saving would fail for the same reason
         ShowMessage(window_,
-                    QStringLiteral("The list of recent births in \"%1\" could not be read, nor "
-                                   "moved aside. It is left as it is, and births are not "
-                                   "remembered until it is moved away.")
+                    QCoreApplication::translate(
+                        "Fortunix",
+                        "The list of recent births in \"%1\" could not be read, nor "
+                        "moved aside. It is left as it is, and births are not "
+                        "remembered until it is moved away.")
                         .arg(Native(file_.Path())),
                     MessageIcon::Information);
     } else if (loaded.unreadableEntries > 0) {
         ShowMessage(window_,
-                    QStringLiteral("%1 of the recent births could not be read. The list has been "
-                                   "set aside as \"%2\", and the births that could be read are "
-                                   "kept.")
+                    QCoreApplication::translate(
+                        "Fortunix",
+                        "%1 of the recent births could not be read. The list has been "
+                        "set aside as \"%2\", and the births that could be read are "
+                        "kept.")
                         .arg(loaded.unreadableEntries)
                         .arg(Native(*loaded.setAsidePath)),
                     MessageIcon::Information);
     } else {
-        ShowMessage(window_,
-                    QStringLiteral("The list of recent births could not be read. It has been "
-                                   "set aside as \"%1\", and the list starts empty.")
-                        .arg(Native(*loaded.setAsidePath)),
-                    MessageIcon::Information);
+        ShowMessage(
+            window_,
+            QCoreApplication::translate("Fortunix",
+                                        "The list of recent births could not be read. It has been "
+                                        "set aside as \"%1\", and the list starts empty.")
+                .arg(Native(*loaded.setAsidePath)),
+            MessageIcon::Information);
     }
 }
 
@@ -107,9 +117,11 @@ void RecentBirthsMenu::mnuRecentBirths_Show() {
     if (!recent_.births.empty()) {
         submenu_->addSeparator();
     }
-    QAction* clear = AddMenuItem(submenu_, "mnuClearRecentBirths", "&Clear Recent Births");
+    QAction* clear = AddMenuItem(submenu_, "mnuClearRecentBirths",
+                                 QT_TRANSLATE_NOOP("Fortunix", "&Clear Recent Births"));
     clear->setEnabled(!recent_.births.empty());
     connect(clear, &QAction::triggered, this, &RecentBirthsMenu::mnuClearRecentBirths_Click);
+    TranslateWindowTexts(submenu_);
 }
 
 void RecentBirthsMenu::mnuClearRecentBirths_Click() {
@@ -133,11 +145,13 @@ void RecentBirthsMenu::Save() {
         return;
     }
     saveFailureTold_ = true;
-    ShowMessage(window_,
-                QStringLiteral("The list of recent births could not be saved in \"%1\": %2. "
-                               "It is kept until Fortunix ends.")
-                    .arg(Native(file_.Path()), *failure),
-                MessageIcon::Information);
+    ShowMessage(
+        window_,
+        QCoreApplication::translate("Fortunix",
+                                    "The list of recent births could not be saved in \"%1\": %2. "
+                                    "It is kept until Fortunix ends.")
+            .arg(Native(file_.Path()), *failure),
+        MessageIcon::Information);
 }
 
 }  // namespace fortunix

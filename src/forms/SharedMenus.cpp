@@ -32,22 +32,26 @@ void AddSeparator(QMenu* menu, const char* name) {
 
 void AddHelpAndOfferMenus(QMainWindow* window, const HelpMenuDesign& design) {
     QMenuBar* bar = window->menuBar();
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "&Help")));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(AddMenuItem(help, "mnuOnline", "&Online Help"), &QAction::triggered, window,
-                     OpenOnlineHelp);
-    QObject::connect(AddMenuItem(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, window,
-                     OpenHomePage);
+    QObject::connect(AddMenuItem(help, "mnuOnline", QT_TRANSLATE_NOOP("Fortunix", "&Online Help")),
+                     &QAction::triggered, window, OpenOnlineHelp);
+    QObject::connect(
+        AddMenuItem(help, "mnuVisit", QT_TRANSLATE_NOOP("Fortunix", "&Visit Us Online")),
+        &QAction::triggered, window, OpenHomePage);
     AddSeparator(help, design.firstSeparator);
     QObject::connect(AddMenuItem(help, "mnuUpdate", design.updateCaption), &QAction::triggered,
                      window, OpenDownloadPage);
     AddSeparator(help, design.secondSeparator);
-    QObject::connect(AddMenuItem(help, "mnuAbout", "&About Software"), &QAction::triggered, window,
-                     [window] { IgnoringErrors([window] { ShowAboutBox(window); }); });
+    QObject::connect(
+        AddMenuItem(help, "mnuAbout", QT_TRANSLATE_NOOP("Fortunix", "&About Software")),
+        &QAction::triggered, window,
+        [window] { IgnoringErrors([window] { ShowAboutBox(window); }); });
 
-    QObject::connect(AddTopLevelItem(bar, "mnuDonate", "&Donate"), &QAction::triggered, window,
-                     OpenDonatePage);
-    QAction* makeMoney = AddTopLevelItem(bar, "mkmoney", "Make Money &Online");
+    QObject::connect(AddTopLevelItem(bar, "mnuDonate", QT_TRANSLATE_NOOP("Fortunix", "&Donate")),
+                     &QAction::triggered, window, OpenDonatePage);
+    QAction* makeMoney =
+        AddTopLevelItem(bar, "mkmoney", QT_TRANSLATE_NOOP("Fortunix", "Make Money &Online"));
     QObject::connect(makeMoney, &QAction::triggered, window, OpenFullBrandPage);
     makeMoney->setEnabled(false);
 }

@@ -10,6 +10,7 @@
 #include "widgets/Controls.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowTexts.h"
 
 namespace fortunix {
 
@@ -19,9 +20,10 @@ constexpr int kBoxWidth = 6015;
 constexpr int kBoxHeight = 4095;
 
 constexpr char kCredits[] =
-    "Built with Qt, used under the GNU LGPL version 3.\n"
-    "Place names and coordinates: GeoNames, CC BY 4.0.\n"
-    "Time-zone history: the IANA tz database, public domain.";
+    QT_TRANSLATE_NOOP("Fortunix",
+                      "Built with Qt, used under the GNU LGPL version 3.\n"
+                      "Place names and coordinates: GeoNames, CC BY 4.0.\n"
+                      "Time-zone history: the IANA tz database, public domain.");
 
 // The box's links stand at the left of their boxes.
 LinkLabel* AddLink(QWidget* parent, const char* name, const char* accessibleName,
@@ -52,16 +54,17 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     Paragraph(this, "Label1", QString::fromUtf8(texts::kAboutDescription), {120, 960, 5835, 855});
 
     LinkLabel* lblHomePage =
-        AddLink(this, "lblHomePage", "Home page",
+        AddLink(this, "lblHomePage", QT_TRANSLATE_NOOP("Fortunix", "Home page"),
                 QString::fromUtf8(texts::kAboutHomePageInvitation), {1320, 2040, 4650, 195});
 
     Paragraph(this, "Label3", QString::fromUtf8(texts::kAboutResaleOffer), {120, 2520, 5685, 675});
 
     LinkLabel* lblCoBrand =
-        AddLink(this, "lblCoBrand", "More details", QStringLiteral("Click here for more details"),
+        AddLink(this, "lblCoBrand", QT_TRANSLATE_NOOP("Fortunix", "More details"),
+                QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Click here for more details")),
                 {3360, 3240, 2610, 195});
-    lblCoBrand->setAccessibleDescription(
-        QStringLiteral("Opens the page about selling this program under your own brand"));
+    lblCoBrand->setAccessibleDescription(QString::fromUtf8(QT_TRANSLATE_NOOP(
+        "Fortunix", "Opens the page about selling this program under your own brand")));
 
     // A rule across the whole box; drawn longer, it would only be cut at the edge.
     HorizontalRule(this, "Line2", {0, 3465, kBoxWidth, 30});
@@ -73,7 +76,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     lblQtCredit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     QPushButton* cmdOK =
-        CommandButton(this, "cmdOK", QStringLiteral("&OK"), {4680, 3615, 1260, 345});
+        CommandButton(this, "cmdOK", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "&OK")),
+                      {4680, 3615, 1260, 345});
     cmdOK->setAccessibleName(QStringLiteral("OK"));
     cmdOK->setDefault(true);  // Enter; Escape closes a dialog anyway
     cmdOK->setFocus();
@@ -83,6 +87,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedWindowFlags) {
     connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 
     CentreOnScreen(this);
+    TranslateWindowTexts(this);
 }
 
 void frmAbout::cmdOK_Click() {

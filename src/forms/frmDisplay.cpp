@@ -1,6 +1,7 @@
 #include "forms/frmDisplay.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -15,9 +16,12 @@
 #include <QPushButton>
 #include <string_view>
 
+#include "ephemeris/DegreeSignTable.h"
 #include "forms/ExitHandOff.h"
 #include "forms/LinkStrips.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/ReadingExport.h"
+#include "forms/ReadingTexts.h"
 #include "forms/SharedMenus.h"
 #include "forms/Windows.h"
 #include "forms/frmAbout.h"
@@ -30,6 +34,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowTexts.h"
 
 namespace fortunix {
 
@@ -71,13 +76,14 @@ frmDisplay::frmDisplay(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags)
     setTabOrder(cmdExit_, cmdOK_);
     FixWindowSize(this);
     cmdExit_->setFocus();
+    TranslateWindowTexts(this);
 }
 
 void frmDisplay::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "&File")));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddMenuItem(file, "mnuFileBack", "&Back"), &QAction::triggered, this,
-            &frmDisplay::cmdOK_Click);
+    connect(AddMenuItem(file, "mnuFileBack", QT_TRANSLATE_NOOP("Fortunix", "&Back")),
+            &QAction::triggered, this, &frmDisplay::cmdOK_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuReadingSep1"));
     const struct {
         const char* name;
@@ -85,13 +91,13 @@ void frmDisplay::BuildMenus() {
         QKeySequence keys;
         void (frmDisplay::*handler)();
     } readingItems[] = {
-        {"mnuCopyReading", "&Copy Reading", QKeySequence(Qt::CTRL | Qt::Key_C),
-         &frmDisplay::mnuCopyReading_Click},
-        {"mnuSaveReadingPdf", "&Save Reading as PDF\u2026", QKeySequence(Qt::CTRL | Qt::Key_S),
-         &frmDisplay::mnuSaveReadingPdf_Click},
-        {"mnuPrint", "&Print\u2026", QKeySequence(Qt::CTRL | Qt::Key_P),
+        {"mnuCopyReading", QT_TRANSLATE_NOOP("Fortunix", "&Copy Reading"),
+         QKeySequence(Qt::CTRL | Qt::Key_C), &frmDisplay::mnuCopyReading_Click},
+        {"mnuSaveReadingPdf", QT_TRANSLATE_NOOP("Fortunix", "&Save Reading as PDF…"),
+         QKeySequence(Qt::CTRL | Qt::Key_S), &frmDisplay::mnuSaveReadingPdf_Click},
+        {"mnuPrint", QT_TRANSLATE_NOOP("Fortunix", "&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
          &frmDisplay::mnuPrint_Click},
-        {"mnuPrintPreview", "Print Pre&view\u2026", QKeySequence(),
+        {"mnuPrintPreview", QT_TRANSLATE_NOOP("Fortunix", "Print Pre&view…"), QKeySequence(),
          &frmDisplay::mnuPrintPreview_Click},
     };
     for (const auto& item : readingItems) {
@@ -102,9 +108,11 @@ void frmDisplay::BuildMenus() {
         connect(action, &QAction::triggered, this, item.handler);
     }
     file->addSeparator()->setObjectName(QStringLiteral("mnuReadingSep2"));
-    connect(AddMenuItem(file, "mnuExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    connect(AddMenuItem(file, "mnuExit", QT_TRANSLATE_NOOP("Fortunix", "E&xit")),
+            &QAction::triggered, this, &QWidget::close);
 
-    AddHelpAndOfferMenus(this, {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});
+    AddHelpAndOfferMenus(this, {"mnuFileSep1", "mnuFileSep2",
+                                QT_TRANSLATE_NOOP("Fortunix", "&Check for Software Update")});
 }
 
 void frmDisplay::BuildBanner(QWidget* client) {
@@ -113,25 +121,27 @@ void frmDisplay::BuildBanner(QWidget* client) {
 
 void frmDisplay::BuildResultFrame(QWidget* client) {
     QGroupBox* frame =
-        Frame(client, "Frame1", QString::fromLatin1(kProgramName) + QStringLiteral(" Result"),
+        Frame(client, "Frame1", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Fortunix Result")),
               {0, 600, 7935, 3375}, {kSkyBlue, std::nullopt});
     frame->setFont(ProgramFont(9, /*bold=*/true));  // the frame's caption
 
-    QLabel* heading =
-        Label(frame, "Label2", QStringLiteral("Part Of Fortune :-"), {240, 480, 1710, 195});
+    QLabel* heading = Label(frame, "Label2",
+                            QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Part Of Fortune :-")),
+                            {240, 480, 1710, 195});
     heading->setFont(ProgramFont(8.25, /*bold=*/true));
 
     // Until a reading writes them, the labels show the texts of the design.
     lblPartOfFortune_ = Label(frame, "lblPartOfFortune", QString(), {2160, 480, 1620, 195});
     lblPartOfFortune_->setFont(ProgramFont(8.25, /*bold=*/true));
-    lblPartOfFortune_->setAccessibleName(QStringLiteral("Part of Fortune"));
+    lblPartOfFortune_->setAccessibleName(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Part of Fortune")));
     ShowResultText(lblPartOfFortune_, QStringLiteral("lblPartOfFortune"));
 
-    const std::string_view leo = InterpretationParagraph(kLeoSignIndex);
     lblPartOfFortuneDesc_ = Paragraph(frame, "lblPartOfFortuneDesc", QString(),
                                       {240, 840, 7575, 1815}, {std::nullopt, kParagraphBlack});
-    lblPartOfFortuneDesc_->setAccessibleName(QStringLiteral("Interpretation"));
-    ShowResultText(lblPartOfFortuneDesc_, FromUtf8(leo));
+    lblPartOfFortuneDesc_->setAccessibleName(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Interpretation")));
+    ShowResultText(lblPartOfFortuneDesc_, InterpretationParagraphText(kLeoSignIndex));
     lblPartOfFortuneDesc_->setFont(ProgramFont());
     // Selectable with the mouse (and copied through its context menu), never a Tab stop.
     lblPartOfFortuneDesc_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -140,10 +150,13 @@ void frmDisplay::BuildResultFrame(QWidget* client) {
     connect(lblPartOfFortuneDesc_, &QWidget::customContextMenuRequested, this,
             &frmDisplay::ShowParagraphMenu);
 
-    cmdExit_ = ResultButton(frame, "cmdExit", "&Exit", "Exit", 6555);
+    cmdExit_ = ResultButton(frame, "cmdExit", QT_TRANSLATE_NOOP("Fortunix", "&Exit"),
+                            QT_TRANSLATE_NOOP("Fortunix", "Exit"), 6555);
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
-    cmdOK_ = ResultButton(frame, "cmdOK", "&Back", "Back", 5160);
-    cmdOK_->setAccessibleDescription(QStringLiteral("Returns to the birth details"));
+    cmdOK_ = ResultButton(frame, "cmdOK", QT_TRANSLATE_NOOP("Fortunix", "&Back"),
+                          QT_TRANSLATE_NOOP("Fortunix", "Back"), 5160);
+    cmdOK_->setAccessibleDescription(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Returns to the birth details")));
     connect(cmdOK_, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
 }
 
@@ -162,6 +175,9 @@ void frmDisplay::SetPartOfFortune(const QString& caption) {
 
 void frmDisplay::SetInterpretation(const QString& paragraph) {
     ShowResultText(lblPartOfFortuneDesc_, paragraph);
+    if (LanguageInUse() != QLatin1String(kEnglish)) {
+        FitTranslatedTexts(this);  // a paragraph longer than the English ones
+    }
 }
 
 void frmDisplay::SetReading(const ReadingSheet& sheet) {
@@ -192,15 +208,17 @@ void frmDisplay::ShowParagraphMenu(const QPoint& at) {
     auto* menu = new QMenu(lblPartOfFortuneDesc_);
     menu->setObjectName(QStringLiteral("mnuParagraph"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* copy = AddMenuItem(menu, "mnuParagraphCopy", "&Copy");
+    QAction* copy = AddMenuItem(menu, "mnuParagraphCopy", QT_TRANSLATE_NOOP("Fortunix", "&Copy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(lblPartOfFortuneDesc_->hasSelectedText());
     connect(copy, &QAction::triggered, this, &frmDisplay::CopyParagraphSelection);
-    connect(AddMenuItem(menu, "mnuParagraphSelectAll", "Select &All"), &QAction::triggered, this,
-            [this] {
-                lblPartOfFortuneDesc_->setSelection(
-                    0, static_cast<int>(lblPartOfFortuneDesc_->text().size()));
-            });
+    connect(
+        AddMenuItem(menu, "mnuParagraphSelectAll", QT_TRANSLATE_NOOP("Fortunix", "Select &All")),
+        &QAction::triggered, this, [this] {
+            lblPartOfFortuneDesc_->setSelection(
+                0, static_cast<int>(lblPartOfFortuneDesc_->text().size()));
+        });
+    TranslateWindowTexts(menu);
     menu->popup(lblPartOfFortuneDesc_->mapToGlobal(at));
 }
 
@@ -214,9 +232,9 @@ void frmDisplay::mnuSaveReadingPdf_Click() {
     const QString folder = QFileInfo(documents).isDir() ? documents : platform.folders.HomeFolder();
     const QString proposed = QDir(folder).filePath(
         ProposedPdfName(QString::fromStdString(sheet_->form.fields.name), made));
-    const QString chosen =
-        platform.dialogs.AskSavePath(this, QStringLiteral("Save Reading as PDF"), proposed,
-                                     QStringLiteral("PDF documents (*.pdf)"));
+    const QString chosen = platform.dialogs.AskSavePath(
+        this, QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Save Reading as PDF")), proposed,
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "PDF documents (*.pdf)")));
     if (chosen.isEmpty()) {
         return;
     }
@@ -225,18 +243,21 @@ void frmDisplay::mnuSaveReadingPdf_Click() {
     const QString path = PdfPathFor(chosen);
     if (path != chosen && QFileInfo::exists(path) &&
         ShowMessage(this,
-                    QStringLiteral("\"%1\" already exists. Do you want to replace it?")
+                    QCoreApplication::translate("Fortunix",
+                                                "\"%1\" already exists. Do you want to replace it?")
                         .arg(QDir::toNativeSeparators(path)),
                     MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes) {
         return;
     }
     const QPageSize paper = SheetPaper(platform.paper.UsersPaper(), QLocale::system().territory());
     if (const std::optional<QString> failure = WriteReadingPdf(path, *sheet_, made, paper)) {
-        ShowMessage(this,
-                    QStringLiteral("The reading could not be saved as \"%1\": %2. No file was "
-                                   "written.")
-                        .arg(QDir::toNativeSeparators(path), *failure),
-                    MessageIcon::Error);
+        ShowMessage(
+            this,
+            QCoreApplication::translate("Fortunix",
+                                        "The reading could not be saved as \"%1\": %2. No file was "
+                                        "written.")
+                .arg(QDir::toNativeSeparators(path), *failure),
+            MessageIcon::Error);
     }
 }
 
@@ -246,20 +267,23 @@ void frmDisplay::mnuPrint_Click() {
     }
     Platform& platform = CurrentPlatform();
     if (!platform.dialogs.HasPrinter()) {
-        OfferPdfInstead(QStringLiteral("No printer is installed."));
+        OfferPdfInstead(QT_TRANSLATE_NOOP(
+            "Fortunix", "No printer is installed. Do you want to save it as a PDF file instead?"));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(SheetTitle());
     if (platform.dialogs.ChoosePrinter(this, printer) &&
         !PrintReadingSheet(printer, *sheet_, platform.clock.Today())) {
-        OfferPdfInstead(QStringLiteral("The reading could not be printed."));
+        OfferPdfInstead(QT_TRANSLATE_NOOP(
+            "Fortunix",
+            "The reading could not be printed. Do you want to save it as a PDF file instead?"));
     }
 }
 
-void frmDisplay::OfferPdfInstead(const QString& reason) {
-    if (ShowMessage(this, reason + QStringLiteral(" Do you want to save it as a PDF file instead?"),
-                    MessageIcon::Error, MessageButtons::YesNo) == MessageAnswer::Yes) {
+void frmDisplay::OfferPdfInstead(const char* question) {
+    if (ShowMessage(this, QString::fromUtf8(question), MessageIcon::Error, MessageButtons::YesNo) ==
+        MessageAnswer::Yes) {
         mnuSaveReadingPdf_Click();
     }
 }
@@ -290,6 +314,20 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The window's texts, and the reading shown, in the language now in use; the sheet's copy,
+// PDF and print follow.
+void frmDisplay::Retranslate() {
+    if (sheet_) {
+        sheet_->caption = DegreeInSignCaption(sheet_->fortuneDegrees);
+        sheet_->paragraph = InterpretationParagraphText(SignIndexOfDegree(sheet_->fortuneDegrees));
+        ShowResultText(lblPartOfFortune_, sheet_->caption);
+        ShowResultText(lblPartOfFortuneDesc_, sheet_->paragraph);
+    } else {
+        ShowResultText(lblPartOfFortuneDesc_, InterpretationParagraphText(kLeoSignIndex));
+    }
+    TranslateWindowTexts(this);  // fits the reading's texts too
+}
+
 bool frmDisplay::event(QEvent* event) {
     // With words of the paragraph selected, Ctrl+C is theirs rather than Copy Reading's: the
     // key then comes as a key press instead of the menu's shortcut.
@@ -298,6 +336,9 @@ bool frmDisplay::event(QEvent* event) {
         lblPartOfFortuneDesc_->hasSelectedText()) {
         event->accept();
         return true;
+    }
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
     }
     return QMainWindow::event(event);
 }

@@ -43,10 +43,12 @@ class frmDisplay : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void Retranslate();
     void CopyParagraphSelection();
     void ShowParagraphMenu(const QPoint& at);
-    // Says why nothing was printed and offers to save the reading as a PDF file.
-    void OfferPdfInstead(const QString& reason);
+    // Says why nothing was printed and offers to save the reading as a PDF file: `question`
+    // is the whole message, in English.
+    void OfferPdfInstead(const char* question);
 
     void BuildMenus();
     void BuildBanner(QWidget* client);

@@ -16,6 +16,7 @@
 #include "forms/ExitHandOff.h"
 #include "forms/LocationSearch.h"
 #include "forms/ReadingSheet.h"
+#include "forms/ReadingTexts.h"
 #include "forms/RecentBirthsMenu.h"
 #include "forms/Windows.h"
 #include "forms/frmDisplay.h"
@@ -27,6 +28,7 @@
 #include "shell/modHelp.h"
 #include "widgets/Utf8Text.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowTexts.h"
 #include "zones/ZoneHistory.h"
 #include "zones/ZoneProposal.h"
 
@@ -54,9 +56,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     BuildOfferStrip(client);
     SetTabOrder();
     NameControls();
+    FitZoneListToLanguage();
     FixWindowSize(this);
 
     Form_Load();
+    TranslateWindowTexts(this);
     zoneFollower_ = new BirthplaceZoneFollower(
         {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cmbTimeZone_, chkDST_}, this);
     txtName_->setFocus();
@@ -66,14 +70,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
 
 // Each step runs with errors ignored: one that fails leaves its list as it is.
 void frmMain::Form_Load() {
+    IgnoringErrors([this] { FillMonthList(); });
     IgnoringErrors([this] {
-        for (int month = 1; month <= 12; ++month) {
-            cboMonth_->addItem(FromUtf8(MonthName(month)));
-        }
-    });
-    IgnoringErrors([this] {
-        for (const TimeZoneRow& row : kTimeZoneTable) {
-            cmbTimeZone_->addItem(FromUtf8(row.listText));
+        for (int row = 0; row < kTimeZoneCount; ++row) {
+            cmbTimeZone_->addItem(TimeZoneListText(row));
         }
     });
     IgnoringErrors([this] {
@@ -89,6 +89,16 @@ void frmMain::Form_Load() {
         }
     });
     IgnoringErrors([this] { cmbTimeZone_->setCurrentIndex(kDefaultTimeZoneIndex); });
+}
+
+void frmMain::FillMonthList() {
+    for (int month = 1; month <= 12; ++month) {
+        if (cboMonth_->count() < month) {
+            cboMonth_->addItem(MonthText(month));
+        } else {
+            cboMonth_->setItemText(month - 1, MonthText(month));
+        }
+    }
 }
 
 BirthFormInput frmMain::BirthForm() const {
@@ -161,15 +171,16 @@ void frmMain::cmdRashi_Click() {
     const std::optional<std::string_view> paragraph = RunReadingEngines(cboHH_->currentIndex());
 
     frmDisplay& display = windows::Display();
-    display.SetPartOfFortune(QString::fromStdString(partOfFortune.caption));
+    const int sign = SignIndexOfDegree(partOfFortune.degrees);
+    display.SetPartOfFortune(DegreeInSignCaption(partOfFortune.degrees));
     if (paragraph) {
-        display.SetInterpretation(FromUtf8(*paragraph));
+        display.SetInterpretation(InterpretationParagraphText(sign));
     }
     // The sheet shows the universal time of the Sun engine's record; the ascendant and Moon
     // engines count the same instant from the local date.
     display.SetReading({form, planetEngineState.universal, chartPositions, partOfFortune.degrees,
-                        QString::fromStdString(partOfFortune.caption),
-                        paragraph ? FromUtf8(*paragraph) : QString()});
+                        DegreeInSignCaption(partOfFortune.degrees),
+                        paragraph ? InterpretationParagraphText(sign) : QString()});
     recentBirths_->Remember(form);
     HideExitWindow();
     hide();
@@ -180,9 +191,9 @@ void frmMain::cmdBrowser_Click() {
     const struct {
         QLineEdit* box;
         const char* message;
-    } required[] = {{txtMCity_, "Please Enter City"},
-                    {txtMState_, "Please Enter State"},
-                    {txtMCountry_, "Please Enter Country"}};
+    } required[] = {{txtMCity_, QT_TRANSLATE_NOOP("Fortunix", "Please Enter City")},
+                    {txtMState_, QT_TRANSLATE_NOOP("Fortunix", "Please Enter State")},
+                    {txtMCountry_, QT_TRANSLATE_NOOP("Fortunix", "Please Enter Country")}};
     for (const auto& field : required) {
         if (field.box->text().isEmpty()) {
             ShowMessage(this, QString::fromLatin1(field.message), MessageIcon::Information);
@@ -288,6 +299,18 @@ void frmMain::ShowPlace(const ChosenPlace& place) {
         PlaceInForm{{place.name.toStdString(), place.division.toStdString(),
                      place.country.toStdString(), zoneName.toStdString(), place.zone.longitude},
                     ShownPlaceBoxes()};
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        FitZoneListToLanguage();
+        TranslateWindowTexts(this);
+        FillMonthList();
+        for (int row = 0; row < cmbTimeZone_->count(); ++row) {
+            cmbTimeZone_->setItemText(row, TimeZoneListText(row));
+        }
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -47,6 +47,7 @@ class frmMain : public QMainWindow {
     void ShowFormState(const BirthFormState& state);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -58,8 +59,11 @@ class frmMain : public QMainWindow {
     void BuildOfferStrip(QWidget* client);
     void SetTabOrder();
     void NameControls();
+    void FitZoneListToLanguage();
 
     void Form_Load();
+    // The twelve months in the language in use, the chosen one kept.
+    void FillMonthList();
     // The birth data as the controls hold it, for the checks and the reading.
     BirthFormInput BirthForm() const;
     QWidget* FocusTarget(BirthField field) const;

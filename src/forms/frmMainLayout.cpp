@@ -13,7 +13,10 @@
 #include <algorithm>
 #include <array>
 
+#include "forms/LanguageMenu.h"
 #include "forms/LinkStrips.h"
+#include "forms/NameLetters.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/RecentBirthsMenu.h"
 #include "forms/SharedMenus.h"
 #include "forms/frmMain.h"
@@ -21,6 +24,8 @@
 #include "widgets/Appearance.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyPressFilter.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowTexts.h"
 
 namespace fortunix {
 
@@ -34,6 +39,13 @@ const ControlColours kInputColours{kMintGreen, kVioletText};
 const ControlColours kSkyInputColours{kSkyBlue, kVioletText};
 const ControlColours kCoordinateColours{kSkyBlue, kNavyText};
 
+// The zone frame and its list as designed. Zone names in other languages run longer than the
+// English ones: there both reach further right, to the panel's margin, rather than cut the
+// names short.
+constexpr TwipsBox kZoneFrameBox{840, 1320, 4815, 1095};
+constexpr TwipsBox kZoneListBox{120, 600, 4335, 315};
+constexpr int kZoneWidening = 765;
+
 // A caption that a font broader than Verdana makes wider than its box grows to the right,
 // into the free space beside it, rather than lose its last letter.
 void WidenToText(QLabel* label) {
@@ -43,8 +55,10 @@ void WidenToText(QLabel* label) {
 // "Deg" and "Min" under the two boxes of a coordinate frame.
 void UnitCaptions(QWidget* frame, const char* degName, const char* minName) {
     const ControlColours units{std::nullopt, kVioletText};
-    Label(frame, degName, QStringLiteral("Deg"), {195, 600, 345, 195}, units);
-    WidenToText(Label(frame, minName, QStringLiteral("Min"), {825, 600, 285, 195}, units));
+    Label(frame, degName, QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Deg")),
+          {195, 600, 345, 195}, units);
+    WidenToText(Label(frame, minName, QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Min")),
+                      {825, 600, 285, 195}, units));
 }
 
 QButtonGroup* OptionArray(QObject* owner, const char* name) {
@@ -56,17 +70,21 @@ QButtonGroup* OptionArray(QObject* owner, const char* name) {
 }  // namespace
 
 void frmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "&File")));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddMenuItem(file, "mnuNext", "Get My Part Of Fortune Reading"), &QAction::triggered,
-            this, &frmMain::cmdRashi_Click);
+    connect(AddMenuItem(file, "mnuNext",
+                        QT_TRANSLATE_NOOP("Fortunix", "Get My Part Of Fortune Reading")),
+            &QAction::triggered, this, &frmMain::cmdRashi_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuBirthsSep1"));
     recentBirths_ = new RecentBirthsMenu(
         this, file, [this](const BirthFormState& state) { ShowFormState(state); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuBirthsSep2"));
-    connect(AddMenuItem(file, "mnuExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    file->addMenu(new LanguageMenu(this));
+    connect(AddMenuItem(file, "mnuExit", QT_TRANSLATE_NOOP("Fortunix", "E&xit")),
+            &QAction::triggered, this, &QWidget::close);
 
-    AddHelpAndOfferMenus(this, {"mnuHelp1", "mnuHelp2", "Check for Software &Update"});
+    AddHelpAndOfferMenus(this, {"mnuHelp1", "mnuHelp2",
+                                QT_TRANSLATE_NOOP("Fortunix", "Check for Software &Update")});
 }
 
 void frmMain::BuildHeaderAndTexts(QWidget* client) {
@@ -81,7 +99,8 @@ void frmMain::BuildHeaderAndTexts(QWidget* client) {
 
     QLabel* instruction =
         Label(client, "lblInstruction",
-              QStringLiteral("Enter the Correct Details and Know More about Yourself "),
+              QString::fromUtf8(QT_TRANSLATE_NOOP(
+                  "Fortunix", "Enter the Correct Details and Know More about Yourself ")),
               {120, 1425, 6375, 255}, {std::nullopt, kInstructionBlue});
     instruction->setFont(ProgramFont(8.25, /*bold=*/true));
     instruction->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -91,17 +110,24 @@ void frmMain::BuildInputPanel(QWidget* client) {
     QWidget* panel = Panel(client, "fraInput", {0, 1680, 6540, 4935}, kSkyBlue);
 
     const ControlColours caption{std::nullopt, kCaptionBlack};
-    Label(panel, "lblName", QStringLiteral("Name"), {840, 285, 1110, 195}, caption);
-    Label(panel, "lblDateOfBirth", QStringLiteral("Date of Birth"), {840, 660, 1110, 195}, caption);
-    Label(panel, "lblTimeOfBirth", QStringLiteral("Time of Birth"), {840, 1020, 1110, 195},
+    Label(panel, "lblName", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Name")),
+          {840, 285, 1110, 195}, caption);
+    Label(panel, "lblDateOfBirth",
+          QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Date of Birth")), {840, 660, 1110, 195},
+          caption);
+    Label(panel, "lblTimeOfBirth",
+          QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Time of Birth")), {840, 1020, 1110, 195},
           caption);
     Label(panel, "lblTimeFormat", QStringLiteral("HH:MM:SS"), {4800, 1080, 900, 195}, caption);
-    Label(panel, "lblCity", QStringLiteral("City"), {840, 3360, 690, 195}, caption);
-    Label(panel, "lblState", QStringLiteral("State"), {840, 3720, 690, 195}, caption);
-    Label(panel, "lblCountry", QStringLiteral("Country"), {840, 4080, 690, 195}, caption);
+    Label(panel, "lblCity", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "City")),
+          {840, 3360, 690, 195}, caption);
+    Label(panel, "lblState", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "State")),
+          {840, 3720, 690, 195}, caption);
+    Label(panel, "lblCountry", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Country")),
+          {840, 4080, 690, 195}, caption);
 
     txtName_ = TextBox(panel, "txtName", {2040, 240, 3615, 285}, kInputColours);
-    new KeyPressFilter(txtName_, FilterNameKey);
+    new KeyPressFilter(txtName_, FilterNameKeyInUse);
 
     cboMonth_ = DropDownList(panel, "cboMonth", {2040, 600, 1695, 315}, kInputColours);
     cboDate_ = DropDownList(panel, "cboDate", {3900, 600, 735, 315}, kInputColours);
@@ -112,35 +138,39 @@ void frmMain::BuildInputPanel(QWidget* client) {
 
     const ControlColours frame{kMintGreen, std::nullopt};
     QGroupBox* zone =
-        Frame(panel, "fraZone", QStringLiteral("Zone"), {840, 1320, 4815, 1095}, frame);
-    chkDST_ = CheckBox(zone, "chkDST", QStringLiteral("Daylight Saving Time"),
+        Frame(panel, "fraZone", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Zone")),
+              kZoneFrameBox, frame);
+    chkDST_ = CheckBox(zone, "chkDST",
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Daylight Saving Time")),
                        {2040, 240, 2415, 375}, kInputColours);
     chkDST_->setFont(ProgramFont(8.25, /*bold=*/true));
-    cmbTimeZone_ = DropDownList(zone, "cmbTimeZone", {120, 600, 4335, 315}, kSkyInputColours);
+    cmbTimeZone_ = DropDownList(zone, "cmbTimeZone", kZoneListBox, kSkyInputColours);
 
     QGroupBox* latitude =
-        Frame(panel, "fraLatitude", QStringLiteral("Latitude"), {840, 2475, 2415, 855}, frame);
+        Frame(panel, "fraLatitude", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Latitude")),
+              {840, 2475, 2415, 855}, frame);
     txtLatD_ = TextBox(latitude, "txtLatD", {120, 240, 495, 285}, kCoordinateColours);
     txtLatM_ = TextBox(latitude, "txtLatM", {720, 240, 495, 285}, kCoordinateColours);
     UnitCaptions(latitude, "lblLatDeg", "lblLatMin");
     optLat_ = OptionArray(this, "optLat");
-    OptionButton(latitude, optLat_, 0, QStringLiteral("North"), {1320, 240, 855, 255},
-                 kInputColours)
+    OptionButton(latitude, optLat_, 0, QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "North")),
+                 {1320, 240, 855, 255}, kInputColours)
         ->setChecked(true);
-    OptionButton(latitude, optLat_, 1, QStringLiteral("South"), {1320, 480, 855, 255},
-                 kInputColours);
+    OptionButton(latitude, optLat_, 1, QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "South")),
+                 {1320, 480, 855, 255}, kInputColours);
 
     QGroupBox* longitude =
-        Frame(panel, "fraLongitude", QStringLiteral("Longitude"), {3360, 2475, 2295, 855}, frame);
+        Frame(panel, "fraLongitude", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Longitude")),
+              {3360, 2475, 2295, 855}, frame);
     txtLonD_ = TextBox(longitude, "txtLonD", {120, 240, 495, 285}, kCoordinateColours);
     txtLonM_ = TextBox(longitude, "txtLonM", {720, 240, 495, 285}, kCoordinateColours);
     UnitCaptions(longitude, "lblLonDeg", "lblLonMin");
     optLong_ = OptionArray(this, "optLong");
-    OptionButton(longitude, optLong_, 0, QStringLiteral("East"), {1320, 240, 735, 255},
-                 kInputColours)
+    OptionButton(longitude, optLong_, 0, QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "East")),
+                 {1320, 240, 735, 255}, kInputColours)
         ->setChecked(true);
-    OptionButton(longitude, optLong_, 1, QStringLiteral("West"), {1320, 480, 735, 255},
-                 kInputColours);
+    OptionButton(longitude, optLong_, 1, QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "West")),
+                 {1320, 480, 735, 255}, kInputColours);
 
     txtLonD_->setMaxLength(kLonDegLength);
     for (QLineEdit* box : {txtLatD_, txtLatM_, txtLonM_}) {
@@ -156,14 +186,27 @@ void frmMain::BuildInputPanel(QWidget* client) {
     txtMState_ = TextBox(panel, "txtMState", {2040, 3720, 1935, 285}, kInputColours);
     txtMCountry_ = TextBox(panel, "txtMCountry", {2040, 4080, 1935, 285}, kInputColours);
 
-    cmdBrowser_ = WrappingCommandButton(panel, "cmdBrowser",
-                                        QStringLiteral("Click Here To Find Latitude && Longitude"),
-                                        {4200, 3360, 1455, 1035}, kSkyInputColours);
-    cmdRashi_ = CommandButton(panel, "cmdRashi", QStringLiteral("Get My Part Of Fortune Reading"),
-                              {840, 4440, 4815, 375}, kSkyInputColours);
+    cmdBrowser_ =
+        WrappingCommandButton(panel, "cmdBrowser",
+                              QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                  "Fortunix", "Click Here To Find Latitude && Longitude")),
+                              {4200, 3360, 1455, 1035}, kSkyInputColours);
+    cmdRashi_ = CommandButton(
+        panel, "cmdRashi",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Get My Part Of Fortune Reading")),
+        {840, 4440, 4815, 375}, kSkyInputColours);
     cmdRashi_->setFont(ProgramFont(8.25, /*bold=*/true));
     connect(cmdBrowser_, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(cmdRashi_, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+}
+
+void frmMain::FitZoneListToLanguage() {
+    const int widening = LanguageInUse() == QLatin1String(kEnglish) ? 0 : kZoneWidening;
+    const auto place = [widening](QWidget* control, const TwipsBox& box) {
+        PlaceAsDesigned(control, TwipsRect(box.left, box.top, box.width + widening, box.height));
+    };
+    place(cmbTimeZone_->parentWidget(), kZoneFrameBox);
+    place(cmbTimeZone_, kZoneListBox);
 }
 
 void frmMain::BuildOfferStrip(QWidget* client) {
@@ -210,28 +253,41 @@ void frmMain::NameControls() {
         const char* name;
         const char* description;
     } controls[] = {
-        {txtName_, "Name", "Letters and spaces only"},
-        {cboMonth_, "Month of birth", ""},
-        {cboDate_, "Day of birth", ""},
-        {cboYear_, "Year of birth", "1901 to 2050"},
-        {cboHH_, "Hour of birth", "0 to 23"},
-        {cboMM_, "Minute of birth", ""},
-        {cboSS_, "Second of birth", "Not used by the reading"},
-        {cmbTimeZone_, "Time zone", "The standard time zone of the place of birth"},
-        {chkDST_, "Daylight Saving Time", "Tick when summer time was in force at the birth"},
-        {txtLatD_, "Latitude degrees", "0 to 89"},
-        {txtLatM_, "Latitude minutes", "0 to 59"},
-        {optLat_->button(0), "North", ""},
-        {optLat_->button(1), "South", ""},
-        {txtLonD_, "Longitude degrees", "0 to 179"},
-        {txtLonM_, "Longitude minutes", "0 to 59"},
-        {optLong_->button(0), "East", ""},
-        {optLong_->button(1), "West", ""},
-        {txtMCity_, "City", "Place of birth, for the look-up of its latitude and longitude"},
-        {txtMState_, "State", ""},
-        {txtMCountry_, "Country", ""},
-        {cmdBrowser_, "Find latitude and longitude", "Looks up the typed city, state and country"},
-        {cmdRashi_, "Get My Part Of Fortune Reading", ""},
+        {txtName_, QT_TRANSLATE_NOOP("Fortunix", "Name"),
+         QT_TRANSLATE_NOOP("Fortunix", "Letters and spaces only")},
+        {cboMonth_, QT_TRANSLATE_NOOP("Fortunix", "Month of birth"), ""},
+        {cboDate_, QT_TRANSLATE_NOOP("Fortunix", "Day of birth"), ""},
+        {cboYear_, QT_TRANSLATE_NOOP("Fortunix", "Year of birth"),
+         QT_TRANSLATE_NOOP("Fortunix", "1901 to 2050")},
+        {cboHH_, QT_TRANSLATE_NOOP("Fortunix", "Hour of birth"),
+         QT_TRANSLATE_NOOP("Fortunix", "0 to 23")},
+        {cboMM_, QT_TRANSLATE_NOOP("Fortunix", "Minute of birth"), ""},
+        {cboSS_, QT_TRANSLATE_NOOP("Fortunix", "Second of birth"),
+         QT_TRANSLATE_NOOP("Fortunix", "Not used by the reading")},
+        {cmbTimeZone_, QT_TRANSLATE_NOOP("Fortunix", "Time zone"),
+         QT_TRANSLATE_NOOP("Fortunix", "The standard time zone of the place of birth")},
+        {chkDST_, QT_TRANSLATE_NOOP("Fortunix", "Daylight Saving Time"),
+         QT_TRANSLATE_NOOP("Fortunix", "Tick when summer time was in force at the birth")},
+        {txtLatD_, QT_TRANSLATE_NOOP("Fortunix", "Latitude degrees"),
+         QT_TRANSLATE_NOOP("Fortunix", "0 to 89")},
+        {txtLatM_, QT_TRANSLATE_NOOP("Fortunix", "Latitude minutes"),
+         QT_TRANSLATE_NOOP("Fortunix", "0 to 59")},
+        {optLat_->button(0), QT_TRANSLATE_NOOP("Fortunix", "North"), ""},
+        {optLat_->button(1), QT_TRANSLATE_NOOP("Fortunix", "South"), ""},
+        {txtLonD_, QT_TRANSLATE_NOOP("Fortunix", "Longitude degrees"),
+         QT_TRANSLATE_NOOP("Fortunix", "0 to 179")},
+        {txtLonM_, QT_TRANSLATE_NOOP("Fortunix", "Longitude minutes"),
+         QT_TRANSLATE_NOOP("Fortunix", "0 to 59")},
+        {optLong_->button(0), QT_TRANSLATE_NOOP("Fortunix", "East"), ""},
+        {optLong_->button(1), QT_TRANSLATE_NOOP("Fortunix", "West"), ""},
+        {txtMCity_, QT_TRANSLATE_NOOP("Fortunix", "City"),
+         QT_TRANSLATE_NOOP("Fortunix",
+                           "Place of birth, for the look-up of its latitude and longitude")},
+        {txtMState_, QT_TRANSLATE_NOOP("Fortunix", "State"), ""},
+        {txtMCountry_, QT_TRANSLATE_NOOP("Fortunix", "Country"), ""},
+        {cmdBrowser_, QT_TRANSLATE_NOOP("Fortunix", "Find latitude and longitude"),
+         QT_TRANSLATE_NOOP("Fortunix", "Looks up the typed city, state and country")},
+        {cmdRashi_, QT_TRANSLATE_NOOP("Fortunix", "Get My Part Of Fortune Reading"), ""},
     };
     for (const auto& entry : controls) {
         entry.control->setAccessibleName(QString::fromLatin1(entry.name));

@@ -25,6 +25,7 @@
 #include "widgets/OutOfSightAccessible.h"
 #include "widgets/WindowAccessible.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowTexts.h"
 
 namespace fortunix {
 
@@ -92,6 +93,7 @@ frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
     SetFocusColour(this);
     BuildLayout();
     Form_Load();
+    TranslateWindowTexts(this);
 }
 
 void frmNagScreen2::BuildLayout() {
@@ -109,63 +111,77 @@ void frmNagScreen2::BuildLayout() {
     Check1 = CheckBox(this, "Check1", QString(), {30, 2040, 7185, 555});
     Check1->setText(WrapCaption(QString::fromUtf8(texts::kVisitSiteNowCaption),
                                 Check1->fontMetrics(), CaptionWidth(Check1)));
-    Check1->setAccessibleName(QStringLiteral("Visit the web site now"));
-    Check1->setAccessibleDescription(
-        QStringLiteral("Opens the Vespera Softwares web site in your web browser"));
+    Check1->setAccessibleName(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Visit the web site now")));
+    Check1->setAccessibleDescription(QString::fromUtf8(
+        QT_TRANSLATE_NOOP("Fortunix", "Opens the Vespera Softwares web site in your web browser")));
 
-    cmdClose = CommandButton(this, "cmdClose", QStringLiteral("E&xit"), {6000, 2760, 1245, 375});
-    cmdClose->setAccessibleName(QStringLiteral("Exit"));
-    cmdClose->setAccessibleDescription(QStringLiteral("Ends the program"));
+    cmdClose =
+        CommandButton(this, "cmdClose", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "E&xit")),
+                      {6000, 2760, 1245, 375});
+    cmdClose->setAccessibleName(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Exit")));
+    cmdClose->setAccessibleDescription(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Ends the program")));
 
-    Frame2 = Frame(this, "Frame2", QStringLiteral("Refer A Friend"), {120, 3240, 7065, 1455});
+    Frame2 =
+        Frame(this, "Frame2", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Refer A Friend")),
+              {120, 3240, 7065, 1455});
 
     const auto addLineEdit = [this](const char* name, const char* placeholder,
                                     const char* accessibleName, int left, int top) {
         QLineEdit* box = TextBox(Frame2, name, {left, top, 3375, 285});
-        box->setText(QString::fromLatin1(placeholder));
+        box->setText(Translated(placeholder));
         box->setAccessibleName(QString::fromLatin1(accessibleName));
         box->installEventFilter(this);
         return box;
     };
-    txtName = addLineEdit("txtName", referral::kNamePlaceholder, "Your name", 85, 360);
-    txtEmail =
-        addLineEdit("txtEmail", referral::kEmailPlaceholder, "Your e-mail address", 3600, 360);
-    txtFriendName =
-        addLineEdit("txtFriendName", referral::kFriendNamePlaceholder, "Friend's name", 85, 720);
-    txtFriendEmail = addLineEdit("txtFriendEmail", referral::kFriendEmailPlaceholder,
-                                 "Friend's e-mail address", 3600, 720);
+    txtName = addLineEdit("txtName", referral::kNamePlaceholder,
+                          QT_TRANSLATE_NOOP("Fortunix", "Your name"), 85, 360);
+    txtEmail = addLineEdit("txtEmail", referral::kEmailPlaceholder,
+                           QT_TRANSLATE_NOOP("Fortunix", "Your e-mail address"), 3600, 360);
+    txtFriendName = addLineEdit("txtFriendName", referral::kFriendNamePlaceholder,
+                                QT_TRANSLATE_NOOP("Fortunix", "Friend's name"), 85, 720);
+    txtFriendEmail =
+        addLineEdit("txtFriendEmail", referral::kFriendEmailPlaceholder,
+                    QT_TRANSLATE_NOOP("Fortunix", "Friend's e-mail address"), 3600, 720);
     for (QLineEdit* box : {txtEmail, txtFriendEmail}) {
-        box->setAccessibleDescription(QStringLiteral("No spaces"));
+        box->setAccessibleDescription(
+            QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "No spaces")));
     }
 
-    cmdSubmit = CommandButton(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
-                              {1920, 1080, 3375, 285});
-    cmdSubmit->setAccessibleName(QStringLiteral("Refer a friend now"));
-    cmdSubmit->setAccessibleDescription(
-        QStringLiteral("Opens the referral page in your web browser"));
+    cmdSubmit =
+        CommandButton(Frame2, "cmdSubmit",
+                      QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Refer A Friend &Now")),
+                      {1920, 1080, 3375, 285});
+    cmdSubmit->setAccessibleName(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Refer a friend now")));
+    cmdSubmit->setAccessibleDescription(QString::fromUtf8(
+        QT_TRANSLATE_NOOP("Fortunix", "Opens the referral page in your web browser")));
 
     // Below the frame's visible height: out of sight, reachable only with Tab. Screen readers
     // are told so, or they would announce a box that no one can see.
     txtMessage = MultiLineTextBox(Frame2, "txtMessage", {4800, 3600, 1815, 495});
     AnswerAsOutOfSight(txtMessage);
-    txtMessage->setAccessibleName(QStringLiteral("Your message"));
+    txtMessage->setAccessibleName(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Your message")));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    SetBoxText(txtMessage,
-               QString::fromLatin1(referral::kMessagePlaceholder) + QStringLiteral("\r\n"));
+    SetBoxText(txtMessage, Translated(referral::kMessagePlaceholder) + QStringLiteral("\r\n"));
     txtMessage->installEventFilter(this);
 
-    Frame6 = Frame(this, "Frame6", QStringLiteral("Download Vespera Softwares"),
+    Frame6 = Frame(this, "Frame6",
+                   QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Download Vespera Softwares")),
                    {7320, 120, 3735, 4575});
 
     Label3 = Paragraph(Frame6, "Label3", QString::fromUtf8(texts::kCatalogueDescription),
                        {120, 360, 3495, 3855});
 
-    lblGoToHome =
-        Link(Frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Vespera Softwares"),
-             {75, 4250, 3585, 210}, {kNavyBackdrop, kYellowText});
+    lblGoToHome = Link(
+        Frame6, "lblGoToHome",
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Click Here To Visit Vespera Softwares")),
+        {75, 4250, 3585, 210}, {kNavyBackdrop, kYellowText});
     lblGoToHome->setFont(WindowFont(8.25));
-    lblGoToHome->setAccessibleName(QStringLiteral("Visit the software catalogue"));
+    lblGoToHome->setAccessibleName(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Visit the software catalogue")));
 
     // Only the buttons, the check box and the text boxes take the focus, in this order.
     const QList<QWidget*> tabOrder = {cmdClose, Check1,         txtName,       cmdSubmit,
@@ -274,18 +290,18 @@ bool frmNagScreen2::EmailBox_KeyPress(QWidget* box, const QKeyEvent* event) {
 
 QString frmNagScreen2::PlaceholderOf(const QWidget* box) const {
     if (box == txtName) {
-        return QString::fromLatin1(referral::kNamePlaceholder);
+        return Translated(referral::kNamePlaceholder);
     }
     if (box == txtEmail) {
-        return QString::fromLatin1(referral::kEmailPlaceholder);
+        return Translated(referral::kEmailPlaceholder);
     }
     if (box == txtFriendName) {
-        return QString::fromLatin1(referral::kFriendNamePlaceholder);
+        return Translated(referral::kFriendNamePlaceholder);
     }
     if (box == txtFriendEmail) {
-        return QString::fromLatin1(referral::kFriendEmailPlaceholder);
+        return Translated(referral::kFriendEmailPlaceholder);
     }
-    return QString::fromLatin1(referral::kMessagePlaceholder);
+    return Translated(referral::kMessagePlaceholder);
 }
 
 // The message box gives its line breaks as carriage return and line feed, like the other

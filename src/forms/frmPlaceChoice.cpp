@@ -1,5 +1,6 @@
 #include "forms/frmPlaceChoice.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -12,15 +13,17 @@
 #include "atlas/QuotedExcerpt.h"
 #include "widgets/Appearance.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowTexts.h"
 
 namespace fortunix {
 
 namespace {
 
-constexpr char kCaption[] = "Find Latitude & Longitude";
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("Fortunix", "Find Latitude & Longitude");
 constexpr char kCredit[] =
-    "Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. "
-    "Time zones: IANA tz database, public domain";
+    QT_TRANSLATE_NOOP("Fortunix",
+                      "Place names and coordinates: GeoNames (www.geonames.org), CC BY 4.0. "
+                      "Time zones: IANA tz database, public domain");
 
 QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const char* name, const char* text) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
@@ -41,28 +44,34 @@ QString QuotedTyped(const QString& typed) {
 QString PlaceChoicePrompt(const PlaceChoice& choice) {
     const QString sought = QuotedTyped(choice.sought);
     if (choice.placeLines.isEmpty()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Fortunix",
                    "No place matching \"%1\" was found in the atlas.\n"
                    "You can search the web for its latitude and longitude instead.")
             .arg(sought);
     }
     if (choice.closeSpellings) {
-        return QStringLiteral("No place matching \"%1\" was found in the atlas. Did you mean:")
+        return QCoreApplication::translate(
+                   "Fortunix", "No place matching \"%1\" was found in the atlas. Did you mean:")
             .arg(sought);
     }
-    return QStringLiteral(
-               "Places matching \"%1\", most likely first. "
-               "Choose your place of birth:")
+    return QCoreApplication::translate("Fortunix",
+                                       "Places matching \"%1\", most likely first. "
+                                       "Choose your place of birth:")
         .arg(sought);
 }
 
 QString CountryNote(const PlaceChoice& choice) {
     if (!choice.unknownCountry.isEmpty()) {
-        return QStringLiteral("No country named '%1' is known; showing places in every country")
+        return QString::fromUtf8(
+                   QT_TRANSLATE_NOOP(
+                       "Fortunix",
+                       "No country named '%1' is known; showing places in every country"))
             .arg(QuotedTyped(choice.unknownCountry));
     }
     if (!choice.countryWithoutPlace.isEmpty()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Fortunix",
                    "Nothing matching was found in '%1'; showing places in other "
                    "countries")
             .arg(QuotedTyped(choice.countryWithoutPlace));
@@ -100,7 +109,7 @@ frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
 
     lstPlaces_ = new QListWidget(this);
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
-    lstPlaces_->setAccessibleName(QStringLiteral("Places found"));
+    lstPlaces_->setAccessibleName(QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Places found")));
     lstPlaces_->addItems(choice.placeLines);
     lstPlaces_->setVisible(found);
     if (found) {
@@ -132,9 +141,12 @@ frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    QPushButton* cmdUsePlace = AddButton(this, buttons, "cmdUsePlace", "Use This Place");
-    QPushButton* cmdSearchWeb = AddButton(this, buttons, "cmdSearchWeb", "Search the Web");
-    QPushButton* cmdCancel = AddButton(this, buttons, "cmdCancel", "Cancel");
+    QPushButton* cmdUsePlace =
+        AddButton(this, buttons, "cmdUsePlace", QT_TRANSLATE_NOOP("Fortunix", "Use This Place"));
+    QPushButton* cmdSearchWeb =
+        AddButton(this, buttons, "cmdSearchWeb", QT_TRANSLATE_NOOP("Fortunix", "Search the Web"));
+    QPushButton* cmdCancel =
+        AddButton(this, buttons, "cmdCancel", QT_TRANSLATE_NOOP("Fortunix", "Cancel"));
     layout->addLayout(buttons);
 
     cmdUsePlace->setVisible(found);
@@ -154,6 +166,7 @@ frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
 
     const int height = zoneNotes_.empty() ? 5400 : 6300;  // room for the zone
     resize(TwipsToPixels(found ? 8400 : 6600), found ? TwipsToPixels(height) : sizeHint().height());
+    TranslateWindowTexts(this);
 }
 
 void frmPlaceChoice::cmdUsePlace_Click() {

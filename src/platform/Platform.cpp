@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
+
 #include <cassert>
 
 namespace fortunix {
@@ -19,7 +21,9 @@ Platform& CurrentPlatform() {
 
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                           MessageButtons buttons) {
-    return CurrentPlatform().messages.Show(parent, text, icon, buttons);
+    // Every message is a whole sentence of the windows, shown in the language in use.
+    const QString shown = QCoreApplication::translate("Fortunix", text.toUtf8().constData());
+    return CurrentPlatform().messages.Show(parent, shown, icon, buttons);
 }
 
 }  // namespace fortunix

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "ephemeris/Translatable.h"
+
 namespace fortunix {
 
 // The checks of the birth-data form, free of any window so that the main window and the
@@ -22,19 +24,24 @@ struct RuleFailure {
 };
 
 namespace messages {
-inline constexpr std::string_view kEnterName = "Please Enter Name";
-inline constexpr std::string_view kLonDegRange =
-    "Please Enter Value Between 0 And 179 in the Degree of Longitude";
-inline constexpr std::string_view kLonMinRange =
-    "Please Enter Value Between 0 And 59 in the  Minute of Longitude";
-inline constexpr std::string_view kLatDegRange =
-    "Please Enter Value Between 0 And 89 in the Degree of Latitude";
-inline constexpr std::string_view kLatMinRange =
-    "Please Enter Value Between 0 And 59 in the  Minute of Latitude";
-inline constexpr std::string_view kFebruaryDate = "Please Enter Correct Date Or Month!";
-inline constexpr std::string_view kThirtyDayMonthDate = "Please Enter Correct Date Or Month !";
-inline constexpr std::string_view kOnlyNumbers = "Only Numbers Are Accepted";
-inline constexpr std::string_view kOnlyLetters = "Please Enter only Letters";
+inline constexpr std::string_view kEnterName =
+    FORTUNIX_TRANSLATABLE("Fortunix", "Please Enter Name");
+inline constexpr std::string_view kLonDegRange = FORTUNIX_TRANSLATABLE(
+    "Fortunix", "Please Enter Value Between 0 And 179 in the Degree of Longitude");
+inline constexpr std::string_view kLonMinRange = FORTUNIX_TRANSLATABLE(
+    "Fortunix", "Please Enter Value Between 0 And 59 in the  Minute of Longitude");
+inline constexpr std::string_view kLatDegRange = FORTUNIX_TRANSLATABLE(
+    "Fortunix", "Please Enter Value Between 0 And 89 in the Degree of Latitude");
+inline constexpr std::string_view kLatMinRange = FORTUNIX_TRANSLATABLE(
+    "Fortunix", "Please Enter Value Between 0 And 59 in the  Minute of Latitude");
+inline constexpr std::string_view kFebruaryDate =
+    FORTUNIX_TRANSLATABLE("Fortunix", "Please Enter Correct Date Or Month!");
+inline constexpr std::string_view kThirtyDayMonthDate =
+    FORTUNIX_TRANSLATABLE("Fortunix", "Please Enter Correct Date Or Month !");
+inline constexpr std::string_view kOnlyNumbers =
+    FORTUNIX_TRANSLATABLE("Fortunix", "Only Numbers Are Accepted");
+inline constexpr std::string_view kOnlyLetters =
+    FORTUNIX_TRANSLATABLE("Fortunix", "Please Enter only Letters");
 }  // namespace messages
 
 inline constexpr int kFirstYear = 1901;

@@ -1,5 +1,6 @@
 #include "shell/RecentBirthsFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -258,10 +259,11 @@ RecentBirthsFile::Loaded RecentBirthsFile::Load() {
 
 std::optional<QString> RecentBirthsFile::Save(const RecentBirths& recent) {
     if (keepUnreadable_) {
-        return QStringLiteral("the unreadable file could not be moved away");
+        return QCoreApplication::translate("Fortunix",
+                                           "the unreadable file could not be moved away");
     }
     if (!QDir().mkpath(folder_)) {
-        return QStringLiteral("the folder could not be made");
+        return QCoreApplication::translate("Fortunix", "the folder could not be made");
     }
     QSaveFile file(Path());
     if (!file.open(QIODevice::WriteOnly)) {

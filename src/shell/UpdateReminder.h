@@ -10,8 +10,9 @@ namespace fortunix {
 inline constexpr char kDurationSetting[] = "Duration";
 
 // A carriage return alone separates the two lines, as the message has always been written.
-inline constexpr char kUpdatePromptText[] =
-    "There maybe an update to this software available\rDo you want to check for an update?";
+inline constexpr char kUpdatePromptText[] = QT_TRANSLATE_NOOP(
+    "Fortunix",
+    "There maybe an update to this software available\rDo you want to check for an update?");
 
 // The reminder comes back once the stored date lies this many days or more from today.
 inline constexpr int kReminderIntervalDays = 15;

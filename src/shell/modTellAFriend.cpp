@@ -1,5 +1,7 @@
 #include "shell/modTellAFriend.h"
 
+#include <QCoreApplication>
+
 #include <QUrl>
 
 #include "platform/Platform.h"
@@ -11,8 +13,8 @@ ReferralRecord ReferralRequest;
 
 namespace {
 
-bool IsEmptyOr(const QString& text, const char* placeholder) {
-    return text.isEmpty() || text == QLatin1String(placeholder);
+bool IsEmptyOr(const QString& text, const QString& placeholder) {
+    return text.isEmpty() || text == placeholder;
 }
 
 }  // namespace
@@ -55,7 +57,9 @@ std::optional<QString> CheckReferral(const ReferralRecord& request) {
         {request.friendEmail, referral::kFriendEmailPlaceholder, referral::kEnterFriendEmail},
     };
     for (const FieldCheck& check : checks) {
-        if (IsEmptyOr(TrimSpaces(check.value), check.placeholder)) {
+        // The window shows each placeholder in the language in use.
+        const QString shown = QCoreApplication::translate("Fortunix", check.placeholder);
+        if (IsEmptyOr(TrimSpaces(check.value), shown)) {
             return QString::fromLatin1(check.message);
         }
     }

@@ -22,20 +22,26 @@ struct ReferralRecord {
 extern ReferralRecord ReferralRequest;
 
 namespace referral {
-inline constexpr char kNamePlaceholder[] = "Your Name";
-inline constexpr char kEmailPlaceholder[] = "Your Email Address";
-inline constexpr char kMessagePlaceholder[] = "Your Message";
-inline constexpr char kFriendNamePlaceholder[] = "Friend's Name";
-inline constexpr char kFriendEmailPlaceholder[] = "Friend's Email Address";
+inline constexpr char kNamePlaceholder[] = QT_TRANSLATE_NOOP("Fortunix", "Your Name");
+inline constexpr char kEmailPlaceholder[] = QT_TRANSLATE_NOOP("Fortunix", "Your Email Address");
+inline constexpr char kMessagePlaceholder[] = QT_TRANSLATE_NOOP("Fortunix", "Your Message");
+inline constexpr char kFriendNamePlaceholder[] = QT_TRANSLATE_NOOP("Fortunix", "Friend's Name");
+inline constexpr char kFriendEmailPlaceholder[] =
+    QT_TRANSLATE_NOOP("Fortunix", "Friend's Email Address");
 
-inline constexpr char kDistinctEmails[] = "Please Enter Distinct Email Addresses";
-inline constexpr char kProperEmail[] = "Please Enter Proper Email Address";
-inline constexpr char kEnterName[] = "Please Enter Your Name";
-inline constexpr char kEnterEmail[] = "Please Enter Your Email";
-inline constexpr char kEnterMessage[] = "Please Enter Your Message";
-inline constexpr char kEnterFriendName[] = "Please Enter Your Friend's Name";
-inline constexpr char kEnterFriendEmail[] = "Please Enter Your Friend's Email";
-inline constexpr char kNoSpaceInEmail[] = "Email Address Cannot Contain Space";
+inline constexpr char kDistinctEmails[] =
+    QT_TRANSLATE_NOOP("Fortunix", "Please Enter Distinct Email Addresses");
+inline constexpr char kProperEmail[] =
+    QT_TRANSLATE_NOOP("Fortunix", "Please Enter Proper Email Address");
+inline constexpr char kEnterName[] = QT_TRANSLATE_NOOP("Fortunix", "Please Enter Your Name");
+inline constexpr char kEnterEmail[] = QT_TRANSLATE_NOOP("Fortunix", "Please Enter Your Email");
+inline constexpr char kEnterMessage[] = QT_TRANSLATE_NOOP("Fortunix", "Please Enter Your Message");
+inline constexpr char kEnterFriendName[] =
+    QT_TRANSLATE_NOOP("Fortunix", "Please Enter Your Friend's Name");
+inline constexpr char kEnterFriendEmail[] =
+    QT_TRANSLATE_NOOP("Fortunix", "Please Enter Your Friend's Email");
+inline constexpr char kNoSpaceInEmail[] =
+    QT_TRANSLATE_NOOP("Fortunix", "Email Address Cannot Contain Space");
 }  // namespace referral
 
 // Removes leading and trailing spaces (code 32) only; tabs and line breaks stay.

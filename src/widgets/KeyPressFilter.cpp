@@ -15,6 +15,11 @@ constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 
+QString OneCharacter(int code) {
+    const auto character = static_cast<char32_t>(code);
+    return QString::fromUcs4(&character, 1);
+}
+
 }  // namespace
 
 bool IsAccessKey(const QKeyEvent& event) {
@@ -47,10 +52,11 @@ std::optional<int> TypedCharacterCode(const QKeyEvent& event) {
             break;
     }
     const QString text = event.text();
-    if (text.isEmpty() || !text.front().isPrint()) {
+    const QList<uint> characters = text.toUcs4();  // a letter beyond U+FFFF is one character
+    if (characters.isEmpty() || !QChar::isPrint(characters.front())) {
         return std::nullopt;
     }
-    return static_cast<int>(text.front().unicode());
+    return static_cast<int>(characters.front());
 }
 
 KeyPressFilter::KeyPressFilter(QLineEdit* box, Rule rule) : QObject(box), box_(box), rule_(rule) {
@@ -89,7 +95,7 @@ bool KeyPressFilter::FilterKeyPress(QKeyEvent& event) {
     if (verdict.code == *code) {
         return false;  // the box types the key itself
     }
-    box_->insert(QString(QChar(verdict.code)));
+    box_->insert(OneCharacter(verdict.code));
     return true;
 }
 
@@ -100,14 +106,15 @@ void KeyPressFilter::FilterCommit(QInputMethodEvent& event) {
     }
     QString accepted;
     std::optional<RuleFailure> refusal;
-    for (const QChar character : committed) {
-        const KeyVerdict verdict = rule_(character.unicode());
+    for (const uint character : committed.toUcs4()) {
+        const KeyVerdict verdict = rule_(static_cast<int>(character));
         if (verdict.message && !refusal) {
             refusal = verdict.message;
         }
         // Enter and backspace have no place inside committed text.
-        if (verdict.code != 0 && QChar(verdict.code).isPrint()) {
-            accepted.append(QChar(verdict.code));
+        const auto kept = static_cast<char32_t>(verdict.code);
+        if (kept != 0 && QChar::category(kept) != QChar::Other_Control) {
+            accepted.append(OneCharacter(verdict.code));
         }
     }
     if (refusal) {

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "a11y/ProgramWindows.h"
+#include "forms/ProgramLanguage.h"
 #include "widgets/WrappingButton.h"
 
 // Every window at the machine's fonts (maybe wider than the layout's): no control outside its
@@ -170,54 +171,74 @@ std::string CaptionOverflow(const QWidget* control) {
 }
 
 using a11ytests::WindowUnderTest;
-using LayoutFit = a11ytests::ProgramWindowsTest;
+
+// Every window in every language the program speaks; CTest runs the checks again at 200 %.
+class LayoutFit : public a11ytests::ProgramWindowsTest {
+  protected:
+    void TearDown() override {
+        UseLanguage(QString::fromLatin1(kEnglish));
+        ProgramWindowsTest::TearDown();
+    }
+
+    // Calls `check` with each window, settled, in each language, and its name for messages.
+    void ForEachWindowInEachLanguage(
+        const std::function<void(QWidget* window, const std::string& where)>& check) {
+        QStringList languages{QString::fromLatin1(kEnglish)};
+        for (const ProgramLanguage& language : TranslatedLanguages()) {
+            languages.append(QString::fromLatin1(language.code));
+        }
+        for (const QString& language : languages) {
+            UseLanguage(language);
+            for (const WindowUnderTest& under : Windows()) {
+                QWidget* window = under.open();
+                Settle(window);
+                check(window, language.toStdString() + " " + under.name);
+            }
+            test_support::UnloadAllWindows();
+        }
+    }
+};
 
 TEST_F(LayoutFit, EveryControlLiesWithinItsContainer) {
-    for (const WindowUnderTest& under : Windows()) {
-        QWidget* window = under.open();
-        Settle(window);
+    ForEachWindowInEachLanguage([](QWidget* window, const std::string& where) {
         for (const QWidget* control : Controls(window)) {
             const QRect container = control->parentWidget()->rect();
             EXPECT_TRUE(container.contains(CoveredRect(control)))
-                << under.name << ": " << control->objectName().toStdString() << " outside "
+                << where << ": " << control->objectName().toStdString() << " outside "
                 << control->parentWidget()->objectName().toStdString();
         }
-    }
+    });
 }
 
 TEST_F(LayoutFit, NoTwoControlsOfAContainerOverlap) {
-    for (const WindowUnderTest& under : Windows()) {
-        QWidget* window = under.open();
-        Settle(window);
+    ForEachWindowInEachLanguage([](QWidget* window, const std::string& where) {
         const QList<const QWidget*> controls = Controls(window);
         for (const QWidget* one : controls) {
             if (const auto* frame = qobject_cast<const QGroupBox*>(one->parentWidget())) {
                 EXPECT_FALSE(CoveredRect(one).intersects(GroupBoxTitleRect(frame)))
-                    << under.name << ": " << one->objectName().toStdString()
-                    << " covers the title of " << frame->objectName().toStdString();
+                    << where << ": " << one->objectName().toStdString() << " covers the title of "
+                    << frame->objectName().toStdString();
             }
             for (const QWidget* other : controls) {
                 if (one < other && one->parentWidget() == other->parentWidget() &&
                     !StackedByDesign(one, other)) {
                     EXPECT_FALSE(CoveredRect(one).intersects(CoveredRect(other)))
-                        << under.name << ": " << one->objectName().toStdString() << " and "
+                        << where << ": " << one->objectName().toStdString() << " and "
                         << other->objectName().toStdString();
                 }
             }
         }
-    }
+    });
 }
 
 TEST_F(LayoutFit, EveryCaptionFitsItsControl) {
-    for (const WindowUnderTest& under : Windows()) {
-        QWidget* window = under.open();
-        Settle(window);
+    ForEachWindowInEachLanguage([](QWidget* window, const std::string& where) {
         for (const QWidget* control : Controls(window)) {
             EXPECT_EQ(CaptionOverflow(control), "")
-                << under.name << ": " << control->objectName().toStdString() << " in font "
+                << where << ": " << control->objectName().toStdString() << " in font "
                 << control->fontInfo().family().toStdString();
         }
-    }
+    });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <utility>
 
+#include "forms/ProgramLanguage.h"
 #include "forms/Windows.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
@@ -62,6 +64,18 @@ TEST_F(Startup, FirstRunShowsTheMainWindowAloneAndArmsTheReminder) {
     EXPECT_FALSE(windows::IsDisplayLoaded());
     EXPECT_FALSE(windows::IsNagScreenLoaded());
     EXPECT_TRUE(fake.process.statuses.empty());
+}
+
+// The language chosen in the Language menu is the one the main window opens in.
+TEST_F(Startup, MainWindowOpensInTheSavedLanguage) {
+    SaveSetting(QStringLiteral("Language"), QStringLiteral("de"));
+
+    EXPECT_TRUE(RunStartup());
+
+    EXPECT_EQ(LanguageInUse(), QStringLiteral("de"));
+    const auto* zones = windows::Main().findChild<QComboBox*>(QStringLiteral("cmbTimeZone"));
+    EXPECT_EQ(zones->currentText(), QStringLiteral("Mittlere Greenwich-Zeit,GMT,0.0"));
+    UseLanguage(QString::fromLatin1(kEnglish));
 }
 
 // A later start calls the running copy: the window the user has on screen comes to the

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "forms/ProgramLanguage.h"
 #include "forms/Windows.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
@@ -53,12 +54,18 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     fortunix::fakes::FakePlatform fake;
 
+    // The worked example also in German and in Arabic, the program speaking them.
     const struct {
         const char* file;
         BirthFormState state;
-    } births[] = {{"london", WorkedExample()}, {"kathmandu", Kathmandu()}};
+        const char* language;
+    } births[] = {{"london", WorkedExample(), "en"},
+                  {"kathmandu", Kathmandu(), "en"},
+                  {"london-de", WorkedExample(), "de"},
+                  {"london-ar", WorkedExample(), "ar"}};
     bool written = true;
     for (const auto& birth : births) {
+        fortunix::UseLanguage(QString::fromLatin1(birth.language));
         fortunix::frmMain& form = fortunix::windows::Main();
         form.show();
         form.ShowFormState(birth.state);

@@ -90,7 +90,7 @@ TEST_F(WebLinks, MenusOfBothWindows) {
     } menus[] = {{&windows::Main(), "mnuFile", "&File",
                   "mnuNext:Get My Part Of Fortune Reading, mnuBirthsSep1:-, "
                   "mnuRecentBirthsMenu:Recent &Births, mnuRememberBirths:&Remember Births, "
-                  "mnuBirthsSep2:-, mnuExit:E&xit"},
+                  "mnuBirthsSep2:-, mnuLanguageMenu:&Language, mnuExit:E&xit"},
                  {&windows::Main(), "mnuHelp", "&Help",
                   "mnuOnline:&Online Help, mnuVisit:&Visit Us Online, mnuHelp1:-, "
                   "mnuUpdate:Check for Software &Update, mnuHelp2:-, mnuAbout:&About Software"},

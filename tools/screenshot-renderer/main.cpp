@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Startup.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
@@ -355,6 +356,7 @@ int main(int argc, char* argv[]) {
     DrawnMessageBoxes messages(shot);
     fakes::FakePlatform platform(&messages);
     platform.clock.today = QDate(2026, 1, 1);
+    UseLanguage(SystemLanguage());  // LANGUAGE=de tools/screenshots draws the windows in German
 
     const std::vector<RenderStep> steps = RenderSteps(shot, platform.dialogs);
     for (const RenderStep& step : steps) {

@@ -1,0 +1,286 @@
+#include "widgets/WindowTexts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QWidget>
+#include <algorithm>
+#include <functional>
+
+#include "widgets/WrappingButton.h"
+
+namespace fortunix {
+
+namespace {
+
+// One text of one object: read it, write it, and the name under which its English is kept.
+struct TextSlot {
+    QObject* holder;
+    const char* role;
+    std::function<QString()> read;
+    std::function<void(const QString&)> write;
+};
+
+void Translate(const TextSlot& slot) {
+    const QByteArray englishKey = QByteArray("fortunix.english.") + slot.role;
+    const QByteArray shownKey = QByteArray("fortunix.shown.") + slot.role;
+    const QString current = slot.read();
+    const QVariant shown = slot.holder->property(shownKey.constData());
+    // A text set since the last translation is the program's own; it is the new English.
+    const QString english = shown.isValid() && shown.toString() == current
+                                ? slot.holder->property(englishKey.constData()).toString()
+                                : current;
+    if (english.isEmpty()) {
+        return;
+    }
+    const QString translated = Translated(english.toUtf8().constData());
+    slot.holder->setProperty(englishKey.constData(), english);
+    slot.holder->setProperty(shownKey.constData(), translated);
+    if (translated != current) {
+        slot.write(translated);
+    }
+}
+
+void TranslateWidget(QWidget* widget) {
+    Translate({widget, "accessibleName", [widget] { return widget->accessibleName(); },
+               [widget](const QString& text) { widget->setAccessibleName(text); }});
+    Translate({widget, "accessibleDescription",
+               [widget] { return widget->accessibleDescription(); },
+               [widget](const QString& text) { widget->setAccessibleDescription(text); }});
+    Translate({widget, "toolTip", [widget] { return widget->toolTip(); },
+               [widget](const QString& text) { widget->setToolTip(text); }});
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        Translate({label, "text", [label] { return label->text(); },
+                   [label](const QString& text) { label->setText(text); }});
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        Translate({button, "text", [button] { return button->text(); },
+                   [button](const QString& text) { button->setText(text); }});
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        Translate({frame, "title", [frame] { return frame->title(); },
+                   [frame](const QString& text) { frame->setTitle(text); }});
+    } else if (auto* menu = qobject_cast<QMenu*>(widget)) {
+        Translate({menu, "title", [menu] { return menu->title(); },
+                   [menu](const QString& text) { menu->setTitle(text); }});
+    }
+}
+
+// The text a control shows, and the room its style gives it.
+QString ShownText(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        return frame->title();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        return button->text();
+    }
+    return {};
+}
+
+QStyle::SubElement ContentsOf(const QAbstractButton* button) {
+    if (qobject_cast<const QCheckBox*>(button) != nullptr) {
+        return QStyle::SE_CheckBoxContents;
+    }
+    return qobject_cast<const QRadioButton*>(button) != nullptr ? QStyle::SE_RadioButtonContents
+                                                                : QStyle::SE_PushButtonContents;
+}
+
+// A caption in a script with taller letters (Chinese, Japanese) may not stand taller than
+// the English one its control was laid out for: neighbours and frame titles lie close by.
+bool NoTallerThanEnglish(const QWidget* control) {
+    const QVariant english = control->property("fortunix.englishTextHeight");
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (!english.isValid() || (label != nullptr && label->wordWrap())) {
+        return true;
+    }
+    const QString text = ShownText(control);
+    return control->fontMetrics().boundingRect(text).height() <= english.toInt();
+}
+
+bool TextFits(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const int flags = static_cast<int>(label->alignment()) |
+                          (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
+        const QRect room = label->contentsRect();
+        const QRect inParent = label->parentWidget()->rect().translated(-label->pos());
+        const QRect needed = label->fontMetrics().boundingRect(room, flags, label->text());
+        return room.contains(needed) && inParent.contains(needed) && NoTallerThanEnglish(label);
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room = button->style()->subElementRect(ContentsOf(button), &option, button);
+        const bool wraps = qobject_cast<const WrappingButton*>(button) != nullptr;
+        const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0);
+        const QRect needed = button->fontMetrics().boundingRect(room, flags, button->text());
+        return needed.width() <= room.width() && needed.height() <= room.height() &&
+               NoTallerThanEnglish(button);
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        return frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() &&
+               NoTallerThanEnglish(frame);
+    }
+    return true;
+}
+
+// How far `control` may reach to the right: to its container's edge or the next control
+// beside it, whichever comes first.
+int RoomToTheRight(const QWidget* control) {
+    const QRect own = control->geometry();
+    int right = control->parentWidget()->width();
+    for (const QObject* child : control->parentWidget()->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling == nullptr || sibling == control ||
+            !sibling->isVisibleTo(control->parentWidget())) {
+            continue;
+        }
+        const QRect other = sibling->geometry();
+        if (other.top() < own.bottom() && other.bottom() > own.top() &&
+            other.left() >= own.right()) {
+            right = std::min(right, other.left() - 1);
+        }
+    }
+    return right - own.left();
+}
+
+void Fit(QWidget* control) {
+    // Each language starts from the design.
+    const QVariant designed = control->property("fortunix.designedGeometry");
+    if (designed.isValid()) {
+        control->setGeometry(designed.toRect());
+        control->setFont(control->property("fortunix.designedFont").value<QFont>());
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            label->setWordWrap(control->property("fortunix.designedWrap").toBool());
+        }
+    }
+    const bool frame = qobject_cast<QGroupBox*>(control) != nullptr;
+    const QVariant english =
+        control->property(frame ? "fortunix.english.title" : "fortunix.english.text");
+    if (!english.isValid() || english.toString() == ShownText(control)) {
+        return;
+    }
+    if (!control->property("fortunix.englishTextHeight").isValid()) {
+        control->setProperty("fortunix.englishTextHeight",
+                             control->fontMetrics().boundingRect(english.toString()).height());
+    }
+    if (!designed.isValid()) {
+        control->setProperty("fortunix.designedGeometry", control->geometry());
+        control->setProperty("fortunix.designedFont", control->font());
+        if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            control->setProperty("fortunix.designedWrap", label->wordWrap());
+        }
+    }
+    // A paragraph drawn wider than its container breaks its lines at the container's edge.
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->wordWrap()) {
+        const int inside = label->parentWidget()->width() - label->x();
+        label->resize(std::min(label->width(), inside), label->height());
+    }
+    if (TextFits(control)) {
+        return;
+    }
+    const int room = RoomToTheRight(control);
+    const bool grows = qobject_cast<QLabel*>(control) != nullptr ||
+                       qobject_cast<QCheckBox*>(control) != nullptr ||
+                       qobject_cast<QRadioButton*>(control) != nullptr;
+    if (grows && room > control->width()) {
+        control->resize(room, control->height());
+        if (TextFits(control)) {
+            return;
+        }
+    }
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && !label->wordWrap()) {
+        label->setWordWrap(true);
+        if (TextFits(control)) {
+            return;
+        }
+        label->setWordWrap(false);
+    }
+    if (frame) {
+        // The frame's letters only: its controls keep theirs.
+        for (QWidget* inside : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            inside->setFont(inside->font());
+        }
+    }
+    constexpr double kSmallestPoints = 6.0;
+    QFont font = control->font();
+    while (!TextFits(control) && font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        control->setFont(font);
+    }
+}
+
+// The program's own controls placed by hand in a container without a layout: Qt mirrors what
+// layouts place, not these.
+bool PlacedByHand(const QWidget* widget) {
+    const QWidget* container = widget->parentWidget();
+    return container != nullptr && container->layout() == nullptr && !widget->isWindow() &&
+           !widget->objectName().isEmpty() && !widget->objectName().startsWith(u"qt_");
+}
+
+// Puts every hand-placed control at the mirror image of its place in its container, or back.
+void SetMirrored(QWidget* window, bool mirrored) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!PlacedByHand(control) || control->property("fortunix.mirrored").toBool() == mirrored) {
+            continue;
+        }
+        const QRect place = control->geometry();
+        control->move(control->parentWidget()->width() - place.x() - place.width(), place.y());
+        control->setProperty("fortunix.mirrored", mirrored);
+    }
+}
+
+}  // namespace
+
+QString Translated(const char* english) {
+    return QCoreApplication::translate(kTextContext, english);
+}
+
+void TranslateWindowTexts(QWidget* window) {
+    Translate({window, "windowTitle", [window] { return window->windowTitle(); },
+               [window](const QString& text) { window->setWindowTitle(text); }});
+    TranslateWidget(window);
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        TranslateWidget(widget);
+    }
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (!action->isSeparator() && !action->menu()) {
+            Translate({action, "text", [action] { return action->text(); },
+                       [action](const QString& text) { action->setText(text); }});
+        }
+    }
+    FitTranslatedTexts(window);
+}
+
+void FitTranslatedTexts(QWidget* window) {
+    SetMirrored(window, false);  // fitted in the design's own direction
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(control) != nullptr ||
+            qobject_cast<QAbstractButton*>(control) != nullptr ||
+            qobject_cast<QGroupBox*>(control) != nullptr) {
+            Fit(control);
+        }
+    }
+    // A language written from right to left mirrors the window's places as Qt mirrors layouts.
+    SetMirrored(window, window->layoutDirection() == Qt::RightToLeft);
+    if (window->layout() != nullptr) {
+        window->layout()->activate();  // a menu bar on two lines makes the window taller
+    }
+}
+
+void PlaceAsDesigned(QWidget* control, const QRect& place) {
+    control->setGeometry(place);
+    control->setProperty("fortunix.mirrored", false);
+}
+
+}  // namespace fortunix
