@@ -288,7 +288,8 @@ TEST_F(Language, SwitchingWhileTheResultWindowIsOpenChangesItsTexts) {
 TEST_F(Language, ArabicWindowsRunRightToLeftAndPlaceLinesKeepTheirOrder) {
     UseLanguage(QStringLiteral("ar"));
     const QString cairo = QStringLiteral("Cairo (القاهرة), Cairo, Egypt");
-    frmPlaceChoice choice(PlaceChoice{QStringLiteral("القاهرة"), QStringList{cairo}, false, QString()});
+    frmPlaceChoice choice(
+        PlaceChoice{QStringLiteral("القاهرة"), QStringList{cairo}, false, QString()});
     QWidget* const opened[] = {&windows::Main(), &windows::Display(), &windows::NagScreen(),
                                &choice};
     for (QWidget* window : opened) {
