@@ -77,6 +77,14 @@ add_test(NAME translations.every_text_translated_in_every_language
                  "-DOPTIONS=${FORTUNIX_LUPDATE_OPTIONS}"
                  -P ${CMAKE_CURRENT_SOURCE_DIR}/translations/TranslationsComplete.cmake)
 
+# The program started on a German system. LC_ALL and LANGUAGE are emptied so that LANG decides,
+# on Linux as under Wine.
+add_test(NAME Language.StartsOnAGermanSystem COMMAND fortunix_forms_tests
+         --gtest_filter=Language.StartsInTheLanguageOfAGermanSystem)
+set_tests_properties(Language.StartsOnAGermanSystem PROPERTIES
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=de_DE.UTF-8;LC_ALL=;LANGUAGE="
+                     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 1 test\\.")
+
 # The layout checks again at 200 %, where the fonts are drawn in twice the pixels.
 add_test(NAME LayoutFit.At200Percent COMMAND fortunix_forms_tests --gtest_filter=LayoutFit.*)
 set_tests_properties(LayoutFit.At200Percent PROPERTIES

@@ -268,6 +268,20 @@ TEST_F(Language, WorkedExampleInGermanAndArabic) {
     }
 }
 
+// A start on a German system: the language the program speaks before its first window is
+// German, for its own texts and for Qt's buttons. Runs only where CTest starts it with
+// LANG=de_DE.UTF-8 (the run Language.StartsOnAGermanSystem), which Wine turns into the Windows
+// user's locale.
+TEST_F(Language, StartsInTheLanguageOfAGermanSystem) {
+    if (!qEnvironmentVariable("LANG").startsWith(QLatin1String("de_DE"))) {
+        GTEST_SKIP() << "started with LANG=de_DE.UTF-8 only";
+    }
+    UseLanguage(SystemLanguage());
+    EXPECT_EQ(LanguageInUse(), QStringLiteral("de"));
+    EXPECT_EQ(Child<QMenu>(&ShownMainWindow(), "mnuFile")->title(), QStringLiteral("&Datei"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+}
+
 // The language chosen while the result window is open: its texts, the reading included, change
 // at once.
 TEST_F(Language, SwitchingWhileTheResultWindowIsOpenChangesItsTexts) {
