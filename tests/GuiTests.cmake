@@ -96,12 +96,14 @@ add_executable(fortunix_sheet_pdf_writer forms/SheetPdfWriter.cpp)
 target_link_libraries(fortunix_sheet_pdf_writer PRIVATE fortunix_forms fortunix_test_support
                                                        fortunix_warnings)
 find_program(FORTUNIX_PDFTOTEXT pdftotext)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 find_program(FORTUNIX_PDFINFO pdfinfo)
 if(FORTUNIX_PDFTOTEXT AND FORTUNIX_PDFINFO)
     add_test(NAME forms.reading_sheet_pdf_holds_every_field
              COMMAND ${CMAKE_COMMAND} -DWRITER=$<TARGET_FILE:fortunix_sheet_pdf_writer>
                      "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
                      -DPDFTOTEXT=${FORTUNIX_PDFTOTEXT} -DPDFINFO=${FORTUNIX_PDFINFO}
+                     -DPYTHON=${Python3_EXECUTABLE}
                      -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}
                      "-DPROGRAM=${PROJECT_NAME} ${PROJECT_VERSION}"
                      -P ${CMAKE_CURRENT_SOURCE_DIR}/forms/SheetPdfText.cmake)

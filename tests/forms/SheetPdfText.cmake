@@ -2,6 +2,7 @@
 # build) and reads their text back with pdftotext: every field of the sheet must be there, as
 # text that can be searched and copied, in the saved PDF and in the one printed through QPrinter.
 # Run as: cmake -DWRITER=<program> -DPDFTOTEXT=<pdftotext> -DPDFINFO=<pdfinfo> -DWORK_DIR=<dir>
+#               -DPYTHON=<python3>
 #               -DPROGRAM="<name> <version>" [-DEMULATOR=<runner>]
 #               -P SheetPdfText.cmake
 # Expected values: the worked example's positions are the reference ones of the program's
@@ -96,10 +97,31 @@ foreach(pdf london-de.pdf london-de-printed.pdf)
         "${PROGRAM} · Blatt erstellt am 7. Dezember 2026")
     expect_absent(${pdf} "Gemini")
 endforeach()
-# In Arabic pdftotext gives the letters back in their joined presentation forms, so the words
-# are checked in the window's copy of the sheet (LanguageTest); here the parts in digits.
+# The worked example in Arabic. pdftotext gives the letters back in their joined forms, puts
+# direction marks around the runs and spaces inside some words: pdf_words.py takes them back to
+# the letters as typed, without white space, and each word written here by hand is looked for
+# in that, without its spaces.
 expect_lines(london-ar.pdf "JOHN" "GMT,0.0 \\(UTC\\+00:00\\)" "21º" "51°30′ N, 0°00′ W")
 expect_absent(london-ar.pdf "Gemini")
+foreach(pdf london-ar.pdf london-ar-printed.pdf)
+    execute_process(COMMAND "${PDFTOTEXT}" "${folder}/${pdf}" -
+                    COMMAND "${PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/pdf_words.py"
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE letters ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "reading the letters of ${pdf} failed: ${err}")
+    endif()
+    # A sign with its degree as pdftotext orders the two runs: the wheel repeats the names.
+    foreach(expected "قراءة Fortunix" "بالتوقيت المحلي" "توقيت غرينتش" "غير محدد"
+                     "خط العرض، خط الطول" "الجدي 10º" "العقرب 13º" "الحمل 24º"
+                     "ولادة من الظهر فصاعدًا: الطالع + الشمس − القمر" "سهم السعادة"
+                     "الجوزاء 21º" "كطفل يفيض")
+        string(REPLACE " " "" expected "${expected}")
+        string(FIND "${letters}" "${expected}" found)
+        if(found EQUAL -1)
+            message(FATAL_ERROR "${pdf}: no \"${expected}\" in its letters:\n${letters}")
+        endif()
+    endforeach()
+endforeach()
 
 # One page each; the saved PDF names itself and its maker.
 foreach(pdf london.pdf london-printed.pdf kathmandu.pdf kathmandu-printed.pdf)
