@@ -4,8 +4,6 @@
 
 namespace fortunix::atlas {
 
-namespace {
-
 bool HoldsRightToLeft(const QString& text) {
     for (qsizetype at = 0; at < text.size(); ++at) {
         char32_t c = text[at].unicode();
@@ -20,8 +18,6 @@ bool HoldsRightToLeft(const QString& text) {
     }
     return false;
 }
-
-}  // namespace
 
 QString IsolatedName(const QString& name) {
     constexpr char16_t kFirstStrongIsolate = 0x2068;

@@ -12,6 +12,9 @@ namespace fortunix::atlas {
 // so that the line still reads left to right: "Cairo (القاهرة), Cairo, Egypt: …".
 QString DescribePlace(const Atlas& atlas, qsizetype place, qsizetype otherName = kMainName);
 
+// Whether `text` holds a letter written right to left (Arabic, Hebrew, Thaana ...).
+bool HoldsRightToLeft(const QString& text);
+
 // A name to be set inside left-to-right text: when it holds letters written right to left,
 // between the Unicode isolates FSI and PDI (U+2068, U+2069), which show it in its own
 // direction and keep the punctuation and numbers around it where they are; any other name

@@ -3,11 +3,13 @@
 #include "forms/ReadingTexts.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "atlas/PlaceLine.h"
 #include "ephemeris/Calendar.h"
 #include "ephemeris/DegreeSignTable.h"
 #include "forms/PageMeasures.h"
@@ -207,11 +209,26 @@ SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const Readi
     const QRectF area = page.adjusted(units.Mm(18), units.Mm(15), -units.Mm(18), -units.Mm(12));
     painter.save();
     painter.setPen(Qt::black);
+    // In a language written from right to left the page runs from the right margin, as the
+    // windows do: the alignments below mirror with the painter's direction, and the labels
+    // stand right of their values.
+    const Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
+    const bool rightToLeft = direction == Qt::RightToLeft;
+    painter.setLayoutDirection(direction);
     double y = area.top();
 
-    // Text of one style in `box`, placed by `flags`; returns the height it took.
-    const auto write = [&painter](const QFont& font, const QRectF& box, int flags,
-                                  const QString& text) {
+    // Text of one style in `box`, placed by `flags`; returns the height it took. On a page run
+    // from the right, a text with no letter written right to left (a name in Latin letters,
+    // the coordinates) still reads from left to right, or its numbers and letters would change
+    // places; it stands at the right margin all the same.
+    const auto write = [&painter, rightToLeft](const QFont& font, const QRectF& box, int flags,
+                                               const QString& text) {
+        if (rightToLeft && !atlas::HoldsRightToLeft(text)) {
+            flags |= Qt::TextForceLeftToRight;
+            if ((flags & Qt::AlignLeft) != 0) {
+                flags = (flags & ~Qt::AlignLeft) | Qt::AlignRight | Qt::AlignAbsolute;
+            }
+        }
         painter.setFont(font);
         QRectF used;
         painter.drawText(box, flags, text, &used);
@@ -238,8 +255,10 @@ SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const Readi
     const QFont valueFont = SheetFont(9.5);
     const double labelWidth = units.Mm(42);
     for (const SheetLine& line : SheetLines(sheet)) {
-        const QRectF value(area.left() + labelWidth, y, area.width() - labelWidth, units.Mm(30));
-        write(labelFont, QRectF(area.left(), y, labelWidth, units.Mm(10)),
+        const double labelLeft = rightToLeft ? area.right() - labelWidth : area.left();
+        const double valueLeft = rightToLeft ? area.left() : area.left() + labelWidth;
+        const QRectF value(valueLeft, y, area.width() - labelWidth, units.Mm(30));
+        write(labelFont, QRectF(labelLeft, y, labelWidth, units.Mm(10)),
               Qt::AlignLeft | Qt::AlignTop, line.label);
         y += write(valueFont, value, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.value) +
              units.Mm(1.2);
@@ -269,7 +288,9 @@ SheetDrawing DrawReadingSheet(QPainter& painter, const QRectF& page, const Readi
     const double wheelSide = std::clamp(footerTop - units.Mm(8) - paragraphHeight - units.Mm(4) - y,
                                         0.0, std::min(area.width(), units.Mm(110)));
     const QRectF wheel(area.center().x() - wheelSide / 2, y, wheelSide, wheelSide);
+    painter.setLayoutDirection(Qt::LeftToRight);  // charts are drawn the same in every language
     const SheetDrawing drawing{DrawChartWheel(painter, wheel, sheet), wheel};
+    painter.setLayoutDirection(direction);
     y += wheelSide + units.Mm(4);
 
     write(paragraphFont, QRectF(area.left(), y, area.width(), paragraphHeight + units.Mm(1)),

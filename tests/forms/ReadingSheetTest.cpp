@@ -1,6 +1,7 @@
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
@@ -10,10 +11,12 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <climits>
 #include <cmath>
 #include <random>
 
 #include "forms/FormTestSupport.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/ReadingExport.h"
 #include "forms/ReadingSheetDrawing.h"
 #include "platform/ProgramInfo.h"
@@ -220,6 +223,65 @@ TEST(ReadingSheetDrawing, SignNamesReadLeftToRight) {
         EXPECT_LT(AngleBetween(std::fmod(names[sign].rotation + angle + 360, 180.0), 90), 0.01)
             << names[sign].name.toStdString();
     }
+}
+
+// In Arabic the sheet runs from the right margin: drawn from the left instead, with the same
+// texts, each line stands in the mirror image of its place (the heading, each label beside its
+// value, the framed caption, the paragraph, the footer). The wheel alone is drawn the same.
+TEST(ReadingSheetDrawing, RightToLeftMirrorsTheLinesButNotTheWheel) {
+    UseLanguage(QStringLiteral("ar"));
+    const auto draw = [](Qt::LayoutDirection direction, QRectF* wheel) {
+        QGuiApplication::setLayoutDirection(direction);
+        QImage page(827, 1169, QImage::Format_RGB32);  // A4 at 100 dots per inch
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        *wheel = DrawReadingSheet(painter, page.rect(), WorkedExampleSheet(), {2026, 1, 2}).wheel;
+        return page;
+    };
+    QRectF wheel, mirroredWheel;
+    const QImage leftToRight = draw(Qt::LeftToRight, &wheel);
+    const QImage rightToLeft = draw(Qt::RightToLeft, &mirroredWheel);
+    UseLanguage(QString::fromLatin1(kEnglish));
+    ASSERT_EQ(mirroredWheel, wheel);
+    const QRect square = wheel.toAlignedRect();
+    EXPECT_EQ(rightToLeft.copy(square), leftToRight.copy(square));
+
+    // Each band of inked rows (a line of text, the frame's edges): its first and last inked
+    // columns, from left to right and mirrored, apart by no more than glyphs' side bearings.
+    const auto inked = [](const QImage& page, int row) {
+        int first = -1, last = -1;
+        for (int x = 0; x < page.width(); ++x) {
+            if (page.pixel(x, row) != qRgb(255, 255, 255)) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        return std::pair{first, last};
+    };
+    const int right = leftToRight.width() - 1;
+    int bands = 0;
+    for (int row = 0; row < leftToRight.height(); ++row) {
+        int first = INT_MAX, last = -1, mirroredFirst = INT_MAX, mirroredLast = -1;
+        const int top = row;
+        for (; row < leftToRight.height() && (row < square.top() || row > square.bottom()); ++row) {
+            const auto [rowFirst, rowLast] = inked(leftToRight, row);
+            const auto [mirroredRowFirst, mirroredRowLast] = inked(rightToLeft, row);
+            if (rowFirst < 0 && mirroredRowFirst < 0) {
+                break;
+            }
+            first = std::min(first, rowFirst < 0 ? INT_MAX : rowFirst);
+            last = std::max(last, rowLast);
+            mirroredFirst =
+                std::min(mirroredFirst, mirroredRowFirst < 0 ? INT_MAX : mirroredRowFirst);
+            mirroredLast = std::max(mirroredLast, mirroredRowLast);
+        }
+        if (row > top) {
+            ++bands;
+            EXPECT_NEAR(mirroredFirst, right - last, 6) << "rows " << top << " to " << row;
+            EXPECT_NEAR(mirroredLast, right - first, 6) << "rows " << top << " to " << row;
+        }
+    }
+    EXPECT_GT(bands, 15);
 }
 
 TEST(ReadingSheetTexts, ProposeAFileNameEveryFolderTakes) {
