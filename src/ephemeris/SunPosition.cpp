@@ -144,26 +144,40 @@ struct PlanePoint {
     double y = 0;
 };
 
+double EarthTrueAnomaly(const OrbitalElementSet& earth) {
+    return TrueAnomaly(Mod2Pi(earth.meanLongitude - earth.perihelion), earth.eccentricity);
+}
+
 // The Earth in the ecliptic plane, heliocentric, AU; its inclination and node are not used.
 PlanePoint EarthPosition(const OrbitalElementSet& earth) {
-    const double earthMeanAnomaly = Mod2Pi(earth.meanLongitude - earth.perihelion);
-    const double earthTrue = TrueAnomaly(earthMeanAnomaly, earth.eccentricity);
+    const double earthTrue = EarthTrueAnomaly(earth);
     const double earthRadius = earth.semiMajorAxis * (1 - earth.eccentricity * earth.eccentricity) /
                                (1 + earth.eccentricity * std::cos(earthTrue));
     return {earthRadius * std::cos(earthTrue + earth.perihelion),
             earthRadius * std::sin(earthTrue + earth.perihelion)};
 }
 
+// An angle in radians as degrees brought into 0..360.
+double DegreesInOneTurn(double radians) {
+    double degrees = radians * (180 / kPi);
+    while (degrees > 360) {
+        degrees = degrees - 360;
+    }
+    while (degrees < 0) {
+        degrees = degrees + 360;
+    }
+    return degrees;
+}
+
 // Ecliptic longitude, degrees 0..360, of the heliocentric point (x, y) seen from the Earth.
 double LongitudeSeenFrom(PlanePoint earth, double x, double y) {
-    double longitude = Atan2(y - earth.y, x - earth.x) * (180 / kPi);
-    while (longitude > 360) {
-        longitude = longitude - 360;
-    }
-    while (longitude < 0) {
-        longitude = longitude + 360;
-    }
-    return longitude;
+    return DegreesInOneTurn(Atan2(y - earth.y, x - earth.x));
+}
+
+// The Sun seen from the Earth lies opposite the Earth seen from the Sun: half a turn on from
+// the Earth's heliocentric longitude, whatever its distance.
+double SunLongitudeFrom(const OrbitalElementSet& earth) {
+    return DegreesInOneTurn(EarthTrueAnomaly(earth) + earth.perihelion + kPi);
 }
 
 }  // namespace
@@ -189,6 +203,10 @@ double GeocentricLongitude(Body body, double days) {
     return LongitudeSeenFrom(earth, x, y);
 }
 
+double SunLongitude(double days) {
+    return SunLongitudeFrom(*OrbitalElements(static_cast<int>(Body::Sun), days));
+}
+
 PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& zone) {
     PlanetEngineState state;
     const CivilMoment local{birth.year, birth.month, birth.day, birth.hour, birth.minute};
@@ -198,7 +216,7 @@ PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& 
     state.universal = moment;
     state.dayNumber = DayNumberJ2000(moment);
     state.elements = *OrbitalElements(static_cast<int>(Body::Sun), state.dayNumber);
-    state.longitude = GeocentricLongitude(Body::Sun, state.dayNumber);
+    state.longitude = SunLongitudeFrom(state.elements);
     // A longitude of exactly 360 is the same point as 0.
     state.sunDegrees = std::fmod(Int(state.longitude), 360.0);
     return state;

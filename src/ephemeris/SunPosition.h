@@ -51,6 +51,10 @@ double TrueAnomaly(double meanAnomaly, double eccentricity);
 // Mean J2000 elements with linear rates; no precession, nutation, aberration or light time.
 double GeocentricLongitude(Body body, double days);
 
+// Geocentric ecliptic longitude of the Sun, degrees in 0..360, for `days` since J2000.0: the
+// value GeocentricLongitude gives for the Sun, by a shorter way.
+double SunLongitude(double days);
+
 // The Sun engine for one birth. Universal time = local clock time, less one hour when
 // daylight saving was in force, plus the signed zone correction, with calendar carry.
 PlanetEngineState ComputeSunPosition(const BirthRecord& birth, const ZoneState& zone);

@@ -118,6 +118,17 @@ TEST(GeocentricLongitude, EveryBodyLandsInOneTurn) {
     }
 }
 
+TEST(SunLongitude, AgreesWithTheSunSeenFromTheEarthsPosition) {
+    // The position-based longitude goes through the Earth's coordinates and an arc tangent.
+    for (double days = -36890.5; days <= 18628; days += 13.7) {
+        const double longitude = SunLongitude(days);
+        ASSERT_GE(longitude, 0) << days;
+        ASSERT_LE(longitude, 360) << days;
+        ASSERT_NEAR(std::remainder(longitude - GeocentricLongitude(Body::Sun, days), 360), 0, 1e-9)
+            << days;
+    }
+}
+
 TEST(ComputeSunPosition, UniversalMomentCarriesOverTheCalendar) {
     struct Row {
         const char* name;
