@@ -757,6 +757,30 @@ You can search the web for its latitude and longitude instead.</source>
         <source>Fortunix Result</source>
         <translation>نتيجة Fortunix</translation>
     </message>
+    <message>
+        <source>%1 N</source>
+        <translation>⁦%1⁩ شمالًا</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>⁦%1⁩ جنوبًا</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>⁦%1⁩ شرقًا</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>⁦%1⁩ غربًا</translation>
+    </message>
+    <message>
+        <source>Birthplace time,%1</source>
+        <translation>توقيت مكان الميلاد,%1</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>ساعة:دقيقة:ثانية</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>

@@ -757,6 +757,30 @@ Du kannst stattdessen im Web nach seiner Breite und Länge suchen.</translation>
         <source>Fortunix Result</source>
         <translation>Fortunix-Ergebnis</translation>
     </message>
+    <message>
+        <source>%1 N</source>
+        <translation>%1 N</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>%1 S</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>%1 O</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>%1 W</translation>
+    </message>
+    <message>
+        <source>Birthplace time,%1</source>
+        <translation>Ortszeit des Geburtsorts,%1</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>HH:MM:SS</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>

@@ -757,6 +757,30 @@ Puedes buscar su latitud y longitud en la web.</translation>
         <source>Fortunix Result</source>
         <translation>Resultado de Fortunix</translation>
     </message>
+    <message>
+        <source>%1 N</source>
+        <translation>%1 N</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>%1 S</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>%1 E</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>%1 O</translation>
+    </message>
+    <message>
+        <source>Birthplace time,%1</source>
+        <translation>Hora del lugar de nacimiento,%1</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>HH:MM:SS</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>

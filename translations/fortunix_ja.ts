@@ -757,6 +757,30 @@ You can search the web for its latitude and longitude instead.</source>
         <source>Fortunix Result</source>
         <translation>Fortunix 鑑定結果</translation>
     </message>
+    <message>
+        <source>%1 N</source>
+        <translation>北緯%1</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>南緯%1</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>東経%1</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>西経%1</translation>
+    </message>
+    <message>
+        <source>Birthplace time,%1</source>
+        <translation>出生地の時刻,%1</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>時:分:秒</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>

@@ -757,6 +757,30 @@ You can search the web for its latitude and longitude instead.</source>
         <source>Fortunix Result</source>
         <translation>Результат Fortunix</translation>
     </message>
+    <message>
+        <source>%1 N</source>
+        <translation>%1 с. ш.</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>%1 ю. ш.</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>%1 в. д.</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>%1 з. д.</translation>
+    </message>
+    <message>
+        <source>Birthplace time,%1</source>
+        <translation>Время места рождения,%1</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>ЧЧ:ММ:СС</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>

@@ -757,6 +757,30 @@ Bunun yerine enlem ve boylamını web&apos;de arayabilirsiniz.</translation>
         <source>Fortunix Result</source>
         <translation>Fortunix Sonucu</translation>
     </message>
+    <message>
+        <source>%1 N</source>
+        <translation>%1 K</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>%1 G</translation>
+    </message>
+    <message>
+        <source>%1 E</source>
+        <translation>%1 D</translation>
+    </message>
+    <message>
+        <source>%1 W</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Birthplace time,%1</source>
+        <translation>Doğum yeri saati,%1</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>SS:DD:SS</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>

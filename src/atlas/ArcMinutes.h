@@ -14,7 +14,8 @@ struct ArcMinutes {
 // Rounds to the nearest minute of arc; 60 minutes carry into the degree (0.99999° -> 1°00′).
 ArcMinutes RoundToArcMinutes(double signedDegrees);
 
-QString FormatLatitude(const ArcMinutes& latitude);    // "48°51′ N"
-QString FormatLongitude(const ArcMinutes& longitude);  // "2°21′ E"
+QString FormatDegreesMinutes(const ArcMinutes& angle);  // "48°51′", the hemisphere left out
+QString FormatLatitude(const ArcMinutes& latitude);     // "48°51′ N"
+QString FormatLongitude(const ArcMinutes& longitude);   // "2°21′ E"
 
 }  // namespace fortunix::atlas

@@ -28,7 +28,8 @@ QString IsolatedName(const QString& name) {
     return QChar(kFirstStrongIsolate) + name + QChar(kPopDirectionalIsolate);
 }
 
-QString DescribePlace(const Atlas& atlas, qsizetype index, qsizetype otherName) {
+QString DescribePlace(const Atlas& atlas, qsizetype index, qsizetype otherName,
+                      const QString& countryName) {
     const Place& place = atlas.place(index);
     QString line = IsolatedName(atlas.placeName(index));
     if (otherName != kMainName) {
@@ -37,7 +38,8 @@ QString DescribePlace(const Atlas& atlas, qsizetype index, qsizetype otherName) 
     if (place.division != kNoDivision) {
         line += QStringLiteral(", ") + IsolatedName(atlas.division(place.division).name);
     }
-    line += QStringLiteral(", ") + IsolatedName(atlas.country(place.country).name);
+    line += QStringLiteral(", ") +
+            IsolatedName(countryName.isEmpty() ? atlas.country(place.country).name : countryName);
     line += QStringLiteral(": ") + FormatLatitude(RoundToArcMinutes(place.latitude)) +
             QStringLiteral(", ") + FormatLongitude(RoundToArcMinutes(place.longitude));
     return line;

@@ -9,8 +9,10 @@ namespace fortunix::atlas {
 // One place as the look-up lists it: "Paris, Île-de-France, France: 48°51′ N, 2°21′ E"; found
 // by another name, that name beside the main one: "Munich (München), Bavaria, Germany: …".
 // Names written right to left ("القاهرة", "ירושלים") stand in the line isolated (IsolatedName),
-// so that the line still reads left to right: "Cairo (القاهرة), Cairo, Egypt: …".
-QString DescribePlace(const Atlas& atlas, qsizetype place, qsizetype otherName = kMainName);
+// so that the line still reads left to right: "Cairo (القاهرة), Cairo, Egypt: …". The country
+// is named `countryName` where one is given ("Россия"), else by its English name.
+QString DescribePlace(const Atlas& atlas, qsizetype place, qsizetype otherName = kMainName,
+                      const QString& countryName = QString());
 
 // Whether `text` holds a letter written right to left (Arabic, Hebrew, Thaana ...).
 bool HoldsRightToLeft(const QString& text);

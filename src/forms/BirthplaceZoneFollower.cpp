@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include "forms/ReadingTexts.h"
 #include "zones/ZoneHistory.h"
 
 namespace fortunix {
@@ -85,7 +86,7 @@ void BirthplaceZoneFollower::ShowZoneProposal(const zones::ZoneProposal& proposa
 }
 
 void BirthplaceZoneFollower::ShowBirthplaceTime(int offsetMinutes) {
-    const QString text = zones::BirthplaceTimeText(offsetMinutes);
+    const QString text = BirthplaceTimeText(offsetMinutes);
     if (birthplaceTimeMinutes_) {
         controls_.zoneList->setItemText(zones::kBirthplaceTimeRow, text);
     } else {

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "atlas/BuiltInAtlas.h"
+#include "atlas/CountryNamesByLanguage.h"
 #include "atlas/LookupQuery.h"
 #include "atlas/PlaceLine.h"
 #include "forms/PlaceChoiceTexts.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/frmPlaceChoice.h"
 #include "shell/modHelp.h"
 #include "zones/ZoneHistory.h"
@@ -42,6 +44,16 @@ const atlas::Atlas& LoadedAtlas() {
     const atlas::Atlas& loaded = atlas::BuiltInAtlas();
     QGuiApplication::restoreOverrideCursor();
     return loaded;
+}
+
+// A place line's country in the language in use ("Россия"); empty in English, where the line
+// keeps the atlas's name. The table's columns are languages without a region ("pt" for pt_BR).
+QString CountryInLanguage(const atlas::Country& country) {
+    const QString language = LanguageInUse();
+    if (language == QLatin1String(kEnglish)) {
+        return QString();
+    }
+    return atlas::BuiltInCountryNamesByLanguage().nameOf(country, language.section(u'_', 0, 0));
 }
 
 // A listed place at the birth moment: what the window says of its zone, and the rows it
@@ -83,7 +95,9 @@ void LocationSearch::Search(const QString& query, const QString& siteAddress, QV
     std::vector<std::array<zones::ZoneProposal, 2>> proposals;
     for (const atlas::RankedPlace& ranked : lookup.places) {
         const atlas::Place& place = places.place(ranked.place);
-        choice.placeLines.append(atlas::DescribePlace(places, ranked.place, ranked.otherName));
+        choice.placeLines.append(
+            atlas::DescribePlace(places, ranked.place, ranked.otherName,
+                                 CountryInLanguage(places.country(place.country))));
         const zones::BirthplaceZone zone{place.zone, place.longitude};
         found.push_back({places.placeName(ranked.place),
                          place.division != atlas::kNoDivision ? places.division(place.division).name

@@ -89,7 +89,7 @@ QString DescribeBirthZone(const zones::ZoneHistory& history, quint16 zone, const
 
 QString DescribeProposal(const zones::ZoneProposal& proposal) {
     const QString row = proposal.row == zones::kBirthplaceTimeRow
-                            ? zones::BirthplaceTimeText(proposal.exactOffsetMinutes)
+                            ? BirthplaceTimeText(proposal.exactOffsetMinutes)
                             : TimeZoneListText(proposal.row);
     return QCoreApplication::translate("Fortunix", "Sets the time zone to \"%1\", %2.")
         .arg(row, proposal.daylightSaving

@@ -24,7 +24,7 @@ QString Position(double degrees) {
 // as people write it, "Indian Time, IST, +5.3 (UTC+05:30)".
 QString ZoneText(const BirthFormState& form) {
     if (form.zoneRow == zones::kBirthplaceTimeRow && form.birthplaceTimeMinutes) {
-        return zones::BirthplaceTimeText(*form.birthplaceTimeMinutes);
+        return BirthplaceTimeText(*form.birthplaceTimeMinutes);
     }
     if (const std::optional<ZoneState> correction = LookUpZone(form.zoneRow)) {
         // The correction is what the engines add to local time: the offset turned around.
@@ -58,8 +58,16 @@ QString Coordinates(const BirthFormInput& fields) {
                                      !fields.south};
     const atlas::ArcMinutes longitude{CheckedNumber(fields.lonDeg), CheckedNumber(fields.lonMin),
                                       fields.east};
-    return atlas::FormatLatitude(latitude) + QStringLiteral(", ") +
-           atlas::FormatLongitude(longitude);
+    // The hemispheres' letters are the language's: "51°30′ N" in English, "北緯51°30′" in Japanese.
+    const QString latitudeText =
+        (latitude.positive ? QCoreApplication::translate("Fortunix", "%1 N")
+                           : QCoreApplication::translate("Fortunix", "%1 S"))
+            .arg(atlas::FormatDegreesMinutes(latitude));
+    const QString longitudeText =
+        (longitude.positive ? QCoreApplication::translate("Fortunix", "%1 E")
+                            : QCoreApplication::translate("Fortunix", "%1 W"))
+            .arg(atlas::FormatDegreesMinutes(longitude));
+    return latitudeText + QStringLiteral(", ") + longitudeText;
 }
 
 }  // namespace

@@ -43,6 +43,11 @@ QString TimeZoneListText(int row) {
     return Translated("TimeZone", kTimeZoneTable.at(static_cast<std::size_t>(row)).listText);
 }
 
+QString BirthplaceTimeText(int offsetMinutes) {
+    return QCoreApplication::translate("Fortunix", "Birthplace time,%1")
+        .arg(QString::fromStdString(FormatUtcOffset(offsetMinutes * 60)));
+}
+
 QString MonthText(int month) {
     const std::string_view english = MonthName(month);
     if (english.empty()) {

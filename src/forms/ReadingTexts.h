@@ -21,6 +21,10 @@ QString InterpretationParagraphText(int signIndex);
 // its abbreviation and offset as they are ("Mitteleuropäische Zeit,CET,+1.0").
 QString TimeZoneListText(int row);
 
+// The zone list's entry for a birthplace whose offset no row holds, `offsetMinutes` east of
+// UT: "Birthplace time,UTC+05:45" in English, "Ortszeit des Geburtsorts,UTC+05:45" in German.
+QString BirthplaceTimeText(int offsetMinutes);
+
 // Month `month` (1..12) as the month list shows it: "January" in English, as the language
 // names a month standing alone elsewhere ("Januar", "Январь"); "?" for no month.
 QString MonthText(int month);

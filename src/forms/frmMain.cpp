@@ -306,8 +306,11 @@ void frmMain::changeEvent(QEvent* event) {
         FitZoneListToLanguage();
         TranslateWindowTexts(this);
         FillMonthList();
-        for (int row = 0; row < cmbTimeZone_->count(); ++row) {
+        for (int row = 0; row < kTimeZoneCount; ++row) {
             cmbTimeZone_->setItemText(row, TimeZoneListText(row));
+        }
+        if (const std::optional<int> minutes = zoneFollower_->BirthplaceTimeMinutes()) {
+            cmbTimeZone_->setItemText(zones::kBirthplaceTimeRow, BirthplaceTimeText(*minutes));
         }
     }
     QMainWindow::changeEvent(event);

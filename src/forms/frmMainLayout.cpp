@@ -118,7 +118,8 @@ void frmMain::BuildInputPanel(QWidget* client) {
     Label(panel, "lblTimeOfBirth",
           QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Time of Birth")), {840, 1020, 1110, 195},
           caption);
-    Label(panel, "lblTimeFormat", QStringLiteral("HH:MM:SS"), {4800, 1080, 900, 195}, caption);
+    Label(panel, "lblTimeFormat", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "HH:MM:SS")),
+          {4800, 1080, 900, 195}, caption);
     Label(panel, "lblCity", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "City")),
           {840, 3360, 690, 195}, caption);
     Label(panel, "lblState", QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "State")),

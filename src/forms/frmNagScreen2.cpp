@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "platform/Platform.h"
 #include "platform/ProgramInfo.h"
@@ -94,6 +95,7 @@ frmNagScreen2::frmNagScreen2(QWidget* parent) : QWidget(parent) {
     BuildLayout();
     Form_Load();
     TranslateWindowTexts(this);
+    TranslatePlaceholders();
 }
 
 void frmNagScreen2::BuildLayout() {
@@ -213,6 +215,14 @@ void frmNagScreen2::closeEvent(QCloseEvent* event) {
     ExitApplication();
 }
 
+void frmNagScreen2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        TranslateWindowTexts(this);
+        TranslatePlaceholders();
+    }
+    QWidget::changeEvent(event);
+}
+
 void frmNagScreen2::cmdClose_Click() {
     ExitApplication();
 }
@@ -302,6 +312,20 @@ QString frmNagScreen2::PlaceholderOf(const QWidget* box) const {
         return Translated(referral::kFriendEmailPlaceholder);
     }
     return Translated(referral::kMessagePlaceholder);
+}
+
+void frmNagScreen2::TranslatePlaceholders() {
+    for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName,
+                                                        txtFriendEmail, txtMessage}) {
+        const QString text = BoxText(box);
+        const QString placeholder = PlaceholderOf(box);
+        const QString shown = shownPlaceholders_.value(box, placeholder);
+        // The message box starts on its placeholder with a line break after it.
+        if (TrimSpaces(text) == shown || text == shown + QStringLiteral("\r\n")) {
+            SetBoxText(box, QString(text).replace(shown, placeholder));
+        }
+        shownPlaceholders_.insert(box, placeholder);
+    }
 }
 
 // The message box gives its line breaks as carriage return and line feed, like the other

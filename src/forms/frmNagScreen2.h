@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QString>
 #include <QWidget>
 
 class QCheckBox;
@@ -25,6 +27,7 @@ class frmNagScreen2 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -43,6 +46,8 @@ class frmNagScreen2 : public QWidget {
     bool EmailBox_KeyPress(QWidget* box, const QKeyEvent* event);
 
     QString PlaceholderOf(const QWidget* box) const;
+    // Gives each box that still shows its placeholder the one of the language in use.
+    void TranslatePlaceholders();
     QString BoxText(const QWidget* box) const;
     void SetBoxText(QWidget* box, const QString& text);
 
@@ -61,6 +66,9 @@ class frmNagScreen2 : public QWidget {
     QGroupBox* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
+
+    // The placeholder each box was given last, in the language of then.
+    QHash<const QWidget*, QString> shownPlaceholders_;
 };
 
 }  // namespace fortunix

@@ -95,22 +95,31 @@ QStyle::SubElement ContentsOf(const QAbstractButton* button) {
                                                                 : QStyle::SE_PushButtonContents;
 }
 
+constexpr char kStandsTaller[] = "fortunix.standsTaller";
+constexpr char kLineValue[] = "fortunix.lineValue";      // on a caption: the value after it
+constexpr char kLineCaption[] = "fortunix.lineCaption";  // on a value: the caption before it
+
 // A caption in a script with taller letters (Chinese, Japanese) may not stand taller than
 // the English one its control was laid out for: neighbours and frame titles lie close by.
 bool NoTallerThanEnglish(const QWidget* control) {
     const QVariant english = control->property("fortunix.englishTextHeight");
     const auto* label = qobject_cast<const QLabel*>(control);
-    if (!english.isValid() || (label != nullptr && label->wordWrap())) {
+    if (!english.isValid() || (label != nullptr && label->wordWrap()) ||
+        control->property(kStandsTaller).toBool()) {
         return true;
     }
     const QString text = ShownText(control);
     return control->fontMetrics().boundingRect(text).height() <= english.toInt();
 }
 
+int LabelTextFlags(const QLabel* label) {
+    return static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+           Qt::TextShowMnemonic;
+}
+
 bool TextFits(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        const int flags = static_cast<int>(label->alignment()) |
-                          (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
+        const int flags = LabelTextFlags(label);
         const QRect room = label->contentsRect();
         const QRect inParent = label->parentWidget()->rect().translated(-label->pos());
         const QRect needed = label->fontMetrics().boundingRect(room, flags, label->text());
@@ -154,6 +163,85 @@ int RoomToTheRight(const QWidget* control) {
     return right - own.left();
 }
 
+// How far `control` may reach down: to its container's edge or the next control below it.
+int RoomBelow(const QWidget* control) {
+    const QRect own = control->geometry();
+    int bottom = control->parentWidget()->height();
+    for (const QObject* child : control->parentWidget()->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (sibling == nullptr || sibling == control ||
+            !sibling->isVisibleTo(control->parentWidget())) {
+            continue;
+        }
+        const QRect other = sibling->geometry();
+        if (other.left() < own.right() && other.right() > own.left() &&
+            other.top() >= own.bottom()) {
+            bottom = std::min(bottom, other.top() - 1);
+        }
+    }
+    return bottom - own.top();
+}
+
+// A caption allowed to stand taller grows to the height of its text, as far as there is room.
+void GrowToTextHeight(QLabel* label) {
+    const QRect room = label->contentsRect();
+    const int frame = label->height() - room.height();
+    const int needed =
+        label->fontMetrics().boundingRect(room, LabelTextFlags(label), label->text()).height() +
+        frame;
+    if (needed > label->height()) {
+        label->resize(label->width(), std::min(needed, RoomBelow(label)));
+    }
+}
+
+// Keeps the place, letters and wrapping `control` was built with, once, so that each language
+// starts from them.
+void KeepDesign(QWidget* control) {
+    if (control->property("fortunix.designedGeometry").isValid()) {
+        return;
+    }
+    control->setProperty("fortunix.designedGeometry", control->geometry());
+    control->setProperty("fortunix.designedFont", control->font());
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        control->setProperty("fortunix.designedWrap", label->wordWrap());
+    }
+}
+
+QRect DesignedGeometry(const QWidget* control) {
+    const QVariant designed = control->property("fortunix.designedGeometry");
+    return designed.isValid() ? designed.toRect() : control->geometry();
+}
+
+// The designed distance between the end of a caption and the value after it on its line.
+int LineGap(const QWidget* caption, const QWidget* value) {
+    const QRect captionBox = DesignedGeometry(caption);
+    return DesignedGeometry(value).left() - (captionBox.left() + captionBox.width());
+}
+
+// A value after a caption that grew keeps its designed distance from the caption's end.
+void FollowCaption(QWidget* value) {
+    const auto* caption = value->property(kLineCaption).value<QWidget*>();
+    if (caption == nullptr) {
+        return;
+    }
+    const int left = caption->x() + caption->width() + LineGap(caption, value);
+    if (left > value->x()) {
+        KeepDesign(value);
+        value->move(left, value->y());
+    }
+}
+
+// How wide a caption with a value after it may grow: as far as the value, moved along, still
+// has room on the line. Zero for any other control.
+int RoomBeforeValue(const QWidget* caption) {
+    const auto* value = caption->property(kLineValue).value<QWidget*>();
+    if (value == nullptr) {
+        return 0;
+    }
+    const int valueEnd = value->x() + RoomToTheRight(value);
+    return valueEnd - value->width() - LineGap(caption, value) - caption->x();
+}
+
 void Fit(QWidget* control) {
     // Each language starts from the design.
     const QVariant designed = control->property("fortunix.designedGeometry");
@@ -164,6 +252,7 @@ void Fit(QWidget* control) {
             label->setWordWrap(control->property("fortunix.designedWrap").toBool());
         }
     }
+    FollowCaption(control);
     const bool frame = qobject_cast<QGroupBox*>(control) != nullptr;
     const QVariant english =
         control->property(frame ? "fortunix.english.title" : "fortunix.english.text");
@@ -174,20 +263,29 @@ void Fit(QWidget* control) {
         control->setProperty("fortunix.englishTextHeight",
                              control->fontMetrics().boundingRect(english.toString()).height());
     }
-    if (!designed.isValid()) {
-        control->setProperty("fortunix.designedGeometry", control->geometry());
-        control->setProperty("fortunix.designedFont", control->font());
-        if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            control->setProperty("fortunix.designedWrap", label->wordWrap());
-        }
-    }
+    KeepDesign(control);
     // A paragraph drawn wider than its container breaks its lines at the container's edge.
     if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->wordWrap()) {
         const int inside = label->parentWidget()->width() - label->x();
         label->resize(std::min(label->width(), inside), label->height());
     }
+    if (auto* label = qobject_cast<QLabel*>(control);
+        label != nullptr && control->property(kStandsTaller).toBool()) {
+        GrowToTextHeight(label);
+    }
     if (TextFits(control)) {
         return;
+    }
+    // A caption with a value after it takes the width its text needs, moving the value along.
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && !label->wordWrap()) {
+        const int needed = label->width() - label->contentsRect().width() +
+                           label->fontMetrics().horizontalAdvance(label->text()) + 1;
+        if (needed > label->width() && needed <= RoomBeforeValue(label)) {
+            label->resize(needed, label->height());
+            if (TextFits(control)) {
+                return;
+            }
+        }
     }
     const int room = RoomToTheRight(control);
     const bool grows = qobject_cast<QLabel*>(control) != nullptr ||
@@ -276,6 +374,15 @@ void FitTranslatedTexts(QWidget* window) {
     if (window->layout() != nullptr) {
         window->layout()->activate();  // a menu bar on two lines makes the window taller
     }
+}
+
+void KeepOnOneLine(QWidget* caption, QWidget* value) {
+    caption->setProperty(kLineValue, QVariant::fromValue(value));
+    value->setProperty(kLineCaption, QVariant::fromValue(caption));
+}
+
+void LetTextStandTaller(QWidget* control) {
+    control->setProperty(kStandsTaller, true);
 }
 
 void PlaceAsDesigned(QWidget* control, const QRect& place) {

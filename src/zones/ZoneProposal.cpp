@@ -128,9 +128,4 @@ ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone, bool
     return ProposeZone(offset, history.abbreviation(offset.abbreviation));
 }
 
-QString BirthplaceTimeText(int offsetMinutes) {
-    return QStringLiteral("Birthplace time,") +
-           QString::fromStdString(FormatUtcOffset(offsetMinutes * 60));
-}
-
 }  // namespace fortunix::zones

@@ -39,7 +39,4 @@ ZoneProposal ProposeZone(const ZoneHistory& history, const BirthZone& zone,
 // birthplace entry's exact one; nothing for a position outside the list.
 std::optional<ZoneState> CorrectionOf(const ZoneProposal& proposal);
 
-// "Birthplace time,UTC+05:45": the text of the added entry.
-QString BirthplaceTimeText(int offsetMinutes);
-
 }  // namespace fortunix::zones

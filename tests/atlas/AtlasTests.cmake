@@ -20,6 +20,7 @@ add_executable(fortunix_atlas_tests
     atlas/PlaceZonesTest.cpp
     atlas/LookupQueryTest.cpp
     atlas/PlaceLineTest.cpp
+    atlas/CountryNamesByLanguageTest.cpp
     atlas/ArcMinutesTest.cpp
     atlas/QuotedExcerptTest.cpp
 )
@@ -27,6 +28,7 @@ target_include_directories(fortunix_atlas_tests PRIVATE ${CMAKE_CURRENT_SOURCE_D
 target_link_libraries(fortunix_atlas_tests PRIVATE fortunix_atlas_image fortunix_warnings
                                                    GTest::gtest_main)
 fortunix_add_atlas_tables(fortunix_atlas_tests)
+fortunix_add_country_names_by_language(fortunix_atlas_tests)
 gtest_discover_tests(fortunix_atlas_tests DISCOVERY_TIMEOUT 60)
 
 

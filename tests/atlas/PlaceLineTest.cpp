@@ -79,6 +79,10 @@ TEST(DescribePlace, IsolatesANameWrittenRightToLeft) {
         SearchPlaces(atlas, {QStringLiteral("القاهرة"), {}, QStringLiteral("مصر")}, 1).front();
     EXPECT_EQ(DescribePlace(atlas, first.place, first.otherName),
               QStringLiteral("Cairo (\u2068القاهرة\u2069), Cairo, Egypt: 30°04′ N, 31°15′ E"));
+    // In Arabic the country's name stands isolated too.
+    EXPECT_EQ(DescribePlace(atlas, first.place, first.otherName, QStringLiteral("مصر")),
+              QStringLiteral("Cairo (\u2068القاهرة\u2069), Cairo, \u2068مصر\u2069: 30°04′ N, "
+                             "31°15′ E"));
 }
 
 }  // namespace

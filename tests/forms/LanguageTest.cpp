@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -15,6 +16,7 @@
 #include "forms/frmPlaceChoice.h"
 #include "reading/TimeZoneTable.h"
 #include "shell/Settings.h"
+#include "support/ModalWindow.h"
 
 namespace fortunix::formtests {
 namespace {
@@ -177,6 +179,45 @@ TEST_F(Language, CaptionKeepsItsFormWithTheSignInTheLanguage) {
     }
 }
 
+// The zone list's entry for an offset no row holds: its words in the language, the offset as
+// it is.
+TEST_F(Language, BirthplaceEntryIsWordedInTheLanguageWithItsOffsetAsItIs) {
+    // clang-format off
+    const struct { const char* language; int minutes; const char* text; } rows[] = {
+        {"en", 345,  "Birthplace time,UTC+05:45"},
+        {"en", -210, "Birthplace time,UTC-03:30"},
+        {"en", 0,    "Birthplace time,UTC+00:00"},
+        {"en", -1,   "Birthplace time,UTC-00:01"},
+        {"de", 345,  "Ortszeit des Geburtsorts,UTC+05:45"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        UseLanguage(QString::fromLatin1(row.language));
+        EXPECT_EQ(BirthplaceTimeText(row.minutes), QString::fromUtf8(row.text)) << row.minutes;
+    }
+}
+
+// Kathmandu's +05:45 is the added entry of the zone list; it and the time format's hint beside
+// the hour change with the language.
+TEST_F(Language, SwitchingKeepsTheBirthplaceEntryAndTranslatesIt) {
+    frmMain& form = ShownMainWindow();
+    Fill(form, BirthInput{});
+    Child<QLineEdit>(&form, "txtMCity")->setText(QStringLiteral("Kathmandu"));
+    Child<QLineEdit>(&form, "txtMState")->setText(QStringLiteral("Bagmati"));
+    Child<QLineEdit>(&form, "txtMCountry")->setText(QStringLiteral("Nepal"));
+    ASSERT_TRUE(test_support::AnswerModalWindow(
+                    [&form] { Child<QPushButton>(&form, "cmdBrowser")->click(); },
+                    [](QWidget& window) { Child<QPushButton>(&window, "cmdUsePlace")->click(); })
+                    .shown);
+    auto* zones = Child<QComboBox>(&form, "cmbTimeZone");
+    UseLanguage(QStringLiteral("ru"));
+    EXPECT_EQ(zones->currentText(), QStringLiteral("Время места рождения,UTC+05:45"));
+    EXPECT_EQ(Child<QLabel>(&form, "lblTimeFormat")->text(), QStringLiteral("ЧЧ:ММ:СС"));
+    UseLanguage(QString::fromLatin1(kEnglish));
+    EXPECT_EQ(zones->currentText(), QStringLiteral("Birthplace time,UTC+05:45"));
+    EXPECT_EQ(zones->currentIndex(), kTimeZoneCount);
+}
+
 // A translator may rename a zone, never its abbreviation and offset, which the list shows as
 // they are; and English shows the table's texts byte for byte.
 TEST_F(Language, EveryZoneKeepsItsAbbreviationAndOffsetInEveryLanguage) {
@@ -250,7 +291,8 @@ TEST_F(Language, WorkedExampleInGermanAndArabic) {
          {"Fortunix-Deutung", "Geboren: 1. Januar 2000, 12:00 Ortszeit", "Sonne: 10º Steinbock",
           "Glückspunkt: 21º Zwillinge"}},
         {"ar", "21º الجوزاء", "كطفل يفيض فضولًا",
-         {"قراءة Fortunix", "الشمس: 10º الجدي", "الطالع: 24º الحمل", "سهم السعادة: 21º الجوزاء"}},
+         {"قراءة Fortunix", "الشمس: 10º الجدي", "الطالع: 24º الحمل", "سهم السعادة: 21º الجوزاء",
+          "\u206651°30′\u2069 شمالًا, \u20660°00′\u2069 غربًا"}},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -295,6 +337,28 @@ TEST_F(Language, SwitchingWhileTheResultWindowIsOpenChangesItsTexts) {
     UseLanguage(QString::fromLatin1(kEnglish));
     EXPECT_EQ(ShownCaption(), QStringLiteral("21º Gemini"));
     EXPECT_EQ(Child<QPushButton>(&display, "cmdOK")->text(), QStringLiteral("&Back"));
+}
+
+// The refer-a-friend window open while the language changes: a box still on its placeholder
+// shows the new one, a box the user typed in keeps what was typed.
+TEST_F(Language, SwitchingWhileTheReferralWindowIsOpenChangesItsPlaceholders) {
+    frmNagScreen2& window = windows::NagScreen();
+    Child<QLineEdit>(&window, "txtFriendName")->setText(QStringLiteral("Ann"));
+    UseLanguage(QStringLiteral("de"));
+    EXPECT_EQ(Child<QLineEdit>(&window, "txtName")->text(), QStringLiteral("Dein Name"));
+    EXPECT_EQ(Child<QPlainTextEdit>(&window, "txtMessage")->toPlainText(),
+              QStringLiteral("Deine Nachricht\n"));
+    EXPECT_EQ(Child<QLineEdit>(&window, "txtFriendName")->text(), QStringLiteral("Ann"));
+}
+
+// Japanese letters stand taller than the result's line was drawn for: the line grows, the
+// caption's letters keep the designed size.
+TEST_F(Language, ResultCaptionKeepsItsLetterSizeInJapanese) {
+    UseLanguage(QStringLiteral("ja"));
+    frmDisplay& display = ShownReading();
+    for (const char* caption : {"Label2", "lblPartOfFortune"}) {
+        EXPECT_EQ(Child<QLabel>(&display, caption)->font().pointSizeF(), 8.25) << caption;
+    }
 }
 
 // In Arabic every window runs right to left; a place line keeps its names in their order, each

@@ -17,6 +17,7 @@
 
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/QStringPrinter.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/Windows.h"
 #include "forms/frmMain.h"
 #include "forms/frmPlaceChoice.h"
@@ -359,6 +360,21 @@ TEST_F(LocationSearchTest, PlacesInTheirOwnScriptAndSlipsInThem) {
         ASSERT_TRUE(opened) << row.city;
         EXPECT_EQ(ReadCoordinates(form), row.coordinates) << row.city;
     }
+}
+
+// In another language a place line names the country as that language does; the form keeps
+// the atlas's name, which every language's look-up finds again.
+TEST_F(LocationSearchTest, PlaceLinesNameTheCountryInTheLanguageInUse) {
+    UseLanguage(QStringLiteral("ru"));
+    frmMain& form = ShownForm();
+    const bool opened = LookUp(form, "Москва", " ", "Россия", [](frmPlaceChoice& w) {
+        EXPECT_EQ(ListedPlaces(w).value(0),
+                  QStringLiteral("Moscow (Москва), Moscow, Россия: 55°45′ N, 37°37′ E"));
+        Click(&w, "cmdUsePlace");
+    });
+    UseLanguage(QStringLiteral("en"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(Child<QLineEdit>(&form, "txtMCountry")->text(), QStringLiteral("Russia"));
 }
 
 // Whatever length was typed, the window quotes at most 60 characters of it, and stays about

@@ -64,10 +64,6 @@ TEST(ZoneProposal, BirthplaceEntryCarriesItsExactCorrection) {
     EXPECT_EQ(CorrectionOf(Row(34, false)), (ZoneState{-5, -30}));
     EXPECT_EQ(CorrectionOf(Row(-1, false)), std::nullopt);  // no row chosen
     EXPECT_EQ(CorrectionOf(Row(72, false)), std::nullopt);
-    EXPECT_EQ(BirthplaceTimeText(345), QStringLiteral("Birthplace time,UTC+05:45"));
-    EXPECT_EQ(BirthplaceTimeText(-210), QStringLiteral("Birthplace time,UTC-03:30"));
-    EXPECT_EQ(BirthplaceTimeText(0), QStringLiteral("Birthplace time,UTC+00:00"));
-    EXPECT_EQ(BirthplaceTimeText(-1), QStringLiteral("Birthplace time,UTC-00:01"));
 }
 
 struct BirthCase {
