@@ -30,6 +30,8 @@ fortunix_add_tests(fortunix_widgets_tests STYLED LINKS fortunix_widgets SOURCES
     widgets/ControlsTest.cpp
     widgets/ProgramStyleTest.cpp
 )
+target_compile_definitions(fortunix_widgets_tests PRIVATE
+    FORTUNIX_ICONS_DIR="${PROJECT_SOURCE_DIR}/data/icons")
 
 fortunix_add_tests(fortunix_shell_tests WINDOWS LINKS fortunix_shell fortunix_test_support SOURCES
     shell/ModHelpTest.cpp

@@ -83,7 +83,7 @@ if(FORTUNIX_MAKENSIS AND Python3_FOUND)
         OUTPUT ${fortunix_wizard_bitmap}
         COMMAND Python3::Interpreter ${fortunix_windows_dir}/wizard-bitmap.py
                 ${PROJECT_SOURCE_DIR}/data/icons/fortunix-128.png ${fortunix_wizard_bitmap}
-        DEPENDS ${fortunix_windows_dir}/wizard-bitmap.py
+        DEPENDS ${fortunix_windows_dir}/wizard-bitmap.py ${PROJECT_SOURCE_DIR}/scripts/rgba_png.py
                 ${PROJECT_SOURCE_DIR}/data/icons/fortunix-128.png
         COMMENT "Drawing the installer's finish-page picture"
         VERBATIM)

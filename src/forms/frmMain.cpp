@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTimer>
 #include <optional>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "forms/BirthplaceZoneFollower.h"
 #include "forms/ExitHandOff.h"
 #include "forms/LocationSearch.h"
+#include "forms/ProgramLanguage.h"
 #include "forms/ReadingSheet.h"
 #include "forms/ReadingTexts.h"
 #include "forms/RecentBirthsMenu.h"
@@ -39,10 +41,15 @@ namespace {
 constexpr int kClientWidth = 6540;
 constexpr int kClientHeight = 7440;
 
+// All at once: the list then takes in its entries and tells its watchers once, not once for
+// each entry.
 void FillNumbers(QComboBox* list, int first, int last) {
+    QStringList numbers;
+    numbers.reserve(last - first + 1);
     for (int number = first; number <= last; ++number) {
-        list->addItem(QString::number(number));
+        numbers.append(QString::number(number));
     }
+    list->addItems(numbers);
 }
 
 }  // namespace
@@ -60,7 +67,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
     FixWindowSize(this);
 
     Form_Load();
-    TranslateWindowTexts(this);
+    // The window is built in English; a change of language later translates it as well.
+    if (LanguageInUse() != QLatin1String(kEnglish)) {
+        TranslateWindowTexts(this);
+    }
     zoneFollower_ = new BirthplaceZoneFollower(
         {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cmbTimeZone_, chkDST_}, this);
     txtName_->setFocus();
@@ -72,9 +82,12 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent, kFixedWindowFlags) {
 void frmMain::Form_Load() {
     IgnoringErrors([this] { FillMonthList(); });
     IgnoringErrors([this] {
+        QStringList zones;
+        zones.reserve(kTimeZoneCount);
         for (int row = 0; row < kTimeZoneCount; ++row) {
-            cmbTimeZone_->addItem(TimeZoneListText(row));
+            zones.append(TimeZoneListText(row));
         }
+        cmbTimeZone_->addItems(zones);
     });
     IgnoringErrors([this] {
         FillNumbers(cboDate_, 1, 31);

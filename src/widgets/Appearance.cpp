@@ -1,17 +1,50 @@
 #include "widgets/Appearance.h"
 
-#include <QImageReader>
+#include <QFontDatabase>
+#include <QImage>
 #include <QPalette>
 #include <QPixmap>
+#include <QResource>
 #include <QStringList>
 #include <QWidget>
 
 namespace fortunix {
 
+namespace {
+
+// The program's families that this system has, in their order. Qt answers a family it lacks
+// with a search of every installed font for stand-ins, once for each style of letters, before
+// it tries the next family of the list; the letters come from the same font either way.
+QStringList InstalledProgramFamilies() {
+    static const QStringList installed = [] {
+        const QStringList wanted{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                 QStringLiteral("Bitstream Vera Sans")};
+        QStringList found;
+        for (const QString& family : QFontDatabase::families()) {
+            // A family several foundries make is listed once for each, as "Name [Foundry]".
+            const QString name = family.section(QStringLiteral(" ["), 0, 0);
+            for (const QString& one : wanted) {
+                if (name.compare(one, Qt::CaseInsensitive) == 0 && !found.contains(one)) {
+                    found.append(one);
+                }
+            }
+        }
+        QStringList ordered;
+        for (const QString& one : wanted) {
+            if (found.contains(one)) {
+                ordered.append(one);
+            }
+        }
+        return ordered.isEmpty() ? wanted : ordered;
+    }();
+    return installed;
+}
+
+}  // namespace
+
 QFont ProgramFont(double pointSize, bool bold, bool underline) {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Bitstream Vera Sans")});
+    font.setFamilies(InstalledProgramFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -20,13 +53,19 @@ QFont ProgramFont(double pointSize, bool bold, bool underline) {
 }
 
 QIcon ProgramIcon() {
+    // Pixels stored as a little-endian processor holds Qt's premultiplied ARGB32.
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        // Read as PNG, never guessed: guessing the format loads every image plugin of Qt (GIF,
-        // ICO, JPEG with its library) before the first window.
-        QImageReader reader(QStringLiteral(":/icons/fortunix-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImageReader(&reader));
+    for (const int size : kProgramIconSizes) {
+        // The PNGs' pixels, decoded in advance and used where they lie: decoding the seven
+        // PNGs took a few milliseconds of every start.
+        const QResource pixels(QStringLiteral(":/icons/fortunix-%1.bgra").arg(size));
+        if (pixels.compressionAlgorithm() != QResource::NoCompression ||
+            pixels.size() != qint64{size} * size * 4) {
+            continue;
+        }
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(pixels.data(), size, size, size * 4, QImage::Format_ARGB32_Premultiplied)));
     }
     return icon;
 }

@@ -22,6 +22,7 @@ inline const QColor kFocusNavy{0, 0, 128};  // focus frames and selected text
 QFont ProgramFont(double pointSize = 8.25, bool bold = false, bool underline = false);
 
 // The product icon, in every size the desktop asks for.
+inline constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 QIcon ProgramIcon();
 
 // Solid background of a widget through its palette.

@@ -8,6 +8,13 @@ namespace fortunix {
 
 namespace {
 
+// Whether the list of entries has been made: Qt makes it when something first asks for it, the
+// opening of the list or a screen reader looking at the entries, and it takes a good part of
+// a millisecond for each list.
+bool HasEntryList(const QComboBox* list) {
+    return list->findChild<QAbstractItemView*>() != nullptr;
+}
+
 // The chosen entry, selected in the list of entries as the open list shows it.
 void SelectChosenEntry(QComboBox* list) {
     QAbstractItemView* view = list->view();
@@ -19,13 +26,18 @@ void SelectChosenEntry(QComboBox* list) {
         QItemSelectionModel::ClearAndSelect);
 }
 
-// Keeps assistive technology up to date with the chosen entry: selected among the entries,
-// and its text announced as changed.
+// Keeps assistive technology up to date with the chosen entry: selected among the entries
+// once they are made (child() selects it when it makes them), and its text announced as
+// changed.
 void FollowChosenEntry(QComboBox* list) {
-    SelectChosenEntry(list);
+    if (HasEntryList(list)) {
+        SelectChosenEntry(list);
+    }
     QObject::connect(list, &QComboBox::currentTextChanged, list,
                      [list, shown = list->currentText()](const QString& chosen) mutable {
-                         SelectChosenEntry(list);
+                         if (HasEntryList(list)) {
+                             SelectChosenEntry(list);
+                         }
                          QAccessibleTextUpdateEvent event(list, 0, shown, chosen);
                          QAccessible::updateAccessibility(&event);
                          shown = chosen;
@@ -70,14 +82,16 @@ QString DropDownListAccessible::text(QAccessible::Text kind) const {
     }
 }
 
+// The list of entries is made on demand, so there is always one.
 int DropDownListAccessible::childCount() const {
-    return list()->view() != nullptr ? 1 : 0;
+    return 1;
 }
 
 QAccessibleInterface* DropDownListAccessible::child(int index) const {
     if (index != 0 || list()->view() == nullptr) {
         return nullptr;
     }
+    SelectChosenEntry(list());
     return QAccessible::queryAccessibleInterface(list()->view());
 }
 

@@ -24,6 +24,10 @@ class ProgramStyle final : public QProxyStyle {
     // Where a coloured drop-down list's text and arrow lie, as its painter draws them.
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                          SubControl subControl, const QWidget* widget) const override;
+    // The arrows of the button for what does not fit in a menu bar or tool bar are read from
+    // the platform's style when the button first shows them; the other icons at once.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override;
 
   private:
     QStyle* paletteStyle_;  // the Fusion style, a child of this one

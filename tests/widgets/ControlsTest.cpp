@@ -5,9 +5,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -15,7 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
+#include <tuple>
 
+#include "widgets/Appearance.h"
 #include "widgets/LinkLabel.h"
 
 namespace fortunix {
@@ -141,6 +146,40 @@ TEST(TabStopOnChosenOption, FollowsTheChoice) {
     EXPECT_EQ(first->focusPolicy(), Qt::ClickFocus);
     EXPECT_EQ(second->focusPolicy(), Qt::StrongFocus);
     EXPECT_EQ(array->id(second), 1);
+}
+
+// The program's font names only the families of its list that the system has, and its letters
+// come from the same font as with the whole list, in every style the windows use.
+TEST(ProgramFont, NamesOnlyInstalledFamiliesAndDrawsWithTheSameFont) {
+    const QStringList all{"Verdana", "DejaVu Sans", "Bitstream Vera Sans"};
+    const QStringList installed = QFontDatabase::families();
+    for (const auto& [points, bold, underline] : {std::tuple{8.25, false, false},
+                                                  {8.25, true, false},
+                                                  {8.25, true, true},
+                                                  {6.75, false, false}}) {
+        const QFont font = ProgramFont(points, bold, underline);
+        QFont whole = font;
+        whole.setFamilies(all);
+        for (const QString& family : font.families()) {
+            EXPECT_TRUE(installed.contains(family) || font.families() == all)
+                << family.toStdString();
+        }
+        EXPECT_EQ(QFontInfo(font).family(), QFontInfo(whole).family()) << points << bold;
+        EXPECT_EQ(QFontInfo(font).bold(), bold);
+    }
+}
+
+// The icon's pixels the program reads are those of its PNGs, decoded here by Qt, in every size.
+TEST(ProgramIcon, IsItsPngsInEverySize) {
+    const QIcon icon = ProgramIcon();
+    for (const int size : kProgramIconSizes) {
+        const QImage png(QStringLiteral(FORTUNIX_ICONS_DIR "/fortunix-%1.png").arg(size));
+        ASSERT_EQ(png.size(), QSize(size, size));
+        EXPECT_EQ(icon.pixmap(QSize(size, size)).toImage(),
+                  png.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << size;
+    }
+    EXPECT_EQ(icon.availableSizes().size(), std::size(kProgramIconSizes));
 }
 
 }  // namespace

@@ -178,5 +178,20 @@ TEST(UseProgramStyle, PutsTheProgramStyleOverTheStyleQtChoseForThePlatform) {
     UseProgramStyle();
 }
 
+// The arrows of the button for menus that do not fit, read when first drawn, are the platform
+// style's own, in each size it has them.
+TEST_F(ProgramStyleTest, ExtensionArrowsAreThePlatformStylesOwn) {
+    for (const auto arrow :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon own = style.standardIcon(arrow, nullptr, &panel);
+        const QIcon platform = style.baseStyle()->standardIcon(arrow, nullptr, &panel);
+        ASSERT_FALSE(platform.availableSizes().isEmpty()) << arrow;
+        EXPECT_EQ(own.availableSizes(), platform.availableSizes()) << arrow;
+        for (const QSize& size : platform.availableSizes()) {
+            EXPECT_EQ(own.pixmap(size).toImage(), platform.pixmap(size).toImage()) << arrow;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace fortunix
