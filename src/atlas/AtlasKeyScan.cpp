@@ -69,11 +69,12 @@ bool IsWordByte(char byte) {
 }
 
 // Among items ordered by where their key starts, the one whose key holds the `length`
-// bytes at `at`, or -1; the search starts at `from`, the item of the previous hit.
+// bytes at `at`, or -1. Each search spans all the items, so that the searches of one look-up
+// share their first steps: the starts are mapped, and each page read brings its neighbours in.
 template <typename KeyStart, typename KeyLength>
-qsizetype ItemHolding(qsizetype count, qsizetype from, qsizetype at, qsizetype length,
-                      KeyStart keyStart, KeyLength keyLength) {
-    qsizetype low = from;
+qsizetype ItemHolding(qsizetype count, qsizetype at, qsizetype length, KeyStart keyStart,
+                      KeyLength keyLength) {
+    qsizetype low = 0;
     qsizetype high = count;
     while (low < high) {  // the first item whose key starts after `at`
         const qsizetype middle = low + (high - low) / 2;
@@ -145,8 +146,7 @@ std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed,
     std::sort(hits.begin(), hits.end());
     std::vector<qsizetype> found;
     for (const qsizetype at : hits) {
-        const qsizetype from = found.empty() ? 0 : found.back();
-        const qsizetype item = ItemHolding(count, from, at, key.size(), keyStart, keyLength);
+        const qsizetype item = ItemHolding(count, at, key.size(), keyStart, keyLength);
         if (item >= 0 && (found.empty() || found.back() != item)) {
             found.push_back(item);
         }
