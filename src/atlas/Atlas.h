@@ -90,11 +90,17 @@ class Atlas {
         return view_.keyLetters[static_cast<std::size_t>(index)];
     }
 
-    qsizetype countryCount() const { return static_cast<qsizetype>(countries_.size()); }
-    const Country& country(qsizetype index) const { return countries_[index]; }
+    // Countries and divisions are read out of the image's rows when asked for; the searches,
+    // which go over all of them, read their keys in place.
+    qsizetype countryCount() const { return static_cast<qsizetype>(view_.countryRows.size()); }
+    Country country(qsizetype index) const;
+    // The keys of Country::names, bar-separated.
+    QByteArrayView countryKeys(qsizetype index) const;
 
-    qsizetype divisionCount() const { return static_cast<qsizetype>(divisions_.size()); }
-    const Division& division(qsizetype index) const { return divisions_[index]; }
+    qsizetype divisionCount() const { return static_cast<qsizetype>(view_.divisionRows.size()); }
+    Division division(qsizetype index) const;
+    // Division::nameKey and Division::codeKey.
+    std::pair<QByteArrayView, QByteArrayView> divisionKeys(qsizetype index) const;
 
     // Adds the other names of places and countries from the tables of
     // tools/atlas/build-names.js (AtlasOtherNames.cpp): the names and their keys, one line per
@@ -146,6 +152,8 @@ class Atlas {
         ImageColumn<quint32> otherNameLines;
         ImageColumn<quint32> placeWordStarts;  // Atlas::SortedWordStarts of the keys
         ImageColumn<quint32> otherWordStarts;
+        std::vector<QByteArrayView> countryRows;   // "code\tname\tkey|key"
+        std::vector<QByteArrayView> divisionRows;  // "code\tname\tname key\tcode key"
     };
 
     // Where the words of the packed keys `packed` start (a letter or digit after any other
@@ -161,11 +169,10 @@ class Atlas {
     QByteArray ownImage_;  // for an atlas built from tables: its image
     Tables view_;
 
-    // Countries and divisions, a few thousand, are read out of the image at once.
-    std::vector<Country> countries_;
-    std::vector<Division> divisions_;
     // The tables as built from text tables, from which the image is written; empty for an
     // atlas read from an image.
+    std::vector<Country> countries_;
+    std::vector<Division> divisions_;
     std::vector<Place> places_;
     QByteArray names_;
     QByteArray keys_;                  // each key followed by a line feed

@@ -98,6 +98,29 @@ QByteArray Unowned(QByteArrayView bytes) {
     return QByteArray::fromRawData(bytes.data(), bytes.size());
 }
 
+// The rows of a text table of the image, each a view of its line, without its line feed.
+std::vector<QByteArrayView> RowsOf(QByteArrayView table) {
+    std::vector<QByteArrayView> rows;
+    ForEachRow(table, [&rows](const std::vector<QByteArrayView>& fields) {
+        const char* start = fields.front().data();
+        rows.emplace_back(start, fields.back().data() + fields.back().size() - start);
+    });
+    return rows;
+}
+
+// Field `at` (from 0) of a row; empty for a row with fewer fields.
+QByteArrayView FieldOf(QByteArrayView row, int at) {
+    for (; at > 0; --at) {
+        const char* tab = FindByte(row, '\t');
+        if (tab == nullptr) {
+            return {};
+        }
+        row = row.sliced(tab + 1 - row.data());
+    }
+    const char* tab = FindByte(row, '\t');
+    return tab != nullptr ? row.first(tab - row.data()) : row;
+}
+
 QString CutShort(qsizetype needed, qsizetype size) {
     return QStringLiteral("The atlas image is cut short: it takes %1 bytes, and only %2 are there.")
         .arg(needed)
@@ -225,25 +248,9 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
         return QStringLiteral("The atlas image is damaged: the lengths of its tables disagree.");
     }
 
-    ForEachRow(tables[kCountries], [&](const std::vector<QByteArrayView>& fields) {
-        Country country{QString::fromUtf8(fields[0]),
-                        fields.size() > 1 ? QString::fromUtf8(fields[1]) : QString(),
-                        {}};
-        ListItems names(fields.size() > 2 ? fields[2] : QByteArrayView());
-        for (QByteArrayView name; names.Next(name);) {
-            country.names.append(Unowned(name));
-        }
-        atlas.countries_.push_back(std::move(country));
-    });
-    atlas.divisions_.reserve(std::size_t(CountByte(tables[kDivisions], '\n')));
-    ForEachRow(tables[kDivisions], [&](const std::vector<QByteArrayView>& fields) {
-        const auto field = [&fields](std::size_t at) {
-            return at < fields.size() ? fields[at] : QByteArrayView();
-        };
-        atlas.divisions_.push_back({QString::fromUtf8(field(0)), QString::fromUtf8(field(1)),
-                                    Unowned(field(2)), Unowned(field(3))});
-    });
-    if (places != 0 && atlas.countries_.empty()) {
+    view.countryRows = RowsOf(tables[kCountries]);
+    view.divisionRows = RowsOf(tables[kDivisions]);
+    if (places != 0 && view.countryRows.empty()) {
         return QStringLiteral("The atlas image is damaged: it holds places but no countries.");
     }
     atlas.image_ = image;
@@ -260,13 +267,38 @@ Place Atlas::place(qsizetype index) const {
                 qFromLittleEndian<quint16>(record + 26),
                 qFromLittleEndian<quint16>(record + 28)};
     // Indices that a damaged image may hold are kept within the tables they index.
-    if (place.country >= countries_.size()) {
+    if (place.country >= countryCount()) {
         place.country = 0;
     }
-    if (place.division != kNoDivision && place.division >= divisions_.size()) {
+    if (place.division != kNoDivision && place.division >= divisionCount()) {
         place.division = kNoDivision;
     }
     return place;
+}
+
+Country Atlas::country(qsizetype index) const {
+    const QByteArrayView row = view_.countryRows[std::size_t(index)];
+    Country country{QString::fromUtf8(FieldOf(row, 0)), QString::fromUtf8(FieldOf(row, 1)), {}};
+    ListItems names(FieldOf(row, 2));
+    for (QByteArrayView name; names.Next(name);) {
+        country.names.append(Unowned(name));
+    }
+    return country;
+}
+
+QByteArrayView Atlas::countryKeys(qsizetype index) const {
+    return FieldOf(view_.countryRows[std::size_t(index)], 2);
+}
+
+Division Atlas::division(qsizetype index) const {
+    const QByteArrayView row = view_.divisionRows[std::size_t(index)];
+    return {QString::fromUtf8(FieldOf(row, 0)), QString::fromUtf8(FieldOf(row, 1)),
+            Unowned(FieldOf(row, 2)), Unowned(FieldOf(row, 3))};
+}
+
+std::pair<QByteArrayView, QByteArrayView> Atlas::divisionKeys(qsizetype index) const {
+    const QByteArrayView row = view_.divisionRows[std::size_t(index)];
+    return {FieldOf(row, 2), FieldOf(row, 3)};
 }
 
 QString Atlas::placeName(qsizetype index) const {

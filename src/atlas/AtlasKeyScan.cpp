@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "atlas/Atlas.h"
+#include "atlas/ColumnSearch.h"
 
 // The keys lie packed one after another, each ending in a line break or bar. The atlas image
 // holds the offsets of their words sorted by the text from each on (Atlas::SortedWordStarts),
@@ -69,25 +70,15 @@ bool IsWordByte(char byte) {
 }
 
 // Among items ordered by where their key starts, the one whose key holds the `length`
-// bytes at `at`, or -1. Each search spans all the items, so that the searches of one look-up
-// share their first steps: the starts are mapped, and each page read brings its neighbours in.
+// bytes at `at`, or -1.
 template <typename KeyStart, typename KeyLength>
 qsizetype ItemHolding(qsizetype count, qsizetype at, qsizetype length, KeyStart keyStart,
                       KeyLength keyLength) {
-    qsizetype low = 0;
-    qsizetype high = count;
-    while (low < high) {  // the first item whose key starts after `at`
-        const qsizetype middle = low + (high - low) / 2;
-        if (keyStart(middle) <= at) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    if (low == 0) {
+    const qsizetype after = FirstAbove(count, at, keyStart);  // the first that starts after `at`
+    if (after == 0) {
         return -1;
     }
-    return at + length <= keyStart(low - 1) + keyLength(low - 1) ? low - 1 : -1;
+    return at + length <= keyStart(after - 1) + keyLength(after - 1) ? after - 1 : -1;
 }
 
 // Whether `suffix` comes before `key` in byte order; a suffix that `key` begins is not before it.

@@ -9,6 +9,7 @@
 #include "atlas/NameMatch.h"
 #include "atlas/PlaceRanking.h"
 #include "atlas/SearchKey.h"
+#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
@@ -87,13 +88,13 @@ LongestNames LongestNamesOf(const Atlas& atlas) {
         longest.place = std::max(longest.place, atlas.otherNameKey(index).size());
     }
     for (qsizetype index = 0; index < atlas.divisionCount(); ++index) {
-        const Division& division = atlas.division(index);
+        const auto [nameKey, codeKey] = atlas.divisionKeys(index);
         // Its compact name and initials are no longer than its name.
-        longest.division =
-            std::max({longest.division, division.nameKey.size(), division.codeKey.size()});
+        longest.division = std::max({longest.division, nameKey.size(), codeKey.size()});
     }
     for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        for (const QByteArray& name : atlas.country(index).names) {
+        ListItems names(atlas.countryKeys(index));
+        for (QByteArrayView name; names.Next(name);) {
             longest.country = std::max(longest.country, name.size());
         }
     }

@@ -5,6 +5,7 @@
 #include "atlas/KeyLetters.h"
 #include "atlas/NameMatch.h"
 #include "atlas/SearchKey.h"
+#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
@@ -15,7 +16,11 @@ std::vector<bool> CountriesNamed(const Atlas& atlas, QStringView country) {
         return named;
     }
     for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        named[static_cast<std::size_t>(index)] = atlas.country(index).names.contains(typed);
+        ListItems names(atlas.countryKeys(index));
+        QByteArrayView name;
+        while (names.Next(name) && name != typed) {
+        }
+        named[static_cast<std::size_t>(index)] = name == typed;
     }
     return named;
 }
@@ -36,11 +41,10 @@ std::vector<bool> DivisionsNamed(const Atlas& atlas, QStringView state) {
     const QByteArray namePrefix = key + ' ';
     const bool mayBeInitials = LetterCount(compact) >= 2;
     for (qsizetype index = 0; index < atlas.divisionCount(); ++index) {
-        const Division& division = atlas.division(index);
+        const auto [nameKey, codeKey] = atlas.divisionKeys(index);
         named[static_cast<std::size_t>(index)] =
-            division.nameKey == key || division.nameKey.startsWith(namePrefix) ||
-            IsCompactFormOf(compact, division.nameKey) || division.codeKey == compact ||
-            (mayBeInitials && AreInitialsOf(compact, division.nameKey));
+            nameKey == key || nameKey.startsWith(namePrefix) || IsCompactFormOf(compact, nameKey) ||
+            codeKey == compact || (mayBeInitials && AreInitialsOf(compact, nameKey));
     }
     return named;
 }
