@@ -46,6 +46,17 @@ class ImageColumn {
     std::size_t count_ = 0;
 };
 
+// The words of packed keys in an atlas image, found by the text from each on: their offsets
+// (Atlas::SortedWordStarts), and the first kWordSampleBytes bytes of the text of every
+// kWordSampleStep-th of them, zeros after the end of the keys (Atlas::WordSamples). A search
+// reads the samples, a small table, then the texts of a few words only (AtlasKeyScan.cpp).
+inline constexpr std::size_t kWordSampleStep = 16;
+inline constexpr qsizetype kWordSampleBytes = 8;
+struct WordIndex {
+    ImageColumn<quint32> starts;
+    QByteArrayView samples;
+};
+
 struct Place {
     double latitude;   // degrees, north positive
     double longitude;  // degrees, east positive
@@ -150,8 +161,8 @@ class Atlas {
         ImageColumn<quint32> otherKeyLetters;
         ImageColumn<quint32> firstOtherNames;
         ImageColumn<quint32> otherNameLines;
-        ImageColumn<quint32> placeWordStarts;  // Atlas::SortedWordStarts of the keys
-        ImageColumn<quint32> otherWordStarts;
+        WordIndex placeWords;                      // of the keys
+        WordIndex otherWords;                      // of the other names' keys
         std::vector<QByteArrayView> countryRows;   // "code\tname\tkey|key"
         std::vector<QByteArrayView> divisionRows;  // "code\tname\tname key\tcode key"
     };
@@ -160,6 +171,7 @@ class Atlas {
     // byte, or at the start), sorted by the bytes from there to the end of `packed`
     // (AtlasKeyScan.cpp).
     static std::vector<quint32> SortedWordStarts(QByteArrayView packed);
+    static QByteArray WordSamples(QByteArrayView packed, const std::vector<quint32>& wordStarts);
 
     // Writes the image of the tables built so far and points the view at it.
     void publish();

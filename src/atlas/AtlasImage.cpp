@@ -14,7 +14,8 @@
 //   where it starts and how many bytes it takes (u32 each); then the tables.
 //
 // A place is a record of kPlaceBytes; the words of the keys are the offsets of
-// Atlas::SortedWordStarts; the countries and divisions, a few thousand short rows,
+// Atlas::SortedWordStarts and their samples Atlas::WordSamples; the countries and divisions,
+// a few thousand short rows,
 // are text: "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks
 // the header, that each table lies within the image and that their lengths agree; offsets into
 // the names and keys are checked where they are read, so that a damaged image never makes a
@@ -25,7 +26,7 @@ namespace fortunix::atlas {
 namespace {
 
 constexpr std::array<char, 8> kMagic{'F', 'X', 'A', 'T', 'L', 'A', 'S', '\0'};
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2;
 
 enum Table : quint32 {
     kPlaces,
@@ -44,6 +45,8 @@ enum Table : quint32 {
     kDivisions,
     kPlaceWordStarts,
     kOtherWordStarts,
+    kPlaceWordSamples,
+    kOtherWordSamples,
     kTableCount
 };
 
@@ -153,8 +156,12 @@ QByteArray Atlas::writeImage() const {
     tables[kOtherKeyLetters] = Column(otherKeyLetters_);
     tables[kFirstOtherNames] = Column(firstOtherNames_);
     tables[kOtherNameLines] = Column(otherNameLines_);
-    tables[kPlaceWordStarts] = Column(SortedWordStarts(keys_));
-    tables[kOtherWordStarts] = Column(SortedWordStarts(otherKeysTable_));
+    const std::vector<quint32> placeWords = SortedWordStarts(keys_);
+    const std::vector<quint32> otherWords = SortedWordStarts(otherKeysTable_);
+    tables[kPlaceWordStarts] = Column(placeWords);
+    tables[kOtherWordStarts] = Column(otherWords);
+    tables[kPlaceWordSamples] = WordSamples(keys_, placeWords);
+    tables[kOtherWordSamples] = WordSamples(otherKeysTable_, otherWords);
     for (const Country& country : countries_) {
         tables[kCountries] += country.code.toUtf8() + '\t' + country.name.toUtf8() + '\t' +
                               country.names.join('|') + '\n';
@@ -225,9 +232,14 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
     view.otherKeyLetters = ColumnOf<quint32>(tables[kOtherKeyLetters]);
     view.firstOtherNames = ColumnOf<quint32>(tables[kFirstOtherNames]);
     view.otherNameLines = ColumnOf<quint32>(tables[kOtherNameLines]);
-    view.placeWordStarts = ColumnOf<quint32>(tables[kPlaceWordStarts]);
-    view.otherWordStarts = ColumnOf<quint32>(tables[kOtherWordStarts]);
+    view.placeWords = {ColumnOf<quint32>(tables[kPlaceWordStarts]), tables[kPlaceWordSamples]};
+    view.otherWords = {ColumnOf<quint32>(tables[kOtherWordStarts]), tables[kOtherWordSamples]};
 
+    // A sample for every kWordSampleStep-th word, and no more.
+    const auto holdsSamples = [](const WordIndex& words) {
+        const std::size_t samples = (words.starts.size() + kWordSampleStep - 1) / kWordSampleStep;
+        return words.samples.size() == qsizetype(samples) * kWordSampleBytes;
+    };
     const auto places = std::size_t(view.places.size() / kPlaceBytes);
     const std::size_t others = view.otherKeyStarts.size();
     const bool withOthers = view.firstOtherNames.size() != 0;
@@ -238,7 +250,8 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
         HoldsWhole<quint32>(tables[kFirstOtherNames]) &&
         HoldsWhole<quint32>(tables[kOtherNameLines]) &&
         HoldsWhole<quint32>(tables[kPlaceWordStarts]) &&
-        HoldsWhole<quint32>(tables[kOtherWordStarts]) && view.keyStarts.size() == places + 1 &&
+        HoldsWhole<quint32>(tables[kOtherWordStarts]) && holdsSamples(view.placeWords) &&
+        holdsSamples(view.otherWords) && view.keyStarts.size() == places + 1 &&
         view.keyLetters.size() == places && view.otherKeyLengths.size() == others &&
         view.otherKeyLetters.size() == others &&
         (withOthers
