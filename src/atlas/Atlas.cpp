@@ -179,8 +179,11 @@ qsizetype Atlas::memoryBytes() const {
             bytes += qsizetype(sizeof(QByteArray)) + name.capacity();
         }
     }
-    bytes += static_cast<qsizetype>((view_.countryRows.capacity() + view_.divisionRows.capacity()) *
-                                    sizeof(QByteArrayView));
+    bytes +=
+        static_cast<qsizetype>((view_.countryRows.capacity() + view_.countryKeys.capacity() +
+                                view_.divisionRows.capacity() + 2 * view_.divisionKeys.capacity()) *
+                                   sizeof(QByteArrayView) +
+                               view_.countryKeyLengths.capacity());
     bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
     bytes += static_cast<qsizetype>((otherKeyStarts_.capacity() + otherKeyLetters_.capacity() +
                                      firstOtherNames_.capacity() + otherNameLines_.capacity()) *

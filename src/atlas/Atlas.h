@@ -107,6 +107,9 @@ class Atlas {
     Country country(qsizetype index) const;
     // The keys of Country::names, bar-separated.
     QByteArrayView countryKeys(qsizetype index) const;
+    // Whether each country has `key` among its keys (none for an empty key).
+    std::vector<bool> countriesKeyed(QByteArrayView key) const;
+    qsizetype longestCountryKey() const { return view_.longestCountryKey; }
 
     qsizetype divisionCount() const { return static_cast<qsizetype>(view_.divisionRows.size()); }
     Division division(qsizetype index) const;
@@ -161,10 +164,15 @@ class Atlas {
         ImageColumn<quint32> otherKeyLetters;
         ImageColumn<quint32> firstOtherNames;
         ImageColumn<quint32> otherNameLines;
-        WordIndex placeWords;                      // of the keys
-        WordIndex otherWords;                      // of the other names' keys
-        std::vector<QByteArrayView> countryRows;   // "code\tname\tkey|key"
+        WordIndex placeWords;                     // of the keys
+        WordIndex otherWords;                     // of the other names' keys
+        std::vector<QByteArrayView> countryRows;  // "code\tname\tkey|key"
+        std::vector<QByteArrayView> countryKeys;  // the third field of each
+        std::vector<quint8> countryKeyLengths;    // of every key of every country, at most 255
+        qsizetype longestCountryKey = 0;
         std::vector<QByteArrayView> divisionRows;  // "code\tname\tname key\tcode key"
+        // The last two fields of each, kept apart: a search goes over all of them.
+        std::vector<std::pair<QByteArrayView, QByteArrayView>> divisionKeys;
     };
 
     // Where the words of the packed keys `packed` start (a letter or digit after any other

@@ -50,6 +50,9 @@ enum Table : quint32 {
     kTableCount
 };
 
+// A country key's length as kept beside the rows; a longer one is measured where it stands.
+constexpr qsizetype kLongCountryKey = 255;
+
 constexpr qsizetype kHeaderBytes = qsizetype(kMagic.size()) + 8 + 8 * kTableCount;
 
 // latitude, longitude (f64), population, name start (u32), country, division, zone (u16), two
@@ -109,19 +112,6 @@ std::vector<QByteArrayView> RowsOf(QByteArrayView table) {
         rows.emplace_back(start, fields.back().data() + fields.back().size() - start);
     });
     return rows;
-}
-
-// Field `at` (from 0) of a row; empty for a row with fewer fields.
-QByteArrayView FieldOf(QByteArrayView row, int at) {
-    for (; at > 0; --at) {
-        const char* tab = FindByte(row, '\t');
-        if (tab == nullptr) {
-            return {};
-        }
-        row = row.sliced(tab + 1 - row.data());
-    }
-    const char* tab = FindByte(row, '\t');
-    return tab != nullptr ? row.first(tab - row.data()) : row;
 }
 
 QString CutShort(qsizetype needed, qsizetype size) {
@@ -263,6 +253,17 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
 
     view.countryRows = RowsOf(tables[kCountries]);
     view.divisionRows = RowsOf(tables[kDivisions]);
+    for (const QByteArrayView row : view.divisionRows) {
+        view.divisionKeys.emplace_back(FieldOf(row, 2), FieldOf(row, 3));
+    }
+    for (const QByteArrayView row : view.countryRows) {
+        view.countryKeys.push_back(FieldOf(row, 2));
+        ListItems keys(view.countryKeys.back());
+        for (QByteArrayView key; keys.Next(key);) {
+            view.countryKeyLengths.push_back(quint8(std::min(key.size(), kLongCountryKey)));
+            view.longestCountryKey = std::max(view.longestCountryKey, key.size());
+        }
+    }
     if (places != 0 && view.countryRows.empty()) {
         return QStringLiteral("The atlas image is damaged: it holds places but no countries.");
     }
@@ -300,7 +301,30 @@ Country Atlas::country(qsizetype index) const {
 }
 
 QByteArrayView Atlas::countryKeys(qsizetype index) const {
-    return FieldOf(view_.countryRows[std::size_t(index)], 2);
+    return view_.countryKeys[std::size_t(index)];
+}
+
+std::vector<bool> Atlas::countriesKeyed(QByteArrayView key) const {
+    std::vector<bool> keyed(view_.countryRows.size(), false);
+    if (key.isEmpty()) {
+        return keyed;
+    }
+    // The keys' lengths, kept apart, let most keys be passed over without reading them.
+    std::size_t item = 0;
+    for (std::size_t country = 0; country < keyed.size(); ++country) {
+        const QByteArrayView keys = view_.countryKeys[country];
+        for (qsizetype at = 0, end = 0; end < keys.size(); at = end + 1) {
+            qsizetype length = view_.countryKeyLengths[item++];
+            if (length == kLongCountryKey) {
+                const char* bar = FindByte(keys.sliced(at), '|');
+                length = bar != nullptr ? bar - (keys.data() + at) : keys.size() - at;
+            }
+            end = at + length;
+            keyed[country] =
+                keyed[country] || (length == key.size() && keys.sliced(at, length) == key);
+        }
+    }
+    return keyed;
 }
 
 Division Atlas::division(qsizetype index) const {
@@ -310,8 +334,7 @@ Division Atlas::division(qsizetype index) const {
 }
 
 std::pair<QByteArrayView, QByteArrayView> Atlas::divisionKeys(qsizetype index) const {
-    const QByteArrayView row = view_.divisionRows[std::size_t(index)];
-    return {FieldOf(row, 2), FieldOf(row, 3)};
+    return view_.divisionKeys[std::size_t(index)];
 }
 
 QString Atlas::placeName(qsizetype index) const {

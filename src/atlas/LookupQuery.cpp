@@ -9,7 +9,6 @@
 #include "atlas/NameMatch.h"
 #include "atlas/PlaceRanking.h"
 #include "atlas/SearchKey.h"
-#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
@@ -92,12 +91,7 @@ LongestNames LongestNamesOf(const Atlas& atlas) {
         // Its compact name and initials are no longer than its name.
         longest.division = std::max({longest.division, nameKey.size(), codeKey.size()});
     }
-    for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        ListItems names(atlas.countryKeys(index));
-        for (QByteArrayView name; names.Next(name);) {
-            longest.country = std::max(longest.country, name.size());
-        }
-    }
+    longest.country = atlas.longestCountryKey();
     return longest;
 }
 

@@ -5,24 +5,11 @@
 #include "atlas/KeyLetters.h"
 #include "atlas/NameMatch.h"
 #include "atlas/SearchKey.h"
-#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
 std::vector<bool> CountriesNamed(const Atlas& atlas, QStringView country) {
-    std::vector<bool> named(static_cast<std::size_t>(atlas.countryCount()), false);
-    const QByteArray typed = CompactKey(SearchKey(country));
-    if (typed.isEmpty()) {
-        return named;
-    }
-    for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        ListItems names(atlas.countryKeys(index));
-        QByteArrayView name;
-        while (names.Next(name) && name != typed) {
-        }
-        named[static_cast<std::size_t>(index)] = name == typed;
-    }
-    return named;
+    return atlas.countriesKeyed(CompactKey(SearchKey(country)));
 }
 
 bool IsUnknownCountry(const Atlas& atlas, QStringView country) {
