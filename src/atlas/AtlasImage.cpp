@@ -107,6 +107,7 @@ QByteArray Unowned(QByteArrayView bytes) {
 // The rows of a text table of the image, each a view of its line, without its line feed.
 std::vector<QByteArrayView> RowsOf(QByteArrayView table) {
     std::vector<QByteArrayView> rows;
+    rows.reserve(std::size_t(CountByte(table, '\n')) + 1);
     ForEachRow(table, [&rows](const std::vector<QByteArrayView>& fields) {
         const char* start = fields.front().data();
         rows.emplace_back(start, fields.back().data() + fields.back().size() - start);
@@ -253,9 +254,11 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
 
     view.countryRows = RowsOf(tables[kCountries]);
     view.divisionRows = RowsOf(tables[kDivisions]);
+    view.divisionKeys.reserve(view.divisionRows.size());
     for (const QByteArrayView row : view.divisionRows) {
         view.divisionKeys.emplace_back(FieldOf(row, 2), FieldOf(row, 3));
     }
+    view.countryKeys.reserve(view.countryRows.size());
     for (const QByteArrayView row : view.countryRows) {
         view.countryKeys.push_back(FieldOf(row, 2));
         ListItems keys(view.countryKeys.back());
