@@ -164,8 +164,8 @@ Atlas Atlas::FromTables(QByteArrayView countries, QByteArrayView divisions, QByt
 }
 
 qsizetype Atlas::memoryBytes() const {
-    // The image (mapped, or the atlas's own), the tables it was written from, and the
-    // countries and divisions read out of it.
+    // The image (mapped, or the atlas's own), the tables it was written from, and where the
+    // rows of its countries and divisions lie.
     constexpr qsizetype kCharBytes = sizeof(QChar);
     qsizetype bytes = sizeof(Atlas) + image_.size();
     bytes +=
@@ -179,6 +179,11 @@ qsizetype Atlas::memoryBytes() const {
             bytes += qsizetype(sizeof(QByteArray)) + name.capacity();
         }
     }
+    bytes +=
+        static_cast<qsizetype>((view_.countryRows.capacity() + view_.countryKeys.capacity() +
+                                view_.divisionRows.capacity() + 2 * view_.divisionKeys.capacity()) *
+                                   sizeof(QByteArrayView) +
+                               view_.countryKeyLengths.capacity());
     bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
     bytes += static_cast<qsizetype>((otherKeyStarts_.capacity() + otherKeyLetters_.capacity() +
                                      firstOtherNames_.capacity() + otherNameLines_.capacity()) *

@@ -46,6 +46,17 @@ class ImageColumn {
     std::size_t count_ = 0;
 };
 
+// The words of packed keys in an atlas image, found by the text from each on: their offsets
+// (Atlas::SortedWordStarts), and the first kWordSampleBytes bytes of the text of every
+// kWordSampleStep-th of them, zeros after the end of the keys (Atlas::WordSamples). A search
+// reads the samples, a small table, then the texts of a few words only (AtlasKeyScan.cpp).
+inline constexpr std::size_t kWordSampleStep = 16;
+inline constexpr qsizetype kWordSampleBytes = 8;
+struct WordIndex {
+    ImageColumn<quint32> starts;
+    QByteArrayView samples;
+};
+
 struct Place {
     double latitude;   // degrees, north positive
     double longitude;  // degrees, east positive
@@ -90,11 +101,20 @@ class Atlas {
         return view_.keyLetters[static_cast<std::size_t>(index)];
     }
 
-    qsizetype countryCount() const { return static_cast<qsizetype>(countries_.size()); }
-    const Country& country(qsizetype index) const { return countries_[index]; }
+    // Countries and divisions are read out of the image's rows when asked for; the searches,
+    // which go over all of them, read their keys in place.
+    qsizetype countryCount() const { return static_cast<qsizetype>(view_.countryRows.size()); }
+    Country country(qsizetype index) const;
+    // The keys of Country::names, bar-separated.
+    QByteArrayView countryKeys(qsizetype index) const;
+    // Whether each country has `key` among its keys (none for an empty key).
+    std::vector<bool> countriesKeyed(QByteArrayView key) const;
+    qsizetype longestCountryKey() const { return view_.longestCountryKey; }
 
-    qsizetype divisionCount() const { return static_cast<qsizetype>(divisions_.size()); }
-    const Division& division(qsizetype index) const { return divisions_[index]; }
+    qsizetype divisionCount() const { return static_cast<qsizetype>(view_.divisionRows.size()); }
+    Division division(qsizetype index) const;
+    // Division::nameKey and Division::codeKey.
+    std::pair<QByteArrayView, QByteArrayView> divisionKeys(qsizetype index) const;
 
     // Adds the other names of places and countries from the tables of
     // tools/atlas/build-names.js (AtlasOtherNames.cpp): the names and their keys, one line per
@@ -144,14 +164,22 @@ class Atlas {
         ImageColumn<quint32> otherKeyLetters;
         ImageColumn<quint32> firstOtherNames;
         ImageColumn<quint32> otherNameLines;
-        ImageColumn<quint32> placeWordStarts;  // Atlas::SortedWordStarts of the keys
-        ImageColumn<quint32> otherWordStarts;
+        WordIndex placeWords;                     // of the keys
+        WordIndex otherWords;                     // of the other names' keys
+        std::vector<QByteArrayView> countryRows;  // "code\tname\tkey|key"
+        std::vector<QByteArrayView> countryKeys;  // the third field of each
+        std::vector<quint8> countryKeyLengths;    // of every key of every country, at most 255
+        qsizetype longestCountryKey = 0;
+        std::vector<QByteArrayView> divisionRows;  // "code\tname\tname key\tcode key"
+        // The last two fields of each, kept apart: a search goes over all of them.
+        std::vector<std::pair<QByteArrayView, QByteArrayView>> divisionKeys;
     };
 
     // Where the words of the packed keys `packed` start (a letter or digit after any other
     // byte, or at the start), sorted by the bytes from there to the end of `packed`
     // (AtlasKeyScan.cpp).
     static std::vector<quint32> SortedWordStarts(QByteArrayView packed);
+    static QByteArray WordSamples(QByteArrayView packed, const std::vector<quint32>& wordStarts);
 
     // Writes the image of the tables built so far and points the view at it.
     void publish();
@@ -161,11 +189,10 @@ class Atlas {
     QByteArray ownImage_;  // for an atlas built from tables: its image
     Tables view_;
 
-    // Countries and divisions, a few thousand, are read out of the image at once.
-    std::vector<Country> countries_;
-    std::vector<Division> divisions_;
     // The tables as built from text tables, from which the image is written; empty for an
     // atlas read from an image.
+    std::vector<Country> countries_;
+    std::vector<Division> divisions_;
     std::vector<Place> places_;
     QByteArray names_;
     QByteArray keys_;                  // each key followed by a line feed

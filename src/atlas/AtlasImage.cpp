@@ -14,7 +14,8 @@
 //   where it starts and how many bytes it takes (u32 each); then the tables.
 //
 // A place is a record of kPlaceBytes; the words of the keys are the offsets of
-// Atlas::SortedWordStarts; the countries and divisions, a few thousand short rows,
+// Atlas::SortedWordStarts and their samples Atlas::WordSamples; the countries and divisions,
+// a few thousand short rows,
 // are text: "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks
 // the header, that each table lies within the image and that their lengths agree; offsets into
 // the names and keys are checked where they are read, so that a damaged image never makes a
@@ -25,7 +26,7 @@ namespace fortunix::atlas {
 namespace {
 
 constexpr std::array<char, 8> kMagic{'F', 'X', 'A', 'T', 'L', 'A', 'S', '\0'};
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2;
 
 enum Table : quint32 {
     kPlaces,
@@ -44,8 +45,13 @@ enum Table : quint32 {
     kDivisions,
     kPlaceWordStarts,
     kOtherWordStarts,
+    kPlaceWordSamples,
+    kOtherWordSamples,
     kTableCount
 };
+
+// A country key's length as kept beside the rows; a longer one is measured where it stands.
+constexpr qsizetype kLongCountryKey = 255;
 
 constexpr qsizetype kHeaderBytes = qsizetype(kMagic.size()) + 8 + 8 * kTableCount;
 
@@ -98,6 +104,17 @@ QByteArray Unowned(QByteArrayView bytes) {
     return QByteArray::fromRawData(bytes.data(), bytes.size());
 }
 
+// The rows of a text table of the image, each a view of its line, without its line feed.
+std::vector<QByteArrayView> RowsOf(QByteArrayView table) {
+    std::vector<QByteArrayView> rows;
+    rows.reserve(std::size_t(CountByte(table, '\n')) + 1);
+    ForEachRow(table, [&rows](const std::vector<QByteArrayView>& fields) {
+        const char* start = fields.front().data();
+        rows.emplace_back(start, fields.back().data() + fields.back().size() - start);
+    });
+    return rows;
+}
+
 QString CutShort(qsizetype needed, qsizetype size) {
     return QStringLiteral("The atlas image is cut short: it takes %1 bytes, and only %2 are there.")
         .arg(needed)
@@ -130,8 +147,12 @@ QByteArray Atlas::writeImage() const {
     tables[kOtherKeyLetters] = Column(otherKeyLetters_);
     tables[kFirstOtherNames] = Column(firstOtherNames_);
     tables[kOtherNameLines] = Column(otherNameLines_);
-    tables[kPlaceWordStarts] = Column(SortedWordStarts(keys_));
-    tables[kOtherWordStarts] = Column(SortedWordStarts(otherKeysTable_));
+    const std::vector<quint32> placeWords = SortedWordStarts(keys_);
+    const std::vector<quint32> otherWords = SortedWordStarts(otherKeysTable_);
+    tables[kPlaceWordStarts] = Column(placeWords);
+    tables[kOtherWordStarts] = Column(otherWords);
+    tables[kPlaceWordSamples] = WordSamples(keys_, placeWords);
+    tables[kOtherWordSamples] = WordSamples(otherKeysTable_, otherWords);
     for (const Country& country : countries_) {
         tables[kCountries] += country.code.toUtf8() + '\t' + country.name.toUtf8() + '\t' +
                               country.names.join('|') + '\n';
@@ -202,9 +223,14 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
     view.otherKeyLetters = ColumnOf<quint32>(tables[kOtherKeyLetters]);
     view.firstOtherNames = ColumnOf<quint32>(tables[kFirstOtherNames]);
     view.otherNameLines = ColumnOf<quint32>(tables[kOtherNameLines]);
-    view.placeWordStarts = ColumnOf<quint32>(tables[kPlaceWordStarts]);
-    view.otherWordStarts = ColumnOf<quint32>(tables[kOtherWordStarts]);
+    view.placeWords = {ColumnOf<quint32>(tables[kPlaceWordStarts]), tables[kPlaceWordSamples]};
+    view.otherWords = {ColumnOf<quint32>(tables[kOtherWordStarts]), tables[kOtherWordSamples]};
 
+    // A sample for every kWordSampleStep-th word, and no more.
+    const auto holdsSamples = [](const WordIndex& words) {
+        const std::size_t samples = (words.starts.size() + kWordSampleStep - 1) / kWordSampleStep;
+        return words.samples.size() == qsizetype(samples) * kWordSampleBytes;
+    };
     const auto places = std::size_t(view.places.size() / kPlaceBytes);
     const std::size_t others = view.otherKeyStarts.size();
     const bool withOthers = view.firstOtherNames.size() != 0;
@@ -215,7 +241,8 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
         HoldsWhole<quint32>(tables[kFirstOtherNames]) &&
         HoldsWhole<quint32>(tables[kOtherNameLines]) &&
         HoldsWhole<quint32>(tables[kPlaceWordStarts]) &&
-        HoldsWhole<quint32>(tables[kOtherWordStarts]) && view.keyStarts.size() == places + 1 &&
+        HoldsWhole<quint32>(tables[kOtherWordStarts]) && holdsSamples(view.placeWords) &&
+        holdsSamples(view.otherWords) && view.keyStarts.size() == places + 1 &&
         view.keyLetters.size() == places && view.otherKeyLengths.size() == others &&
         view.otherKeyLetters.size() == others &&
         (withOthers
@@ -225,25 +252,22 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
         return QStringLiteral("The atlas image is damaged: the lengths of its tables disagree.");
     }
 
-    ForEachRow(tables[kCountries], [&](const std::vector<QByteArrayView>& fields) {
-        Country country{QString::fromUtf8(fields[0]),
-                        fields.size() > 1 ? QString::fromUtf8(fields[1]) : QString(),
-                        {}};
-        ListItems names(fields.size() > 2 ? fields[2] : QByteArrayView());
-        for (QByteArrayView name; names.Next(name);) {
-            country.names.append(Unowned(name));
+    view.countryRows = RowsOf(tables[kCountries]);
+    view.divisionRows = RowsOf(tables[kDivisions]);
+    view.divisionKeys.reserve(view.divisionRows.size());
+    for (const QByteArrayView row : view.divisionRows) {
+        view.divisionKeys.emplace_back(FieldOf(row, 2), FieldOf(row, 3));
+    }
+    view.countryKeys.reserve(view.countryRows.size());
+    for (const QByteArrayView row : view.countryRows) {
+        view.countryKeys.push_back(FieldOf(row, 2));
+        ListItems keys(view.countryKeys.back());
+        for (QByteArrayView key; keys.Next(key);) {
+            view.countryKeyLengths.push_back(quint8(std::min(key.size(), kLongCountryKey)));
+            view.longestCountryKey = std::max(view.longestCountryKey, key.size());
         }
-        atlas.countries_.push_back(std::move(country));
-    });
-    atlas.divisions_.reserve(std::size_t(CountByte(tables[kDivisions], '\n')));
-    ForEachRow(tables[kDivisions], [&](const std::vector<QByteArrayView>& fields) {
-        const auto field = [&fields](std::size_t at) {
-            return at < fields.size() ? fields[at] : QByteArrayView();
-        };
-        atlas.divisions_.push_back({QString::fromUtf8(field(0)), QString::fromUtf8(field(1)),
-                                    Unowned(field(2)), Unowned(field(3))});
-    });
-    if (places != 0 && atlas.countries_.empty()) {
+    }
+    if (places != 0 && view.countryRows.empty()) {
         return QStringLiteral("The atlas image is damaged: it holds places but no countries.");
     }
     atlas.image_ = image;
@@ -260,13 +284,60 @@ Place Atlas::place(qsizetype index) const {
                 qFromLittleEndian<quint16>(record + 26),
                 qFromLittleEndian<quint16>(record + 28)};
     // Indices that a damaged image may hold are kept within the tables they index.
-    if (place.country >= countries_.size()) {
+    if (place.country >= countryCount()) {
         place.country = 0;
     }
-    if (place.division != kNoDivision && place.division >= divisions_.size()) {
+    if (place.division != kNoDivision && place.division >= divisionCount()) {
         place.division = kNoDivision;
     }
     return place;
+}
+
+Country Atlas::country(qsizetype index) const {
+    const QByteArrayView row = view_.countryRows[std::size_t(index)];
+    Country country{QString::fromUtf8(FieldOf(row, 0)), QString::fromUtf8(FieldOf(row, 1)), {}};
+    ListItems names(FieldOf(row, 2));
+    for (QByteArrayView name; names.Next(name);) {
+        country.names.append(Unowned(name));
+    }
+    return country;
+}
+
+QByteArrayView Atlas::countryKeys(qsizetype index) const {
+    return view_.countryKeys[std::size_t(index)];
+}
+
+std::vector<bool> Atlas::countriesKeyed(QByteArrayView key) const {
+    std::vector<bool> keyed(view_.countryRows.size(), false);
+    if (key.isEmpty()) {
+        return keyed;
+    }
+    // The keys' lengths, kept apart, let most keys be passed over without reading them.
+    std::size_t item = 0;
+    for (std::size_t country = 0; country < keyed.size(); ++country) {
+        const QByteArrayView keys = view_.countryKeys[country];
+        for (qsizetype at = 0, end = 0; end < keys.size(); at = end + 1) {
+            qsizetype length = view_.countryKeyLengths[item++];
+            if (length == kLongCountryKey) {
+                const char* bar = FindByte(keys.sliced(at), '|');
+                length = bar != nullptr ? bar - (keys.data() + at) : keys.size() - at;
+            }
+            end = at + length;
+            keyed[country] =
+                keyed[country] || (length == key.size() && keys.sliced(at, length) == key);
+        }
+    }
+    return keyed;
+}
+
+Division Atlas::division(qsizetype index) const {
+    const QByteArrayView row = view_.divisionRows[std::size_t(index)];
+    return {QString::fromUtf8(FieldOf(row, 0)), QString::fromUtf8(FieldOf(row, 1)),
+            Unowned(FieldOf(row, 2)), Unowned(FieldOf(row, 3))};
+}
+
+std::pair<QByteArrayView, QByteArrayView> Atlas::divisionKeys(qsizetype index) const {
+    return view_.divisionKeys[std::size_t(index)];
 }
 
 QString Atlas::placeName(qsizetype index) const {

@@ -3,11 +3,13 @@
 #include <cstring>
 
 #include "atlas/Atlas.h"
+#include "atlas/ColumnSearch.h"
 
 // The keys lie packed one after another, each ending in a line break or bar. The atlas image
 // holds the offsets of their words sorted by the text from each on (Atlas::SortedWordStarts),
-// so that the occurrences of a key that begins a word are found by a binary search among them,
-// reading a few pages of the keys rather than all of them; a key that begins otherwise gets
+// with samples of their texts, so that the occurrences of a key that begins a word are found
+// by a binary search among them, reading a few pages of the keys rather than all of them; a
+// key that begins otherwise gets
 // one pass of a fast substring search over all the keys. Only hits of whole
 // words count: every way a typed city can match a name begins and ends at word boundaries.
 // Keys are UTF-8, of main and other names alike: a search of their bytes finds their letters.
@@ -69,24 +71,15 @@ bool IsWordByte(char byte) {
 }
 
 // Among items ordered by where their key starts, the one whose key holds the `length`
-// bytes at `at`, or -1; the search starts at `from`, the item of the previous hit.
+// bytes at `at`, or -1.
 template <typename KeyStart, typename KeyLength>
-qsizetype ItemHolding(qsizetype count, qsizetype from, qsizetype at, qsizetype length,
-                      KeyStart keyStart, KeyLength keyLength) {
-    qsizetype low = from;
-    qsizetype high = count;
-    while (low < high) {  // the first item whose key starts after `at`
-        const qsizetype middle = low + (high - low) / 2;
-        if (keyStart(middle) <= at) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    if (low == 0) {
+qsizetype ItemHolding(qsizetype count, qsizetype at, qsizetype length, KeyStart keyStart,
+                      KeyLength keyLength) {
+    const qsizetype after = FirstAbove(count, at, keyStart);  // the first that starts after `at`
+    if (after == 0) {
         return -1;
     }
-    return at + length <= keyStart(low - 1) + keyLength(low - 1) ? low - 1 : -1;
+    return at + length <= keyStart(after - 1) + keyLength(after - 1) ? after - 1 : -1;
 }
 
 // Whether `suffix` comes before `key` in byte order; a suffix that `key` begins is not before it.
@@ -96,24 +89,53 @@ bool SuffixBefore(QByteArrayView suffix, QByteArrayView key) {
     return order < 0 || (order == 0 && suffix.size() < key.size());
 }
 
+// Whether the sample `leading` (Atlas::WordSamples) is before `key`, after it or neither (0):
+// the samples of texts in order are in the same order, so that a sample before or after the
+// key's own leading bytes tells where the text stands without reading it.
+int CompareLeading(QByteArrayView leading, QByteArrayView key) {
+    char keyLeading[kWordSampleBytes] = {};
+    std::memcpy(keyLeading, key.data(),
+                static_cast<std::size_t>(std::min(key.size(), kWordSampleBytes)));
+    return std::memcmp(leading.data(), keyLeading, sizeof keyLeading);
+}
+
 // Calls `hit` with the offset of each occurrence of `key` in `packed` that begins a word, in
-// any order: found in `wordStarts`, the words' offsets in the order of the text from them on,
-// where the occurrences lie side by side. Keys that begin with another byte than a word's are
-// searched in the whole of `packed`.
+// any order: found among `words`, in the order of the text from them on, where the
+// occurrences lie side by side. The samples narrow the search to kWordSampleStep words, whose
+// texts are then read; each text read is a page of the mapped keys, and each page read brings
+// its neighbours in with it. Keys that begin with another byte than a word's are searched in
+// the whole of `packed`.
 template <typename Hit>
-void ForEachWordOccurrence(QByteArrayView packed, const ImageColumn<quint32>& wordStarts,
-                           QByteArrayView key, Hit hit) {
+void ForEachWordOccurrence(QByteArrayView packed, const WordIndex& words, QByteArrayView key,
+                           Hit hit) {
     if (key.isEmpty() || !IsWordByte(key.front())) {
         ForEachOccurrence(packed, key, hit);
         return;
     }
+    const ImageColumn<quint32>& starts = words.starts;
     const auto startOf = [&](std::size_t index) {  // within `packed`, even in a damaged image
-        return std::min<qsizetype>(wordStarts[index], packed.size());
+        return std::min<qsizetype>(starts[index], packed.size());
     };
     const auto suffix = [&](std::size_t index) { return packed.sliced(startOf(index)); };
-    std::size_t low = 0;
-    std::size_t high = wordStarts.size();
-    while (low < high) {  // the first word whose text is not before `key`
+    const auto sampleBefore = [&](std::size_t sample) {
+        const int order = CompareLeading(
+            words.samples.sliced(qsizetype(sample) * kWordSampleBytes, kWordSampleBytes), key);
+        return order < 0 || (order == 0 && SuffixBefore(suffix(sample * kWordSampleStep), key));
+    };
+    std::size_t low = 0;  // the first sample whose word is not before `key`
+    std::size_t high = std::size_t(words.samples.size() / kWordSampleBytes);
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (sampleBefore(middle)) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    // The first word not before `key` lies after the previous sample's, up to this sample's.
+    high = std::min(low * kWordSampleStep, starts.size());
+    low = low == 0 ? 0 : std::min((low - 1) * kWordSampleStep + 1, high);
+    while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
         if (SuffixBefore(suffix(middle), key)) {
             low = middle + 1;
@@ -121,7 +143,7 @@ void ForEachWordOccurrence(QByteArrayView packed, const ImageColumn<quint32>& wo
             high = middle;
         }
     }
-    for (; low < wordStarts.size() && suffix(low).startsWith(key); ++low) {
+    for (; low < starts.size() && suffix(low).startsWith(key); ++low) {
         hit(startOf(low));
     }
 }
@@ -129,12 +151,11 @@ void ForEachWordOccurrence(QByteArrayView packed, const ImageColumn<quint32>& wo
 // The items (places, or other names) whose key holds `key` as whole words, in ascending
 // order, each once: their keys lie in `packed` at keyStart(item), keyLength(item) bytes long.
 template <typename KeyStart, typename KeyLength>
-std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed,
-                                           const ImageColumn<quint32>& wordStarts, qsizetype count,
-                                           KeyStart keyStart, KeyLength keyLength,
+std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed, const WordIndex& words,
+                                           qsizetype count, KeyStart keyStart, KeyLength keyLength,
                                            QByteArrayView key) {
     std::vector<qsizetype> hits;
-    ForEachWordOccurrence(packed, wordStarts, key, [&](qsizetype at) {
+    ForEachWordOccurrence(packed, words, key, [&](qsizetype at) {
         const qsizetype end = at + key.size();
         if ((at > 0 && IsWordByte(packed[at - 1])) ||
             (end < packed.size() && IsWordByte(packed[end]))) {
@@ -145,8 +166,7 @@ std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed,
     std::sort(hits.begin(), hits.end());
     std::vector<qsizetype> found;
     for (const qsizetype at : hits) {
-        const qsizetype from = found.empty() ? 0 : found.back();
-        const qsizetype item = ItemHolding(count, from, at, key.size(), keyStart, keyLength);
+        const qsizetype item = ItemHolding(count, at, key.size(), keyStart, keyLength);
         if (item >= 0 && (found.empty() || found.back() != item)) {
             found.push_back(item);
         }
@@ -169,16 +189,26 @@ std::vector<quint32> Atlas::SortedWordStarts(QByteArrayView packed) {
     return starts;
 }
 
+QByteArray Atlas::WordSamples(QByteArrayView packed, const std::vector<quint32>& wordStarts) {
+    QByteArray samples;
+    for (std::size_t word = 0; word < wordStarts.size(); word += kWordSampleStep) {
+        const QByteArrayView text = packed.sliced(wordStarts[word]);
+        samples += text.first(std::min(text.size(), kWordSampleBytes));
+        samples += QByteArray(kWordSampleBytes - std::min(text.size(), kWordSampleBytes), '\0');
+    }
+    return samples;
+}
+
 std::vector<qsizetype> Atlas::placesWithKeyHolding(QByteArrayView key) const {
     return ItemsWithKeyHolding(
-        view_.keys, view_.placeWordStarts, placeCount(),
+        view_.keys, view_.placeWords, placeCount(),
         [this](qsizetype index) { return qsizetype(view_.keyStarts[std::size_t(index)]); },
         [this](qsizetype index) { return placeKey(index).size(); }, key);
 }
 
 std::vector<qsizetype> Atlas::otherNamesWithKeyHolding(QByteArrayView key) const {
     return ItemsWithKeyHolding(
-        view_.otherKeys, view_.otherWordStarts, otherNameCount(),
+        view_.otherKeys, view_.otherWords, otherNameCount(),
         [this](qsizetype index) { return qsizetype(view_.otherKeyStarts[std::size_t(index)]); },
         [this](qsizetype index) { return otherNameKey(index).size(); }, key);
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "atlas/Atlas.h"
+#include "atlas/ColumnSearch.h"
 #include "atlas/LetterEdits.h"
 #include "atlas/NameMatch.h"
 #include "atlas/SearchKey.h"
@@ -80,8 +81,8 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
     }
 
     QHash<QByteArray, qsizetype> countryIndex;
-    for (qsizetype index = 0; index < countryCount(); ++index) {
-        countryIndex.insert(countries_[index].code.toUtf8(), index);
+    for (std::size_t index = 0; index < countries_.size(); ++index) {
+        countryIndex.insert(countries_[index].code.toUtf8(), qsizetype(index));
     }
     ForEachRow(countryNames, [&](const std::vector<QByteArrayView>& fields) {
         const auto country = countryIndex.constFind(fields.front().toByteArray());
@@ -103,17 +104,9 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
 qsizetype Atlas::otherNamePlace(qsizetype index) const {
     // The last place whose first other name is at or before `index`.
     const ImageColumn<quint32>& first = view_.firstOtherNames;
-    std::size_t low = 0;
-    std::size_t high = first.size();
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (first[middle] <= static_cast<quint32>(index)) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    return std::max<qsizetype>(qsizetype(low) - 1, 0);
+    const qsizetype after = FirstAbove(qsizetype(first.size()), index,
+                                       [&first](qsizetype at) { return first[std::size_t(at)]; });
+    return std::max<qsizetype>(after - 1, 0);
 }
 
 QString Atlas::otherName(qsizetype index) const {

@@ -87,16 +87,11 @@ LongestNames LongestNamesOf(const Atlas& atlas) {
         longest.place = std::max(longest.place, atlas.otherNameKey(index).size());
     }
     for (qsizetype index = 0; index < atlas.divisionCount(); ++index) {
-        const Division& division = atlas.division(index);
+        const auto [nameKey, codeKey] = atlas.divisionKeys(index);
         // Its compact name and initials are no longer than its name.
-        longest.division =
-            std::max({longest.division, division.nameKey.size(), division.codeKey.size()});
+        longest.division = std::max({longest.division, nameKey.size(), codeKey.size()});
     }
-    for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        for (const QByteArray& name : atlas.country(index).names) {
-            longest.country = std::max(longest.country, name.size());
-        }
-    }
+    longest.country = atlas.longestCountryKey();
     return longest;
 }
 

@@ -9,15 +9,7 @@
 namespace fortunix::atlas {
 
 std::vector<bool> CountriesNamed(const Atlas& atlas, QStringView country) {
-    std::vector<bool> named(static_cast<std::size_t>(atlas.countryCount()), false);
-    const QByteArray typed = CompactKey(SearchKey(country));
-    if (typed.isEmpty()) {
-        return named;
-    }
-    for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
-        named[static_cast<std::size_t>(index)] = atlas.country(index).names.contains(typed);
-    }
-    return named;
+    return atlas.countriesKeyed(CompactKey(SearchKey(country)));
 }
 
 bool IsUnknownCountry(const Atlas& atlas, QStringView country) {
@@ -36,11 +28,10 @@ std::vector<bool> DivisionsNamed(const Atlas& atlas, QStringView state) {
     const QByteArray namePrefix = key + ' ';
     const bool mayBeInitials = LetterCount(compact) >= 2;
     for (qsizetype index = 0; index < atlas.divisionCount(); ++index) {
-        const Division& division = atlas.division(index);
+        const auto [nameKey, codeKey] = atlas.divisionKeys(index);
         named[static_cast<std::size_t>(index)] =
-            division.nameKey == key || division.nameKey.startsWith(namePrefix) ||
-            IsCompactFormOf(compact, division.nameKey) || division.codeKey == compact ||
-            (mayBeInitials && AreInitialsOf(compact, division.nameKey));
+            nameKey == key || nameKey.startsWith(namePrefix) || IsCompactFormOf(compact, nameKey) ||
+            codeKey == compact || (mayBeInitials && AreInitialsOf(compact, nameKey));
     }
     return named;
 }

@@ -73,6 +73,19 @@ inline void SplitFields(QByteArrayView line, std::vector<QByteArrayView>& fields
     }
 }
 
+// Field `at` (from 0) of a line, without splitting the rest; empty for a line with fewer.
+inline QByteArrayView FieldOf(QByteArrayView line, int at) {
+    for (; at > 0; --at) {
+        const char* tab = FindByte(line, '\t');
+        if (tab == nullptr) {
+            return {};
+        }
+        line = line.sliced(tab + 1 - line.data());
+    }
+    const char* tab = FindByte(line, '\t');
+    return tab != nullptr ? line.first(tab - line.data()) : line;
+}
+
 // Calls `row` with the fields of each line that is neither a comment nor empty.
 template <typename RowHandler>
 void ForEachRow(QByteArrayView table, RowHandler row) {

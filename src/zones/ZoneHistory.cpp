@@ -129,4 +129,16 @@ const ZoneHistory& BuiltInZoneHistory() {
     return history;
 }
 
+const QStringList& BuiltInZoneNames() {
+    static const QStringList names = [] {
+        QStringList read;
+        atlas::TableLines lines(atlas::BuiltInTable(u"zone-names.txt"));
+        for (QByteArrayView line; lines.Next(line) && read.size() < atlas::kNoZone;) {
+            read.append(QString::fromUtf8(line));
+        }
+        return read;
+    }();
+    return names;
+}
+
 }  // namespace fortunix::zones

@@ -94,7 +94,7 @@ TEST(AtlasImage, RefusesAnImageCutShortAtAnyLength) {
         EXPECT_TRUE(Refusal(cut).startsWith(u"The atlas image is cut short: it takes ")) << length;
     }
     EXPECT_EQ(Refusal(image.first(20)),
-              u"The atlas image is cut short: it takes 144 bytes, and only 20 are there.");
+              u"The atlas image is cut short: it takes 160 bytes, and only 20 are there.");
     EXPECT_EQ(Refusal(image), QString());
 }
 
@@ -102,7 +102,7 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
     const QByteArray image = SmallAtlas().image().toByteArray();
     QByteArray foreign = QByteArray("%PDF-1.4\n").leftJustified(image.size(), ' ');
     QByteArray laterFormat = image;
-    WriteNumber(laterFormat, 8, 2);
+    WriteNumber(laterFormat, 8, 3);
     QByteArray fewerTables = image;
     WriteNumber(fewerTables, 12, 13);
     QByteArray disagreeing = image;  // the places' table one byte shorter
@@ -114,8 +114,8 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
     } kRefused[] = {
         // clang-format off
         {"another kind of file", foreign, u"This is no atlas image: it does not begin as one."},
-        {"a later format", laterFormat, u"The atlas image is of format 2; this program reads format 1."},
-        {"another number of tables", fewerTables, u"The atlas image is of format 1; this program reads format 1."},
+        {"a later format", laterFormat, u"The atlas image is of format 3; this program reads format 2."},
+        {"another number of tables", fewerTables, u"The atlas image is of format 2; this program reads format 2."},
         {"tables that disagree", disagreeing, u"The atlas image is damaged: the lengths of its tables disagree."},
         // clang-format on
     };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "atlas/Atlas.h"
 
 namespace fortunix::atlas {
@@ -43,6 +45,51 @@ TEST(AtlasKeyScan, FindsKeysHoldingTheTextAsWholeWords) {
     for (const ScanCase& row : cases) {
         EXPECT_EQ(atlas.placesWithKeyHolding(row.key), row.places) << row.name;
         EXPECT_EQ(atlas.otherNamesWithKeyHolding(row.key), row.otherNames) << row.name;
+    }
+}
+
+// The first cut reads samples of every few words' texts: over thousands of keys that share
+// long beginnings, it finds what reading every key finds, for every word and for beginnings of
+// words that end within a sample's bytes, at its end and beyond it.
+TEST(AtlasKeyScan, FindsWhatReadingEveryKeyFinds) {
+    const char* const kWords[] = {"martinsburg", "martinsbu", "martins", "mar", "saint",
+                                  "saintonge",   "a",         "zz",      "m",   "martinsburgh"};
+    QByteArray places;
+    for (int place = 0; place < 3000; ++place) {
+        QByteArray name = kWords[place % 10];
+        for (int word = place / 10; word > 0; word /= 10) {
+            name += QByteArray(" ") + kWords[word % 10];
+        }
+        places += name + "\tDE\t\t1\t1\t" + QByteArray::number(place) + "\n";
+    }
+    const Atlas atlas = Atlas::FromTables("DE\tGermany\t\n", "", places);
+    const auto holds = [](QByteArrayView key, QByteArrayView words) {
+        for (qsizetype at = key.indexOf(words); at >= 0; at = key.indexOf(words, at + 1)) {
+            const qsizetype end = at + words.size();
+            if ((at == 0 || key[at - 1] == ' ') && (end == key.size() || key[end] == ' ')) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // Every beginning of every word, and every two words.
+    std::vector<QByteArray> typed;
+    for (const char* word : kWords) {
+        for (qsizetype length = 1; length <= qsizetype(std::strlen(word)); ++length) {
+            typed.push_back(QByteArray(word, length));
+        }
+        for (const char* next : kWords) {
+            typed.push_back(QByteArray(word) + ' ' + next);
+        }
+    }
+    for (const QByteArray& key : typed) {
+        std::vector<qsizetype> expected;
+        for (qsizetype place = 0; place < atlas.placeCount(); ++place) {
+            if (holds(atlas.placeKey(place), key)) {
+                expected.push_back(place);
+            }
+        }
+        EXPECT_EQ(atlas.placesWithKeyHolding(key), expected) << key.toStdString();
     }
 }
 

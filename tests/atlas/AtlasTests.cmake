@@ -10,6 +10,7 @@ add_executable(fortunix_atlas_tests
     atlas/AtlasOtherNamesTest.cpp
     atlas/OwnScriptNamesTest.cpp
     atlas/AtlasKeyScanTest.cpp
+    atlas/ColumnSearchTest.cpp
     atlas/NameMatchTest.cpp
     atlas/LetterEditsTest.cpp
     atlas/CityCandidatesTest.cpp

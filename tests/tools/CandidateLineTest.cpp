@@ -18,8 +18,13 @@ QString FirstLine(const char* city, const char* country, const char* at) {
     if (found.empty()) {
         return {};
     }
-    return CandidateLine(places, zones::BuiltInZoneHistory(), found.front().place,
-                         at ? ParseMoment(QString::fromLatin1(at)) : std::nullopt,
+    const std::optional<CivilMoment> moment =
+        at ? ParseMoment(QString::fromLatin1(at)) : std::nullopt;
+    std::optional<ClockQuery> clock;
+    if (moment) {
+        clock.emplace(ClockQuery{zones::BuiltInZoneHistory(), *moment});
+    }
+    return CandidateLine(places, zones::BuiltInZoneNames(), found.front().place, clock,
                          found.front().otherName);
 }
 

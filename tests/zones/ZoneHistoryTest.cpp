@@ -92,6 +92,16 @@ TEST(ZoneHistoryTable, OnlyTheZonesOfTheTableHavePeriods) {
     EXPECT_EQ(ZoneHistory().periods(0).size(), 0u);  // an empty table holds no zone at all
 }
 
+// The names built with the program, read without the clocks, are the history's own, one for one.
+TEST(ZoneHistoryTable, BuiltInNamesAreTheHistorysNames) {
+    const ZoneHistory& history = BuiltInZoneHistory();
+    QStringList names;
+    for (qsizetype zone = 0; zone < history.zoneCount(); ++zone) {
+        names.append(history.zoneName(zone));
+    }
+    EXPECT_EQ(BuiltInZoneNames(), names);
+}
+
 // Zone numbers go up to one below kNoZone, so that the atlas's "no zone" never names one.
 TEST(ZoneHistoryTable, StopsBeforeAZoneNumberedAsNoZone) {
     QByteArray table;

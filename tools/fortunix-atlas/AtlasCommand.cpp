@@ -91,14 +91,18 @@ int RunAtlasCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     }
     const AtlasQuery& query = std::get<AtlasQuery>(parsed);
 
-    const zones::ZoneHistory& history = zones::BuiltInZoneHistory();
-    const std::optional<zones::YearSpan> years = history.years();
-    if (query.at && years && (query.at->year < years->first || query.at->year > years->last)) {
-        WriteNote(err, QStringLiteral("--at takes a year from %1 to %2, the years whose clocks the "
-                                      "zone history holds")
-                           .arg(years->first)
-                           .arg(years->last));
-        return kWrongCommandLine;
+    // The clock history is built only for a moment: without one, a line names its zone only.
+    std::optional<ClockQuery> clock;
+    if (query.at) {
+        clock.emplace(ClockQuery{zones::BuiltInZoneHistory(), *query.at});
+        const std::optional<zones::YearSpan> years = clock->history.years();
+        if (years && (query.at->year < years->first || query.at->year > years->last)) {
+            WriteNote(err, QStringLiteral("--at takes a year from %1 to %2, the years whose clocks "
+                                          "the zone history holds")
+                               .arg(years->first)
+                               .arg(years->last));
+            return kWrongCommandLine;
+        }
     }
 
     const atlas::Atlas& atlas = atlas::BuiltInAtlas();
@@ -124,7 +128,9 @@ int RunAtlasCommand(const QStringList& arguments, std::ostream& out, std::ostrea
     }
     Write(out, HeaderLine() + u'\n');
     for (const atlas::RankedPlace& ranked : lookup.places) {
-        Write(out, CandidateLine(atlas, history, ranked.place, query.at, ranked.otherName) + u'\n');
+        Write(out, CandidateLine(atlas, zones::BuiltInZoneNames(), ranked.place, clock,
+                                 ranked.otherName) +
+                       u'\n');
     }
     out.flush();
     err.flush();

@@ -46,8 +46,8 @@ QString HeaderLine() {
         "matched_name\tbatch_zone");
 }
 
-QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& history, qsizetype index,
-                      const std::optional<CivilMoment>& at, qsizetype otherName) {
+QString CandidateLine(const atlas::Atlas& atlas, const QStringList& zoneNames, qsizetype index,
+                      const std::optional<ClockQuery>& clock, qsizetype otherName) {
     const QString matchedName =
         otherName != atlas::kMainName ? atlas.otherName(otherName) : QString();
     const atlas::Place& place = atlas.place(index);
@@ -57,13 +57,15 @@ QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& histo
         atlas.country(place.country).name,
         QString::number(place.latitude, 'f', 4),
         QString::number(place.longitude, 'f', 4),
-        history.zoneName(place.zone),
+        zoneNames.value(place.zone),
     };
-    if (!at) {
+    if (!clock) {
         fields << QString() << QString() << QString() << matchedName << QString();
         return fields.join(u'\t');
     }
-    const zones::BirthZone zone = zones::FindBirthZone(history, {place.zone, place.longitude}, *at);
+    const zones::ZoneHistory& history = clock->history;
+    const zones::BirthZone zone =
+        zones::FindBirthZone(history, {place.zone, place.longitude}, clock->at);
     // A skipped hour is read with the offset before the change, as the window proposes.
     ZoneFields answer = FieldsOf(history, zone.offsets[0]);
     if (zone.kind == zones::BirthZone::Kind::Repeated) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "atlas/Atlas.h"
@@ -19,10 +20,17 @@ QString HeaderLine();
 // (0..70 or "exact"), then the other name by which the place was found ("München" for
 // Munich; empty for the main name), and last the zone field of a fortunix-batch line for a
 // birth there and then: the row, or for "exact" the offset of the window's entry, summer time
-// excluded and seconds rounded to the minute ("UTC+00:20"). Without `at` the zone fields are
-// empty; for an hour that the clocks repeated, the two answers of each are joined by "|".
-QString CandidateLine(const atlas::Atlas& atlas, const zones::ZoneHistory& history, qsizetype place,
-                      const std::optional<CivilMoment>& at, qsizetype otherName = atlas::kMainName);
+// excluded and seconds rounded to the minute ("UTC+00:20"). Without `clock` the zone fields
+// are empty; for an hour that the clocks repeated, the two answers of each are joined by "|".
+// The zone's name comes from `zoneNames` (zones::BuiltInZoneNames), so that a line without
+// a moment needs no clock history.
+struct ClockQuery {
+    const zones::ZoneHistory& history;  // numbered as `zoneNames`
+    CivilMoment at;
+};
+QString CandidateLine(const atlas::Atlas& atlas, const QStringList& zoneNames, qsizetype place,
+                      const std::optional<ClockQuery>& clock,
+                      qsizetype otherName = atlas::kMainName);
 
 // "2000-07-01T12:00", a valid date and time; nothing for any other text.
 std::optional<CivilMoment> ParseMoment(const QString& text);
