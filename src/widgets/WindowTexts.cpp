@@ -143,43 +143,37 @@ bool TextFits(const QWidget* control) {
     return true;
 }
 
-// How far `control` may reach to the right: to its container's edge or the next control
-// beside it, whichever comes first.
-int RoomToTheRight(const QWidget* control) {
+// How far `control` may reach to the right, or down: to its container's edge or the next
+// visible control beside it, or below it, whichever comes first.
+enum class Reach { Right, Down };
+int Room(const QWidget* control, Reach reach) {
     const QRect own = control->geometry();
-    int right = control->parentWidget()->width();
-    for (const QObject* child : control->parentWidget()->children()) {
+    const QWidget* container = control->parentWidget();
+    const bool right = reach == Reach::Right;
+    int limit = right ? container->width() : container->height();
+    for (const QObject* child : container->children()) {
         const auto* sibling = qobject_cast<const QWidget*>(child);
-        if (sibling == nullptr || sibling == control ||
-            !sibling->isVisibleTo(control->parentWidget())) {
+        if (sibling == nullptr || sibling == control || !sibling->isVisibleTo(container)) {
             continue;
         }
         const QRect other = sibling->geometry();
-        if (other.top() < own.bottom() && other.bottom() > own.top() &&
-            other.left() >= own.right()) {
-            right = std::min(right, other.left() - 1);
+        const bool inTheWay = right ? other.top() < own.bottom() && other.bottom() > own.top() &&
+                                          other.left() >= own.right()
+                                    : other.left() < own.right() && other.right() > own.left() &&
+                                          other.top() >= own.bottom();
+        if (inTheWay) {
+            limit = std::min(limit, (right ? other.left() : other.top()) - 1);
         }
     }
-    return right - own.left();
+    return limit - (right ? own.left() : own.top());
 }
 
-// How far `control` may reach down: to its container's edge or the next control below it.
+int RoomToTheRight(const QWidget* control) {
+    return Room(control, Reach::Right);
+}
+
 int RoomBelow(const QWidget* control) {
-    const QRect own = control->geometry();
-    int bottom = control->parentWidget()->height();
-    for (const QObject* child : control->parentWidget()->children()) {
-        const auto* sibling = qobject_cast<const QWidget*>(child);
-        if (sibling == nullptr || sibling == control ||
-            !sibling->isVisibleTo(control->parentWidget())) {
-            continue;
-        }
-        const QRect other = sibling->geometry();
-        if (other.left() < own.right() && other.right() > own.left() &&
-            other.top() >= own.bottom()) {
-            bottom = std::min(bottom, other.top() - 1);
-        }
-    }
-    return bottom - own.top();
+    return Room(control, Reach::Down);
 }
 
 // A caption allowed to stand taller grows to the height of its text, as far as there is room.
