@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "atlas/BuiltInAtlas.h"
 #include "atlas/QStringPrinter.h"
 
 // Expected names as each language writes the country, checked by hand against common usage.
@@ -27,6 +28,22 @@ TEST(CountryNamesByLanguage, BuiltInTableNamesEachCountryAsTheLanguageWritesIt) 
             BuiltInCountryNamesByLanguage().nameOf(country, QString::fromLatin1(row.language)),
             QString::fromUtf8(row.name))
             << row.code << " " << row.language;
+    }
+}
+
+// A place line parts its names with commas: a country's name in a language holds one only where
+// its English name does ("Bonaire, Sint Eustatius and Saba"), never as a formal name turned
+// around ("Syrien, Arabische Republik").
+TEST(CountryNamesByLanguage, ACommaOnlyWhereTheEnglishNameHasOne) {
+    const Atlas& atlas = BuiltInAtlas();
+    for (qsizetype index = 0; index < atlas.countryCount(); ++index) {
+        const Country country = atlas.country(index);
+        for (const char* language : {"de", "fr", "es", "pt", "it", "ru", "tr", "ja", "zh", "ar"}) {
+            const QString name =
+                BuiltInCountryNamesByLanguage().nameOf(country, QString::fromLatin1(language));
+            EXPECT_TRUE(!name.contains(u',') || country.name.contains(u','))
+                << country.code.toStdString() << " " << language << ": " << name.toStdString();
+        }
     }
 }
 

@@ -27,9 +27,15 @@ const languages = ['de', 'fr', 'es', 'pt', 'it', 'ru', 'tr', 'ja', 'zh', 'ar'];
 // Where the package gives only a formal or an official long form, an abbreviation with its
 // expansion, a name with a note, or the wrong one of two Congos: the name people write.
 const everydayNames = {
-    de: { CD: 'Demokratische Republik Kongo', PS: 'Palästina' },
+    de: {
+        BQ: 'Karibische Niederlande',
+        CD: 'Demokratische Republik Kongo',
+        PS: 'Palästina',
+        SY: 'Syrien',
+    },
     fr: {
         AE: 'Émirats arabes unis',
+        BQ: 'Pays-Bas caribéens',
         CF: 'République centrafricaine',
         DO: 'République dominicaine',
         SA: 'Arabie saoudite',
@@ -39,6 +45,7 @@ const everydayNames = {
         VA: 'Vatican',
     },
     es: {
+        BQ: 'Caribe Neerlandés',
         CD: 'República Democrática del Congo',
         CG: 'República del Congo',
         KP: 'Corea del Norte',
@@ -63,6 +70,7 @@ const everydayNames = {
         US: 'Stati Uniti',
     },
     ru: {
+        BQ: 'Карибские Нидерланды',
         CD: 'ДР Конго',
         CN: 'Китай',
         EH: 'Западная Сахара',
@@ -84,6 +92,7 @@ const everydayNames = {
     },
     ja: {
         BN: 'ブルネイ',
+        BQ: 'カリブ・オランダ',
         BO: 'ボリビア',
         CC: 'ココス諸島',
         CN: '中国',
