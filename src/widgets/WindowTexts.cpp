@@ -96,6 +96,7 @@ QStyle::SubElement ContentsOf(const QAbstractButton* button) {
 }
 
 constexpr char kStandsTaller[] = "fortunix.standsTaller";
+constexpr char kGrewTaller[] = "fortunix.grewTaller";    // for the language in use
 constexpr char kLineValue[] = "fortunix.lineValue";      // on a caption: the value after it
 constexpr char kLineCaption[] = "fortunix.lineCaption";  // on a value: the caption before it
 
@@ -105,11 +106,29 @@ bool NoTallerThanEnglish(const QWidget* control) {
     const QVariant english = control->property("fortunix.englishTextHeight");
     const auto* label = qobject_cast<const QLabel*>(control);
     if (!english.isValid() || (label != nullptr && label->wordWrap()) ||
-        control->property(kStandsTaller).toBool()) {
+        control->property(kStandsTaller).toBool() || control->property(kGrewTaller).toBool()) {
         return true;
     }
     const QString text = ShownText(control);
     return control->fontMetrics().boundingRect(text).height() <= english.toInt();
+}
+
+// The room for `button`'s text, as its style lays the button out.
+QRect TextRoom(const QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(ContentsOf(button), &option, button);
+}
+
+int ButtonTextFlags(const QAbstractButton* button) {
+    const bool wraps = qobject_cast<const WrappingButton*>(button) != nullptr;
+    return Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0);
+}
+
+bool IsCommandButton(const QAbstractButton* button) {
+    return qobject_cast<const QCheckBox*>(button) == nullptr &&
+           qobject_cast<const QRadioButton*>(button) == nullptr;
 }
 
 int LabelTextFlags(const QLabel* label) {
@@ -126,15 +145,12 @@ bool TextFits(const QWidget* control) {
         return room.contains(needed) && inParent.contains(needed) && NoTallerThanEnglish(label);
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        const QRect room = button->style()->subElementRect(ContentsOf(button), &option, button);
-        const bool wraps = qobject_cast<const WrappingButton*>(button) != nullptr;
-        const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0);
-        const QRect needed = button->fontMetrics().boundingRect(room, flags, button->text());
+        const QRect room = TextRoom(button);
+        const QRect needed =
+            button->fontMetrics().boundingRect(room, ButtonTextFlags(button), button->text());
+        // A command button's text stands inside the button, away from its neighbours.
         return needed.width() <= room.width() && needed.height() <= room.height() &&
-               NoTallerThanEnglish(button);
+               (IsCommandButton(button) || NoTallerThanEnglish(button));
     }
     if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
         return frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() &&
@@ -143,29 +159,41 @@ bool TextFits(const QWidget* control) {
     return true;
 }
 
-// How far `control` may reach to the right, or down: to its container's edge or the next
-// visible control beside it, or below it, whichever comes first.
-enum class Reach { Right, Down };
+// How far `control` may reach: to the right or down, the width or height it may take up to its
+// container's edge or the next visible control beside or below it; up, how far its top may rise
+// to its container's top or the control above it.
+enum class Reach { Right, Down, Up };
 int Room(const QWidget* control, Reach reach) {
     const QRect own = control->geometry();
     const QWidget* container = control->parentWidget();
-    const bool right = reach == Reach::Right;
-    int limit = right ? container->width() : container->height();
+    int edge = reach == Reach::Right  ? container->width()
+               : reach == Reach::Down ? container->height()
+                                      : 0;
     for (const QObject* child : container->children()) {
         const auto* sibling = qobject_cast<const QWidget*>(child);
         if (sibling == nullptr || sibling == control || !sibling->isVisibleTo(container)) {
             continue;
         }
         const QRect other = sibling->geometry();
-        const bool inTheWay = right ? other.top() < own.bottom() && other.bottom() > own.top() &&
-                                          other.left() >= own.right()
-                                    : other.left() < own.right() && other.right() > own.left() &&
-                                          other.top() >= own.bottom();
-        if (inTheWay) {
-            limit = std::min(limit, (right ? other.left() : other.top()) - 1);
+        const bool sameRows = other.top() < own.bottom() && other.bottom() > own.top();
+        const bool sameColumns = other.left() < own.right() && other.right() > own.left();
+        if (reach == Reach::Right && sameRows && other.left() >= own.right()) {
+            edge = std::min(edge, other.left() - 1);
+        } else if (reach == Reach::Down && sameColumns && other.top() >= own.bottom()) {
+            edge = std::min(edge, other.top() - 1);
+        } else if (reach == Reach::Up && sameColumns && other.bottom() <= own.top()) {
+            edge = std::max(edge, other.bottom() + 1);
         }
     }
-    return limit - (right ? own.left() : own.top());
+    switch (reach) {
+        case Reach::Right:
+            return edge - own.left();
+        case Reach::Down:
+            return edge - own.top();
+        case Reach::Up:
+            break;
+    }
+    return own.top() - edge;
 }
 
 int RoomToTheRight(const QWidget* control) {
@@ -176,15 +204,45 @@ int RoomBelow(const QWidget* control) {
     return Room(control, Reach::Down);
 }
 
+// The height a caption or check box needs for its text at its width.
+int TextHeight(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const QRect room = label->contentsRect();
+        return label->fontMetrics()
+                   .boundingRect(room, LabelTextFlags(label), label->text())
+                   .height() +
+               label->height() - room.height();
+    }
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    const QRect room = TextRoom(button);
+    return button->fontMetrics()
+               .boundingRect(room, ButtonTextFlags(button), button->text())
+               .height() +
+           button->height() - room.height();
+}
+
 // A caption allowed to stand taller grows to the height of its text, as far as there is room.
 void GrowToTextHeight(QLabel* label) {
-    const QRect room = label->contentsRect();
-    const int frame = label->height() - room.height();
-    const int needed =
-        label->fontMetrics().boundingRect(room, LabelTextFlags(label), label->text()).height() +
-        frame;
+    const int needed = TextHeight(label);
     if (needed > label->height()) {
         label->resize(label->width(), std::min(needed, RoomBelow(label)));
+    }
+}
+
+// A caption or check box whose letters stand taller than the English ones
+// (Chinese, Japanese) grows to the height of its text where there is room below it for all of
+// it, and keeps its letter size.
+void StandTallerWhereThereIsRoom(QWidget* control) {
+    if (NoTallerThanEnglish(control)) {
+        return;
+    }
+    // Half up, half down where it can, so that the text stays level with its neighbours.
+    const QRect place = control->geometry();
+    const int taller = std::max(TextHeight(control) - place.height(), 0);
+    const int up = std::clamp(Room(control, Reach::Up), 0, taller / 2);
+    if (taller == 0 || place.height() + taller - up <= RoomBelow(control)) {
+        control->setGeometry(place.adjusted(0, -up, 0, taller - up));
+        control->setProperty(kGrewTaller, true);
     }
 }
 
@@ -238,6 +296,7 @@ int RoomBeforeValue(const QWidget* caption) {
 
 void Fit(QWidget* control) {
     // Each language starts from the design.
+    control->setProperty(kGrewTaller, false);
     const QVariant designed = control->property("fortunix.designedGeometry");
     if (designed.isValid()) {
         control->setGeometry(designed.toRect());
@@ -254,8 +313,8 @@ void Fit(QWidget* control) {
         return;
     }
     if (!control->property("fortunix.englishTextHeight").isValid()) {
-        control->setProperty("fortunix.englishTextHeight",
-                             control->fontMetrics().boundingRect(english.toString()).height());
+        // The English texts are in the designed font alone: one line of it.
+        control->setProperty("fortunix.englishTextHeight", control->fontMetrics().height());
     }
     KeepDesign(control);
     // A paragraph drawn wider than its container breaks its lines at the container's edge.
@@ -263,9 +322,13 @@ void Fit(QWidget* control) {
         const int inside = label->parentWidget()->width() - label->x();
         label->resize(std::min(label->width(), inside), label->height());
     }
-    if (auto* label = qobject_cast<QLabel*>(control);
-        label != nullptr && control->property(kStandsTaller).toBool()) {
-        GrowToTextHeight(label);
+    auto* caption = qobject_cast<QLabel*>(control);
+    if (caption != nullptr && control->property(kStandsTaller).toBool()) {
+        GrowToTextHeight(caption);
+    } else if (caption != nullptr || qobject_cast<QCheckBox*>(control) != nullptr) {
+        // Not an option button: one of a pair stacked close together would stand taller than
+        // the other.
+        StandTallerWhereThereIsRoom(control);
     }
     if (TextFits(control)) {
         return;

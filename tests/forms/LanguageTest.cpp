@@ -351,13 +351,31 @@ TEST_F(Language, SwitchingWhileTheReferralWindowIsOpenChangesItsPlaceholders) {
     EXPECT_EQ(Child<QLineEdit>(&window, "txtFriendName")->text(), QStringLiteral("Ann"));
 }
 
-// Japanese letters stand taller than the result's line was drawn for: the line grows, the
-// caption's letters keep the designed size.
-TEST_F(Language, ResultCaptionKeepsItsLetterSizeInJapanese) {
-    UseLanguage(QStringLiteral("ja"));
-    frmDisplay& display = ShownReading();
-    for (const char* caption : {"Label2", "lblPartOfFortune"}) {
-        EXPECT_EQ(Child<QLabel>(&display, caption)->font().pointSizeF(), 8.25) << caption;
+// Chinese and Japanese letters stand taller than the captions were drawn for: where there is
+// room, a caption grows, half up and half down so that it stays level with its box, and keeps
+// the letter size it has in English.
+TEST_F(Language, CaptionsKeepTheirLetterSizeInChineseAndJapanese) {
+    // clang-format off
+    const struct { const char* language; bool result; const char* control; } rows[] = {
+        {"ja", false, "lblTimeOfBirth"},    // room above and below
+        {"zh_CN", false, "lblName"},
+        {"ja", false, "chkDST"},            // a check box tall enough already
+        {"ja", false, "cmdRashi"},          // a command button, taller than its text
+        {"ja", true, "Label2"},             // the result's line, which moves its value along
+        {"ja", true, "lblPartOfFortune"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        QWidget& window = row.result ? static_cast<QWidget&>(ShownReading()) : ShownMainWindow();
+        auto* control = Child<QWidget>(&window, row.control);
+        const double englishSize = control->font().pointSizeF();
+        const int englishMiddle = control->geometry().center().y();
+        UseLanguage(QString::fromLatin1(row.language));
+        EXPECT_EQ(control->font().pointSizeF(), englishSize) << row.control;
+        if (!row.result) {
+            EXPECT_NEAR(control->geometry().center().y(), englishMiddle, 1) << row.control;
+        }
+        UseLanguage(QString::fromLatin1(kEnglish));
     }
 }
 
