@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -45,20 +46,17 @@ QFont WindowFont(double pointSize) {
     return font;
 }
 
-// A check box does not wrap its caption: break it between words so that it fits `width`.
-QString WrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+// A check box does not wrap its caption: break it into lines that fit `width`, where the
+// language breaks its lines (between words, or between the characters of Chinese and Japanese).
+QString WrapCaption(const QString& caption, const QFont& font, int width) {
+    QTextLayout layout(caption, font);
     QStringList lines;
-    QString line;
-    for (const QString& word : caption.split(u' ')) {
-        const QString longer = line.isEmpty() ? word : line + u' ' + word;
-        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
-            lines.append(line);
-            line = word;
-        } else {
-            line = longer;
-        }
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines.append(caption.mid(line.textStart(), line.textLength()).trimmed());
     }
-    lines.append(line);
+    layout.endLayout();
     return lines.join(u'\n');
 }
 
@@ -109,10 +107,8 @@ void frmNagScreen2::BuildLayout() {
     Label2 = Paragraph(this, "Label2", QString::fromUtf8(texts::kSupportAppeals[1]),
                        {120, 840, 6975, 1095});
 
-    // The caption is broken into lines to fit the box, so it follows the box's placing.
     Check1 = CheckBox(this, "Check1", QString(), {30, 2040, 7185, 555});
-    Check1->setText(WrapCaption(QString::fromUtf8(texts::kVisitSiteNowCaption),
-                                Check1->fontMetrics(), CaptionWidth(Check1)));
+    SetVisitCaption();
     Check1->setAccessibleName(
         QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Visit the web site now")));
     Check1->setAccessibleDescription(QString::fromUtf8(
@@ -215,8 +211,16 @@ void frmNagScreen2::closeEvent(QCloseEvent* event) {
     ExitApplication();
 }
 
+// The caption is broken into lines to fit the box, in the language in use, so it follows the
+// box's placing; the window's other texts then take it as it is.
+void frmNagScreen2::SetVisitCaption() {
+    Check1->setText(
+        WrapCaption(Translated(texts::kVisitSiteNowCaption), Check1->font(), CaptionWidth(Check1)));
+}
+
 void frmNagScreen2::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
+        SetVisitCaption();
         TranslateWindowTexts(this);
         TranslatePlaceholders();
     }

@@ -48,6 +48,7 @@ class frmNagScreen2 : public QWidget {
     QString PlaceholderOf(const QWidget* box) const;
     // Gives each box that still shows its placeholder the one of the language in use.
     void TranslatePlaceholders();
+    void SetVisitCaption();
     QString BoxText(const QWidget* box) const;
     void SetBoxText(QWidget* box, const QString& text);
 

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -340,7 +341,7 @@ TEST_F(Language, SwitchingWhileTheResultWindowIsOpenChangesItsTexts) {
 }
 
 // The refer-a-friend window open while the language changes: a box still on its placeholder
-// shows the new one, a box the user typed in keeps what was typed.
+// shows the new one, a box the user typed in keeps what was typed, and the captions change.
 TEST_F(Language, SwitchingWhileTheReferralWindowIsOpenChangesItsPlaceholders) {
     frmNagScreen2& window = windows::NagScreen();
     Child<QLineEdit>(&window, "txtFriendName")->setText(QStringLiteral("Ann"));
@@ -349,6 +350,10 @@ TEST_F(Language, SwitchingWhileTheReferralWindowIsOpenChangesItsPlaceholders) {
     EXPECT_EQ(Child<QPlainTextEdit>(&window, "txtMessage")->toPlainText(),
               QStringLiteral("Deine Nachricht\n"));
     EXPECT_EQ(Child<QLineEdit>(&window, "txtFriendName")->text(), QStringLiteral("Ann"));
+    // The check box's caption, broken into lines for its box, in the new language too.
+    EXPECT_EQ(Child<QCheckBox>(&window, "Check1")->text().replace(u'\n', u' '),
+              QStringLiteral("Ja, bring mich jetzt zur Website von Vespera Softwares, um weitere "
+                             "nützliche Programme zu entdecken"));
 }
 
 // Chinese and Japanese letters stand taller than the captions were drawn for: where there is
