@@ -229,13 +229,10 @@ void GrowToTextHeight(QLabel* label) {
     }
 }
 
-// A caption or check box whose letters stand taller than the English ones
-// (Chinese, Japanese) grows to the height of its text where there is room below it for all of
-// it, and keeps its letter size.
+// A caption on one line or a check box whose letters stand taller than the English ones
+// (Chinese, Japanese) grows to the height of its text where there is room for all of it, and
+// keeps its letter size.
 void StandTallerWhereThereIsRoom(QWidget* control) {
-    if (NoTallerThanEnglish(control)) {
-        return;
-    }
     // Half up, half down where it can, so that the text stays level with its neighbours.
     const QRect place = control->geometry();
     const int taller = std::max(TextHeight(control) - place.height(), 0);
@@ -325,7 +322,8 @@ void Fit(QWidget* control) {
     auto* caption = qobject_cast<QLabel*>(control);
     if (caption != nullptr && control->property(kStandsTaller).toBool()) {
         GrowToTextHeight(caption);
-    } else if (caption != nullptr || qobject_cast<QCheckBox*>(control) != nullptr) {
+    } else if ((caption != nullptr && !caption->wordWrap()) ||
+               qobject_cast<QCheckBox*>(control) != nullptr) {
         // Not an option button: one of a pair stacked close together would stand taller than
         // the other.
         StandTallerWhereThereIsRoom(control);
