@@ -129,14 +129,10 @@ void frmDisplay::BuildResultFrame(QWidget* client) {
                             QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Part Of Fortune :-")),
                             {240, 480, 1710, 195});
     heading->setFont(ProgramFont(8.25, /*bold=*/true));
-    // Chinese and Japanese letters need more height than the line was drawn for; the free
-    // room above the paragraph gives it them.
-    LetTextStandTaller(heading);
 
     // Until a reading writes them, the labels show the texts of the design.
     lblPartOfFortune_ = Label(frame, "lblPartOfFortune", QString(), {2160, 480, 1620, 195});
     lblPartOfFortune_->setFont(ProgramFont(8.25, /*bold=*/true));
-    LetTextStandTaller(lblPartOfFortune_);
     KeepOnOneLine(heading, lblPartOfFortune_);
     lblPartOfFortune_->setAccessibleName(
         QString::fromUtf8(QT_TRANSLATE_NOOP("Fortunix", "Part of Fortune")));

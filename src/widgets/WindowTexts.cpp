@@ -95,7 +95,6 @@ QStyle::SubElement ContentsOf(const QAbstractButton* button) {
                                                                 : QStyle::SE_PushButtonContents;
 }
 
-constexpr char kStandsTaller[] = "fortunix.standsTaller";
 constexpr char kGrewTaller[] = "fortunix.grewTaller";    // for the language in use
 constexpr char kLineValue[] = "fortunix.lineValue";      // on a caption: the value after it
 constexpr char kLineCaption[] = "fortunix.lineCaption";  // on a value: the caption before it
@@ -106,7 +105,7 @@ bool NoTallerThanEnglish(const QWidget* control) {
     const QVariant english = control->property("fortunix.englishTextHeight");
     const auto* label = qobject_cast<const QLabel*>(control);
     if (!english.isValid() || (label != nullptr && label->wordWrap()) ||
-        control->property(kStandsTaller).toBool() || control->property(kGrewTaller).toBool()) {
+        control->property(kGrewTaller).toBool()) {
         return true;
     }
     const QString text = ShownText(control);
@@ -221,14 +220,6 @@ int TextHeight(const QWidget* control) {
            button->height() - room.height();
 }
 
-// A caption allowed to stand taller grows to the height of its text, as far as there is room.
-void GrowToTextHeight(QLabel* label) {
-    const int needed = TextHeight(label);
-    if (needed > label->height()) {
-        label->resize(label->width(), std::min(needed, RoomBelow(label)));
-    }
-}
-
 // A caption on one line or a check box whose letters stand taller than the English ones
 // (Chinese, Japanese) grows to the height of its text where there is room for all of it, and
 // keeps its letter size.
@@ -319,11 +310,9 @@ void Fit(QWidget* control) {
         const int inside = label->parentWidget()->width() - label->x();
         label->resize(std::min(label->width(), inside), label->height());
     }
-    auto* caption = qobject_cast<QLabel*>(control);
-    if (caption != nullptr && control->property(kStandsTaller).toBool()) {
-        GrowToTextHeight(caption);
-    } else if ((caption != nullptr && !caption->wordWrap()) ||
-               qobject_cast<QCheckBox*>(control) != nullptr) {
+    if (auto* caption = qobject_cast<QLabel*>(control);
+        (caption != nullptr && !caption->wordWrap()) ||
+        qobject_cast<QCheckBox*>(control) != nullptr) {
         // Not an option button: one of a pair stacked close together would stand taller than
         // the other.
         StandTallerWhereThereIsRoom(control);
@@ -434,10 +423,6 @@ void FitTranslatedTexts(QWidget* window) {
 void KeepOnOneLine(QWidget* caption, QWidget* value) {
     caption->setProperty(kLineValue, QVariant::fromValue(value));
     value->setProperty(kLineCaption, QVariant::fromValue(caption));
-}
-
-void LetTextStandTaller(QWidget* control) {
-    control->setProperty(kStandsTaller, true);
 }
 
 void PlaceAsDesigned(QWidget* control, const QRect& place) {

@@ -28,11 +28,6 @@ void TranslateWindowTexts(QWidget* window);
 // Called by TranslateWindowTexts.
 void FitTranslatedTexts(QWidget* window);
 
-// Lets the letters of a caption with free room below it stand taller than the English ones
-// (Chinese, Japanese) at the designed size: where they need more height, the caption grows
-// downwards into that room rather than take smaller letters.
-void LetTextStandTaller(QWidget* control);
-
 // A caption and the value after it on one line ("Part Of Fortune :-  21º Gemini"): where the
 // caption's text needs more width than its box, the caption widens and the value moves
 // right, keeping the designed distance, both at their designed letter size, as far as the
