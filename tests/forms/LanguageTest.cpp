@@ -17,7 +17,6 @@
 #include "forms/frmPlaceChoice.h"
 #include "reading/TimeZoneTable.h"
 #include "shell/Settings.h"
-#include "support/ModalWindow.h"
 
 namespace fortunix::formtests {
 namespace {
@@ -180,36 +179,14 @@ TEST_F(Language, CaptionKeepsItsFormWithTheSignInTheLanguage) {
     }
 }
 
-// The zone list's entry for an offset no row holds: its words in the language, the offset as
-// it is.
-TEST_F(Language, BirthplaceEntryIsWordedInTheLanguageWithItsOffsetAsItIs) {
-    // clang-format off
-    const struct { const char* language; int minutes; const char* text; } rows[] = {
-        {"en", 345,  "Birthplace time,UTC+05:45"},
-        {"en", -210, "Birthplace time,UTC-03:30"},
-        {"en", 0,    "Birthplace time,UTC+00:00"},
-        {"en", -1,   "Birthplace time,UTC-00:01"},
-        {"de", 345,  "Ortszeit des Geburtsorts,UTC+05:45"},
-    };
-    // clang-format on
-    for (const auto& row : rows) {
-        UseLanguage(QString::fromLatin1(row.language));
-        EXPECT_EQ(BirthplaceTimeText(row.minutes), QString::fromUtf8(row.text)) << row.minutes;
-    }
-}
-
 // Kathmandu's +05:45 is the added entry of the zone list; it and the time format's hint beside
 // the hour change with the language.
 TEST_F(Language, SwitchingKeepsTheBirthplaceEntryAndTranslatesIt) {
     frmMain& form = ShownMainWindow();
-    Fill(form, BirthInput{});
-    Child<QLineEdit>(&form, "txtMCity")->setText(QStringLiteral("Kathmandu"));
-    Child<QLineEdit>(&form, "txtMState")->setText(QStringLiteral("Bagmati"));
-    Child<QLineEdit>(&form, "txtMCountry")->setText(QStringLiteral("Nepal"));
-    ASSERT_TRUE(test_support::AnswerModalWindow(
-                    [&form] { Child<QPushButton>(&form, "cmdBrowser")->click(); },
-                    [](QWidget& window) { Child<QPushButton>(&window, "cmdUsePlace")->click(); })
-                    .shown);
+    BirthFormState kathmandu;
+    kathmandu.zoneRow = kTimeZoneCount;
+    kathmandu.birthplaceTimeMinutes = 345;
+    form.ShowFormState(kathmandu);
     auto* zones = Child<QComboBox>(&form, "cmbTimeZone");
     UseLanguage(QStringLiteral("ru"));
     EXPECT_EQ(zones->currentText(), QStringLiteral("Время места рождения,UTC+05:45"));
@@ -367,7 +344,6 @@ TEST_F(Language, CaptionsKeepTheirLetterSizeInChineseAndJapanese) {
         {"ja", false, "chkDST"},            // a check box tall enough already
         {"ja", false, "cmdRashi"},          // a command button, taller than its text
         {"ja", true, "Label2"},             // the result's line, which moves its value along
-        {"ja", true, "lblPartOfFortune"},
     };
     // clang-format on
     for (const auto& row : rows) {

@@ -11,7 +11,6 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <climits>
 #include <cmath>
 #include <random>
 
@@ -246,39 +245,37 @@ TEST(ReadingSheetDrawing, RightToLeftMirrorsTheLinesButNotTheWheel) {
     const QRect square = wheel.toAlignedRect();
     EXPECT_EQ(rightToLeft.copy(square), leftToRight.copy(square));
 
-    // Each band of inked rows (a line of text, the frame's edges): its first and last inked
-    // columns, from left to right and mirrored, apart by no more than glyphs' side bearings.
-    const auto inked = [](const QImage& page, int row) {
-        int first = -1, last = -1;
-        for (int x = 0; x < page.width(); ++x) {
-            if (page.pixel(x, row) != qRgb(255, 255, 255)) {
-                first = first < 0 ? x : first;
-                last = x;
+    // Each band of inked rows outside the wheel (a line of text, a rule, the frame's edges)
+    // spans the same columns in both, mirrored, but for glyphs' side bearings.
+    const QImage mirrored = rightToLeft.mirrored(true, false);
+    const auto inked = [](const QImage& page, int top, int bottom) {
+        std::pair<int, int> span{page.width(), -1};
+        for (int y = top; y < bottom; ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                if (page.pixel(x, y) != qRgb(255, 255, 255)) {
+                    span = {std::min(span.first, x), std::max(span.second, x)};
+                }
             }
         }
-        return std::pair{first, last};
+        return span;
     };
-    const int right = leftToRight.width() - 1;
+    const auto outsideTheWheel = [&square](int y) {
+        return y < square.top() || y > square.bottom();
+    };
     int bands = 0;
-    for (int row = 0; row < leftToRight.height(); ++row) {
-        int first = INT_MAX, last = -1, mirroredFirst = INT_MAX, mirroredLast = -1;
-        const int top = row;
-        for (; row < leftToRight.height() && (row < square.top() || row > square.bottom()); ++row) {
-            const auto [rowFirst, rowLast] = inked(leftToRight, row);
-            const auto [mirroredRowFirst, mirroredRowLast] = inked(rightToLeft, row);
-            if (rowFirst < 0 && mirroredRowFirst < 0) {
-                break;
-            }
-            first = std::min(first, rowFirst < 0 ? INT_MAX : rowFirst);
-            last = std::max(last, rowLast);
-            mirroredFirst =
-                std::min(mirroredFirst, mirroredRowFirst < 0 ? INT_MAX : mirroredRowFirst);
-            mirroredLast = std::max(mirroredLast, mirroredRowLast);
+    for (int top = 0, bottom = 0; top < leftToRight.height(); top = std::max(bottom, top + 1)) {
+        for (bottom = top; bottom < leftToRight.height() && outsideTheWheel(bottom) &&
+                           inked(leftToRight, bottom, bottom + 1).second >= 0;
+             ++bottom) {
         }
-        if (row > top) {
+        if (bottom > top) {
             ++bands;
-            EXPECT_NEAR(mirroredFirst, right - last, 6) << "rows " << top << " to " << row;
-            EXPECT_NEAR(mirroredLast, right - first, 6) << "rows " << top << " to " << row;
+            EXPECT_NEAR(inked(mirrored, top, bottom).first, inked(leftToRight, top, bottom).first,
+                        6)
+                << top;
+            EXPECT_NEAR(inked(mirrored, top, bottom).second, inked(leftToRight, top, bottom).second,
+                        6)
+                << top;
         }
     }
     EXPECT_GT(bands, 15);

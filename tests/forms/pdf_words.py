@@ -1,7 +1,5 @@
-"""Reads pdftotext's output on standard input and writes its letters as they were typed: the
-joined presentation forms of Arabic letters back to the letters (their compatibility
-decomposition), without the direction marks pdftotext puts around right-to-left runs and
-without any white space, which pdftotext also puts between the letters of some words."""
+"""pdftotext's output as typed: Arabic presentation forms back to their letters, without the
+direction marks around right-to-left runs and without white space."""
 import sys
 import unicodedata
 
@@ -15,5 +13,4 @@ def typed(character):
     return character
 
 
-text = sys.stdin.buffer.read().decode("utf-8")
-sys.stdout.buffer.write("".join(typed(c) for c in text).encode("utf-8"))
+sys.stdout.buffer.write("".join(map(typed, sys.stdin.buffer.read().decode("utf-8"))).encode())
