@@ -179,6 +179,21 @@ TEST_F(Language, CaptionKeepsItsFormWithTheSignInTheLanguage) {
     }
 }
 
+// The zone list's entry for an offset no row holds: its words, the offset as it is.
+TEST_F(Language, BirthplaceEntryIsWordedWithItsOffsetAsItIs) {
+    // clang-format off
+    const struct { int minutes; const char* text; } rows[] = {
+        {345,  "Birthplace time,UTC+05:45"},
+        {-210, "Birthplace time,UTC-03:30"},
+        {0,    "Birthplace time,UTC+00:00"},
+        {-1,   "Birthplace time,UTC-00:01"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        EXPECT_EQ(BirthplaceTimeText(row.minutes), QString::fromUtf8(row.text)) << row.minutes;
+    }
+}
+
 // Kathmandu's +05:45 is the added entry of the zone list; it and the time format's hint beside
 // the hour change with the language.
 TEST_F(Language, SwitchingKeepsTheBirthplaceEntryAndTranslatesIt) {
