@@ -8,6 +8,7 @@
 #include <array>
 
 #include "shell/Settings.h"
+#include "widgets/Appearance.h"
 
 namespace fortunix {
 
@@ -118,6 +119,7 @@ void UseLanguage(const QString& code) {
     QApplication::setLayoutDirection(code == QLatin1String("ar") ? Qt::RightToLeft
                                                                  : Qt::LeftToRight);
     CodeInUse() = english ? QString::fromLatin1(kEnglish) : code;
+    UseFamiliesFor(english ? QLocale::English : QLocale(code).language());
     // Every window, shown or hidden, translates itself again before the choice returns.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         QEvent change(QEvent::LanguageChange);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "atlas/PlaceLine.h"
@@ -63,10 +64,8 @@ QString PlaceChoicePrompt(const PlaceChoice& choice) {
 
 QString CountryNote(const PlaceChoice& choice) {
     if (!choice.unknownCountry.isEmpty()) {
-        return QString::fromUtf8(
-                   QT_TRANSLATE_NOOP(
-                       "Fortunix",
-                       "No country named '%1' is known; showing places in every country"))
+        return QCoreApplication::translate(
+                   "Fortunix", "No country named '%1' is known; showing places in every country")
             .arg(QuotedTyped(choice.unknownCountry));
     }
     if (!choice.countryWithoutPlace.isEmpty()) {
@@ -165,7 +164,10 @@ frmPlaceChoice::frmPlaceChoice(const PlaceChoice& choice, QWidget* parent,
     ShowZoneNote();
 
     const int height = zoneNotes_.empty() ? 5400 : 6300;  // room for the zone
-    resize(TwipsToPixels(found ? 8400 : 6600), found ? TwipsToPixels(height) : sizeHint().height());
+    const int width = TwipsToPixels(found ? 8400 : 6600);
+    // Without places, as tall as its sentences need when broken at that width.
+    resize(width,
+           found ? TwipsToPixels(height) : std::max(heightForWidth(width), sizeHint().height()));
     TranslateWindowTexts(this);
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 
 class QWidget;
 
@@ -18,8 +19,22 @@ inline const QColor kInstructionBlue{0, 0, 255};
 inline const QColor kFocusNavy{0, 0, 128};  // focus frames and selected text
 
 // Verdana where the system has it, else the closest sans-serif (DejaVu Sans descends from
-// Verdana's sibling, Bitstream Vera).
+// Verdana's sibling, Bitstream Vera). In Chinese and Japanese, the system's own interface font
+// for the language where it has one.
 QFont ProgramFont(double pointSize = 8.25, bool bold = false, bool underline = false);
+
+// Makes ProgramFont write in the letters `language` needs, from now on.
+void UseFamiliesFor(QLocale::Language language);
+
+// `font` in the families of the language in use, if it is in those of another; its size and
+// style stay.
+QFont InProgramFamilies(QFont font);
+
+// `font` in the designed families, the English windows' own, if it is in the program's.
+QFont InDesignedFamilies(QFont font);
+
+// The window and its controls written in the program's families move to the language's.
+void FollowProgramFamilies(QWidget* window);
 
 // The product icon, in every size the desktop asks for.
 inline constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};

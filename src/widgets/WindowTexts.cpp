@@ -14,8 +14,10 @@
 #include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
+#include "widgets/Appearance.h"
 #include "widgets/WrappingButton.h"
 
 namespace fortunix {
@@ -99,17 +101,25 @@ constexpr char kGrewTaller[] = "fortunix.grewTaller";    // for the language in 
 constexpr char kLineValue[] = "fortunix.lineValue";      // on a caption: the value after it
 constexpr char kLineCaption[] = "fortunix.lineCaption";  // on a value: the caption before it
 
+bool IsCommandButton(const QAbstractButton* button) {
+    return qobject_cast<const QCheckBox*>(button) == nullptr &&
+           qobject_cast<const QRadioButton*>(button) == nullptr;
+}
+
 // A caption in a script with taller letters (Chinese, Japanese) may not stand taller than
 // the English one its control was laid out for: neighbours and frame titles lie close by.
-bool NoTallerThanEnglish(const QWidget* control) {
-    const QVariant english = control->property("fortunix.englishTextHeight");
+bool HeldToEnglishHeight(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);
-    if (!english.isValid() || (label != nullptr && label->wordWrap()) ||
-        control->property(kGrewTaller).toBool()) {
-        return true;
-    }
-    const QString text = ShownText(control);
-    return control->fontMetrics().boundingRect(text).height() <= english.toInt();
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    return control->property("fortunix.englishTextHeight").isValid() &&
+           !(label != nullptr && label->wordWrap()) && !control->property(kGrewTaller).toBool() &&
+           !(button != nullptr && IsCommandButton(button));
+}
+
+bool NoTallerThanEnglish(const QWidget* control) {
+    return !HeldToEnglishHeight(control) ||
+           control->fontMetrics().boundingRect(ShownText(control)).height() <=
+               control->property("fortunix.englishTextHeight").toInt();
 }
 
 // The room for `button`'s text, as its style lays the button out.
@@ -123,11 +133,6 @@ QRect TextRoom(const QAbstractButton* button) {
 int ButtonTextFlags(const QAbstractButton* button) {
     const bool wraps = qobject_cast<const WrappingButton*>(button) != nullptr;
     return Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0);
-}
-
-bool IsCommandButton(const QAbstractButton* button) {
-    return qobject_cast<const QCheckBox*>(button) == nullptr &&
-           qobject_cast<const QRadioButton*>(button) == nullptr;
 }
 
 int LabelTextFlags(const QLabel* label) {
@@ -149,7 +154,7 @@ bool TextFits(const QWidget* control) {
             button->fontMetrics().boundingRect(room, ButtonTextFlags(button), button->text());
         // A command button's text stands inside the button, away from its neighbours.
         return needed.width() <= room.width() && needed.height() <= room.height() &&
-               (IsCommandButton(button) || NoTallerThanEnglish(button));
+               NoTallerThanEnglish(button);
     }
     if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
         return frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() &&
@@ -234,6 +239,71 @@ void StandTallerWhereThereIsRoom(QWidget* control) {
     }
 }
 
+// About the share of its letter size at which `control`'s text would fit on its line: the width
+// and height a line needs grow with the letters. A height is whole pixels, so half a pixel is
+// allowed either way. A paragraph breaks its lines anew at each size: no share to go by (1).
+double ShareThatFits(const QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    if ((label != nullptr && label->wordWrap()) || qobject_cast<const WrappingButton*>(control)) {
+        return 1.0;
+    }
+    const QFontMetrics metrics = control->fontMetrics();
+    const QString text = ShownText(control);
+    QRect room = control->rect();
+    QRect needed(0, 0, metrics.horizontalAdvance(text), 0);  // a frame's title: its width
+    if (label != nullptr) {
+        room = label->contentsRect();
+        needed = metrics.boundingRect(room, LabelTextFlags(label), text);
+    } else if (button != nullptr) {
+        room = TextRoom(button);
+        needed = metrics.boundingRect(room, ButtonTextFlags(button), text);
+    }
+    const auto share = [](double has, double needs) { return needs > has ? has / needs : 1.0; };
+    double least = std::min(share(room.width(), needed.width()),
+                            share(room.height() + 0.5, needed.height() - 0.5));
+    if (HeldToEnglishHeight(control)) {
+        const int english = control->property("fortunix.englishTextHeight").toInt();
+        least = std::min(least, share(english + 0.5, metrics.boundingRect(text).height() - 0.5));
+    }
+    return least;
+}
+
+// The largest letters, a quarter point at a time down to 6 points, in which the text fits. Each
+// size tried loads its fonts and measures the text anew, so the search starts at the size the
+// text's own measure suggests rather than walking down from the designed size.
+void TakeSmallerLetters(QWidget* control) {
+    constexpr double kSmallestPoints = 6.0;
+    constexpr double kStep = 0.25;
+    QFont font = control->font();
+    const double designed = font.pointSizeF();
+    if (designed <= kSmallestPoints) {
+        return;
+    }
+    const auto fitsAt = [&](double points) {
+        font.setPointSizeF(points);
+        control->setFont(font);
+        return TextFits(control);
+    };
+    const double mostSteps = std::ceil((designed - kSmallestPoints) / kStep);
+    const double guessedSteps = std::ceil(designed * (1 - ShareThatFits(control)) / kStep);
+    double points = designed - std::clamp(guessedSteps, 1.0, mostSteps) * kStep;
+    if (fitsAt(points)) {
+        while (points + kStep < designed && fitsAt(points + kStep)) {
+            points += kStep;
+        }
+        font.setPointSizeF(points);
+        control->setFont(font);
+        return;
+    }
+    while (points > kSmallestPoints) {
+        points -= kStep;
+        if (fitsAt(points)) {
+            return;
+        }
+    }
+}
+
 // Keeps the place, letters and wrapping `control` was built with, once, so that each language
 // starts from them.
 void KeepDesign(QWidget* control) {
@@ -258,7 +328,8 @@ int LineGap(const QWidget* caption, const QWidget* value) {
     return DesignedGeometry(value).left() - (captionBox.left() + captionBox.width());
 }
 
-// A value after a caption that grew keeps its designed distance from the caption's end.
+// A value after a caption that grew keeps its designed distance from the caption's end, and
+// stands as tall as the caption where the caption's letters made it taller.
 void FollowCaption(QWidget* value) {
     const auto* caption = value->property(kLineCaption).value<QWidget*>();
     if (caption == nullptr) {
@@ -268,6 +339,10 @@ void FollowCaption(QWidget* value) {
     if (left > value->x()) {
         KeepDesign(value);
         value->move(left, value->y());
+    }
+    if (caption->property(kGrewTaller).toBool() && caption->height() > value->height()) {
+        KeepDesign(value);
+        value->setGeometry(value->x(), caption->y(), value->width(), caption->height());
     }
 }
 
@@ -288,7 +363,8 @@ void Fit(QWidget* control) {
     const QVariant designed = control->property("fortunix.designedGeometry");
     if (designed.isValid()) {
         control->setGeometry(designed.toRect());
-        control->setFont(control->property("fortunix.designedFont").value<QFont>());
+        control->setFont(
+            InProgramFamilies(control->property("fortunix.designedFont").value<QFont>()));
         if (auto* label = qobject_cast<QLabel*>(control)) {
             label->setWordWrap(control->property("fortunix.designedWrap").toBool());
         }
@@ -302,7 +378,8 @@ void Fit(QWidget* control) {
     }
     if (!control->property("fortunix.englishTextHeight").isValid()) {
         // The English texts are in the designed font alone: one line of it.
-        control->setProperty("fortunix.englishTextHeight", control->fontMetrics().height());
+        control->setProperty("fortunix.englishTextHeight",
+                             QFontMetrics(InDesignedFamilies(control->font())).height());
     }
     KeepDesign(control);
     // A paragraph drawn wider than its container breaks its lines at the container's edge.
@@ -354,12 +431,7 @@ void Fit(QWidget* control) {
             inside->setFont(inside->font());
         }
     }
-    constexpr double kSmallestPoints = 6.0;
-    QFont font = control->font();
-    while (!TextFits(control) && font.pointSizeF() > kSmallestPoints) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        control->setFont(font);
-    }
+    TakeSmallerLetters(control);
 }
 
 // The program's own controls placed by hand in a container without a layout: Qt mirrors what
@@ -405,6 +477,7 @@ void TranslateWindowTexts(QWidget* window) {
 }
 
 void FitTranslatedTexts(QWidget* window) {
+    FollowProgramFamilies(window);
     SetMirrored(window, false);  // fitted in the design's own direction
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (qobject_cast<QLabel*>(control) != nullptr ||

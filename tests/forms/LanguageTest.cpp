@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -17,6 +18,7 @@
 #include "forms/frmPlaceChoice.h"
 #include "reading/TimeZoneTable.h"
 #include "shell/Settings.h"
+#include "widgets/Appearance.h"
 
 namespace fortunix::formtests {
 namespace {
@@ -177,6 +179,15 @@ TEST_F(Language, CaptionKeepsItsFormWithTheSignInTheLanguage) {
         UseLanguage(QString::fromLatin1(row.language));
         EXPECT_EQ(DegreeInSignCaption(row.degrees), QString::fromUtf8(row.caption)) << row.language;
     }
+}
+
+// The place choice says in the language why it lists places of every country.
+TEST_F(Language, UnknownCountryNoteIsInTheLanguage) {
+    UseLanguage(QStringLiteral("de"));
+    EXPECT_EQ(
+        CountryNote(PlaceChoice{QStringLiteral("Paris"), {}, false, QStringLiteral("Atlantis")}),
+        QString::fromUtf8("Kein Land namens „Atlantis“ bekannt; es werden Orte in allen "
+                          "Ländern gezeigt"));
 }
 
 // The zone list's entry for an offset no row holds: its words, the offset as it is.
@@ -366,10 +377,14 @@ TEST_F(Language, CaptionsKeepTheirLetterSizeInChineseAndJapanese) {
         auto* control = Child<QWidget>(&window, row.control);
         const double englishSize = control->font().pointSizeF();
         const int englishMiddle = control->geometry().center().y();
+        const QString englishFamily = control->fontInfo().family();
         UseLanguage(QString::fromLatin1(row.language));
         EXPECT_EQ(control->font().pointSizeF(), englishSize) << row.control;
         EXPECT_NEAR(control->geometry().center().y(), englishMiddle, 1) << row.control;
+        // The open window writes in the language's letters, and in English ones again after.
+        EXPECT_EQ(control->fontInfo().family(), QFontInfo(ProgramFont()).family()) << row.control;
         UseLanguage(QString::fromLatin1(kEnglish));
+        EXPECT_EQ(control->fontInfo().family(), englishFamily) << row.control;
     }
 }
 
