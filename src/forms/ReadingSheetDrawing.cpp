@@ -62,8 +62,11 @@ class PageUnits {
     double dotsPerMillimetre_;
 };
 
+// In the designed families in every language: the Chinese and Japanese interface fonts draw
+// Latin letters and digits with glyphs their character maps do not name, which a PDF viewer
+// then could not find or copy; their own characters come from them all the same.
 QFont SheetFont(double points, bool bold = false) {
-    QFont font = ProgramFont(points, bold);
+    QFont font = InDesignedFamilies(ProgramFont(points, bold));
     font.setKerning(true);
     return font;
 }

@@ -116,6 +116,9 @@ foreach(pdf london-ar.pdf london-ar-printed.pdf)
     endforeach()
 endforeach()
 
+# In Japanese, the digits and signs among the characters can be found too.
+expect_lines(london-ja.pdf "GMT,0.0 \\(UTC\\+00:00\\)" "21º")
+
 # One page each; the saved PDF names itself and its maker.
 foreach(pdf london.pdf london-printed.pdf kathmandu.pdf kathmandu-printed.pdf)
     execute_process(COMMAND "${PDFINFO}" "${folder}/${pdf}" OUTPUT_VARIABLE info)

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     fortunix::fakes::FakePlatform fake;
 
-    // The worked example also in German and in Arabic, the program speaking them.
+    // The worked example also in German, Arabic and Japanese, the program speaking them.
     const struct {
         const char* file;
         BirthFormState state;
@@ -62,7 +62,8 @@ int main(int argc, char** argv) {
     } births[] = {{"london", WorkedExample(), "en"},
                   {"kathmandu", Kathmandu(), "en"},
                   {"london-de", WorkedExample(), "de"},
-                  {"london-ar", WorkedExample(), "ar"}};
+                  {"london-ar", WorkedExample(), "ar"},
+                  {"london-ja", WorkedExample(), "ja"}};
     bool written = true;
     for (const auto& birth : births) {
         fortunix::UseLanguage(QString::fromLatin1(birth.language));
