@@ -99,24 +99,24 @@ int CompareLeading(QByteArrayView leading, QByteArrayView key) {
     return std::memcmp(leading.data(), keyLeading, sizeof keyLeading);
 }
 
-// Calls `hit` with the offset of each occurrence of `key` in `packed` that begins a word, in
-// any order: found among `words`, in the order of the text from them on, where the
-// occurrences lie side by side. The samples narrow the search to kWordSampleStep words, whose
-// texts are then read; each text read is a page of the mapped keys, and each page read brings
-// its neighbours in with it. Keys that begin with another byte than a word's are searched in
-// the whole of `packed`.
+// Whether `text` ends a word after its first `length` bytes.
+bool EndsWordAt(QByteArrayView text, qsizetype length) {
+    return length == text.size() || !IsWordByte(text[length]);
+}
+
+// Calls `hit` with the index among `words` of each word whose text holds `key` as whole words
+// from its start, in their order. The samples narrow the search for the first to
+// kWordSampleStep words, whose texts are then read; each text read is a page of the mapped
+// keys, and each page read brings its neighbours in with it. The words holding `key` follow it
+// side by side, and their shared bytes (Atlas::WordSharedBytes) tell where they end and which
+// hold it as whole words, so that no more texts are read.
 template <typename Hit>
-void ForEachWordOccurrence(QByteArrayView packed, const WordIndex& words, QByteArrayView key,
-                           Hit hit) {
-    if (key.isEmpty() || !IsWordByte(key.front())) {
-        ForEachOccurrence(packed, key, hit);
-        return;
-    }
+void ForEachWordHolding(QByteArrayView packed, const WordIndex& words, QByteArrayView key,
+                        Hit hit) {
     const ImageColumn<quint32>& starts = words.starts;
-    const auto startOf = [&](std::size_t index) {  // within `packed`, even in a damaged image
-        return std::min<qsizetype>(starts[index], packed.size());
+    const auto suffix = [&](std::size_t index) {  // within `packed`, even in a damaged image
+        return packed.sliced(std::min<qsizetype>(starts[index], packed.size()));
     };
-    const auto suffix = [&](std::size_t index) { return packed.sliced(startOf(index)); };
     const auto sampleBefore = [&](std::size_t sample) {
         const int order = CompareLeading(
             words.samples.sliced(qsizetype(sample) * kWordSampleBytes, kWordSampleBytes), key);
@@ -143,8 +143,32 @@ void ForEachWordOccurrence(QByteArrayView packed, const WordIndex& words, QByteA
             high = middle;
         }
     }
-    for (; low < starts.size() && suffix(low).startsWith(key); ++low) {
-        hit(startOf(low));
+    if (low == starts.size() || !suffix(low).startsWith(key)) {
+        return;
+    }
+    // A word that shares more than `key` with the previous one ends `key` as it does; one that
+    // shares at least kSharedBytesKept with it, when `key` is as long, has its text read.
+    bool whole = EndsWordAt(suffix(low), key.size());
+    while (true) {
+        if (whole) {
+            hit(low);
+        }
+        if (++low == starts.size()) {
+            return;
+        }
+        const quint8 shared = words.shared[low];
+        const qsizetype sharedBytes = shared & kSharedBytesKept;
+        if (sharedBytes == kSharedBytesKept && key.size() >= kSharedBytesKept) {
+            const QByteArrayView text = suffix(low);
+            if (!text.startsWith(key)) {
+                return;
+            }
+            whole = EndsWordAt(text, key.size());
+        } else if (sharedBytes < key.size()) {
+            return;
+        } else if (sharedBytes == key.size()) {
+            whole = (shared & kDiffersByWordByte) == 0;
+        }
     }
 }
 
@@ -154,23 +178,29 @@ template <typename KeyStart, typename KeyLength>
 std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed, const WordIndex& words,
                                            qsizetype count, KeyStart keyStart, KeyLength keyLength,
                                            QByteArrayView key) {
-    std::vector<qsizetype> hits;
-    ForEachWordOccurrence(packed, words, key, [&](qsizetype at) {
+    std::vector<qsizetype> found;
+    if (!key.isEmpty() && IsWordByte(key.front())) {
+        ForEachWordHolding(packed, words, key, [&](std::size_t word) {
+            if (const quint32 item = words.items[word]; item < quint32(count)) {
+                found.push_back(item);
+            }
+        });
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }
+    // A key that begins otherwise than a word does, found wherever it lies.
+    ForEachOccurrence(packed, key, [&](qsizetype at) {
         const qsizetype end = at + key.size();
         if ((at > 0 && IsWordByte(packed[at - 1])) ||
             (end < packed.size() && IsWordByte(packed[end]))) {
             return;  // not whole words
         }
-        hits.push_back(at);
-    });
-    std::sort(hits.begin(), hits.end());
-    std::vector<qsizetype> found;
-    for (const qsizetype at : hits) {
         const qsizetype item = ItemHolding(count, at, key.size(), keyStart, keyLength);
         if (item >= 0 && (found.empty() || found.back() != item)) {
             found.push_back(item);
         }
-    }
+    });
     return found;
 }
 
@@ -197,6 +227,39 @@ QByteArray Atlas::WordSamples(QByteArrayView packed, const std::vector<quint32>&
         samples += QByteArray(kWordSampleBytes - std::min(text.size(), kWordSampleBytes), '\0');
     }
     return samples;
+}
+
+std::vector<quint32> Atlas::WordItems(const std::vector<quint32>& wordStarts,
+                                      const std::vector<quint32>& keyStarts,
+                                      const std::vector<quint32>& keyEnds) {
+    std::vector<quint32> items;
+    items.reserve(wordStarts.size());
+    for (const quint32 start : wordStarts) {
+        const auto after = std::upper_bound(keyStarts.begin(), keyStarts.end(), start);
+        const auto item = std::size_t(after - keyStarts.begin()) - 1;
+        items.push_back(after != keyStarts.begin() && start < keyEnds[item] ? quint32(item)
+                                                                            : kNoItem);
+    }
+    return items;
+}
+
+QByteArray Atlas::WordSharedBytes(QByteArrayView packed, const std::vector<quint32>& wordStarts) {
+    QByteArray shared;
+    shared.reserve(qsizetype(wordStarts.size()));
+    QByteArrayView previous;
+    for (const quint32 start : wordStarts) {
+        const QByteArrayView text = packed.sliced(start);
+        const qsizetype longest =
+            std::min({text.size(), previous.size(), qsizetype(kSharedBytesKept)});
+        qsizetype bytes = 0;
+        while (bytes < longest && text[bytes] == previous[bytes]) {
+            ++bytes;
+        }
+        const bool byWordByte = bytes < text.size() && IsWordByte(text[bytes]);
+        shared += char(quint8(bytes) | (byWordByte ? kDiffersByWordByte : 0));
+        previous = text;
+    }
+    return shared;
 }
 
 std::vector<qsizetype> Atlas::placesWithKeyHolding(QByteArrayView key) const {
