@@ -29,43 +29,44 @@ struct Division {
     QByteArray codeKey;  // compact search key of the code: "ny", "11", "eng"
 };
 
-// Values of one kind side by side in an atlas image (AtlasImage.cpp), read wherever they
-// stand: an image built into the program is not aligned for them.
+// Values of one kind in an atlas image (AtlasImage.cpp), side by side or one in each of its
+// records, `stride` bytes apart, read wherever they stand: an image built into the program is
+// not aligned for them.
 template <typename Value>
 class ImageColumn {
   public:
     ImageColumn() = default;
-    ImageColumn(const char* data, std::size_t count) : data_(data), count_(count) {}
+    ImageColumn(const char* data, std::size_t count, std::size_t stride = sizeof(Value))
+        : data_(data), count_(count), stride_(stride) {}
     std::size_t size() const { return count_; }
     Value operator[](std::size_t index) const {
-        return qFromLittleEndian<Value>(data_ + index * sizeof(Value));
+        return qFromLittleEndian<Value>(data_ + index * stride_);
     }
 
   private:
     const char* data_ = nullptr;
     std::size_t count_ = 0;
+    std::size_t stride_ = sizeof(Value);
 };
 
 // The words of packed keys in an atlas image, found by the text from each on: their offsets
 // (Atlas::SortedWordStarts), and the first kWordSampleBytes bytes of the text of every
 // kWordSampleStep-th of them, zeros after the end of the keys (Atlas::WordSamples). A search
 // reads the samples, a small table, then the texts of a few words only (AtlasKeyScan.cpp).
-// Beside each word, in the same order, the item (place or other name) whose key holds it
-// (Atlas::WordItems), and how many bytes its text shares with the previous word's
-// (Atlas::WordSharedBytes): the words that follow the first one found are then told apart
-// without reading their texts, which lie all over the keys.
+// With each word's offset, in one record, the item (place or other name) whose key holds it
+// (Atlas::WordItems), how many bytes its text shares with the previous word's and the first
+// byte that differs (Atlas::WordSharedBytes): the words around the first one that holds a key
+// are then told apart without reading their texts, which lie all over the keys.
 inline constexpr std::size_t kWordSampleStep = 16;
 inline constexpr qsizetype kWordSampleBytes = 8;
-inline constexpr quint32 kNoItem = 0xFFFFFFFF;  // a word in no item's key
-// A count of shared bytes is kept up to kSharedBytesKept, with kDiffersByWordByte set when the
-// first byte that differs is a letter or digit.
-inline constexpr quint8 kSharedBytesKept = 0x7F;
-inline constexpr quint8 kDiffersByWordByte = 0x80;
+inline constexpr quint32 kNoItem = 0xFFFFFFFF;    // a word in no item's key
+inline constexpr quint8 kSharedBytesKept = 0xFF;  // a count of shared bytes, at most
 struct WordIndex {
     ImageColumn<quint32> starts;
     QByteArrayView samples;
     ImageColumn<quint32> items;
     ImageColumn<quint8> shared;
+    ImageColumn<quint8> differing;  // zero after kSharedBytesKept
 };
 
 // An other name's place is found from that of every kOtherNameStep-th, close by.
@@ -204,6 +205,8 @@ class Atlas {
     static std::vector<quint32> WordItems(const std::vector<quint32>& wordStarts,
                                           const std::vector<quint32>& keyStarts,
                                           const std::vector<quint32>& keyEnds);
+    // For each word, two bytes: how many bytes its text shares with the previous word's, at
+    // most kSharedBytesKept, and its first byte that differs.
     static QByteArray WordSharedBytes(QByteArrayView packed,
                                       const std::vector<quint32>& wordStarts);
 

@@ -14,13 +14,13 @@
 //   where it starts and how many bytes it takes (u32 each); then the tables.
 //
 // A place is a record of kPlaceBytes; the words of the keys are the offsets of
-// Atlas::SortedWordStarts, their samples Atlas::WordSamples, their items Atlas::WordItems and
-// their shared bytes Atlas::WordSharedBytes; the countries and divisions,
-// a few thousand short rows,
-// are text: "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks
-// the header, that each table lies within the image and that their lengths agree; offsets into
-// the names and keys are checked where they are read, so that a damaged image never makes a
-// search read outside it.
+// Atlas::SortedWordStarts, each in a record of kWordBytes with its item (Atlas::WordItems) and
+// what it shares with the previous word (Atlas::WordSharedBytes), and their samples
+// Atlas::WordSamples; the countries and divisions, a few thousand short rows, are text:
+// "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks the header,
+// that each table lies within the image and that their lengths agree; offsets into the names and
+// keys are checked where they are read, so that a damaged image never makes a search read outside
+// it.
 
 namespace fortunix::atlas {
 
@@ -43,14 +43,10 @@ enum Table : quint32 {
     kOtherNamePlaces,
     kCountries,
     kDivisions,
-    kPlaceWordStarts,
-    kOtherWordStarts,
+    kPlaceWords,
+    kOtherWords,
     kPlaceWordSamples,
     kOtherWordSamples,
-    kPlaceWordItems,
-    kOtherWordItems,
-    kPlaceWordShared,
-    kOtherWordShared,
     kTableCount
 };
 
@@ -67,6 +63,10 @@ constexpr qsizetype kKeyStartAt = 32;
 constexpr qsizetype kFirstOtherNameAt = 36;
 constexpr qsizetype kOtherNameLineAt = 40;
 constexpr qsizetype kOtherKeyLineAt = 44;
+
+// A word of the keys: where it starts, its item (u32 each), the bytes it shares with the
+// previous word and its first byte that differs (u8 each).
+constexpr qsizetype kWordBytes = 10;
 
 template <typename Value>
 void Append(QByteArray& image, Value value) {
@@ -106,6 +106,27 @@ ImageColumn<Value> ColumnOf(QByteArrayView table) {
 template <typename Value>
 bool HoldsWhole(QByteArrayView table) {
     return table.size() % qsizetype(sizeof(Value)) == 0;
+}
+
+QByteArray WordRecords(const std::vector<quint32>& starts, const std::vector<quint32>& items,
+                       const QByteArray& shared) {
+    QByteArray records;
+    records.reserve(qsizetype(starts.size()) * kWordBytes);
+    for (std::size_t word = 0; word < starts.size(); ++word) {
+        Append(records, starts[word]);
+        Append(records, items[word]);
+        records.append(shared.sliced(2 * qsizetype(word), 2));
+    }
+    return records;
+}
+
+WordIndex WordIndexOf(QByteArrayView records, QByteArrayView samples) {
+    const auto count = std::size_t(records.size() / kWordBytes);
+    return {{records.data(), count, kWordBytes},
+            samples,
+            {records.data() + 4, count, kWordBytes},
+            {records.data() + 8, count, kWordBytes},
+            {records.data() + 9, count, kWordBytes}};
 }
 
 // Bytes of the image as a QByteArray, without a copy: the image outlives the atlas's tables.
@@ -170,8 +191,6 @@ QByteArray Atlas::writeImage() const {
     tables[kOtherNamePlaces] = Column(otherNamePlaces);
     const std::vector<quint32> placeWords = SortedWordStarts(keys_);
     const std::vector<quint32> otherWords = SortedWordStarts(otherKeysTable_);
-    tables[kPlaceWordStarts] = Column(placeWords);
-    tables[kOtherWordStarts] = Column(otherWords);
     tables[kPlaceWordSamples] = WordSamples(keys_, placeWords);
     tables[kOtherWordSamples] = WordSamples(otherKeysTable_, otherWords);
     std::vector<quint32> keyEnds;  // before each key's line feed
@@ -182,10 +201,11 @@ QByteArray Atlas::writeImage() const {
     for (std::size_t other = 0; other < otherKeyStarts_.size(); ++other) {
         otherKeyEnds.push_back(otherKeyStarts_[other] + otherKeyLengths_[other]);
     }
-    tables[kPlaceWordItems] = Column(WordItems(placeWords, keyStarts_, keyEnds));
-    tables[kOtherWordItems] = Column(WordItems(otherWords, otherKeyStarts_, otherKeyEnds));
-    tables[kPlaceWordShared] = WordSharedBytes(keys_, placeWords);
-    tables[kOtherWordShared] = WordSharedBytes(otherKeysTable_, otherWords);
+    tables[kPlaceWords] = WordRecords(placeWords, WordItems(placeWords, keyStarts_, keyEnds),
+                                      WordSharedBytes(keys_, placeWords));
+    tables[kOtherWords] =
+        WordRecords(otherWords, WordItems(otherWords, otherKeyStarts_, otherKeyEnds),
+                    WordSharedBytes(otherKeysTable_, otherWords));
     for (const Country& country : countries_) {
         tables[kCountries] += country.code.toUtf8() + '\t' + country.name.toUtf8() + '\t' +
                               country.names.join('|') + '\n';
@@ -255,20 +275,13 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
     view.otherKeyLengths = ColumnOf<quint8>(tables[kOtherKeyLengths]);
     view.otherKeyLetters = ColumnOf<quint32>(tables[kOtherKeyLetters]);
     view.otherNamePlaces = ColumnOf<quint32>(tables[kOtherNamePlaces]);
-    view.placeWords = {ColumnOf<quint32>(tables[kPlaceWordStarts]), tables[kPlaceWordSamples],
-                       ColumnOf<quint32>(tables[kPlaceWordItems]),
-                       ColumnOf<quint8>(tables[kPlaceWordShared])};
-    view.otherWords = {ColumnOf<quint32>(tables[kOtherWordStarts]), tables[kOtherWordSamples],
-                       ColumnOf<quint32>(tables[kOtherWordItems]),
-                       ColumnOf<quint8>(tables[kOtherWordShared])};
+    view.placeWords = WordIndexOf(tables[kPlaceWords], tables[kPlaceWordSamples]);
+    view.otherWords = WordIndexOf(tables[kOtherWords], tables[kOtherWordSamples]);
 
-    // A sample for every kWordSampleStep-th word, and no more; an item and shared bytes for
-    // every word.
+    // A sample for every kWordSampleStep-th word, and no more.
     const auto holdsSamples = [](const WordIndex& words) {
         const std::size_t samples = (words.starts.size() + kWordSampleStep - 1) / kWordSampleStep;
-        return words.samples.size() == qsizetype(samples) * kWordSampleBytes &&
-               words.items.size() == words.starts.size() &&
-               words.shared.size() == words.starts.size();
+        return words.samples.size() == qsizetype(samples) * kWordSampleBytes;
     };
     const auto places = std::size_t(view.places.size() / kPlaceBytes);
     const std::size_t others = view.otherKeyStarts.size();
@@ -277,10 +290,8 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
         HoldsWhole<quint32>(tables[kKeyLetters]) && HoldsWhole<quint32>(tables[kOtherKeyStarts]) &&
         HoldsWhole<quint32>(tables[kOtherKeyLetters]) &&
         HoldsWhole<quint32>(tables[kOtherNamePlaces]) &&
-        HoldsWhole<quint32>(tables[kPlaceWordStarts]) &&
-        HoldsWhole<quint32>(tables[kOtherWordStarts]) &&
-        HoldsWhole<quint32>(tables[kPlaceWordItems]) &&
-        HoldsWhole<quint32>(tables[kOtherWordItems]) && holdsSamples(view.placeWords) &&
+        tables[kPlaceWords].size() % kWordBytes == 0 &&
+        tables[kOtherWords].size() % kWordBytes == 0 && holdsSamples(view.placeWords) &&
         holdsSamples(view.otherWords) && view.keyStarts.size() == places + 1 &&
         view.keyLetters.size() == places && view.otherKeyLengths.size() == others &&
         view.otherKeyLetters.size() == others &&

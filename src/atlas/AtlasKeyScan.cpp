@@ -99,6 +99,27 @@ int CompareLeading(QByteArrayView leading, QByteArrayView key) {
     return std::memcmp(leading.data(), keyLeading, sizeof keyLeading);
 }
 
+// How many bytes `text` and `key` share from their start.
+qsizetype SharedLength(QByteArrayView text, QByteArrayView key) {
+    const qsizetype common = std::min(text.size(), key.size());
+    qsizetype at = 0;
+    while (at < common && text[at] == key[at]) {
+        ++at;
+    }
+    return at;
+}
+
+// How many bytes the text of a word whose sample `leading` is before `key` shares with it, as
+// far as the sample tells: kWordSampleBytes when it holds that many of the key's bytes, and
+// only the text tells more. A text shorter than a sample ends in zeros, which no key holds.
+qsizetype SharedWithSample(QByteArrayView leading, QByteArrayView key) {
+    qsizetype at = 0;
+    while (at < kWordSampleBytes && leading[at] == (at < key.size() ? key[at] : '\0')) {
+        ++at;
+    }
+    return at;
+}
+
 // Whether `text` ends a word after its first `length` bytes.
 bool EndsWordAt(QByteArrayView text, qsizetype length) {
     return length == text.size() || !IsWordByte(text[length]);
@@ -106,10 +127,10 @@ bool EndsWordAt(QByteArrayView text, qsizetype length) {
 
 // Calls `hit` with the index among `words` of each word whose text holds `key` as whole words
 // from its start, in their order. The samples narrow the search for the first to
-// kWordSampleStep words, whose texts are then read; each text read is a page of the mapped
-// keys, and each page read brings its neighbours in with it. The words holding `key` follow it
-// side by side, and their shared bytes (Atlas::WordSharedBytes) tell where they end and which
-// hold it as whole words, so that no more texts are read.
+// kWordSampleStep words, and what each shares with the one before it (Atlas::WordSharedBytes)
+// finds it among them, reading few texts: each text read is a page of the mapped keys, and each
+// page read brings its neighbours in with it. The words holding `key` follow it side by side,
+// and what they share tells where they end and which hold it as whole words.
 template <typename Hit>
 void ForEachWordHolding(QByteArrayView packed, const WordIndex& words, QByteArrayView key,
                         Hit hit) {
@@ -133,15 +154,42 @@ void ForEachWordHolding(QByteArrayView packed, const WordIndex& words, QByteArra
         }
     }
     // The first word not before `key` lies after the previous sample's, up to this sample's.
-    high = std::min(low * kWordSampleStep, starts.size());
-    low = low == 0 ? 0 : std::min((low - 1) * kWordSampleStep + 1, high);
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (SuffixBefore(suffix(middle), key)) {
-            low = middle + 1;
-        } else {
-            high = middle;
+    // Each word up to it is before `key`, sharing some bytes with it; the next word shares more
+    // with this one, and is before `key` sharing as many, or fewer, and is after it; or as
+    // many, and its next byte tells. Only texts whose next byte is the key's are read.
+    if (low > 0) {
+        const std::size_t end = std::min(low * kWordSampleStep, starts.size());
+        std::size_t word = (low - 1) * kWordSampleStep;
+        qsizetype known = SharedWithSample(
+            words.samples.sliced(qsizetype(low - 1) * kWordSampleBytes, kWordSampleBytes), key);
+        if (known == kWordSampleBytes) {
+            known = SharedLength(suffix(word), key);
         }
+        for (++word; word < end; ++word) {
+            const qsizetype sharedBytes = words.shared[word];
+            const bool counted = sharedBytes < kSharedBytesKept;
+            if (counted ? sharedBytes > known : known < kSharedBytesKept) {
+                continue;
+            }
+            if (counted && sharedBytes < known) {
+                return;  // after `key`, without holding it
+            }
+            if (counted && known < key.size()) {  // the byte after those it shares with `key`
+                const quint8 next = words.differing[word];
+                if (next < quint8(key[known])) {
+                    continue;
+                }
+                if (next > quint8(key[known])) {
+                    return;
+                }
+            }
+            const QByteArrayView text = suffix(word);
+            if (!SuffixBefore(text, key)) {
+                break;
+            }
+            known = SharedLength(text, key);
+        }
+        low = word;
     }
     if (low == starts.size() || !suffix(low).startsWith(key)) {
         return;
@@ -156,8 +204,7 @@ void ForEachWordHolding(QByteArrayView packed, const WordIndex& words, QByteArra
         if (++low == starts.size()) {
             return;
         }
-        const quint8 shared = words.shared[low];
-        const qsizetype sharedBytes = shared & kSharedBytesKept;
+        const qsizetype sharedBytes = words.shared[low];
         if (sharedBytes == kSharedBytesKept && key.size() >= kSharedBytesKept) {
             const QByteArrayView text = suffix(low);
             if (!text.startsWith(key)) {
@@ -167,7 +214,7 @@ void ForEachWordHolding(QByteArrayView packed, const WordIndex& words, QByteArra
         } else if (sharedBytes < key.size()) {
             return;
         } else if (sharedBytes == key.size()) {
-            whole = (shared & kDiffersByWordByte) == 0;
+            whole = !IsWordByte(char(words.differing[low]));
         }
     }
 }
@@ -245,7 +292,7 @@ std::vector<quint32> Atlas::WordItems(const std::vector<quint32>& wordStarts,
 
 QByteArray Atlas::WordSharedBytes(QByteArrayView packed, const std::vector<quint32>& wordStarts) {
     QByteArray shared;
-    shared.reserve(qsizetype(wordStarts.size()));
+    shared.reserve(2 * qsizetype(wordStarts.size()));
     QByteArrayView previous;
     for (const quint32 start : wordStarts) {
         const QByteArrayView text = packed.sliced(start);
@@ -255,8 +302,8 @@ QByteArray Atlas::WordSharedBytes(QByteArrayView packed, const std::vector<quint
         while (bytes < longest && text[bytes] == previous[bytes]) {
             ++bytes;
         }
-        const bool byWordByte = bytes < text.size() && IsWordByte(text[bytes]);
-        shared += char(quint8(bytes) | (byWordByte ? kDiffersByWordByte : 0));
+        shared += char(bytes);
+        shared += bytes < kSharedBytesKept && bytes < text.size() ? text[bytes] : '\0';
         previous = text;
     }
     return shared;

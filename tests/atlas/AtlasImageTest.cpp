@@ -12,8 +12,8 @@
 // says so, or read without a step outside it. The layout, as the image's writer documents it:
 // 8 bytes of magic, the format and the number of tables (u32 each), then where each table
 // starts and its length (u32 each); the places are the first table, records of 48 bytes with
-// the name start at 20, the country and division at 24 and the key start at 32; the 18th table
-// holds the place of each word of the keys.
+// the name start at 20, the country and division at 24 and the key start at 32; the 14th table
+// holds the words of the keys, in records of 9 bytes.
 
 namespace fortunix::atlas {
 namespace {
@@ -95,7 +95,7 @@ TEST(AtlasImage, RefusesAnImageCutShortAtAnyLength) {
         EXPECT_TRUE(Refusal(cut).startsWith(u"The atlas image is cut short: it takes ")) << length;
     }
     EXPECT_EQ(Refusal(image.first(20)),
-              u"The atlas image is cut short: it takes 184 bytes, and only 20 are there.");
+              u"The atlas image is cut short: it takes 152 bytes, and only 20 are there.");
     EXPECT_EQ(Refusal(image), QString());
 }
 
@@ -108,10 +108,9 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
     WriteNumber(fewerTables, 12, 13);
     QByteArray disagreeing = image;  // the places' table one byte shorter
     WriteNumber(disagreeing, kDirectory + 4, 143);
-    QByteArray fewerWordPlaces = image;  // one word's place fewer than words
-    const qsizetype wordPlaces = kDirectory + 8 * 17 + 4;
-    WriteNumber(fewerWordPlaces, wordPlaces,
-                qFromLittleEndian<quint32>(image.constData() + wordPlaces) - 4);
+    QByteArray wordCutShort = image;  // the words' table one byte shorter
+    const qsizetype words = kDirectory + 8 * 13 + 4;
+    WriteNumber(wordCutShort, words, qFromLittleEndian<quint32>(image.constData() + words) - 1);
     const struct {
         const char* what;
         QByteArray image;
@@ -122,7 +121,7 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
         {"a later format", laterFormat, u"The atlas image is of format 4; this program reads format 3."},
         {"another number of tables", fewerTables, u"The atlas image is of format 3; this program reads format 3."},
         {"tables that disagree", disagreeing, u"The atlas image is damaged: the lengths of its tables disagree."},
-        {"words and their places that disagree", fewerWordPlaces, u"The atlas image is damaged: the lengths of its tables disagree."},
+        {"a word's record cut short", wordCutShort, u"The atlas image is damaged: the lengths of its tables disagree."},
         // clang-format on
     };
     for (const auto& row : kRefused) {

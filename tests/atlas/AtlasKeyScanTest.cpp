@@ -97,7 +97,7 @@ TEST(AtlasKeyScan, FindsWhatReadingEveryKeyFinds) {
 // Keys longer than the bytes that words are known to share without reading them: the words
 // that share more are read, beginnings of every length around that count.
 TEST(AtlasKeyScan, FindsLongKeysAsReadingEveryKeyDoes) {
-    const qsizetype kCounted = 127;
+    const qsizetype kCounted = 255;
     QByteArray places;
     for (qsizetype length = kCounted - 2; length <= kCounted + 2; ++length) {
         for (const char* ending : {"", "b", " c", "a c"}) {
