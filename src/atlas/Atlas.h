@@ -150,8 +150,9 @@ class Atlas {
     }
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
-    // The keys of those other names, in their order, read from the place's line of keys.
-    std::vector<QByteArrayView> otherNameKeysOf(qsizetype place) const;
+    // The keys of those other names, bar-separated, in the place's line of keys (which may go
+    // on with keys left out of them).
+    QByteArrayView otherNameKeyLine(qsizetype place) const;
 
     // The places whose main key, and the other names whose key, hold the search key `key` as
     // whole words ("new york" in "new york city", not "york" in "yorkshire"), in ascending

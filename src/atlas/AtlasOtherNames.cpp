@@ -140,9 +140,14 @@ QString Atlas::otherName(qsizetype index) const {
         return QString::fromUtf8(name).simplified();
     }
     // Its key from the place's line of keys, which the search has read.
-    const std::vector<QByteArrayView> keys = otherNameKeysOf(place);
-    const auto item = std::size_t(index - otherNamesOf(place).first);
-    QString capitalized = QString::fromUtf8(item < keys.size() ? keys[item] : QByteArrayView());
+    ListItems keys(otherNameKeyLine(place));
+    QByteArrayView key;
+    for (qsizetype item = firstOtherNameOf(place); item <= index; ++item) {
+        if (!keys.Next(key)) {
+            key = {};
+        }
+    }
+    QString capitalized = QString::fromUtf8(key);
     for (qsizetype letter = 0; letter < capitalized.size(); ++letter) {
         if (letter == 0 || capitalized[letter - 1] == u' ') {
             capitalized[letter] = capitalized[letter].toUpper();
@@ -159,20 +164,14 @@ std::pair<qsizetype, qsizetype> Atlas::otherNamesOf(qsizetype place) const {
     return {std::min<qsizetype>(firstOtherNameOf(place), last), last};
 }
 
-std::vector<QByteArrayView> Atlas::otherNameKeysOf(qsizetype place) const {
-    const auto [first, last] = otherNamesOf(place);
-    std::vector<QByteArrayView> keys;
-    if (first == last) {
-        return keys;
+QByteArrayView Atlas::otherNameKeyLine(qsizetype place) const {
+    if (place < 0 || place >= placeCount()) {
+        return {};
     }
     QByteArrayView line =
         view_.otherKeys.sliced(std::min<qsizetype>(otherKeyLineOf(place), view_.otherKeys.size()));
     TableLines(line).Next(line);
-    ListItems items(line);
-    for (QByteArrayView key; qsizetype(keys.size()) < last - first && items.Next(key);) {
-        keys.push_back(key);
-    }
-    return keys;
+    return line;
 }
 
 }  // namespace fortunix::atlas

@@ -6,6 +6,7 @@
 #include "atlas/KeyLetters.h"
 #include "atlas/LetterEdits.h"
 #include "atlas/PlaceNameKey.h"
+#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
@@ -38,19 +39,19 @@ std::pair<CityCandidate, QByteArrayView> BestNameOf(const Atlas& atlas, qsizetyp
     CityCandidate best{place, MatchPlaceName(atlas.placeKey(place), cityKey)};
     QByteArrayView bestKey;
     bool bestSpelledAsTyped = false;
-    const qsizetype first = atlas.otherNamesOf(place).first;
-    const std::vector<QByteArrayView> keys = atlas.otherNameKeysOf(place);
-    for (std::size_t item = 0; item < keys.size(); ++item) {
-        const qsizetype other = first + qsizetype(item);
-        const NameMatch name = MatchPlaceName(keys[item], cityKey);
+    const auto [first, last] = atlas.otherNamesOf(place);
+    ListItems keys(atlas.otherNameKeyLine(place));
+    QByteArrayView key;
+    for (qsizetype other = first; other < last && keys.Next(key); ++other) {
+        const NameMatch name = MatchPlaceName(key, cityKey);
         if (name > best.name) {
             best = {place, name, other};
-            bestKey = keys[item];
+            bestKey = key;
             bestSpelledAsTyped = name == NameMatch::Exact && IsSpelledAsTyped(atlas, other, typed);
         } else if (name == best.name && name == NameMatch::Exact && best.otherName != kMainName &&
                    !bestSpelledAsTyped && IsSpelledAsTyped(atlas, other, typed)) {
             best.otherName = other;
-            bestKey = keys[item];
+            bestKey = key;
             bestSpelledAsTyped = true;
         }
     }
