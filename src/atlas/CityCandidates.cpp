@@ -16,10 +16,10 @@ namespace {
 // other name of the same text as the main name only spells its ae/oe/ue form ("Köln", key
 // "koeln"), and one that holds the main name's words with words added only repeats it with
 // where the place lies ("Potsdam New York", "Buffalo i New York"), which the line shows anyway.
-// `otherKey` is the other name's key.
+// `otherKey` is the other name's key, which is compared first: the texts are read only when it
+// does not tell.
 qsizetype ShownOtherName(const Atlas& atlas, qsizetype place, qsizetype otherName,
                          QByteArrayView otherKey) {
-    // The keys first: the texts are read only when they tell.
     if (otherName == kMainName ||
         MatchPlaceName(otherKey, atlas.placeKey(place)) != NameMatch::None ||
         atlas.otherName(otherName) == atlas.placeName(place)) {
