@@ -295,7 +295,8 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
         holdsSamples(view.otherWords) && view.keyStarts.size() == places + 1 &&
         view.keyLetters.size() == places && view.otherKeyLengths.size() == others &&
         view.otherKeyLetters.size() == others &&
-        view.otherNamePlaces.size() == (others + kOtherNameStep - 1) / kOtherNameStep;
+        view.otherNamePlaces.size() == (others + kOtherNameStep - 1) / kOtherNameStep &&
+        (others == 0 || places != 0);  // other names are found through their places' records
     if (!agree) {
         return QStringLiteral("The atlas image is damaged: the lengths of its tables disagree.");
     }

@@ -108,6 +108,10 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
     WriteNumber(fewerTables, 12, 13);
     QByteArray disagreeing = image;  // the places' table one byte shorter
     WriteNumber(disagreeing, kDirectory + 4, 143);
+    QByteArray withoutPlaces = image;  // no places, and so no key starts but the end of the keys
+    WriteNumber(withoutPlaces, kDirectory + 4, 0);
+    WriteNumber(withoutPlaces, kDirectory + 8 * 3 + 4, 4);
+    WriteNumber(withoutPlaces, kDirectory + 8 * 4 + 4, 0);
     QByteArray wordCutShort = image;  // the words' table one byte shorter
     const qsizetype words = kDirectory + 8 * 13 + 4;
     WriteNumber(wordCutShort, words, qFromLittleEndian<quint32>(image.constData() + words) - 1);
@@ -121,6 +125,7 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
         {"a later format", laterFormat, u"The atlas image is of format 4; this program reads format 3."},
         {"another number of tables", fewerTables, u"The atlas image is of format 3; this program reads format 3."},
         {"tables that disagree", disagreeing, u"The atlas image is damaged: the lengths of its tables disagree."},
+        {"other names without places", withoutPlaces, u"The atlas image is damaged: the lengths of its tables disagree."},
         {"a word's record cut short", wordCutShort, u"The atlas image is damaged: the lengths of its tables disagree."},
         // clang-format on
     };
