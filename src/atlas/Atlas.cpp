@@ -186,7 +186,8 @@ qsizetype Atlas::memoryBytes() const {
                                view_.countryKeyLengths.capacity());
     bytes += otherNamesTable_.capacity() + otherKeysTable_.capacity();
     bytes += static_cast<qsizetype>((otherKeyStarts_.capacity() + otherKeyLetters_.capacity() +
-                                     firstOtherNames_.capacity() + otherNameLines_.capacity()) *
+                                     firstOtherNames_.capacity() + otherNameLines_.capacity() +
+                                     otherKeyLines_.capacity()) *
                                         sizeof(quint32) +
                                     otherKeyLengths_.capacity());
     for (const Division& division : divisions_) {

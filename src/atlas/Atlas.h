@@ -29,33 +29,48 @@ struct Division {
     QByteArray codeKey;  // compact search key of the code: "ny", "11", "eng"
 };
 
-// Values of one kind side by side in an atlas image (AtlasImage.cpp), read wherever they
-// stand: an image built into the program is not aligned for them.
+// Values of one kind in an atlas image (AtlasImage.cpp), side by side or one in each of its
+// records, `stride` bytes apart, read wherever they stand: an image built into the program is
+// not aligned for them.
 template <typename Value>
 class ImageColumn {
   public:
     ImageColumn() = default;
-    ImageColumn(const char* data, std::size_t count) : data_(data), count_(count) {}
+    ImageColumn(const char* data, std::size_t count, std::size_t stride = sizeof(Value))
+        : data_(data), count_(count), stride_(stride) {}
     std::size_t size() const { return count_; }
     Value operator[](std::size_t index) const {
-        return qFromLittleEndian<Value>(data_ + index * sizeof(Value));
+        return qFromLittleEndian<Value>(data_ + index * stride_);
     }
 
   private:
     const char* data_ = nullptr;
     std::size_t count_ = 0;
+    std::size_t stride_ = sizeof(Value);
 };
 
 // The words of packed keys in an atlas image, found by the text from each on: their offsets
 // (Atlas::SortedWordStarts), and the first kWordSampleBytes bytes of the text of every
 // kWordSampleStep-th of them, zeros after the end of the keys (Atlas::WordSamples). A search
 // reads the samples, a small table, then the texts of a few words only (AtlasKeyScan.cpp).
+// With each word's offset, in one record, the item (place or other name) whose key holds it
+// (Atlas::WordItems), how many bytes its text shares with the previous word's and the first
+// byte that differs (Atlas::WordSharedBytes): the words around the first one that holds a key
+// are then told apart without reading their texts, which lie all over the keys.
 inline constexpr std::size_t kWordSampleStep = 16;
 inline constexpr qsizetype kWordSampleBytes = 8;
+inline constexpr quint32 kNoItem = 0xFFFFFFFF;    // a word in no item's key
+inline constexpr quint8 kSharedBytesKept = 0xFF;  // a count of shared bytes, at most
 struct WordIndex {
     ImageColumn<quint32> starts;
     QByteArrayView samples;
+    ImageColumn<quint32> items;
+    ImageColumn<quint8> shared;
+    ImageColumn<quint8> differing;  // zero after kSharedBytesKept
 };
+
+// An other name's place is found from that of every kOtherNameStep-th, close by.
+inline constexpr std::size_t kOtherNameStep = 64;
 
 struct Place {
     double latitude;   // degrees, north positive
@@ -96,6 +111,7 @@ class Atlas {
     Place place(qsizetype index) const;
     QString placeName(qsizetype index) const;
     QByteArrayView placeKey(qsizetype index) const;  // PlaceNameKey of the name
+    qsizetype longestPlaceKey() const;               // in bytes
     // KeyLetterBits of the key (atlas/LetterEdits.h), for the search for close spellings.
     quint32 placeKeyLetters(qsizetype index) const {
         return view_.keyLetters[static_cast<std::size_t>(index)];
@@ -134,6 +150,9 @@ class Atlas {
     }
     // The first and one past the last index of the other names of `place`.
     std::pair<qsizetype, qsizetype> otherNamesOf(qsizetype place) const;
+    // The keys of those other names, bar-separated, in the place's line of keys (which may go
+    // on with keys left out of them).
+    QByteArrayView otherNameKeyLine(qsizetype place) const;
 
     // The places whose main key, and the other names whose key, hold the search key `key` as
     // whole words ("new york" in "new york city", not "york" in "yorkshire"), in ascending
@@ -152,7 +171,10 @@ class Atlas {
   private:
     // The image's tables, as the searches read them.
     struct Tables {
-        QByteArrayView places;  // records of 32 bytes (AtlasImage.cpp)
+        // Records of kPlaceBytes (AtlasImage.cpp): with what a search reads of each place it
+        // finds, where its key, its other names and their lines start, so that a place found
+        // is read in one place.
+        QByteArrayView places;
         QByteArrayView names;
         QByteArrayView keys;
         ImageColumn<quint32> keyStarts;
@@ -162,8 +184,7 @@ class Atlas {
         ImageColumn<quint32> otherKeyStarts;
         ImageColumn<quint8> otherKeyLengths;
         ImageColumn<quint32> otherKeyLetters;
-        ImageColumn<quint32> firstOtherNames;
-        ImageColumn<quint32> otherNameLines;
+        ImageColumn<quint32> otherNamePlaces;     // of every kOtherNameStep-th other name
         WordIndex placeWords;                     // of the keys
         WordIndex otherWords;                     // of the other names' keys
         std::vector<QByteArrayView> countryRows;  // "code\tname\tkey|key"
@@ -180,6 +201,22 @@ class Atlas {
     // (AtlasKeyScan.cpp).
     static std::vector<quint32> SortedWordStarts(QByteArrayView packed);
     static QByteArray WordSamples(QByteArrayView packed, const std::vector<quint32>& wordStarts);
+    // For each word, the item whose key, from keyStarts[item] up to keyEnds[item], holds its
+    // start, or kNoItem; items ordered by where their key starts.
+    static std::vector<quint32> WordItems(const std::vector<quint32>& wordStarts,
+                                          const std::vector<quint32>& keyStarts,
+                                          const std::vector<quint32>& keyEnds);
+    // For each word, two bytes: how many bytes its text shares with the previous word's, at
+    // most kSharedBytesKept, and its first byte that differs.
+    static QByteArray WordSharedBytes(QByteArrayView packed,
+                                      const std::vector<quint32>& wordStarts);
+
+    // Where the key, the first other name (otherNameCount() after the last place), the line
+    // of other names and the line of their keys of `place` start.
+    quint32 keyStartOf(qsizetype place) const;
+    quint32 firstOtherNameOf(qsizetype place) const;
+    quint32 otherNameLineOf(qsizetype place) const;
+    quint32 otherKeyLineOf(qsizetype place) const;
 
     // Writes the image of the tables built so far and points the view at it.
     void publish();
@@ -205,6 +242,7 @@ class Atlas {
     std::vector<quint32> otherKeyLetters_;
     std::vector<quint32> firstOtherNames_;  // of each place, and one past the last
     std::vector<quint32> otherNameLines_;   // where each place's line of names starts
+    std::vector<quint32> otherKeyLines_;    // where each place's line of keys starts
 };
 
 }  // namespace fortunix::atlas

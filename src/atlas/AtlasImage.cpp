@@ -14,19 +14,20 @@
 //   where it starts and how many bytes it takes (u32 each); then the tables.
 //
 // A place is a record of kPlaceBytes; the words of the keys are the offsets of
-// Atlas::SortedWordStarts and their samples Atlas::WordSamples; the countries and divisions,
-// a few thousand short rows,
-// are text: "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks
-// the header, that each table lies within the image and that their lengths agree; offsets into
-// the names and keys are checked where they are read, so that a damaged image never makes a
-// search read outside it.
+// Atlas::SortedWordStarts, each in a record of kWordBytes with its item (Atlas::WordItems) and
+// what it shares with the previous word (Atlas::WordSharedBytes), and their samples
+// Atlas::WordSamples; the countries and divisions, a few thousand short rows, are text:
+// "code\tname\tkey|key\n" and "code\tname\tname key\tcode key\n". The reader checks the header,
+// that each table lies within the image and that their lengths agree; offsets into the names and
+// keys are checked where they are read, so that a damaged image never makes a search read outside
+// it.
 
 namespace fortunix::atlas {
 
 namespace {
 
 constexpr std::array<char, 8> kMagic{'F', 'X', 'A', 'T', 'L', 'A', 'S', '\0'};
-constexpr quint32 kFormat = 2;
+constexpr quint32 kFormat = 3;
 
 enum Table : quint32 {
     kPlaces,
@@ -39,12 +40,11 @@ enum Table : quint32 {
     kOtherKeyStarts,
     kOtherKeyLengths,
     kOtherKeyLetters,
-    kFirstOtherNames,
-    kOtherNameLines,
+    kOtherNamePlaces,
     kCountries,
     kDivisions,
-    kPlaceWordStarts,
-    kOtherWordStarts,
+    kPlaceWords,
+    kOtherWords,
     kPlaceWordSamples,
     kOtherWordSamples,
     kTableCount
@@ -56,8 +56,17 @@ constexpr qsizetype kLongCountryKey = 255;
 constexpr qsizetype kHeaderBytes = qsizetype(kMagic.size()) + 8 + 8 * kTableCount;
 
 // latitude, longitude (f64), population, name start (u32), country, division, zone (u16), two
-// bytes of zeros.
-constexpr qsizetype kPlaceBytes = 32;
+// bytes of zeros; then where its key, its first other name, its line of other names and its
+// line of their keys start (u32).
+constexpr qsizetype kPlaceBytes = 48;
+constexpr qsizetype kKeyStartAt = 32;
+constexpr qsizetype kFirstOtherNameAt = 36;
+constexpr qsizetype kOtherNameLineAt = 40;
+constexpr qsizetype kOtherKeyLineAt = 44;
+
+// A word of the keys: where it starts, its item (u32 each), the bytes it shares with the
+// previous word and its first byte that differs (u8 each).
+constexpr qsizetype kWordBytes = 10;
 
 template <typename Value>
 void Append(QByteArray& image, Value value) {
@@ -99,6 +108,27 @@ bool HoldsWhole(QByteArrayView table) {
     return table.size() % qsizetype(sizeof(Value)) == 0;
 }
 
+QByteArray WordRecords(const std::vector<quint32>& starts, const std::vector<quint32>& items,
+                       const QByteArray& shared) {
+    QByteArray records;
+    records.reserve(qsizetype(starts.size()) * kWordBytes);
+    for (std::size_t word = 0; word < starts.size(); ++word) {
+        Append(records, starts[word]);
+        Append(records, items[word]);
+        records.append(shared.sliced(2 * qsizetype(word), 2));
+    }
+    return records;
+}
+
+WordIndex WordIndexOf(QByteArrayView records, QByteArrayView samples) {
+    const auto count = std::size_t(records.size() / kWordBytes);
+    return {{records.data(), count, kWordBytes},
+            samples,
+            {records.data() + 4, count, kWordBytes},
+            {records.data() + 8, count, kWordBytes},
+            {records.data() + 9, count, kWordBytes}};
+}
+
 // Bytes of the image as a QByteArray, without a copy: the image outlives the atlas's tables.
 QByteArray Unowned(QByteArrayView bytes) {
     return QByteArray::fromRawData(bytes.data(), bytes.size());
@@ -125,7 +155,9 @@ QString CutShort(qsizetype needed, qsizetype size) {
 
 QByteArray Atlas::writeImage() const {
     std::array<QByteArray, kTableCount> tables;
-    for (const Place& place : places_) {
+    const bool withOthers = !firstOtherNames_.empty();
+    for (std::size_t index = 0; index < places_.size(); ++index) {
+        const Place& place = places_[index];
         QByteArray& records = tables[kPlaces];
         AppendDouble(records, place.latitude);
         AppendDouble(records, place.longitude);
@@ -135,6 +167,10 @@ QByteArray Atlas::writeImage() const {
         Append(records, place.division);
         Append(records, place.zone);
         Append(records, quint16(0));
+        Append(records, keyStarts_[index]);
+        Append(records, withOthers ? firstOtherNames_[index] : quint32(0));
+        Append(records, withOthers ? otherNameLines_[index] : quint32(0));
+        Append(records, withOthers ? otherKeyLines_[index] : quint32(0));
     }
     tables[kNames] = names_;
     tables[kKeys] = keys_;
@@ -145,14 +181,31 @@ QByteArray Atlas::writeImage() const {
     tables[kOtherKeyStarts] = Column(otherKeyStarts_);
     tables[kOtherKeyLengths] = Column(otherKeyLengths_);
     tables[kOtherKeyLetters] = Column(otherKeyLetters_);
-    tables[kFirstOtherNames] = Column(firstOtherNames_);
-    tables[kOtherNameLines] = Column(otherNameLines_);
+    std::vector<quint32> otherNamePlaces;
+    for (std::size_t other = 0; other < otherKeyStarts_.size(); other += kOtherNameStep) {
+        // The last place whose first other name is at or before this one.
+        const auto after =
+            std::upper_bound(firstOtherNames_.begin(), firstOtherNames_.end(), other);
+        otherNamePlaces.push_back(quint32(after - firstOtherNames_.begin() - 1));
+    }
+    tables[kOtherNamePlaces] = Column(otherNamePlaces);
     const std::vector<quint32> placeWords = SortedWordStarts(keys_);
     const std::vector<quint32> otherWords = SortedWordStarts(otherKeysTable_);
-    tables[kPlaceWordStarts] = Column(placeWords);
-    tables[kOtherWordStarts] = Column(otherWords);
     tables[kPlaceWordSamples] = WordSamples(keys_, placeWords);
     tables[kOtherWordSamples] = WordSamples(otherKeysTable_, otherWords);
+    std::vector<quint32> keyEnds;  // before each key's line feed
+    for (std::size_t place = 0; place + 1 < keyStarts_.size(); ++place) {
+        keyEnds.push_back(keyStarts_[place + 1] - 1);
+    }
+    std::vector<quint32> otherKeyEnds;
+    for (std::size_t other = 0; other < otherKeyStarts_.size(); ++other) {
+        otherKeyEnds.push_back(otherKeyStarts_[other] + otherKeyLengths_[other]);
+    }
+    tables[kPlaceWords] = WordRecords(placeWords, WordItems(placeWords, keyStarts_, keyEnds),
+                                      WordSharedBytes(keys_, placeWords));
+    tables[kOtherWords] =
+        WordRecords(otherWords, WordItems(otherWords, otherKeyStarts_, otherKeyEnds),
+                    WordSharedBytes(otherKeysTable_, otherWords));
     for (const Country& country : countries_) {
         tables[kCountries] += country.code.toUtf8() + '\t' + country.name.toUtf8() + '\t' +
                               country.names.join('|') + '\n';
@@ -221,10 +274,9 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
     view.otherKeyStarts = ColumnOf<quint32>(tables[kOtherKeyStarts]);
     view.otherKeyLengths = ColumnOf<quint8>(tables[kOtherKeyLengths]);
     view.otherKeyLetters = ColumnOf<quint32>(tables[kOtherKeyLetters]);
-    view.firstOtherNames = ColumnOf<quint32>(tables[kFirstOtherNames]);
-    view.otherNameLines = ColumnOf<quint32>(tables[kOtherNameLines]);
-    view.placeWords = {ColumnOf<quint32>(tables[kPlaceWordStarts]), tables[kPlaceWordSamples]};
-    view.otherWords = {ColumnOf<quint32>(tables[kOtherWordStarts]), tables[kOtherWordSamples]};
+    view.otherNamePlaces = ColumnOf<quint32>(tables[kOtherNamePlaces]);
+    view.placeWords = WordIndexOf(tables[kPlaceWords], tables[kPlaceWordSamples]);
+    view.otherWords = WordIndexOf(tables[kOtherWords], tables[kOtherWordSamples]);
 
     // A sample for every kWordSampleStep-th word, and no more.
     const auto holdsSamples = [](const WordIndex& words) {
@@ -233,21 +285,18 @@ std::variant<Atlas, QString> Atlas::FromImage(QByteArrayView image) {
     };
     const auto places = std::size_t(view.places.size() / kPlaceBytes);
     const std::size_t others = view.otherKeyStarts.size();
-    const bool withOthers = view.firstOtherNames.size() != 0;
     const bool agree =
         view.places.size() % kPlaceBytes == 0 && HoldsWhole<quint32>(tables[kKeyStarts]) &&
         HoldsWhole<quint32>(tables[kKeyLetters]) && HoldsWhole<quint32>(tables[kOtherKeyStarts]) &&
         HoldsWhole<quint32>(tables[kOtherKeyLetters]) &&
-        HoldsWhole<quint32>(tables[kFirstOtherNames]) &&
-        HoldsWhole<quint32>(tables[kOtherNameLines]) &&
-        HoldsWhole<quint32>(tables[kPlaceWordStarts]) &&
-        HoldsWhole<quint32>(tables[kOtherWordStarts]) && holdsSamples(view.placeWords) &&
+        HoldsWhole<quint32>(tables[kOtherNamePlaces]) &&
+        tables[kPlaceWords].size() % kWordBytes == 0 &&
+        tables[kOtherWords].size() % kWordBytes == 0 && holdsSamples(view.placeWords) &&
         holdsSamples(view.otherWords) && view.keyStarts.size() == places + 1 &&
         view.keyLetters.size() == places && view.otherKeyLengths.size() == others &&
         view.otherKeyLetters.size() == others &&
-        (withOthers
-             ? view.firstOtherNames.size() == places + 1 && view.otherNameLines.size() == places
-             : others == 0 && view.otherNameLines.size() == 0);
+        view.otherNamePlaces.size() == (others + kOtherNameStep - 1) / kOtherNameStep &&
+        (others == 0 || places != 0);  // other names are found through their places' records
     if (!agree) {
         return QStringLiteral("The atlas image is damaged: the lengths of its tables disagree.");
     }
@@ -348,11 +397,48 @@ QString Atlas::placeName(qsizetype index) const {
 }
 
 QByteArrayView Atlas::placeKey(qsizetype index) const {
-    const auto at = static_cast<std::size_t>(index);
     const qsizetype size = view_.keys.size();
-    const qsizetype start = std::min<qsizetype>(view_.keyStarts[at], size);
-    const qsizetype end = qsizetype(view_.keyStarts[at + 1]) - 1;  // before its line feed
+    const qsizetype start = std::min<qsizetype>(keyStartOf(index), size);
+    const qsizetype next = index + 1 < placeCount() ? qsizetype(keyStartOf(index + 1)) : size;
+    const qsizetype end = next - 1;  // before its line feed
     return view_.keys.sliced(start, std::clamp(end, start, size) - start);
+}
+
+qsizetype Atlas::longestPlaceKey() const {
+    // From where the keys start, kept apart from the places' records for this pass over all.
+    const qsizetype size = view_.keys.size();
+    qsizetype longest = 0;
+    for (std::size_t place = 0; place + 1 < view_.keyStarts.size(); ++place) {
+        const qsizetype start = std::min<qsizetype>(view_.keyStarts[place], size);
+        const qsizetype end = qsizetype(view_.keyStarts[place + 1]) - 1;
+        longest = std::max(longest, std::clamp(end, start, size) - start);
+    }
+    return longest;
+}
+
+namespace {
+
+quint32 RecordWord(QByteArrayView places, qsizetype place, qsizetype at) {
+    return qFromLittleEndian<quint32>(places.data() + place * kPlaceBytes + at);
+}
+
+}  // namespace
+
+quint32 Atlas::keyStartOf(qsizetype place) const {
+    return RecordWord(view_.places, place, kKeyStartAt);
+}
+
+quint32 Atlas::firstOtherNameOf(qsizetype place) const {
+    return place < placeCount() ? RecordWord(view_.places, place, kFirstOtherNameAt)
+                                : quint32(otherNameCount());
+}
+
+quint32 Atlas::otherNameLineOf(qsizetype place) const {
+    return RecordWord(view_.places, place, kOtherNameLineAt);
+}
+
+quint32 Atlas::otherKeyLineOf(qsizetype place) const {
+    return RecordWord(view_.places, place, kOtherKeyLineAt);
 }
 
 QByteArrayView Atlas::otherNameKey(qsizetype index) const {

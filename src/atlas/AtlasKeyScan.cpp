@@ -99,24 +99,45 @@ int CompareLeading(QByteArrayView leading, QByteArrayView key) {
     return std::memcmp(leading.data(), keyLeading, sizeof keyLeading);
 }
 
-// Calls `hit` with the offset of each occurrence of `key` in `packed` that begins a word, in
-// any order: found among `words`, in the order of the text from them on, where the
-// occurrences lie side by side. The samples narrow the search to kWordSampleStep words, whose
-// texts are then read; each text read is a page of the mapped keys, and each page read brings
-// its neighbours in with it. Keys that begin with another byte than a word's are searched in
-// the whole of `packed`.
-template <typename Hit>
-void ForEachWordOccurrence(QByteArrayView packed, const WordIndex& words, QByteArrayView key,
-                           Hit hit) {
-    if (key.isEmpty() || !IsWordByte(key.front())) {
-        ForEachOccurrence(packed, key, hit);
-        return;
+// How many bytes `text` and `key` share from their start.
+qsizetype SharedLength(QByteArrayView text, QByteArrayView key) {
+    const qsizetype common = std::min(text.size(), key.size());
+    qsizetype at = 0;
+    while (at < common && text[at] == key[at]) {
+        ++at;
     }
+    return at;
+}
+
+// How many bytes the text of a word whose sample `leading` is before `key` shares with it, as
+// far as the sample tells: kWordSampleBytes when it holds that many of the key's bytes, and
+// only the text tells more. A text shorter than a sample ends in zeros, which no key holds.
+qsizetype SharedWithSample(QByteArrayView leading, QByteArrayView key) {
+    qsizetype at = 0;
+    while (at < kWordSampleBytes && leading[at] == (at < key.size() ? key[at] : '\0')) {
+        ++at;
+    }
+    return at;
+}
+
+// Whether `text` ends a word after its first `length` bytes.
+bool EndsWordAt(QByteArrayView text, qsizetype length) {
+    return length == text.size() || !IsWordByte(text[length]);
+}
+
+// Calls `hit` with the index among `words` of each word whose text holds `key` as whole words
+// from its start, in their order. The samples narrow the search for the first to
+// kWordSampleStep words, and what each shares with the one before it (Atlas::WordSharedBytes)
+// finds it among them, reading few texts: each text read is a page of the mapped keys, and each
+// page read brings its neighbours in with it. The words holding `key` follow it side by side,
+// and what they share tells where they end and which hold it as whole words.
+template <typename Hit>
+void ForEachWordHolding(QByteArrayView packed, const WordIndex& words, QByteArrayView key,
+                        Hit hit) {
     const ImageColumn<quint32>& starts = words.starts;
-    const auto startOf = [&](std::size_t index) {  // within `packed`, even in a damaged image
-        return std::min<qsizetype>(starts[index], packed.size());
+    const auto suffix = [&](std::size_t index) {  // within `packed`, even in a damaged image
+        return packed.sliced(std::min<qsizetype>(starts[index], packed.size()));
     };
-    const auto suffix = [&](std::size_t index) { return packed.sliced(startOf(index)); };
     const auto sampleBefore = [&](std::size_t sample) {
         const int order = CompareLeading(
             words.samples.sliced(qsizetype(sample) * kWordSampleBytes, kWordSampleBytes), key);
@@ -133,18 +154,68 @@ void ForEachWordOccurrence(QByteArrayView packed, const WordIndex& words, QByteA
         }
     }
     // The first word not before `key` lies after the previous sample's, up to this sample's.
-    high = std::min(low * kWordSampleStep, starts.size());
-    low = low == 0 ? 0 : std::min((low - 1) * kWordSampleStep + 1, high);
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (SuffixBefore(suffix(middle), key)) {
-            low = middle + 1;
-        } else {
-            high = middle;
+    // Each word up to it is before `key`, sharing some bytes with it; the next word shares more
+    // with this one, and is before `key` sharing as many, or fewer, and is after it; or as
+    // many, and its next byte tells. Only texts whose next byte is the key's are read.
+    if (low > 0) {
+        const std::size_t end = std::min(low * kWordSampleStep, starts.size());
+        std::size_t word = (low - 1) * kWordSampleStep;
+        qsizetype known = SharedWithSample(
+            words.samples.sliced(qsizetype(low - 1) * kWordSampleBytes, kWordSampleBytes), key);
+        if (known == kWordSampleBytes) {
+            known = SharedLength(suffix(word), key);
         }
+        for (++word; word < end; ++word) {
+            const qsizetype sharedBytes = words.shared[word];
+            const bool counted = sharedBytes < kSharedBytesKept;
+            if (counted ? sharedBytes > known : known < kSharedBytesKept) {
+                continue;
+            }
+            if (counted && sharedBytes < known) {
+                return;  // after `key`, without holding it
+            }
+            if (counted && known < key.size()) {  // the byte after those it shares with `key`
+                const quint8 next = words.differing[word];
+                if (next < quint8(key[known])) {
+                    continue;
+                }
+                if (next > quint8(key[known])) {
+                    return;
+                }
+            }
+            const QByteArrayView text = suffix(word);
+            if (!SuffixBefore(text, key)) {
+                break;
+            }
+            known = SharedLength(text, key);
+        }
+        low = word;
     }
-    for (; low < starts.size() && suffix(low).startsWith(key); ++low) {
-        hit(startOf(low));
+    if (low == starts.size() || !suffix(low).startsWith(key)) {
+        return;
+    }
+    // A word that shares more than `key` with the previous one ends `key` as it does; one that
+    // shares at least kSharedBytesKept with it, when `key` is as long, has its text read.
+    bool whole = EndsWordAt(suffix(low), key.size());
+    while (true) {
+        if (whole) {
+            hit(low);
+        }
+        if (++low == starts.size()) {
+            return;
+        }
+        const qsizetype sharedBytes = words.shared[low];
+        if (sharedBytes == kSharedBytesKept && key.size() >= kSharedBytesKept) {
+            const QByteArrayView text = suffix(low);
+            if (!text.startsWith(key)) {
+                return;
+            }
+            whole = EndsWordAt(text, key.size());
+        } else if (sharedBytes < key.size()) {
+            return;
+        } else if (sharedBytes == key.size()) {
+            whole = !IsWordByte(char(words.differing[low]));
+        }
     }
 }
 
@@ -154,23 +225,29 @@ template <typename KeyStart, typename KeyLength>
 std::vector<qsizetype> ItemsWithKeyHolding(QByteArrayView packed, const WordIndex& words,
                                            qsizetype count, KeyStart keyStart, KeyLength keyLength,
                                            QByteArrayView key) {
-    std::vector<qsizetype> hits;
-    ForEachWordOccurrence(packed, words, key, [&](qsizetype at) {
+    std::vector<qsizetype> found;
+    if (!key.isEmpty() && IsWordByte(key.front())) {
+        ForEachWordHolding(packed, words, key, [&](std::size_t word) {
+            if (const quint32 item = words.items[word]; item < quint32(count)) {
+                found.push_back(item);
+            }
+        });
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }
+    // A key that begins otherwise than a word does, found wherever it lies.
+    ForEachOccurrence(packed, key, [&](qsizetype at) {
         const qsizetype end = at + key.size();
         if ((at > 0 && IsWordByte(packed[at - 1])) ||
             (end < packed.size() && IsWordByte(packed[end]))) {
             return;  // not whole words
         }
-        hits.push_back(at);
-    });
-    std::sort(hits.begin(), hits.end());
-    std::vector<qsizetype> found;
-    for (const qsizetype at : hits) {
         const qsizetype item = ItemHolding(count, at, key.size(), keyStart, keyLength);
         if (item >= 0 && (found.empty() || found.back() != item)) {
             found.push_back(item);
         }
-    }
+    });
     return found;
 }
 
@@ -197,6 +274,39 @@ QByteArray Atlas::WordSamples(QByteArrayView packed, const std::vector<quint32>&
         samples += QByteArray(kWordSampleBytes - std::min(text.size(), kWordSampleBytes), '\0');
     }
     return samples;
+}
+
+std::vector<quint32> Atlas::WordItems(const std::vector<quint32>& wordStarts,
+                                      const std::vector<quint32>& keyStarts,
+                                      const std::vector<quint32>& keyEnds) {
+    std::vector<quint32> items;
+    items.reserve(wordStarts.size());
+    for (const quint32 start : wordStarts) {
+        const auto after = std::upper_bound(keyStarts.begin(), keyStarts.end(), start);
+        const auto item = std::size_t(after - keyStarts.begin()) - 1;
+        items.push_back(after != keyStarts.begin() && start < keyEnds[item] ? quint32(item)
+                                                                            : kNoItem);
+    }
+    return items;
+}
+
+QByteArray Atlas::WordSharedBytes(QByteArrayView packed, const std::vector<quint32>& wordStarts) {
+    QByteArray shared;
+    shared.reserve(2 * qsizetype(wordStarts.size()));
+    QByteArrayView previous;
+    for (const quint32 start : wordStarts) {
+        const QByteArrayView text = packed.sliced(start);
+        const qsizetype longest =
+            std::min({text.size(), previous.size(), qsizetype(kSharedBytesKept)});
+        qsizetype bytes = 0;
+        while (bytes < longest && text[bytes] == previous[bytes]) {
+            ++bytes;
+        }
+        shared += char(bytes);
+        shared += bytes < kSharedBytesKept && bytes < text.size() ? text[bytes] : '\0';
+        previous = text;
+    }
+    return shared;
 }
 
 std::vector<qsizetype> Atlas::placesWithKeyHolding(QByteArrayView key) const {

@@ -33,6 +33,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
     otherKeyLetters_.clear();
     firstOtherNames_.clear();
     otherNameLines_.clear();
+    otherKeyLines_.clear();
     otherNamesTable_ = std::move(placeNames);
     otherKeysTable_ = std::move(placeNameKeys);
 
@@ -47,6 +48,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
     otherKeyLetters_.reserve(static_cast<std::size_t>(keyCount));
     firstOtherNames_.reserve(static_cast<std::size_t>(placeCount()) + 1);
     otherNameLines_.reserve(static_cast<std::size_t>(placeCount()));
+    otherKeyLines_.reserve(static_cast<std::size_t>(placeCount()));
 
     // One line of each table per place, in the places' order.
     TableLines nameLines(otherNamesTable_);
@@ -58,6 +60,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
         linesLeft = nameLines.Next(nameLine) && keyLines.Next(keyLine);
         firstOtherNames_.push_back(static_cast<quint32>(otherKeyStarts_.size()));
         otherNameLines_.push_back(OffsetIn(otherNamesTable_, nameLine));
+        otherKeyLines_.push_back(OffsetIn(otherKeysTable_, keyLine));
         ListItems keys(keyLine);
         for (QByteArrayView key; linesLeft && keys.Next(key);) {
             if (key.isEmpty() || key.size() > kLongestKey) {
@@ -76,6 +79,7 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
         otherKeyLetters_ = {};
         firstOtherNames_ = {};
         otherNameLines_ = {};
+        otherKeyLines_ = {};
         otherNamesTable_ = {};
         otherKeysTable_ = {};
     }
@@ -102,23 +106,31 @@ void Atlas::attachOtherNames(QByteArray placeNames, QByteArray placeNameKeys,
 }
 
 qsizetype Atlas::otherNamePlace(qsizetype index) const {
-    // The last place whose first other name is at or before `index`.
-    const ImageColumn<quint32>& first = view_.firstOtherNames;
-    const qsizetype after = FirstAbove(qsizetype(first.size()), index,
-                                       [&first](qsizetype at) { return first[std::size_t(at)]; });
-    return std::max<qsizetype>(after - 1, 0);
+    // The last place whose first other name is at or before `index`, which lies between the
+    // places of the sampled other names on either side of it.
+    const ImageColumn<quint32>& sampled = view_.otherNamePlaces;
+    const auto sample = std::size_t(index) / kOtherNameStep;
+    if (placeCount() == 0 || sample >= sampled.size()) {
+        return 0;
+    }
+    const qsizetype last = placeCount() - 1;
+    const qsizetype low = std::min<qsizetype>(sampled[sample], last);
+    const qsizetype high =
+        sample + 1 < sampled.size() ? std::clamp<qsizetype>(sampled[sample + 1], low, last) : last;
+    const qsizetype after = FirstAbove(
+        high - low + 1, index, [this, low](qsizetype at) { return firstOtherNameOf(low + at); });
+    return low + std::max<qsizetype>(after - 1, 0);
 }
 
 QString Atlas::otherName(qsizetype index) const {
     // The name stands in its place's line as the key stands in the keys' line.
     const qsizetype place = otherNamePlace(index);
-    const auto at = static_cast<std::size_t>(place);
     QByteArrayView line = view_.otherNames.sliced(
-        std::min<qsizetype>(view_.otherNameLines[at], view_.otherNames.size()));
+        std::min<qsizetype>(otherNameLineOf(place), view_.otherNames.size()));
     TableLines(line).Next(line);
     ListItems names(line);
     QByteArrayView name;
-    for (qsizetype item = view_.firstOtherNames[at]; item <= index; ++item) {
+    for (qsizetype item = firstOtherNameOf(place); item <= index; ++item) {
         if (!names.Next(name)) {
             name = {};
         }
@@ -127,7 +139,15 @@ QString Atlas::otherName(qsizetype index) const {
         // The gazetteer leaves two spaces where it dropped a comma ("Kushiro  Hokkaidō").
         return QString::fromUtf8(name).simplified();
     }
-    QString capitalized = QString::fromUtf8(otherNameKey(index));
+    // Its key from the place's line of keys, which the search has read.
+    ListItems keys(otherNameKeyLine(place));
+    QByteArrayView key;
+    for (qsizetype item = firstOtherNameOf(place); item <= index; ++item) {
+        if (!keys.Next(key)) {
+            key = {};
+        }
+    }
+    QString capitalized = QString::fromUtf8(key);
     for (qsizetype letter = 0; letter < capitalized.size(); ++letter) {
         if (letter == 0 || capitalized[letter - 1] == u' ') {
             capitalized[letter] = capitalized[letter].toUpper();
@@ -137,12 +157,21 @@ QString Atlas::otherName(qsizetype index) const {
 }
 
 std::pair<qsizetype, qsizetype> Atlas::otherNamesOf(qsizetype place) const {
-    if (place < 0 || static_cast<std::size_t>(place) + 1 >= view_.firstOtherNames.size()) {
+    if (place < 0 || place >= placeCount()) {
         return {0, 0};
     }
-    const auto at = static_cast<std::size_t>(place);
-    const qsizetype last = std::min<qsizetype>(view_.firstOtherNames[at + 1], otherNameCount());
-    return {std::min<qsizetype>(view_.firstOtherNames[at], last), last};
+    const qsizetype last = std::min<qsizetype>(firstOtherNameOf(place + 1), otherNameCount());
+    return {std::min<qsizetype>(firstOtherNameOf(place), last), last};
+}
+
+QByteArrayView Atlas::otherNameKeyLine(qsizetype place) const {
+    if (place < 0 || place >= placeCount()) {
+        return {};
+    }
+    QByteArrayView line =
+        view_.otherKeys.sliced(std::min<qsizetype>(otherKeyLineOf(place), view_.otherKeys.size()));
+    TableLines(line).Next(line);
+    return line;
 }
 
 }  // namespace fortunix::atlas

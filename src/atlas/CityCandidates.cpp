@@ -6,6 +6,7 @@
 #include "atlas/KeyLetters.h"
 #include "atlas/LetterEdits.h"
 #include "atlas/PlaceNameKey.h"
+#include "atlas/TableRows.h"
 
 namespace fortunix::atlas {
 
@@ -15,9 +16,13 @@ namespace {
 // other name of the same text as the main name only spells its ae/oe/ue form ("Köln", key
 // "koeln"), and one that holds the main name's words with words added only repeats it with
 // where the place lies ("Potsdam New York", "Buffalo i New York"), which the line shows anyway.
-qsizetype ShownOtherName(const Atlas& atlas, qsizetype place, qsizetype otherName) {
-    if (otherName == kMainName || atlas.otherName(otherName) == atlas.placeName(place) ||
-        MatchPlaceName(atlas.otherNameKey(otherName), atlas.placeKey(place)) != NameMatch::None) {
+// `otherKey` is the other name's key, which is compared first: the texts are read only when it
+// does not tell.
+qsizetype ShownOtherName(const Atlas& atlas, qsizetype place, qsizetype otherName,
+                         QByteArrayView otherKey) {
+    if (otherName == kMainName ||
+        MatchPlaceName(otherKey, atlas.placeKey(place)) != NameMatch::None ||
+        atlas.otherName(otherName) == atlas.placeName(place)) {
         return kMainName;
     }
     return otherName;
@@ -27,24 +32,30 @@ bool IsSpelledAsTyped(const Atlas& atlas, qsizetype otherName, const QString& ty
     return atlas.otherName(otherName).compare(typed, Qt::CaseInsensitive) == 0;
 }
 
-// The best name of `place` for the typed city, kMainName on a tie with the main name.
-CityCandidate BestNameOf(const Atlas& atlas, qsizetype place, QByteArrayView cityKey,
-                         const QString& typed) {
+// The best name of `place` for the typed city, kMainName on a tie with the main name, and the
+// key of the other name chosen.
+std::pair<CityCandidate, QByteArrayView> BestNameOf(const Atlas& atlas, qsizetype place,
+                                                    QByteArrayView cityKey, const QString& typed) {
     CityCandidate best{place, MatchPlaceName(atlas.placeKey(place), cityKey)};
+    QByteArrayView bestKey;
     bool bestSpelledAsTyped = false;
     const auto [first, last] = atlas.otherNamesOf(place);
-    for (qsizetype other = first; other < last; ++other) {
-        const NameMatch name = MatchPlaceName(atlas.otherNameKey(other), cityKey);
+    ListItems keys(atlas.otherNameKeyLine(place));
+    QByteArrayView key;
+    for (qsizetype other = first; other < last && keys.Next(key); ++other) {
+        const NameMatch name = MatchPlaceName(key, cityKey);
         if (name > best.name) {
             best = {place, name, other};
+            bestKey = key;
             bestSpelledAsTyped = name == NameMatch::Exact && IsSpelledAsTyped(atlas, other, typed);
         } else if (name == best.name && name == NameMatch::Exact && best.otherName != kMainName &&
                    !bestSpelledAsTyped && IsSpelledAsTyped(atlas, other, typed)) {
             best.otherName = other;
+            bestKey = key;
             bestSpelledAsTyped = true;
         }
     }
-    return best;
+    return {best, bestKey};
 }
 
 std::vector<CityCandidate> BestNamesOf(const Atlas& atlas, std::vector<qsizetype> places,
@@ -56,10 +67,10 @@ std::vector<CityCandidate> BestNamesOf(const Atlas& atlas, std::vector<qsizetype
     std::vector<CityCandidate> candidates;
     candidates.reserve(places.size());
     for (const qsizetype place : places) {
-        const CityCandidate best = BestNameOf(atlas, place, cityKey, typed);
+        const auto [best, otherKey] = BestNameOf(atlas, place, cityKey, typed);
         if (best.name != NameMatch::None) {
             candidates.push_back(best);
-            candidates.back().otherName = ShownOtherName(atlas, place, best.otherName);
+            candidates.back().otherName = ShownOtherName(atlas, place, best.otherName, otherKey);
         }
     }
     return candidates;
@@ -134,7 +145,9 @@ std::vector<CityCandidate> FindCloseSpellings(const Atlas& atlas, QStringView ci
                             }),
                 found.end());
     for (CityCandidate& candidate : found) {
-        candidate.otherName = ShownOtherName(atlas, candidate.place, candidate.otherName);
+        const qsizetype other = candidate.otherName;
+        candidate.otherName = ShownOtherName(atlas, candidate.place, other,
+                                             other != kMainName ? atlas.otherNameKey(other) : "");
     }
     return found;
 }

@@ -80,9 +80,7 @@ struct LongestNames {
 
 LongestNames LongestNamesOf(const Atlas& atlas) {
     LongestNames longest;
-    for (qsizetype index = 0; index < atlas.placeCount(); ++index) {
-        longest.place = std::max(longest.place, atlas.placeKey(index).size());
-    }
+    longest.place = atlas.longestPlaceKey();
     for (qsizetype index = 0; index < atlas.otherNameCount(); ++index) {
         longest.place = std::max(longest.place, atlas.otherNameKey(index).size());
     }

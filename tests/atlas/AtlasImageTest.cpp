@@ -11,8 +11,9 @@
 // and an image that is cut short, of another kind or damaged is refused with a message that
 // says so, or read without a step outside it. The layout, as the image's writer documents it:
 // 8 bytes of magic, the format and the number of tables (u32 each), then where each table
-// starts and its length (u32 each); the places are the first table, their keys' starts the
-// fourth.
+// starts and its length (u32 each); the places are the first table, records of 48 bytes with
+// the name start at 20, the country and division at 24 and the key start at 32; the 14th table
+// holds the words of the keys, in records of 9 bytes.
 
 namespace fortunix::atlas {
 namespace {
@@ -94,7 +95,7 @@ TEST(AtlasImage, RefusesAnImageCutShortAtAnyLength) {
         EXPECT_TRUE(Refusal(cut).startsWith(u"The atlas image is cut short: it takes ")) << length;
     }
     EXPECT_EQ(Refusal(image.first(20)),
-              u"The atlas image is cut short: it takes 160 bytes, and only 20 are there.");
+              u"The atlas image is cut short: it takes 152 bytes, and only 20 are there.");
     EXPECT_EQ(Refusal(image), QString());
 }
 
@@ -102,11 +103,18 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
     const QByteArray image = SmallAtlas().image().toByteArray();
     QByteArray foreign = QByteArray("%PDF-1.4\n").leftJustified(image.size(), ' ');
     QByteArray laterFormat = image;
-    WriteNumber(laterFormat, 8, 3);
+    WriteNumber(laterFormat, 8, 4);
     QByteArray fewerTables = image;
     WriteNumber(fewerTables, 12, 13);
     QByteArray disagreeing = image;  // the places' table one byte shorter
-    WriteNumber(disagreeing, kDirectory + 4, 95);
+    WriteNumber(disagreeing, kDirectory + 4, 143);
+    QByteArray withoutPlaces = image;  // no places, and so no key starts but the end of the keys
+    WriteNumber(withoutPlaces, kDirectory + 4, 0);
+    WriteNumber(withoutPlaces, kDirectory + 8 * 3 + 4, 4);
+    WriteNumber(withoutPlaces, kDirectory + 8 * 4 + 4, 0);
+    QByteArray wordCutShort = image;  // the words' table one byte shorter
+    const qsizetype words = kDirectory + 8 * 13 + 4;
+    WriteNumber(wordCutShort, words, qFromLittleEndian<quint32>(image.constData() + words) - 1);
     const struct {
         const char* what;
         QByteArray image;
@@ -114,9 +122,11 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
     } kRefused[] = {
         // clang-format off
         {"another kind of file", foreign, u"This is no atlas image: it does not begin as one."},
-        {"a later format", laterFormat, u"The atlas image is of format 3; this program reads format 2."},
-        {"another number of tables", fewerTables, u"The atlas image is of format 2; this program reads format 2."},
+        {"a later format", laterFormat, u"The atlas image is of format 4; this program reads format 3."},
+        {"another number of tables", fewerTables, u"The atlas image is of format 3; this program reads format 3."},
         {"tables that disagree", disagreeing, u"The atlas image is damaged: the lengths of its tables disagree."},
+        {"other names without places", withoutPlaces, u"The atlas image is damaged: the lengths of its tables disagree."},
+        {"a word's record cut short", wordCutShort, u"The atlas image is damaged: the lengths of its tables disagree."},
         // clang-format on
     };
     for (const auto& row : kRefused) {
@@ -129,10 +139,9 @@ TEST(AtlasImage, RefusesAForeignOrDamagedImage) {
 TEST(AtlasImage, ReadsDamagedOffsetsWithinTheImage) {
     QByteArray image = SmallAtlas().image().toByteArray();
     const quint32 places = qFromLittleEndian<quint32>(image.constData() + kDirectory);
-    const quint32 keyStarts = qFromLittleEndian<quint32>(image.constData() + kDirectory + 24);
-    WriteNumber(image, qsizetype(places) + 20, 0xFFFFFFF0);    // München's name start
-    WriteNumber(image, qsizetype(places) + 56, 0xFFFFFFFF);    // Paris's country and division
-    WriteNumber(image, qsizetype(keyStarts) + 4, 0xFFFFFFF0);  // Paris's key start
+    WriteNumber(image, qsizetype(places) + 20, 0xFFFFFFF0);  // München's name start
+    WriteNumber(image, qsizetype(places) + 72, 0xFFFFFFFF);  // Paris's country and division
+    WriteNumber(image, qsizetype(places) + 80, 0xFFFFFFF0);  // Paris's key start
     const Atlas atlas = std::get<Atlas>(Atlas::FromImage(image));
     EXPECT_EQ(atlas.placeName(0), QString());
     EXPECT_EQ(atlas.placeKey(0), "munchen\nparis\nevry\n");  // up to the end of the keys

@@ -48,6 +48,22 @@ TEST(AtlasKeyScan, FindsKeysHoldingTheTextAsWholeWords) {
     }
 }
 
+// The places whose key holds `words` as whole words, found by reading every key.
+std::vector<qsizetype> PlacesHolding(const Atlas& atlas, QByteArrayView words) {
+    std::vector<qsizetype> places;
+    for (qsizetype place = 0; place < atlas.placeCount(); ++place) {
+        const QByteArrayView key = atlas.placeKey(place);
+        for (qsizetype at = key.indexOf(words); at >= 0; at = key.indexOf(words, at + 1)) {
+            const qsizetype end = at + words.size();
+            if ((at == 0 || key[at - 1] == ' ') && (end == key.size() || key[end] == ' ')) {
+                places.push_back(place);
+                break;
+            }
+        }
+    }
+    return places;
+}
+
 // The first cut reads samples of every few words' texts: over thousands of keys that share
 // long beginnings, it finds what reading every key finds, for every word and for beginnings of
 // words that end within a sample's bytes, at its end and beyond it.
@@ -63,15 +79,6 @@ TEST(AtlasKeyScan, FindsWhatReadingEveryKeyFinds) {
         places += name + "\tDE\t\t1\t1\t" + QByteArray::number(place) + "\n";
     }
     const Atlas atlas = Atlas::FromTables("DE\tGermany\t\n", "", places);
-    const auto holds = [](QByteArrayView key, QByteArrayView words) {
-        for (qsizetype at = key.indexOf(words); at >= 0; at = key.indexOf(words, at + 1)) {
-            const qsizetype end = at + words.size();
-            if ((at == 0 || key[at - 1] == ' ') && (end == key.size() || key[end] == ' ')) {
-                return true;
-            }
-        }
-        return false;
-    };
     // Every beginning of every word, and every two words.
     std::vector<QByteArray> typed;
     for (const char* word : kWords) {
@@ -83,13 +90,25 @@ TEST(AtlasKeyScan, FindsWhatReadingEveryKeyFinds) {
         }
     }
     for (const QByteArray& key : typed) {
-        std::vector<qsizetype> expected;
-        for (qsizetype place = 0; place < atlas.placeCount(); ++place) {
-            if (holds(atlas.placeKey(place), key)) {
-                expected.push_back(place);
-            }
+        EXPECT_EQ(atlas.placesWithKeyHolding(key), PlacesHolding(atlas, key)) << key.toStdString();
+    }
+}
+
+// Keys longer than the bytes that words are known to share without reading them: the words
+// that share more are read, beginnings of every length around that count.
+TEST(AtlasKeyScan, FindsLongKeysAsReadingEveryKeyDoes) {
+    const qsizetype kCounted = 255;
+    QByteArray places;
+    for (qsizetype length = kCounted - 2; length <= kCounted + 2; ++length) {
+        for (const char* ending : {"", "b", " c", "a c"}) {
+            places += QByteArray(length, 'a') + ending + "\tDE\t\t1\t1\t1\n";
         }
-        EXPECT_EQ(atlas.placesWithKeyHolding(key), expected) << key.toStdString();
+    }
+    const Atlas atlas = Atlas::FromTables("DE\tGermany\t\n", "", places);
+    for (qsizetype length = kCounted - 3; length <= kCounted + 3; ++length) {
+        for (const QByteArray& key : {QByteArray(length, 'a'), QByteArray(length, 'a') + " c"}) {
+            EXPECT_EQ(atlas.placesWithKeyHolding(key), PlacesHolding(atlas, key)) << key.size();
+        }
     }
 }
 
