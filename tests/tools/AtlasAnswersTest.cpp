@@ -13,7 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
-#include <sstream>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "AtlasCommand.h"
@@ -32,12 +33,18 @@ QByteArray ReadFile(const QString& path) {
 
 // The answers to one query (its tab-separated arguments), each line marked by where it shows.
 QString Answers(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunAtlasCommand(arguments, out, err);
+    std::string out;
+    std::string err;
+    const auto into = [](std::string& text) {
+        return [&text](std::string_view piece) {
+            text += piece;
+            return true;
+        };
+    };
+    const int status = RunAtlasCommand(arguments, into(out), into(err));
     QString answers = QStringLiteral("## %1\nstatus %2\n").arg(arguments.join(u'|')).arg(status);
-    answers += QString::fromStdString(out.str());
-    for (const QString& line : QString::fromStdString(err.str()).split(u'\n', Qt::SkipEmptyParts)) {
+    answers += QString::fromStdString(out);
+    for (const QString& line : QString::fromStdString(err).split(u'\n', Qt::SkipEmptyParts)) {
         answers += QStringLiteral("err ") + line + u'\n';
     }
     if (arguments.size() != 3) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
+#include <string_view>
 
 namespace fortunix::atlastool {
 namespace {
@@ -86,12 +86,18 @@ struct Outcomes {
 };
 
 Outcomes RunWith(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
+    std::string out;
+    std::string err;
+    const auto into = [](std::string& text) {
+        return [&text](std::string_view piece) {
+            text += piece;
+            return true;
+        };
+    };
     Outcomes run;
-    run.status = RunAtlasCommand(arguments, out, err);
-    run.out = out.str();
-    run.err = err.str();
+    run.status = RunAtlasCommand(arguments, into(out), into(err));
+    run.out = out;
+    run.err = err;
     return run;
 }
 

@@ -50,19 +50,7 @@ bool ConsoleBuffer::WriteOut(bool finished) {
     if (failed_) {
         return false;
     }
-    std::u16string decoded;
-    decoder_.Feed(held, decoded);
-    if (finished) {
-        decoder_.Finish(decoded);
-    }
-    std::u16string text;
-    text.reserve(decoded.size());
-    for (const char16_t unit : decoded) {
-        if (unit == u'\n') {
-            text += u'\r';
-        }
-        text += unit;
-    }
+    const std::u16string text = ConsoleText(decoder_, held, finished);
     if (!text.empty() && !write_(text)) {
         failed_ = true;
     }

@@ -3,36 +3,22 @@
 #include <iostream>
 
 #include "ConsoleBuffer.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "StandardStreams.h"
 
 namespace fortunix::console {
 
 namespace {
 
 #ifdef _WIN32
-// A buffer writing to `handle` when it is a console (GetConsoleMode succeeds only for one);
-// none for a pipe, a file or no handle at all.
-std::unique_ptr<ConsoleBuffer> BufferFor(DWORD standardHandle) {
-    const HANDLE handle = GetStdHandle(standardHandle);
-    DWORD mode = 0;
-    if (handle == INVALID_HANDLE_VALUE || handle == nullptr || !GetConsoleMode(handle, &mode)) {
+// A buffer writing to the standard handle `which` when it is a console; none for a pipe, a file
+// or no handle at all.
+std::unique_ptr<ConsoleBuffer> BufferFor(DWORD which) {
+    const HANDLE handle = ConsoleHandle(which);
+    if (handle == nullptr) {
         return nullptr;
     }
-    return std::make_unique<ConsoleBuffer>([handle](std::u16string_view text) {
-        while (!text.empty()) {
-            DWORD written = 0;
-            if (!WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written,
-                               nullptr) ||
-                written == 0) {
-                return false;
-            }
-            text.remove_prefix(written);
-        }
-        return true;
-    });
+    return std::make_unique<ConsoleBuffer>(
+        [handle](std::u16string_view text) { return WriteConsoleText(handle, text); });
 }
 #endif
 

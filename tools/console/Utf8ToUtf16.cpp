@@ -68,4 +68,21 @@ void Utf8ToUtf16::Take(unsigned char byte, std::u16string& out) {
     }
 }
 
+std::u16string ConsoleText(Utf8ToUtf16& decoder, std::string_view bytes, bool finished) {
+    std::u16string decoded;
+    decoder.Feed(bytes, decoded);
+    if (finished) {
+        decoder.Finish(decoded);
+    }
+    std::u16string text;
+    text.reserve(decoded.size());
+    for (const char16_t unit : decoded) {
+        if (unit == u'\n') {
+            text += u'\r';
+        }
+        text += unit;
+    }
+    return text;
+}
+
 }  // namespace fortunix::console

@@ -25,4 +25,9 @@ class Utf8ToUtf16 {
     char32_t lowest_ = 0;  // the least code point the length of the sequence may encode
 };
 
+// The text a Windows console is to show for the UTF-8 `bytes`: UTF-16, each newline as CR LF,
+// as text written to a console has it. A character cut at the end of `bytes` waits in
+// `decoder` for the next piece unless `finished`.
+std::u16string ConsoleText(Utf8ToUtf16& decoder, std::string_view bytes, bool finished);
+
 }  // namespace fortunix::console

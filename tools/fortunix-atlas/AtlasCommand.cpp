@@ -37,12 +37,12 @@ namespace {
 // As many as the place-choice window lists.
 constexpr std::size_t kPlacesListed = 20;
 
-void Write(std::ostream& stream, const QString& text) {
+bool Write(const TextSink& sink, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
-    stream.write(utf8.constData(), utf8.size());
+    return sink(std::string_view(utf8.constData(), std::size_t(utf8.size())));
 }
 
-void WriteNote(std::ostream& err, const QString& note) {
+void WriteNote(const TextSink& err, const QString& note) {
     Write(err, QStringLiteral("fortunix-atlas: ") + note + u'\n');
 }
 
@@ -77,17 +77,14 @@ std::variant<AtlasQuery, HelpAsked, CommandLineError> ParseArguments(QStringList
     return query;
 }
 
-int RunAtlasCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int RunAtlasCommand(const QStringList& arguments, const TextSink& out, const TextSink& err) {
     const auto parsed = ParseArguments(arguments);
     if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
         Write(err, error->message);
-        err.flush();
         return kWrongCommandLine;
     }
     if (std::holds_alternative<HelpAsked>(parsed)) {
-        out << kUsage;
-        out.flush();
-        return out ? kPlaceFound : kWrongCommandLine;
+        return out(kUsage) ? kPlaceFound : kWrongCommandLine;
     }
     const AtlasQuery& query = std::get<AtlasQuery>(parsed);
 
@@ -132,8 +129,6 @@ int RunAtlasCommand(const QStringList& arguments, std::ostream& out, std::ostrea
                                  ranked.otherName) +
                        u'\n');
     }
-    out.flush();
-    err.flush();
     return lookup.places.empty() || lookup.closeSpellings ? kNoPlace : kPlaceFound;
 }
 

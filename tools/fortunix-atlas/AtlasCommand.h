@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 #include <optional>
-#include <ostream>
+#include <string_view>
 #include <variant>
 
 #include "ephemeris/Calendar.h"
@@ -37,10 +38,13 @@ struct CommandLineError {
 // the argument after it; an --at that is the last argument has none, wherever the others are.
 std::variant<AtlasQuery, HelpAsked, CommandLineError> ParseArguments(QStringList arguments);
 
+// Where the command writes its UTF-8 text: false when the text could not be written.
+using TextSink = std::function<bool(std::string_view text)>;
+
 // The whole command: the candidates for `arguments` as tab-separated lines on `out` (a
 // header line first), notes and errors on `err`, all in UTF-8. Answers kPlaceFound,
 // kNoPlace (no place matched; the closest spellings, if any, are listed), or
 // kWrongCommandLine (also for an --at year that the zone history does not hold).
-int RunAtlasCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
+int RunAtlasCommand(const QStringList& arguments, const TextSink& out, const TextSink& err);
 
 }  // namespace fortunix::atlastool

@@ -10,17 +10,15 @@
 // (AtlasCommand.h).
 
 #include <QCoreApplication>
-#include <iostream>
 
 #include "AtlasCommand.h"
-#include "ConsoleStreams.h"
+#include "StandardStreams.h"
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    const fortunix::console::ConsoleStreams console;
     // On Windows the arguments come from the UTF-16 command line (GetCommandLineW), not from
     // argv in the ANSI code page, as long as argc and argv are handed over untouched.
     QCoreApplication application(argc, argv);
-    return fortunix::atlastool::RunAtlasCommand(QCoreApplication::arguments().mid(1), std::cout,
-                                                std::cerr);
+    return fortunix::atlastool::RunAtlasCommand(QCoreApplication::arguments().mid(1),
+                                                fortunix::console::WriteStandardOutput,
+                                                fortunix::console::WriteStandardError);
 }
