@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "AtlasCommand.h"
+#include "AtlasRun.h"
 #include "atlas/BuiltInAtlas.h"
 #include "atlas/CityCandidates.h"
 #include "atlas/LookupQuery.h"
@@ -33,18 +33,11 @@ QByteArray ReadFile(const QString& path) {
 
 // The answers to one query (its tab-separated arguments), each line marked by where it shows.
 QString Answers(const QStringList& arguments) {
-    std::string out;
-    std::string err;
-    const auto into = [](std::string& text) {
-        return [&text](std::string_view piece) {
-            text += piece;
-            return true;
-        };
-    };
-    const int status = RunAtlasCommand(arguments, into(out), into(err));
-    QString answers = QStringLiteral("## %1\nstatus %2\n").arg(arguments.join(u'|')).arg(status);
-    answers += QString::fromStdString(out);
-    for (const QString& line : QString::fromStdString(err).split(u'\n', Qt::SkipEmptyParts)) {
+    const AtlasRun run = RunAtlas(arguments);
+    QString answers =
+        QStringLiteral("## %1\nstatus %2\n").arg(arguments.join(u'|')).arg(run.status);
+    answers += QString::fromStdString(run.out);
+    for (const QString& line : QString::fromStdString(run.err).split(u'\n', Qt::SkipEmptyParts)) {
         answers += QStringLiteral("err ") + line + u'\n';
     }
     if (arguments.size() != 3) {

@@ -1,4 +1,4 @@
-#include "AtlasCommand.h"
+#include "AtlasRun.h"
 
 #include <gtest/gtest.h>
 
@@ -77,28 +77,6 @@ TEST(ParseArguments, PlaceAndMoment) {
     for (const auto& row : rows) {
         EXPECT_EQ(Outcome(row.arguments), row.expected) << row.name;
     }
-}
-
-struct Outcomes {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcomes RunWith(const QStringList& arguments) {
-    std::string out;
-    std::string err;
-    const auto into = [](std::string& text) {
-        return [&text](std::string_view piece) {
-            text += piece;
-            return true;
-        };
-    };
-    Outcomes run;
-    run.status = RunAtlasCommand(arguments, into(out), into(err));
-    run.out = out;
-    run.err = err;
-    return run;
 }
 
 const std::string kHeader =
@@ -200,7 +178,7 @@ TEST(RunAtlasCommand, SaysWhatHappened) {
              "…' is known; places of every country follow\n"},
     };
     for (const Row& row : rows) {
-        const Outcomes run = RunWith(row.arguments);
+        const AtlasRun run = RunAtlas(row.arguments);
         EXPECT_EQ(run.status, row.status) << row.name;
         if (row.outStart == kHeader || row.outStart.empty() || row.outStart == kUsageText) {
             EXPECT_EQ(run.out, row.outStart) << row.name;
