@@ -100,6 +100,7 @@ QStyle::SubElement ContentsOf(const QAbstractButton* button) {
 constexpr char kGrewTaller[] = "fortunix.grewTaller";    // for the language in use
 constexpr char kLineValue[] = "fortunix.lineValue";      // on a caption: the value after it
 constexpr char kLineCaption[] = "fortunix.lineCaption";  // on a value: the caption before it
+constexpr char kEnglishTextHeight[] = "fortunix.englishTextHeight";  // one line of the design
 
 bool IsCommandButton(const QAbstractButton* button) {
     return qobject_cast<const QCheckBox*>(button) == nullptr &&
@@ -111,7 +112,7 @@ bool IsCommandButton(const QAbstractButton* button) {
 bool HeldToEnglishHeight(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);
     const auto* button = qobject_cast<const QAbstractButton*>(control);
-    return control->property("fortunix.englishTextHeight").isValid() &&
+    return control->property(kEnglishTextHeight).isValid() &&
            !(label != nullptr && label->wordWrap()) && !control->property(kGrewTaller).toBool() &&
            !(button != nullptr && IsCommandButton(button));
 }
@@ -119,42 +120,45 @@ bool HeldToEnglishHeight(const QWidget* control) {
 bool NoTallerThanEnglish(const QWidget* control) {
     return !HeldToEnglishHeight(control) ||
            control->fontMetrics().boundingRect(ShownText(control)).height() <=
-               control->property("fortunix.englishTextHeight").toInt();
+               control->property(kEnglishTextHeight).toInt();
 }
 
-// The room for `button`'s text, as its style lays the button out.
-QRect TextRoom(const QAbstractButton* button) {
+// The room a caption's or button's text has, as its style lays the control out, and the
+// rectangle the text needs there.
+struct TextPlace {
+    QRect room;
+    QRect needed;
+};
+
+TextPlace PlaceOfText(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const int flags = static_cast<int>(label->alignment()) |
+                          (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
+        const QRect room = label->contentsRect();
+        return {room, label->fontMetrics().boundingRect(room, flags, label->text())};
+    }
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    return button->style()->subElementRect(ContentsOf(button), &option, button);
-}
-
-int ButtonTextFlags(const QAbstractButton* button) {
+    const QRect room = button->style()->subElementRect(ContentsOf(button), &option, button);
     const bool wraps = qobject_cast<const WrappingButton*>(button) != nullptr;
-    return Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0);
-}
-
-int LabelTextFlags(const QLabel* label) {
-    return static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) |
-           Qt::TextShowMnemonic;
+    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0);
+    return {room, button->fontMetrics().boundingRect(room, flags, button->text())};
 }
 
 bool TextFits(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        const int flags = LabelTextFlags(label);
-        const QRect room = label->contentsRect();
+        const TextPlace text = PlaceOfText(label);
         const QRect inParent = label->parentWidget()->rect().translated(-label->pos());
-        const QRect needed = label->fontMetrics().boundingRect(room, flags, label->text());
-        return room.contains(needed) && inParent.contains(needed) && NoTallerThanEnglish(label);
+        return text.room.contains(text.needed) && inParent.contains(text.needed) &&
+               NoTallerThanEnglish(label);
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-        const QRect room = TextRoom(button);
-        const QRect needed =
-            button->fontMetrics().boundingRect(room, ButtonTextFlags(button), button->text());
+        const TextPlace text = PlaceOfText(button);
         // A command button's text stands inside the button, away from its neighbours.
-        return needed.width() <= room.width() && needed.height() <= room.height() &&
-               NoTallerThanEnglish(button);
+        return text.needed.width() <= text.room.width() &&
+               text.needed.height() <= text.room.height() && NoTallerThanEnglish(button);
     }
     if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
         return frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() &&
@@ -210,19 +214,8 @@ int RoomBelow(const QWidget* control) {
 
 // The height a caption or check box needs for its text at its width.
 int TextHeight(const QWidget* control) {
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        const QRect room = label->contentsRect();
-        return label->fontMetrics()
-                   .boundingRect(room, LabelTextFlags(label), label->text())
-                   .height() +
-               label->height() - room.height();
-    }
-    const auto* button = qobject_cast<const QAbstractButton*>(control);
-    const QRect room = TextRoom(button);
-    return button->fontMetrics()
-               .boundingRect(room, ButtonTextFlags(button), button->text())
-               .height() +
-           button->height() - room.height();
+    const TextPlace text = PlaceOfText(control);
+    return text.needed.height() + control->height() - text.room.height();
 }
 
 // A caption on one line or a check box whose letters stand taller than the English ones
@@ -250,20 +243,15 @@ double ShareThatFits(const QWidget* control) {
     }
     const QFontMetrics metrics = control->fontMetrics();
     const QString text = ShownText(control);
-    QRect room = control->rect();
-    QRect needed(0, 0, metrics.horizontalAdvance(text), 0);  // a frame's title: its width
-    if (label != nullptr) {
-        room = label->contentsRect();
-        needed = metrics.boundingRect(room, LabelTextFlags(label), text);
-    } else if (button != nullptr) {
-        room = TextRoom(button);
-        needed = metrics.boundingRect(room, ButtonTextFlags(button), text);
-    }
+    const auto [room, needed] =  // a frame's title: the width of its text
+        label != nullptr || button != nullptr
+            ? PlaceOfText(control)
+            : TextPlace{control->rect(), QRect(0, 0, metrics.horizontalAdvance(text), 0)};
     const auto share = [](double has, double needs) { return needs > has ? has / needs : 1.0; };
     double least = std::min(share(room.width(), needed.width()),
                             share(room.height() + 0.5, needed.height() - 0.5));
     if (HeldToEnglishHeight(control)) {
-        const int english = control->property("fortunix.englishTextHeight").toInt();
+        const int english = control->property(kEnglishTextHeight).toInt();
         least = std::min(least, share(english + 0.5, metrics.boundingRect(text).height() - 0.5));
     }
     return least;
@@ -376,9 +364,9 @@ void Fit(QWidget* control) {
     if (!english.isValid() || english.toString() == ShownText(control)) {
         return;
     }
-    if (!control->property("fortunix.englishTextHeight").isValid()) {
+    if (!control->property(kEnglishTextHeight).isValid()) {
         // The English texts are in the designed font alone: one line of it.
-        control->setProperty("fortunix.englishTextHeight",
+        control->setProperty(kEnglishTextHeight,
                              QFontMetrics(InDesignedFamilies(control->font())).height());
     }
     KeepDesign(control);

@@ -11,37 +11,26 @@ namespace fortunix::console {
 
 namespace {
 
-bool WriteBytes(std::FILE* file, std::string_view text) {
+// Standard error when `error`, else standard output.
+bool WriteStandard(bool error, std::string_view text) {
+    std::FILE* const file = error ? stderr : stdout;
+#ifdef _WIN32
+    if (const HANDLE console = ConsoleHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
+        Utf8ToUtf16 decoder;
+        return WriteConsoleText(console, ConsoleText(decoder, text, /*finished=*/true));
+    }
+#endif
     return std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
 }
-
-#ifdef _WIN32
-bool Write(DWORD which, std::FILE* file, std::string_view text) {
-    const HANDLE console = ConsoleHandle(which);
-    if (console == nullptr) {
-        return WriteBytes(file, text);
-    }
-    Utf8ToUtf16 decoder;
-    return WriteConsoleText(console, ConsoleText(decoder, text, /*finished=*/true));
-}
-#endif
 
 }  // namespace
 
 bool WriteStandardOutput(std::string_view text) {
-#ifdef _WIN32
-    return Write(STD_OUTPUT_HANDLE, stdout, text);
-#else
-    return WriteBytes(stdout, text);
-#endif
+    return WriteStandard(false, text);
 }
 
 bool WriteStandardError(std::string_view text) {
-#ifdef _WIN32
-    return Write(STD_ERROR_HANDLE, stderr, text);
-#else
-    return WriteBytes(stderr, text);
-#endif
+    return WriteStandard(true, text);
 }
 
 #ifdef _WIN32
